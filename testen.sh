@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Tavelor and runs every test (unit, widget and end-to-end).
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/bauen.sh
+cd build
+ctest --output-on-failure -j"$(nproc)" "$@"
