@@ -1,0 +1,155 @@
+#include "daten/ton.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QtEndian>
+
+#include <cstring>
+#include <limits>
+
+bool AudioAusgabeVorhanden()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+namespace {
+
+constexpr quint16 FormatPcm = 0x0001;
+constexpr quint16 FormatErweitert = 0xFFFE;
+// The tail shared by all sub-format GUIDs of WAVE_FORMAT_EXTENSIBLE; the first two bytes name the format.
+constexpr char GuidRest[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, char(0x80),
+                               0x00, 0x00, char(0xAA), 0x00, 0x38, char(0x9B), 0x71};
+
+quint16 Wort(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 Doppelwort(const char* p) { return qFromLittleEndian<quint32>(p); }
+
+struct Chunk {
+    QByteArray id;
+    qint64 anfang = 0;  // first byte of the body
+    qint64 laenge = 0;  // as declared in the header, may reach past the end of the file
+};
+
+// The tag of the format chunk, with the extensible form reduced to the sub-format it carries.
+std::optional<quint16> Formattag(const char* fmt, qint64 laenge)
+{
+    const quint16 tag = Wort(fmt);
+    if (tag != FormatErweitert)
+        return tag;
+    if (laenge < 40 || std::memcmp(fmt + 26, GuidRest, sizeof GuidRest) != 0)
+        return std::nullopt;
+    return Wort(fmt + 24);
+}
+
+std::optional<QAudioFormat> LeseFormat(const QByteArray& datei, const Chunk& chunk)
+{
+    if (chunk.laenge < 16 || chunk.anfang + chunk.laenge > datei.size())
+        return std::nullopt;
+    const char* fmt = datei.constData() + chunk.anfang;
+    const quint16 kanaele = Wort(fmt + 2);
+    const quint32 rate = Doppelwort(fmt + 4);
+    const quint16 blockgroesse = Wort(fmt + 12);
+    const quint16 bits = Wort(fmt + 14);
+    if (Formattag(fmt, chunk.laenge) != FormatPcm || bits != 16 || kanaele == 0 || rate == 0
+        || rate > quint32(std::numeric_limits<int>::max()) || blockgroesse != kanaele * 2)
+        return std::nullopt;
+    QAudioFormat format;
+    format.setSampleFormat(QAudioFormat::Int16);
+    format.setChannelCount(kanaele);
+    format.setSampleRate(int(rate));
+    return format;
+}
+
+} // namespace
+
+std::optional<Wavedaten> LeseWave(const QByteArray& datei)
+{
+    if (datei.size() < 12 || !datei.startsWith("RIFF") || datei.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    std::optional<Chunk> fmt, data;
+    // The RIFF size is often wrong in the wild; the chunks and the file's real length decide.
+    for (qint64 pos = 12; pos + 8 <= datei.size();) {
+        const Chunk chunk{datei.mid(pos, 4), pos + 8, Doppelwort(datei.constData() + pos + 4)};
+        if (chunk.id == "fmt " && !fmt)
+            fmt = chunk;
+        else if (chunk.id == "data" && !data)
+            data = chunk;
+        pos = chunk.anfang + chunk.laenge + (chunk.laenge & 1);  // bodies are padded to even length
+    }
+    if (!fmt || !data)
+        return std::nullopt;
+    const std::optional<QAudioFormat> format = LeseFormat(datei, *fmt);
+    if (!format)
+        return std::nullopt;
+    // A file cut short still plays what it holds, up to the last whole frame.
+    const qint64 vorhanden = qMin(data->laenge, datei.size() - data->anfang);
+    const qint64 bytesProFrame = format->bytesPerFrame();
+    return Wavedaten{*format, datei.mid(data->anfang, vorhanden - vorhanden % bytesProFrame)};
+}
+
+QString SucheTondatei(const QString& name, const QString& basisordner)
+{
+    for (const QDir& ordner : {QDir::current(), QDir(basisordner)}) {
+        const QFileInfo datei(ordner, name);
+        if (datei.isFile())
+            return datei.absoluteFilePath();
+    }
+    return {};
+}
+
+Tonspieler::Tonspieler(QString basisordner)
+    : basisordner(std::move(basisordner)), puffer(std::make_unique<QBuffer>())
+{
+}
+
+Tonspieler::~Tonspieler() = default;
+
+void Tonspieler::Spiele(const QString& dateiname)
+{
+    const QString pfad = SucheTondatei(dateiname, basisordner);
+    if (pfad.isEmpty())
+        return;
+    const Wavedaten* ton = Lade(pfad);
+    if (!ton || ton->pcm.isEmpty())
+        return;
+    if (ausgabe)
+        ausgabe->stop();  // cuts off the sound still playing
+    puffer->close();
+    if (!BereiteAusgabeVor(ton->format))
+        return;
+    puffer->setData(ton->pcm);
+    puffer->open(QIODevice::ReadOnly);
+    // The sink turns idle while the end of the sound is still queued: it is left running, never
+    // stopped on that signal, so the whole sound is heard.
+    ausgabe->start(puffer.get());
+}
+
+const Wavedaten* Tonspieler::Lade(const QString& pfad)
+{
+    auto eintrag = geladen.constFind(pfad);
+    if (eintrag == geladen.constEnd()) {
+        QFile datei(pfad);
+        std::optional<Wavedaten> ton;
+        if (datei.open(QIODevice::ReadOnly))
+            ton = LeseWave(datei.readAll());
+        eintrag = geladen.insert(pfad, std::move(ton));
+    }
+    return eintrag->has_value() ? &**eintrag : nullptr;
+}
+
+// One sink is kept for the life of the player; only a sound of another format needs a new one.
+bool Tonspieler::BereiteAusgabeVor(const QAudioFormat& format)
+{
+    if (ausgabe && ausgabe->format() == format)
+        return true;
+    ausgabe.reset();
+    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    if (geraet.isNull())
+        return false;
+    ausgabe = std::make_unique<QAudioSink>(geraet, format);
+    return true;
+}
