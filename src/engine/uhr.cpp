@@ -1,0 +1,36 @@
+#include "engine/uhr.h"
+
+namespace engine {
+
+Tickergebnis Tick(Spielstand& s)
+{
+    Tickergebnis ergebnis;
+    if (!s.uhrLaeuft())
+        return ergebnis;
+    ++s.Sekunden;
+    ergebnis.gezaehlt = true;
+    if (s.Sekunden == MaxSekunden) {
+        SpielBeenden(s);
+        ergebnis.zeitAbgelaufen = true;
+    }
+    return ergebnis;
+}
+
+bool PauseUmschalten(Spielstand& s)
+{
+    if (s.phase == Phase::Laeuft) {
+        s.phase = Phase::Pausiert;
+        s.NummernModus = 0;
+    } else if (s.phase == Phase::Pausiert) {
+        s.phase = Phase::Laeuft;
+    }
+    return s.pausiert();
+}
+
+void SpielBeenden(Spielstand& s)
+{
+    s.phase = Phase::Vorbei;
+    s.Vorschau = 1;
+}
+
+} // namespace engine

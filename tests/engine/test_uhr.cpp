@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "engine/uhr.h"
+#include "hilfen.h"
+
+using namespace engine;
+using namespace engine::test;
+
+TEST(Uhr, ZaehltNurImLaufendenSpiel)
+{
+    Spielstand s = GeloestesBrett(2, 4);
+    EXPECT_FALSE(Tick(s).gezaehlt);  // set up, no move yet
+    s.phase = Phase::Pausiert;
+    EXPECT_FALSE(Tick(s).gezaehlt);
+    s.phase = Phase::Laeuft;
+    EXPECT_TRUE(Tick(s).gezaehlt);
+    EXPECT_EQ(s.Sekunden, 1);
+}
+
+TEST(Uhr, Sekunde3599BeendetDasSpielUndDieUhrErreicht3600Nie)
+{
+    Spielstand s = GeloestesBrett(3, 4);
+    s.phase = Phase::Laeuft;
+    s.Vorschau = 0;
+    s.Sekunden = 3597;
+    EXPECT_FALSE(Tick(s).zeitAbgelaufen);
+    const Tickergebnis letzter = Tick(s);
+    EXPECT_TRUE(letzter.zeitAbgelaufen);
+    EXPECT_EQ(s.Sekunden, 3599);
+    EXPECT_EQ(s.phase, Phase::Vorbei);
+    EXPECT_EQ(s.Vorschau, 1);
+    EXPECT_FALSE(s.pauseVerfuegbar());
+    EXPECT_FALSE(s.brettAktiv());
+    EXPECT_FALSE(Tick(s).gezaehlt);
+    EXPECT_EQ(s.Sekunden, 3599);
+}
+
+TEST(Pause, NurImLaufendenSpielUndOhneKachelnummern)
+{
+    Spielstand s = GeloestesBrett(1, 3);
+    EXPECT_FALSE(PauseUmschalten(s));  // before the first move
+    EXPECT_EQ(s.phase, Phase::Aufgebaut);
+
+    s.phase = Phase::Laeuft;
+    s.NummernModus = 2;
+    EXPECT_TRUE(PauseUmschalten(s));
+    EXPECT_EQ(s.NummernModus, 0);
+    EXPECT_FALSE(s.uhrLaeuft());
+    EXPECT_TRUE(s.pauseVerfuegbar());
+    EXPECT_FALSE(PauseUmschalten(s));
+    EXPECT_TRUE(s.uhrLaeuft());
+
+    s.phase = Phase::Vorbei;
+    EXPECT_FALSE(PauseUmschalten(s));
+    EXPECT_EQ(s.phase, Phase::Vorbei);
+}
