@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Every text the program shows has a number; the English text of an item has the
+// German number + 1000, so the current language is just an offset added to the id.
+QString LadeText(int id, int offset);
