@@ -61,7 +61,7 @@ TListe LadeListe(const std::filesystem::path& datei)
     TListenBytes bytes{};
     std::ifstream ein(datei, std::ios::binary);
     ein.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!ein || ein.gcount() != static_cast<std::streamsize>(bytes.size()))
+    if (ein.gcount() != static_cast<std::streamsize>(bytes.size()))
         return StandardListe();
     return ListeAusBytes(bytes);
 }

@@ -1,5 +1,6 @@
 #include "BesteHilfen.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,12 +69,16 @@ TEST(Namen, ZeichenDesBereichs80Bis9FWeichenVonLatin1Ab)
     EXPECT_EQ(NameAlsText(feld), QStringLiteral(u"€Šœ–Ÿ"));
 }
 
-TEST(Namen, JedesBelegteByteKommtAlsDasselbeByteZurueck)
+TEST(Namen, JedesByteWieWindowsUndBelegteBytesKommenGleichZurueck)
 {
+    QStringDecoder windows1252("windows-1252");
     for (int byte = 1; byte <= 0xFF; ++byte) {
         TNamensFeld feld{1, static_cast<std::uint8_t>(byte)};
         const QString text = NameAlsText(feld);
         ASSERT_EQ(text.size(), 1);
+        if (windows1252.isValid()) {
+            EXPECT_EQ(text, windows1252.decode(QByteArray(1, char(byte)))) << byte;
+        }
         const bool unbelegt = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
         EXPECT_EQ(ZeichenErlaubt(text[0].unicode()), !unbelegt) << byte;
         NameEintragen(feld, text);
