@@ -1,0 +1,34 @@
+#include "optionen/fehlermeldung.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRect>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& text, const QRect& bildschirm)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Fehler"), text,
+                                             QMessageBox::Ok, eltern);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->adjustSize();
+    QRect lage(QPoint(0, 0), box->size());
+    lage.moveCenter(bildschirm.center());
+    box->move(lage.topLeft());
+    return box;
+}
+
+void ZeigeFehlermeldung(QWidget* eltern, const QString& text)
+{
+    QScreen* schirm = eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen();
+    const QRect bildschirm = schirm ? schirm->geometry() : QRect(0, 0, 800, 600);
+    BaueFehlermeldung(eltern, text, bildschirm)->exec();
+}
+
+void BeendeProgramm()
+{
+    // Posted, so that a request made before the message loop runs is not lost.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+}

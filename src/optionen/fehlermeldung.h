@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QMessageBox;
+class QRect;
+class QWidget;
+
+// The error box of the picture checks: error icon, caption "Fehler", one OK button, placed
+// centred on the given screen area (it is not placed over the dialog that shows it).
+std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& text, const QRect& bildschirm);
+
+// Shows that box modally, centred on the screen of `eltern` (or the primary screen).
+void ZeigeFehlermeldung(QWidget* eltern, const QString& text);
+
+// Asks the message loop to end the program; also works before the loop runs.
+void BeendeProgramm();

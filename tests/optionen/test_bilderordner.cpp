@@ -1,0 +1,129 @@
+// The picture folder: listing, previews and the four failures of files and folder.
+#include "hilfen.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class Bilderordner : public EinstellungenTest {
+protected:
+    static QColor VorschauFarbe(const TfrmEinstellungen& d)
+    {
+        const QImage bild = d.imgVorschau->pixmap().toImage();
+        return bild.isNull() ? QColor() : bild.pixelColor(60, 60);
+    }
+};
+
+TEST_F(Bilderordner, ListetBmpOhneRuecksichtAufGrossschreibung)
+{
+    LegeBildAn(QStringLiteral("b.BMP"));
+    LegeBildAn(QStringLiteral("A.bmp"));
+    LegeBildAn(QStringLiteral("c.Bmp"));
+    LegeBildAn(QStringLiteral("a2.bmp"));
+    LegeDateiAn(QStringLiteral("d.txt"), "kein Bild");
+    LegeDateiAn(QStringLiteral("e.bmpx"), "kein Bild");
+    ASSERT_TRUE(QDir(Bilder()).mkdir(QStringLiteral("f.bmp")));
+
+    auto d = Baue();
+    EXPECT_EQ(Dateien(*d), (QStringList{"A.bmp", "a2.bmp", "b.BMP", "c.Bmp"}));
+    EXPECT_EQ(d->FileListBox->currentRow(), 0);
+    EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
+}
+
+TEST_F(Bilderordner, ErstesBildErscheintInDerVorschau)
+{
+    LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
+    LegeBildAn(QStringLiteral("b.bmp"), Qt::blue);
+    auto d = Baue();
+    EXPECT_EQ(d->imgVorschau->pixmap().size(), QSize(120, 120));
+    EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green));
+    d->FileListBox->setCurrentRow(1);
+    EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::blue));
+}
+
+TEST_F(Bilderordner, GeloeschteDateiMeldet803MitNamen)
+{
+    LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
+    LegeBildAn(QStringLiteral("weg.bmp"), Qt::blue);
+    auto d = Baue();
+    ASSERT_TRUE(QFile::remove(Bilder() + QStringLiteral("/weg.bmp")));
+    Zeige(*d);
+    d->FileListBox->setCurrentRow(1);
+
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Folgende Datei wurde nicht gefunden :\n\nweg.bmp")});
+    EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green)) << "the preview keeps its picture";
+    EXPECT_EQ(d->FileListBox->currentRow(), 1) << "the selection stays on the faulty file";
+    d->btnOK->click();
+    EXPECT_EQ(QString::fromStdString(spiel.Bilddatei), Bilder() + QStringLiteral("/weg.bmp"));
+}
+
+TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
+{
+    LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
+    LegeDateiAn(QStringLiteral("b_fremd.bmp"), "Das ist Text und kein Bild.");
+    LegeBildAn(QStringLiteral("c_kurz.bmp"), Qt::blue);
+    QFile kurz(Bilder() + QStringLiteral("/c_kurz.bmp"));
+    ASSERT_TRUE(kurz.resize(kurz.size() / 2));
+    LegeDateiAn(QStringLiteral("d_leer.bmp"), {});
+
+    auto d = Baue();
+    for (int zeile = 1; zeile <= 3; ++zeile) {
+        meldungen.clear();
+        d->FileListBox->setCurrentRow(zeile);
+        EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")})
+            << d->FileListBox->item(zeile)->text().toStdString();
+        EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green));
+    }
+}
+
+TEST_F(Bilderordner, KaputtesErstesBildMeldetSchonBeimErstellen)
+{
+    LegeDateiAn(QStringLiteral("a.bmp"), "BM kaputt");
+    SetzeSprache(1000);
+    auto d = Baue();
+    EXPECT_EQ(meldungen,
+              QStringList{QStringLiteral("The file you selected does not have the correct graphics format.")});
+    EXPECT_TRUE(d->imgVorschau->pixmap().isNull());
+}
+
+TEST_F(Bilderordner, FehlenderOrdnerMeldet805UndBeendet)
+{
+    auto d = Baue();
+    EXPECT_TRUE(meldungen.isEmpty()) << "reported when shown, not when created";
+    d->ZurueckModus();  // the folder is checked at every showing, in either mode
+    Zeige(*d);
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Kann Pfad \\images nicht finden. \n\nProgramm wird beendet.")});
+    EXPECT_EQ(beendet, 1);
+    EXPECT_EQ(d->result(), TfrmEinstellungen::Abbruch);
+    EXPECT_FALSE(d->isVisible());
+}
+
+TEST_F(Bilderordner, OrdnerOhneBilderMeldet806UndGibtLeereBilddatei)
+{
+    LegeDateiAn(QStringLiteral("notiz.txt"), "kein Bild");
+    spiel.Bilddatei = "alt.bmp";
+    auto d = Baue();
+    EXPECT_TRUE(meldungen.isEmpty());
+    for (int anzeige = 0; anzeige < 2; ++anzeige) {
+        Zeige(*d);
+        EXPECT_EQ(meldungen.size(), anzeige + 1) << "once per showing";
+        EXPECT_EQ(meldungen.back(), QStringLiteral("Es wurden keine Bilder im Pfad \\images gefunden."));
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(beendet, 0);
+        d->btnOK->click();
+        EXPECT_EQ(d->result(), QDialog::Accepted);
+        EXPECT_EQ(spiel.Bilddatei, "");
+    }
+}
+
+TEST_F(Bilderordner, ListeWirdNurBeimErstellenGelesen)
+{
+    LegeBildAn(QStringLiteral("a.bmp"));
+    auto d = Baue();
+    LegeBildAn(QStringLiteral("b.bmp"));
+    Zeige(*d);
+    EXPECT_EQ(Dateien(*d), QStringList{QStringLiteral("a.bmp")});
+}
+
+} // namespace
