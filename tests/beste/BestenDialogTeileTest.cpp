@@ -1,0 +1,47 @@
+// The pieces of the dialog that work on their own: the name check and the message box.
+#include "beste/Meldung.h"
+#include "beste/NamensPruefer.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QValidator::State Pruefe(QString text)
+{
+    TNamensPruefer pruefer;
+    int position = 0;
+    return pruefer.validate(text, position);
+}
+
+} // namespace
+
+TEST(NamensPruefer, NimmtWindows1252OhneSteuerzeichen)
+{
+    EXPECT_EQ(Pruefe(QStringLiteral("Müller ß€Œ")), QValidator::Acceptable);
+    EXPECT_EQ(Pruefe(QStringLiteral("")), QValidator::Acceptable);
+    EXPECT_EQ(Pruefe(QStringLiteral("Ωmega")), QValidator::Invalid);
+    EXPECT_EQ(Pruefe(QStringLiteral("Łukasz")), QValidator::Invalid);
+    EXPECT_EQ(Pruefe(QStringLiteral("a\tb")), QValidator::Invalid);
+    EXPECT_EQ(Pruefe(QStringLiteral("a\nb")), QValidator::Invalid);
+    EXPECT_EQ(Pruefe(QString(QChar(0x7F))), QValidator::Invalid);
+    EXPECT_EQ(Pruefe(QString(QChar(0x81))), QValidator::Invalid);  // unused in Windows-1252
+    EXPECT_EQ(Pruefe(QStringLiteral("Hi \U0001F600")), QValidator::Invalid);
+}
+
+TEST(Meldung, FehlerUndInformationMitEinemOKAnIhrerStelle)
+{
+    const auto fehler = BaueMeldung(QMessageBox::Critical, "kaputt", QPoint(100, 200), QPoint(4, 23));
+    EXPECT_EQ(fehler->windowTitle(), "Fehler");
+    EXPECT_EQ(fehler->icon(), QMessageBox::Critical);
+    EXPECT_EQ(fehler->text(), "kaputt");
+    ASSERT_EQ(fehler->buttons().size(), 1);
+    EXPECT_EQ(fehler->buttons().front()->text(), "OK");
+    EXPECT_EQ(fehler->pos(), QPoint(104, 223));
+
+    const auto info = BaueMeldung(QMessageBox::Information, "CD", QPoint(15, 100), QPoint());
+    EXPECT_EQ(info->windowTitle(), "Information");
+    EXPECT_EQ(info->icon(), QMessageBox::Information);
+    EXPECT_EQ(info->pos(), QPoint(15, 100));
+}
