@@ -1,0 +1,49 @@
+// Everything the art generator makes: bitmaps of the windows, sample pictures, sounds.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+namespace kunst {
+
+// Main window
+QImage titelbild();                 // 360 x 361, the picture inside the board well
+QImage hintergrund();               // 755 x 475
+QImage kreuz(int seite);            // empty field, 120 / 90 / 72 / 60
+QImage ziffern();                   // 220 x 30, counter digits
+QImage ziffernHilfe();              // 160 x 30, tile-number digits
+QImage schriftStreifen();           // 180 x 100, ZUG ZEIT MOVE TIME
+QImage pauseSchild();                  // 220 x 60
+QImage achse();                     // 25 x 26
+enum class Richtung { Rechts, Links, Unten, Oben };
+QImage pfeil(Richtung richtung);    // 26 x 36 or 36 x 26
+
+// Dialogs and program icon
+QImage variante(int nummer);        // 100 x 100, 1..3
+QImage glyphAbbruch(bool aktiv);    // 18 x 18, with alpha
+QImage glyphLoeschen(bool aktiv);   // 18 x 18, with alpha
+QImage symbolLeiste();              // 120 x 40
+QImage ueberschrift();              // 250 x 25
+QImage programmsymbol();            // 64 x 64, with alpha
+
+// Motifs, drawn into any rectangle so that icons and dialog pictures can share them
+void maleSonnenblume(QPainter& p, const QRectF& r, bool mitHimmel = true);
+
+// Sample pictures of the picture folder
+QImage bildSonnenblume();
+QImage bildLeuchtturm();
+QImage bildBallonfahrt();
+QImage bildMosaik();
+QImage bildKorallenriff();
+QImage bildFlickenteppich();        // Indexed8: stored as a palette BMP
+QImage bildBuntstifte();
+QImage bildSkyline();
+
+// Sounds: complete WAVE files, 16-bit PCM mono 44100 Hz
+QByteArray tonKlick();
+QByteArray tonFanfare();
+QByteArray tonTief();
+
+} // namespace kunst

@@ -1,0 +1,138 @@
+// Makes every asset of the game from code.
+//   tavelor_kunstwerk --kunst DIR      the bitmaps of the windows, as PNG
+//   tavelor_kunstwerk --laufzeit DIR   sample pictures (DIR/images/*.bmp) and the sounds
+#include "kunstwerk.h"
+#include "werkzeug.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Erzeuger = std::function<QImage()>;
+
+std::vector<std::pair<QString, Erzeuger>> kunstListe()
+{
+    using namespace kunst;
+    return {
+        {"imgHintergrund", hintergrund},
+        {"imgKreuz3", [] { return kreuz(120); }},
+        {"imgKreuz4", [] { return kreuz(90); }},
+        {"imgKreuz5", [] { return kreuz(72); }},
+        {"imgKreuz6", [] { return kreuz(60); }},
+        {"imgZiffern", ziffern},
+        {"imgZiffernHilfe", ziffernHilfe},
+        {"imgSchrift", schriftStreifen},
+        {"imgPause", pauseSchild},
+        {"imgAchse", achse},
+        {"imgPfeilRechts", [] { return pfeil(Richtung::Rechts); }},
+        {"imgPfeilLinks", [] { return pfeil(Richtung::Links); }},
+        {"imgPfeilUnten", [] { return pfeil(Richtung::Unten); }},
+        {"imgPfeilOben", [] { return pfeil(Richtung::Oben); }},
+        {"imgVariante1", [] { return variante(1); }},
+        {"imgVariante2", [] { return variante(2); }},
+        {"imgVariante3", [] { return variante(3); }},
+        {"glyphAbbruch", [] { return glyphAbbruch(true); }},
+        {"glyphAbbruchAus", [] { return glyphAbbruch(false); }},
+        {"glyphLoeschen", [] { return glyphLoeschen(true); }},
+        {"glyphLoeschenAus", [] { return glyphLoeschen(false); }},
+        {"imgSymbol", symbolLeiste},
+        {"imgUeberschrift", ueberschrift},
+        {"symbol", programmsymbol},
+    };
+}
+
+std::vector<std::pair<QString, Erzeuger>> bilderListe()
+{
+    using namespace kunst;
+    return {
+        {"Ballonfahrt.bmp", bildBallonfahrt},   {"Buntstifte.bmp", bildBuntstifte},
+        {"Flickenteppich.bmp", bildFlickenteppich}, {"Korallenriff.bmp", bildKorallenriff},
+        {"Leuchtturm.bmp", bildLeuchtturm},     {"Mosaik.bmp", bildMosaik},
+        {"Skyline.bmp", bildSkyline},           {"Sonnenblume.bmp", bildSonnenblume},
+    };
+}
+
+bool ordnerBereit(const QString& pfad)
+{
+    if (QDir().mkpath(pfad))
+        return true;
+    std::fprintf(stderr, "tavelor_kunstwerk: cannot create folder %s\n", qPrintable(pfad));
+    return false;
+}
+
+bool schreibe(const QImage& bild, const QString& pfad)
+{
+    if (werk::speichere(bild, pfad))
+        return true;
+    std::fprintf(stderr, "tavelor_kunstwerk: cannot write %s\n", qPrintable(pfad));
+    return false;
+}
+
+bool schreibe(const QByteArray& daten, const QString& pfad)
+{
+    QFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(daten) == daten.size())
+        return true;
+    std::fprintf(stderr, "tavelor_kunstwerk: cannot write %s\n", qPrintable(pfad));
+    return false;
+}
+
+bool macheKunst(const QString& ordner)
+{
+    if (!ordnerBereit(ordner))
+        return false;
+    for (const auto& [name, erzeuge] : kunstListe())
+        if (!schreibe(erzeuge(), ordner + '/' + name + ".png"))
+            return false;
+    return true;
+}
+
+bool macheLaufzeit(const QString& ordner)
+{
+    const QString bilder = ordner + "/images";
+    if (!ordnerBereit(bilder))
+        return false;
+    for (const auto& [name, erzeuge] : bilderListe())
+        if (!schreibe(erzeuge(), bilder + '/' + name))
+            return false;
+    return schreibe(kunst::tonKlick(), ordner + "/ton1.wav") && schreibe(kunst::tonFanfare(), ordner + "/ton2.wav")
+           && schreibe(kunst::tonTief(), ordner + "/ton3.wav");
+}
+
+int nutzung()
+{
+    std::fprintf(stderr, "usage: tavelor_kunstwerk [--kunst DIR] [--laufzeit DIR]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // drawing needs no screen; the same output everywhere
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList argumente = app.arguments();
+    if (!werk::schriftenGeladen()) {
+        std::fprintf(stderr, "tavelor_kunstwerk: the DejaVu fonts (package fonts-dejavu-core) are missing\n");
+        return 1;
+    }
+    // pairs of switch and folder, at least one
+    if (argumente.size() < 3 || argumente.size() % 2 == 0)
+        return nutzung();
+    for (int i = 1; i < argumente.size(); i += 2)
+        if (argumente[i] != "--kunst" && argumente[i] != "--laufzeit")
+            return nutzung();
+    for (int i = 1; i < argumente.size(); i += 2) {
+        const bool ok = argumente[i] == "--kunst" ? macheKunst(argumente[i + 1]) : macheLaufzeit(argumente[i + 1]);
+        if (!ok)
+            return 1;
+    }
+    return 0;
+}

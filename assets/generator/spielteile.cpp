@@ -1,0 +1,221 @@
+// The small pieces of the main window: empty field, digits, labels, pause banner,
+// axis knob and arrows. Keyed and lettered pieces are drawn without antialiasing,
+// so that the key colour and the marking colour stay exact.
+#include "kunstwerk.h"
+#include "werkzeug.h"
+
+#include <QLinearGradient>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <array>
+#include <cstring>
+
+using namespace werk;
+
+namespace kunst {
+
+QImage kreuz(int seite)
+{
+    QImage bild = neuesBild(seite, seite);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = seite;
+    p.setPen(QPen(mische(BlaugrauDunkel, Qt::black, 0.35), std::max(1.0, s / 60)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s * 0.06, s * 0.06, s * 0.88, s * 0.88));
+    QPainterPath balken;
+    const double a = s * 0.24, b = s * 0.76, d = s * 0.075;
+    for (const QLineF& l : {QLineF(a, a, b, b), QLineF(b, a, a, b)}) {
+        QPainterPathStroker stift;
+        stift.setWidth(2 * d);
+        stift.setCapStyle(Qt::FlatCap);
+        QPainterPath linie(l.p1());
+        linie.lineTo(l.p2());
+        balken = balken.united(stift.createStroke(linie));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(18, 22, 32));
+    p.drawPath(balken.translated(s / 40, s / 30));
+    QLinearGradient licht(0, 0, s, s);
+    licht.setColorAt(0, BlaugrauHell);
+    licht.setColorAt(1, BlaugrauDunkel);
+    p.setBrush(licht);
+    p.drawPath(balken);
+    p.setPen(QPen(QColor(34, 40, 58), std::max(1.0, s / 90)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(balken);
+    return bild;
+}
+
+namespace {
+
+// Seven segments a..g of a 22 x 30 display cell, as hexagons with pointed ends.
+std::array<QPolygonF, 7> segmente()
+{
+    const double l = 4, r = 18, o = 2, m = 15, u = 28, w = 2;   // w: half the stroke
+    auto waagrecht = [&](double y) {
+        return QPolygonF({QPointF(l + 1, y), QPointF(l + 1 + w, y - w), QPointF(r - 1 - w, y - w),
+                          QPointF(r - 1, y), QPointF(r - 1 - w, y + w), QPointF(l + 1 + w, y + w)});
+    };
+    auto senkrecht = [&](double x, double y0, double y1) {
+        return QPolygonF({QPointF(x, y0 + 1), QPointF(x + w, y0 + 1 + w), QPointF(x + w, y1 - 1 - w),
+                          QPointF(x, y1 - 1), QPointF(x - w, y1 - 1 - w), QPointF(x - w, y0 + 1 + w)});
+    };
+    return {waagrecht(o + w), senkrecht(r, o + w, m), senkrecht(r, m, u - w), waagrecht(u - w),
+            senkrecht(l, m, u - w), senkrecht(l, o + w, m), waagrecht(m)};
+}
+
+} // namespace
+
+QImage ziffern()
+{
+    // which of the segments a..g light up, per digit
+    static const char* const muster[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg",
+                                           "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+    QImage bild = neuesBild(220, 30);
+    QPainter p(&bild);
+    p.setPen(Qt::NoPen);
+    const auto seg = segmente();
+    for (int d = 0; d < 10; ++d) {
+        p.save();
+        p.translate(22 * d, 0);
+        for (int s = 0; s < 7; ++s) {
+            const bool an = std::strchr(muster[d], 'a' + s) != nullptr;
+            p.setBrush(an ? Anzeigerot : QColor(46, 8, 6));   // unlit segments glow faintly
+            p.drawPolygon(seg[s]);
+        }
+        p.restore();
+    }
+    return bild;
+}
+
+QImage ziffernHilfe()
+{
+    QImage bild = neuesBild(160, 30, Qt::white);
+    QPainter p(&bild);
+    const QFont f = schrift(Schriftart::SansFett, 40);
+    // one scale for all digits, taken from the 0, so the 1 stays narrow
+    QPainterPath null;
+    null.addText(0, 0, f, QStringLiteral("0"));
+    const QRectF n = null.boundingRect();
+    const double sy = 21.0 / n.height(), sx = std::min(sy, 11.0 / n.width());
+    for (int d = 0; d < 10; ++d) {
+        QPainterPath roh;
+        roh.addText(0, 0, f, QString::number(d));
+        QTransform t;
+        t.translate(16 * d + 8, 15);
+        t.scale(sx, sy);
+        t.translate(-roh.boundingRect().center().x(), -n.center().y());
+        const QPainterPath zeichen = t.map(roh);
+        p.setPen(QPen(QColor(70, 40, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(70, 40, 0));
+        p.drawPath(zeichen);   // a dark rim keeps the number readable on light tiles
+        p.setPen(Qt::NoPen);
+        p.setBrush(Markierfarbe);
+        p.drawPath(zeichen);
+    }
+    return bild;
+}
+
+QImage schriftStreifen()
+{
+    QImage bild = neuesBild(180, 100);
+    QPainter p(&bild);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Markierfarbe);
+    QFont f = schrift(Schriftart::SansFett, 40);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 8);
+    const QStringList worte{"ZUG", "ZEIT", "MOVE", "TIME"};
+    // all words share one cap height; the width follows the word
+    QPainterPath mass;
+    mass.addText(0, 0, f, QStringLiteral("Z"));
+    const double skala = 15.0 / mass.boundingRect().height();
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath roh;
+        roh.addText(0, 0, f, worte[i]);
+        QTransform t;
+        t.translate(90, 25 * i + 12.5);
+        t.scale(skala, skala);
+        t.translate(-roh.boundingRect().center().x(), -roh.boundingRect().center().y());
+        p.drawPath(t.map(roh));
+    }
+    return bild;
+}
+
+QImage pauseSchild()
+{
+    QImage bild = neuesBild(220, 60);
+    QPainter p(&bild);
+    const QRectF tafel(1, 1, 217, 57);
+    QLinearGradient grund(0, 0, 0, 60);
+    grund.setColorAt(0, QColor(64, 76, 104));
+    grund.setColorAt(1, QColor(22, 26, 44));
+    p.setBrush(grund);
+    p.setPen(QPen(Markierfarbe, 2));
+    p.drawRoundedRect(tafel.adjusted(1, 1, -1, -1), 12, 12);
+    p.setPen(QPen(QColor(120, 92, 10), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(tafel.adjusted(5, 5, -5, -5), 8, 8);
+    QFont f = schrift(Schriftart::SansFett, 60);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 10);
+    const QPainterPath wort = textPfad(QStringLiteral("PAUSE"), f, QRectF(30, 17, 160, 27));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(12, 10, 24));   // shadow: dark, but never the key's pure black
+    p.drawPath(wort.translated(2, 2));
+    p.setBrush(Markierfarbe);
+    p.drawPath(wort);
+    return bild;
+}
+
+QImage achse()
+{
+    QImage bild = neuesBild(25, 26, Schluessel);
+    QPainter p(&bild);
+    p.setPen(Qt::NoPen);
+    // the knob's centre is the grid crossing, at (13, 12) of the bitmap
+    p.setBrush(QColor(30, 36, 52));
+    p.drawEllipse(QRect(2, 1, 23, 23));
+    QRadialGradient kuppel(QPointF(9.5, 8), 14);
+    kuppel.setColorAt(0, QColor(222, 230, 244));
+    kuppel.setColorAt(0.45, Blaugrau);
+    kuppel.setColorAt(1, BlaugrauDunkel);
+    p.setBrush(kuppel);
+    p.drawEllipse(QRect(3, 2, 21, 21));
+    p.setPen(QColor(44, 52, 72));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRect(8, 7, 10, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Markierfarbe);
+    p.drawEllipse(QRect(10, 9, 7, 7));
+    return bild;
+}
+
+QImage pfeil(Richtung richtung)
+{
+    const bool quer = richtung == Richtung::Rechts || richtung == Richtung::Links;
+    QImage bild = neuesBild(quer ? 26 : 36, quer ? 36 : 26, Schluessel);
+    // the right-pointing chevron, turned into place; light always falls from the top left
+    const QPolygonF rechts({QPointF(5, 5), QPointF(12, 5), QPointF(21, 18), QPointF(12, 31), QPointF(5, 31),
+                            QPointF(14, 18)});
+    QTransform t;
+    switch (richtung) {
+    case Richtung::Rechts: break;
+    case Richtung::Links: t = QTransform(-1, 0, 0, 1, 26, 0); break;
+    case Richtung::Unten: t = QTransform(0, 1, 1, 0, 0, 0); break;
+    case Richtung::Oben: t = QTransform(0, -1, 1, 0, 0, 26); break;
+    }
+    const QPolygonF form = t.map(rechts);
+    QPainter p(&bild);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(26, 32, 48));
+    p.drawPolygon(form.translated(1, 1));
+    QLinearGradient licht(0, 0, bild.width(), bild.height());
+    licht.setColorAt(0, QColor(226, 234, 248));
+    licht.setColorAt(1, QColor(112, 128, 158));
+    p.setBrush(licht);
+    p.setPen(QColor(36, 44, 64));
+    p.drawPolygon(form);
+    return bild;
+}
+
+} // namespace kunst
