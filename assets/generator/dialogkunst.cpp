@@ -87,12 +87,12 @@ QImage variante(int nummer)
     p.drawLine(QPointF(Leiste - 0.5, Leiste - 0.5), QPointF(99.5, Leiste - 0.5));
     p.drawLine(QPointF(Leiste - 0.5, Leiste - 0.5), QPointF(Leiste - 0.5, 99.5));
     if (nummer == 2) {
-        p.setPen(QPen(QColor(34, 42, 34), 1));
-        p.setBrush(QColor(238, 244, 232));
+        p.setPen(QPen(QColor(30, 38, 30), 1.2));
+        p.setBrush(QColor(246, 250, 240));
         for (int i = 0; i < 3; ++i) {
             const double mitte = Leiste + Teil / 2.0 + i * Teil;
-            p.drawPath(chevron(QPointF(mitte, Leiste / 2.0), 12, 9, true));
-            p.drawPath(chevron(QPointF(Leiste / 2.0, mitte), 12, 9, false));
+            p.drawPath(chevron(QPointF(mitte, Leiste / 2.0), 14, 10, true));
+            p.drawPath(chevron(QPointF(Leiste / 2.0, mitte), 14, 10, false));
         }
     }
     if (nummer == 3) {

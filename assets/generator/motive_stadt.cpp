@@ -38,6 +38,24 @@ void maleHaus(QPainter& p, Zufall& z, double x, double breite, double hoehe, dou
         }
 }
 
+// A coral branch that forks until its twigs end in round polyps.
+void verzweige(QPainter& p, Zufall& z, QPointF fuss, double winkel, double laenge, double breite, int tiefe,
+               const QColor& farbe)
+{
+    const QPointF ende = fuss + QPointF(std::cos(winkel) * laenge, std::sin(winkel) * laenge);
+    p.setPen(QPen(mische(farbe, Qt::black, 0.12 * tiefe), breite, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(fuss, ende);
+    if (tiefe == 0) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(farbe.lighter(130));
+        p.drawEllipse(ende, breite * 0.9, breite * 0.9);
+        return;
+    }
+    for (double seite : {-1.0, 1.0})
+        verzweige(p, z, ende, winkel + seite * z.gleich(0.25, 0.6), laenge * z.gleich(0.6, 0.8), breite * 0.7,
+                  tiefe - 1, farbe);
+}
+
 } // namespace
 
 QImage bildSkyline()
@@ -157,18 +175,22 @@ QImage bildKorallenriff()
     p.setBrush(QColor(230, 200, 140));
     p.drawPath(sand);
     Zufall z(17);
+    // domes of brain coral on the sand
+    for (const QPointF& m : {QPointF(120, 560), QPointF(470, 545), QPointF(720, 575)}) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 170, 110));
+        p.drawChord(QRectF(m.x() - 50, m.y() - 40, 100, 80), 0, 180 * 16);
+        p.setPen(QPen(QColor(150, 110, 70), 2));
+        p.setBrush(Qt::NoBrush);
+        for (int r = 10; r < 50; r += 8)
+            p.drawArc(QRectF(m.x() - r, m.y() - r * 0.8, 2 * r, 1.6 * r), 10 * 16, 160 * 16);
+    }
     // branching corals, each in its own colour
     const QColor korallen[] = {QColor(250, 110, 90), QColor(250, 180, 60), QColor(200, 80, 170),
                                QColor(120, 210, 120), QColor(250, 240, 200), QColor(240, 70, 70)};
     for (int i = 0; i < 9; ++i) {
-        const QPointF fuss(40 + i * 90 + z.gleich(-20, 20), 520 + z.gleich(0, 50));
-        p.setPen(QPen(korallen[i % 6], z.gleich(5, 9), Qt::SolidLine, Qt::RoundCap));
-        for (int ast = 0; ast < 5; ++ast) {
-            const double w = -M_PI / 2 + z.gleich(-0.9, 0.9), l = z.gleich(50, 120);
-            const QPointF ende = fuss + QPointF(std::cos(w) * l, std::sin(w) * l);
-            p.drawLine(fuss, ende);
-            p.drawLine(ende, ende + QPointF(z.gleich(-25, 25), -z.gleich(15, 35)));
-        }
+        const QPointF fuss(40 + i * 90 + z.gleich(-20, 20), 540 + z.gleich(0, 40));
+        verzweige(p, z, fuss, -M_PI / 2 + z.gleich(-0.3, 0.3), z.gleich(50, 80), 12, 4, korallen[i % 6]);
     }
     p.setPen(Qt::NoPen);
     // sea weed swaying, a starfish and bubbles

@@ -63,6 +63,24 @@ void maleSterne(QPainter& p)
     }
 }
 
+// A small constellation of its own, a kite with a tail, where the sky has least.
+void maleSternbild(QPainter& p)
+{
+    const QPointF sterne[] = {{150, 132}, {178, 124}, {204, 140}, {186, 166}, {160, 160}, {214, 178}, {236, 170}};
+    p.setPen(QPen(QColor(200, 210, 255, 110), 0.9));
+    const int linien[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 0}, {3, 5}, {5, 6}};
+    for (const auto& l : linien)
+        p.drawLine(sterne[l[0]], sterne[l[1]]);
+    p.setPen(Qt::NoPen);
+    for (const QPointF& s : sterne) {
+        QRadialGradient schein(s, 5);
+        schein.setColorAt(0, QColor(255, 255, 255));
+        schein.setColorAt(1, QColor(200, 220, 255, 0));
+        p.setBrush(schein);
+        p.drawEllipse(s, 5, 5);
+    }
+}
+
 void maleSternschnuppe(QPainter& p)
 {
     QLinearGradient schweif(QPointF(22, 118), QPointF(118, 160));
@@ -310,6 +328,7 @@ QImage titelbild()
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     maleSterne(p);
+    maleSternbild(p);
     maleSternschnuppe(p);
     maleMond(p);
     maleRingplanet(p);
