@@ -31,7 +31,8 @@ QFont FetteSchrift(const QString& familie, int pixel)
     return schrift;
 }
 
-// Narrow enough for "59:59" in its 33-pixel column.
+// Condensed, so that "59:59" fits its 33-pixel column and the blanks of the
+// column heads put "Züge" and "Zeit" over their columns.
 QFont Zeilenschrift()
 {
     return FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 11);
@@ -107,7 +108,7 @@ void TfrmBestenListe::BauePanel()
     imgUeberschrift = NeuesBild(pnlHintergrund, QStringLiteral("imgUeberschrift"), QRect(62, 27, 250, 25));
     imgUeberschrift->setPixmap(Kunst("imgUeberschrift"));
     lblUeberschrift = NeuesLabel(pnlHintergrund, QStringLiteral("lblUeberschrift"),
-                                 FetteSchrift(QStringLiteral("DejaVu Sans"), 13), Kastanienbraun);
+                                 FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13), Kastanienbraun);
     lblUeberschrift->setGeometry(70, 31, 235, 16);
 
     lblPlatzierung = new TPlatzierung(pnlHintergrund);
@@ -141,6 +142,8 @@ void TfrmBestenListe::BaueZeilen()
     Eintrag->setObjectName(QStringLiteral("Eintrag"));
     Eintrag->setGeometry(ZeileLinks, ZeileOben, 137, ZeilenHoehe);
     Eintrag->setFrame(false);
+    // The line edit keeps a margin of its own: the typed name starts where the names do.
+    Eintrag->setTextMargins(-2, 0, 0, 0);
     Eintrag->setFont(schrift);
     Eintrag->setMaxLength(NamenLaenge);
     Eintrag->setValidator(new TNamensPruefer(Eintrag));
