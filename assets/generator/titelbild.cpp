@@ -15,7 +15,7 @@ namespace {
 
 constexpr int Breite = 360;
 constexpr int Hoehe = 361;
-constexpr double Horizont = 262;
+constexpr double Horizont = 232;
 
 QColor himmelFarbe(double y)
 {
@@ -33,9 +33,13 @@ void maleHimmel(QImage& bild)
     for (int y = 0; y < Horizont + 1; ++y) {
         for (int x = 0; x < Breite; ++x) {
             // a diagonal band of haze: the milky way
-            const double band = std::exp(-std::pow((x * 0.55 + y - 250) / 46.0, 2));
+            const double band = std::exp(-std::pow((x * 0.55 + y - 170) / 40.0, 2));
             const double dunst = band * (0.35 + 0.65 * wolken(x / 22.0, y / 22.0, 7, 4));
             QColor c = mische(himmelFarbe(y), QColor(170, 160, 230), dunst * 0.45);
+            // thin clouds drifting below the stars, lit by the moon
+            const double wolke = wolken(x / 46.0, y / 11.0, 29, 4) * std::exp(-std::pow((y - 158) / 24.0, 2));
+            if (wolke > 0.42)
+                c = mische(c, QColor(150, 130, 190), std::min(1.0, (wolke - 0.42) * 3.0));
             bild.setPixelColor(x, y, c);
         }
     }
@@ -66,7 +70,7 @@ void maleSterne(QPainter& p)
 // A small constellation of its own, a kite with a tail, where the sky has least.
 void maleSternbild(QPainter& p)
 {
-    const QPointF sterne[] = {{150, 132}, {178, 124}, {204, 140}, {186, 166}, {160, 160}, {214, 178}, {236, 170}};
+    const QPointF sterne[] = {{136, 30}, {164, 20}, {190, 36}, {172, 62}, {146, 56}, {200, 76}, {226, 70}};
     p.setPen(QPen(QColor(200, 210, 255, 110), 0.9));
     const int linien[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 0}, {3, 5}, {5, 6}};
     for (const auto& l : linien)
@@ -83,22 +87,22 @@ void maleSternbild(QPainter& p)
 
 void maleSternschnuppe(QPainter& p)
 {
-    QLinearGradient schweif(QPointF(22, 118), QPointF(118, 160));
+    QLinearGradient schweif(QPointF(12, 14), QPointF(104, 54));
     schweif.setColorAt(0, QColor(255, 255, 255, 0));
     schweif.setColorAt(1, QColor(255, 250, 220, 230));
     p.setPen(QPen(QBrush(schweif), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(22, 118), QPointF(118, 160));
-    QRadialGradient kopf(QPointF(118, 160), 7);
+    p.drawLine(QPointF(12, 14), QPointF(104, 54));
+    QRadialGradient kopf(QPointF(104, 54), 7);
     kopf.setColorAt(0, QColor(255, 255, 240));
     kopf.setColorAt(1, QColor(255, 255, 240, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(kopf);
-    p.drawEllipse(QPointF(118, 160), 7, 7);
+    p.drawEllipse(QPointF(104, 54), 7, 7);
 }
 
 void maleMond(QPainter& p)
 {
-    const QPointF m(296, 168);
+    const QPointF m(300, 70);
     QRadialGradient schein(m, 80);
     schein.setColorAt(0, QColor(255, 240, 200, 120));
     schein.setColorAt(1, QColor(255, 240, 200, 0));
@@ -118,7 +122,7 @@ void maleMond(QPainter& p)
 
 void maleRingplanet(QPainter& p)
 {
-    const QPointF m(64, 212);
+    const QPointF m(58, 118);
     p.setPen(Qt::NoPen);
     QRadialGradient kugel(m - QPointF(4, 4), 16);
     kugel.setColorAt(0, QColor(140, 220, 230));
@@ -193,7 +197,7 @@ void maleSee(QImage& bild)
             if (welle > 0.8)   // light on the crests of the ripples
                 c = mische(c, QColor(190, 150, 200), (welle - 0.8) * 1.2);
             // the moon's path of light, widening towards the shore
-            const double pfad = std::exp(-std::pow((x - 296) / (10 + 46 * tiefe), 2));
+            const double pfad = std::exp(-std::pow((x - 300) / (10 + 46 * tiefe), 2));
             const double glitzer = std::max(0.0, welle - 0.1) / 0.9;
             c = mische(c, QColor(255, 236, 180), pfad * glitzer * 0.95);
             bild.setPixelColor(x, y, c);
@@ -236,7 +240,11 @@ void maleUfer(QPainter& p)
             p.drawRoundedRect(QRectF(x + neigung * 0.8 - 2, Hoehe - h * 0.95, 4, 12), 2, 2);
         }
     }
-    // a boat with a lantern in the middle of the lake
+    // a boat with a lantern out on the lake, small in the distance
+    p.save();
+    p.translate(205, 262);
+    p.scale(0.6, 0.6);
+    p.translate(-205, -318);
     QPainterPath boot;
     boot.moveTo(178, 318);
     boot.lineTo(232, 318);
@@ -255,9 +263,10 @@ void maleUfer(QPainter& p)
     p.drawEllipse(QPointF(200, 292), 14, 14);
     p.setBrush(QColor(255, 240, 180));
     p.drawRect(QRectF(198, 289, 4, 6));
+    p.restore();
     // fireflies over the water
     for (int i = 0; i < 9; ++i) {
-        const QPointF f(z.gleich(80, 270), z.gleich(280, 345));
+        const QPointF f(z.gleich(70, 280), z.gleich(238, 276));
         QRadialGradient g(f, 3.5);
         g.setColorAt(0, QColor(220, 255, 140, 230));
         g.setColorAt(1, QColor(220, 255, 140, 0));
@@ -299,23 +308,23 @@ void maleTitel(QPainter& p)
     for (int i = 0; i < name.size(); ++i) {
         // one tile sits out of line, half slid, as in a game under way
         const double versatz = (i == 4) ? 10 : 0;
-        maleTitelKachel(p, QRectF(start + i * (kachel + abstand), 34 + versatz, kachel, 48), name[i]);
+        maleTitelKachel(p, QRectF(start + i * (kachel + abstand), 282 + versatz, kachel, 48), name[i]);
     }
     // a golden ornament line below the name
     p.setPen(QPen(QColor(236, 190, 80, 200), 1.4));
-    p.drawLine(QPointF(70, 104), QPointF(162, 104));
-    p.drawLine(QPointF(198, 104), QPointF(290, 104));
+    p.drawLine(QPointF(70, 349), QPointF(162, 349));
+    p.drawLine(QPointF(198, 349), QPointF(290, 349));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(252, 202, 3));
     QPainterPath raute;
-    raute.moveTo(180, 97);
-    raute.lineTo(188, 104);
-    raute.lineTo(180, 111);
-    raute.lineTo(172, 104);
+    raute.moveTo(180, 342);
+    raute.lineTo(188, 349);
+    raute.lineTo(180, 356);
+    raute.lineTo(172, 349);
     raute.closeSubpath();
     p.drawPath(raute);
     for (double x : {166.0, 194.0})
-        p.drawEllipse(QPointF(x, 104), 2.2, 2.2);
+        p.drawEllipse(QPointF(x, 349), 2.2, 2.2);
 }
 
 } // namespace

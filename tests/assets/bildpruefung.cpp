@@ -45,4 +45,27 @@ int anzahlFarben(const QImage& bild)
     return farben.size();
 }
 
+QStringList unklareTeile(const QImage& bild)
+{
+    QStringList befund;
+    QList<QImage> teile;
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 6; ++c)
+            teile.append(bild.copy(c * 60, r * 60, 60, 60));
+    for (int i = 0; i < 36; ++i) {
+        const QImage& teil = teile[i];
+        const double mittel = mittlereHelligkeit(teil, teil.rect());
+        double streuung = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                streuung += std::abs(helligkeit(teil.pixel(x, y)) - mittel);
+        if (streuung / 3600 <= 2.0)
+            befund << QString("tile %1 is nearly plain").arg(i + 1);
+        for (int j = i + 1; j < 36; ++j)
+            if (unterschied(teil, teile[j]) <= 3.0)
+                befund << QString("tiles %1 and %2 look alike").arg(i + 1).arg(j + 1);
+    }
+    return befund;
+}
+
 } // namespace pruefung

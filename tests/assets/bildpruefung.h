@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -56,5 +57,9 @@ inline double unterschied(const QImage& a, const QImage& b)
 int eingeschlosseneSchluesselpixel(const QImage& bild, QRgb schluessel);
 
 int anzahlFarben(const QImage& bild);
+
+// Cuts a 360 x 360 picture into 6 x 6 tiles as the game does and names every tile that
+// is nearly plain and every pair of tiles that look alike; empty when all can be told apart.
+QStringList unklareTeile(const QImage& bild);
 
 } // namespace pruefung

@@ -79,17 +79,24 @@ TEST(Hintergrund, DoppelpunktIstRotUndZaehlerkastenSonstSchwarz)
     EXPECT_EQ(bild.pixel(613, 401) & 0xFFFFFF, 0u);
 }
 
-TEST(Hintergrund, BrettbrunnenIstDunkelUndFuelltSeinRechteck)
+TEST(Hintergrund, BrettbrunnenIstDunkelBisAnSeineRaender)
 {
     const QImage bild = lade("imgHintergrund");
-    const QRect brunnen(57, 55, 360, 361);
-    EXPECT_LT(mittlereHelligkeit(bild, brunnen), 100);
-    // the title picture reaches every edge of the well: no frame colour inside
-    int blaugrau = 0;
-    for (int i = 0; i < 360; ++i)
-        for (QPoint p : {QPoint(57 + i, 55), QPoint(57 + i, 415), QPoint(57, 55 + i), QPoint(416, 55 + i)})
-            blaugrau += istBlaugrau(bild.pixel(p)) && mittlereHelligkeit(bild, QRect(p, QSize(1, 1))) > 100;
-    EXPECT_LT(blaugrau, 40);
+    EXPECT_LT(mittlereHelligkeit(bild, QRect(57, 55, 360, 361)), 100);
+    EXPECT_LT(mittlereHelligkeit(bild, QRect(57, 55, 360, 1)), 80);
+    EXPECT_LT(mittlereHelligkeit(bild, QRect(57, 415, 360, 1)), 110);
+    EXPECT_LT(mittlereHelligkeit(bild, QRect(57, 55, 1, 361)), 100);
+    EXPECT_LT(mittlereHelligkeit(bild, QRect(416, 55, 1, 361)), 100);
+}
+
+TEST(Hintergrund, TitelbildTaugtAlsEingebautesPuzzlebild)
+{
+    const QImage bild = lade("imgHintergrund");
+    EXPECT_EQ(unklareTeile(bild.copy(57, 55, 360, 360)), QStringList());
+    // the fallback: the 260 x 260 corner enlarged
+    EXPECT_EQ(unklareTeile(bild.copy(57, 55, 260, 260).scaled(360, 360, Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation)),
+              QStringList());
 }
 
 TEST(Hintergrund, RahmenleistenNebenDemBrettSindBlaugrau)
