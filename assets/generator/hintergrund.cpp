@@ -100,7 +100,8 @@ void maleVorschauGrund(QImage& bild)
             const int u = x - Vorschau.left(), v = y - Vorschau.top();
             const bool raute = ((u + v) / 15 + (u - v + 180) / 15) % 2 == 0;
             const double licht = 1.0 - std::hypot(u - 90, v - 90) / 140.0;
-            bild.setPixelColor(x, y, mische(QColor(10, 12, 28), raute ? QColor(40, 46, 80) : QColor(28, 32, 60), licht));
+            const QColor muster = raute ? QColor(40, 46, 80) : QColor(28, 32, 60);
+            bild.setPixelColor(x, y, mische(QColor(10, 12, 28), muster, licht));
         }
     }
 }

@@ -84,8 +84,11 @@ QByteArray tonKlick()
 QByteArray tonFanfare()
 {
     // a rising C major arpeggio, the last note held with a little vibrato
-    const struct { double frequenz, start, dauer; } noten[] = {
-        {523.25, 0.00, 0.13}, {659.25, 0.11, 0.13}, {783.99, 0.22, 0.13}, {1046.50, 0.33, 0.52}};
+    const struct { double frequenz, start, dauer, ausklang; } noten[] = {
+        {523.25, 0.00, 0.13, 0.06},
+        {659.25, 0.11, 0.13, 0.06},
+        {783.99, 0.22, 0.13, 0.06},
+        {1046.50, 0.33, 0.52, 0.30}};
     std::vector<double> proben(int(Rate * 0.88));
     for (std::size_t i = 0; i < proben.size(); ++i) {
         const double t = double(i) / Rate;
@@ -95,7 +98,7 @@ QByteArray tonFanfare()
             if (lokal < 0 || lokal > n.dauer)
                 continue;
             const double vibrato = lokal > 0.15 ? 1 + 0.004 * std::sin(2 * M_PI * 5.5 * lokal) : 1;
-            s += klang(n.frequenz * vibrato, lokal, 6, 0.72) * huelle(lokal, n.dauer, 0.012, 0.06);
+            s += klang(n.frequenz * vibrato, lokal, 6, 0.72) * huelle(lokal, n.dauer, 0.012, n.ausklang);
         }
         proben[i] = s * 0.33;
     }
@@ -105,14 +108,16 @@ QByteArray tonFanfare()
 QByteArray tonTief()
 {
     // two soft low notes falling a fourth: not this time
-    const struct { double frequenz, start, dauer; } noten[] = {{196.0, 0.0, 0.24}, {146.83, 0.22, 0.42}};
+    const struct { double frequenz, start, dauer, ausklang; } noten[] = {
+        {196.0, 0.0, 0.24, 0.10},
+        {146.83, 0.22, 0.42, 0.25}};
     std::vector<double> proben(int(Rate * 0.66));
     for (std::size_t i = 0; i < proben.size(); ++i) {
         const double t = double(i) / Rate;
         double s = 0;
         for (const auto& n : noten) {
             const double lokal = t - n.start;
-            s += klang(n.frequenz, lokal, 3, 0.45) * huelle(lokal, n.dauer, 0.02, 0.12);
+            s += klang(n.frequenz, lokal, 3, 0.45) * huelle(lokal, n.dauer, 0.02, n.ausklang);
         }
         proben[i] = s * 0.5;
     }
