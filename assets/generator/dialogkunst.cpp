@@ -248,7 +248,7 @@ QImage programmsymbol()
     p.setClipRect(brett);
     maleSonnenblume(p, QRectF(2, 0, 60, 60));
     p.restore();
-    p.fillRect(QRectF(40, 40, 16, 16), Qt::black);
+    p.drawImage(QRectF(40, 40, 16, 16), kreuz(16));   // the empty field
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Markierfarbe);
     for (int k = 1; k <= 2; ++k) {
