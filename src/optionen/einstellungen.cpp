@@ -40,6 +40,11 @@ TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, QWidget* eltern)
 TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, Einstellungsdienste dienste, QWidget* eltern)
     : QDialog(eltern), spiel_(spiel), dienste_(std::move(dienste))
 {
+    const Einstellungsdienste standard = StandardEinstellungsdienste();
+    if (!dienste_.Fehlermeldung)
+        dienste_.Fehlermeldung = standard.Fehlermeldung;
+    if (!dienste_.Beenden)
+        dienste_.Beenden = standard.Beenden;
     BaueOberflaeche();
     FormCreate();
 }
@@ -47,7 +52,7 @@ TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, Einstellungsdien
 void TfrmEinstellungen::ZurueckModus()
 {
     zurueckModus_ = true;
-    btnAbbruch->setText(MeldungsText(TxtZurueck, 332));
+    SetzeTexte();
 }
 
 QString TfrmEinstellungen::Bilderordner() const

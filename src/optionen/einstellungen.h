@@ -17,7 +17,8 @@ class QRadioButton;
 class TKlickbild;
 class TRahmen;
 
-// What the dialog needs of the world outside; tests put their own recorders here.
+// What the dialog needs of the world outside; tests put their own recorders here. An
+// empty entry stands for the standard one.
 struct Einstellungsdienste {
     std::function<void(QWidget* eltern, const QString& text)> Fehlermeldung;  // modal error box
     std::function<void()> Beenden;  // ends the program
@@ -66,6 +67,7 @@ private:
     TKlickbild* BaueVariantenbild(int nummer);
     void SetzeTabFolge();
     void SetzeTexte();
+    void PasseSchriftAn();
 
     void FormCreate();
     void FormShow();

@@ -5,6 +5,7 @@
 #include "daten/sprache.h"
 #include "daten/textkatalog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,10 +16,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int BildAbstand = 120;  // the variant pictures stand 120 pixels apart
 constexpr int TeileSpalten = 4;
+constexpr int KleinsteSchrift = 9;  // pixels; below this a caption may rather be cut
 
 template <class T>
 T* Baue(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe)
@@ -44,7 +48,6 @@ TKlickbild* TfrmEinstellungen::BaueVariantenbild(int nummer)
     const QByteArray name = "imgVariante" + QByteArray::number(nummer);
     auto* bild = Baue<TKlickbild>(gpbVariante, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
     bild->setPixmap(QPixmap(QStringLiteral(":/kunst/%1.png").arg(QLatin1StringView(name))));
-    bild->setProperty("tag", nummer);
     connect(bild, &TKlickbild::geklickt, this, &TfrmEinstellungen::imgVarianteClick);
     return bild;
 }
@@ -57,6 +60,9 @@ void TfrmEinstellungen::BaueOberflaeche()
     setFixedSize(420, 430);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, QColor(192, 192, 192));  // silver
+    // The usual disabled grey would vanish on silver.
+    for (QPalette::ColorRole rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        farben.setColor(QPalette::Disabled, rolle, QColor(128, 128, 128));
     setPalette(farben);
     setAutoFillBackground(true);
 
@@ -132,4 +138,27 @@ void TfrmEinstellungen::SetzeTexte()
     chkPosZufall->setText(text(323));
     btnOK->setText(text(330));
     btnAbbruch->setText(zurueckModus_ ? MeldungsText(TxtZurueck, 332) : text(331));
+    PasseSchriftAn();
+}
+
+// The controls have fixed sizes, and the desktop's font is often wider than the one they
+// were made for: take the largest font, narrowed if need be, in which every caption fits.
+void TfrmEinstellungen::PasseSchriftAn()
+{
+    const QFont grundschrift = QApplication::font(this);
+    const int groesste = QFontInfo(grundschrift).pixelSize();
+    const QList<QAbstractButton*> knoepfe = findChildren<QAbstractButton*>();
+    auto passt = [&] {
+        return std::ranges::all_of(knoepfe, [](const QAbstractButton* k) { return k->sizeHint().width() <= k->width(); });
+    };
+    for (int pixel = groesste; pixel >= KleinsteSchrift; --pixel) {
+        for (int breite : {int(QFont::Unstretched), int(QFont::SemiCondensed)}) {
+            QFont schrift = grundschrift;
+            schrift.setPixelSize(pixel);
+            schrift.setStretch(breite);
+            setFont(schrift);
+            if (passt())
+                return;
+        }
+    }
 }

@@ -53,6 +53,21 @@ TEST_F(Oberflaeche, BeschriftungenFolgenDerSprache)
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 }
 
+TEST_F(Oberflaeche, JedeBeschriftungPasstInIhrFeld)
+{
+    auto d = Baue();
+    for (bool zurueck : {false, true}) {
+        if (zurueck)
+            d->ZurueckModus();
+        for (int sprache : {0, 1000}) {
+            SetzeSprache(sprache);
+            for (const QAbstractButton* knopf : d->findChildren<QAbstractButton*>())
+                EXPECT_LE(knopf->sizeHint().width(), knopf->width())
+                    << sprache << " " << knopf->text().toStdString();
+        }
+    }
+}
+
 TEST_F(Oberflaeche, SprachwechselBehaeltDenZurueckModus)
 {
     auto d = Baue();
@@ -65,16 +80,6 @@ TEST_F(Oberflaeche, SprachwechselBehaeltDenZurueckModus)
     d->btnAbbruch->click();
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_EQ(beendet, 0);
-}
-
-TEST_F(Oberflaeche, GroessenauswahlBleibtNachSprachwechselWaehlbar)
-{
-    spiel.Groesse = 4;
-    auto d = Baue();
-    Zeige(*d);
-    SetzeSprache(1000);
-    d->btnOK->click();
-    EXPECT_EQ(spiel.Groesse, 4);
 }
 
 TEST_F(Oberflaeche, FensterMitSchliessfeldOhneMinimierenUndFesteGroesse)
@@ -117,7 +122,7 @@ TEST_F(Oberflaeche, FehlermeldungIstFehlerboxMitOKMittigAufDemSchirm)
 }
 
 // The yellow frame shows around the chosen picture. With TAVELOR_BILD set, the dialog is
-// also saved as a PNG of that name, to look at.
+// also saved in both languages as PNGs with that prefix, to look at.
 TEST_F(Oberflaeche, RahmenUmDieGewaehlteVariante)
 {
     spiel.Variante = 2;
@@ -125,8 +130,11 @@ TEST_F(Oberflaeche, RahmenUmDieGewaehlteVariante)
     d->ZurueckModus();
     Zeige(*d);
     const QImage bild = d->grab().toImage();
-    if (const QByteArray datei = qgetenv("TAVELOR_BILD"); !datei.isEmpty())
-        bild.save(QString::fromLocal8Bit(datei));
+    if (const QString datei = qEnvironmentVariable("TAVELOR_BILD"); !datei.isEmpty()) {
+        bild.save(datei + QStringLiteral("_de.png"));
+        SetzeSprache(1000);
+        d->grab().save(datei + QStringLiteral("_en.png"));
+    }
 
     const QColor gelb(255, 255, 0);
     const QPoint ecke = d->gpbVariante->mapTo(d.get(), QPoint(141, 22));
