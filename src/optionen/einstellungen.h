@@ -64,6 +64,10 @@ protected:
 
 private:
     void BaueOberflaeche();
+    void BaueVariantenwahl();
+    void BaueTeileAnzahl();
+    void BaueMotivwahl();
+    void BaueKnoepfe();
     TKlickbild* BaueVariantenbild(int nummer);
     void SetzeTabFolge();
     void SetzeTexte();

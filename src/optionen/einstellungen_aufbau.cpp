@@ -66,6 +66,17 @@ void TfrmEinstellungen::BaueOberflaeche()
     setPalette(farben);
     setAutoFillBackground(true);
 
+    BaueVariantenwahl();
+    BaueTeileAnzahl();
+    BaueMotivwahl();
+    BaueKnoepfe();
+    SetzeTabFolge();
+    SetzeTexte();
+    TextempfaengerAnmelden(this, [this] { SetzeTexte(); });
+}
+
+void TfrmEinstellungen::BaueVariantenwahl()
+{
     gpbVariante = Baue<QGroupBox>(this, "gpbVariante", 17, 8, 385, 140);
     imgVariante1 = BaueVariantenbild(1);
     imgVariante2 = BaueVariantenbild(2);
@@ -74,7 +85,10 @@ void TfrmEinstellungen::BaueOberflaeche()
     shpVariante->setObjectName(QStringLiteral("shpVariante"));
     shpVariante->setGeometry(21, 22, 104, 104);
     shpVariante->raise();
+}
 
+void TfrmEinstellungen::BaueTeileAnzahl()
+{
     rdgTeileAnzahl = Baue<QGroupBox>(this, "rdgTeileAnzahl", 17, 156, 385, 50);
     rdgTeileAnzahlItems = new QButtonGroup(this);
     const int spaltenbreite = (rdgTeileAnzahl->width() - 10) / TeileSpalten;
@@ -84,7 +98,10 @@ void TfrmEinstellungen::BaueOberflaeche()
                                          spaltenbreite - 4, 20);
         rdgTeileAnzahlItems->addButton(knopf, i);
     }
+}
 
+void TfrmEinstellungen::BaueMotivwahl()
+{
     gpbMotiv = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 160);
     imgVorschau = Baue<QLabel>(gpbMotiv, "imgVorschau", 15, 24, 120, 120);
     imgVorschau->setScaledContents(true);
@@ -97,7 +114,10 @@ void TfrmEinstellungen::BaueOberflaeche()
     chkSWBild = Baue<QCheckBox>(gpbMotiv, "chkSWBild", 145, 90, 227, 17);
     chkVorschau = Baue<QCheckBox>(gpbMotiv, "chkVorschau", 145, 110, 209, 17);
     chkPosZufall = Baue<QCheckBox>(gpbMotiv, "chkPosZufall", 145, 130, 209, 17);
+}
 
+void TfrmEinstellungen::BaueKnoepfe()
+{
     btnOK = Baue<QPushButton>(this, "btnOK", 87, 389, 100, 28);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TfrmEinstellungen::btnOKClick);
@@ -105,10 +125,6 @@ void TfrmEinstellungen::BaueOberflaeche()
     btnAbbruch->setIcon(AbbruchGlyphe());
     btnAbbruch->setIconSize(QSize(18, 18));
     connect(btnAbbruch, &QPushButton::clicked, this, &TfrmEinstellungen::btnAbbruchClick);
-
-    SetzeTabFolge();
-    SetzeTexte();
-    TextempfaengerAnmelden(this, [this] { SetzeTexte(); });
 }
 
 // Variant pictures take no focus; after the size items come the picture controls in the
