@@ -1,0 +1,39 @@
+#include "main/hilfefenster.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+Hilfefenster::Hilfefenster(QWidget* eltern) : QDialog(eltern), browser(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("Hilfefenster"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    resize(560, 520);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    browser->setOpenExternalLinks(false);
+}
+
+void Hilfefenster::Zeige(const QString& datei, int aktSprache)
+{
+    const bool englisch = aktSprache == 1000;
+    setWindowTitle(englisch ? QStringLiteral("Tavelor – Help") : QStringLiteral("Tavelor – Hilfe"));
+    const QFileInfo info(datei);
+    QFile file(datei);
+    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
+        // The help files are HTML whatever their ending says.
+        browser->document()->setMetaInformation(QTextDocument::DocumentUrl, QUrl::fromLocalFile(info.absoluteFilePath()).toString());
+        browser->setHtml(QString::fromUtf8(file.readAll()));
+    } else {
+        const QString text = englisch ? QStringLiteral("The help file %1 could not be found.")
+                                      : QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden.");
+        browser->setPlainText(text.arg(QDir::toNativeSeparators(datei)));
+    }
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The help: a window of the program's own showing the help file of the current language.
+
+#include <QDialog>
+
+class QTextBrowser;
+
+class Hilfefenster : public QDialog {
+public:
+    explicit Hilfefenster(QWidget* eltern = nullptr);
+    // Shows the file, or says plainly that it is missing.
+    void Zeige(const QString& datei, int aktSprache);
+    QTextBrowser* anzeige() const { return browser; }
+
+private:
+    QTextBrowser* browser;
+};

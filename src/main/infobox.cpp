@@ -1,0 +1,69 @@
+#include "main/infobox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+QPoint InfoBoxDlg::Lage(QPoint gewuenscht, QSize bildschirm)
+{
+    QPoint lage = gewuenscht;
+    if (bildschirm.width() < lage.x() + Groesse.width() || lage.x() < 0)
+        lage.setX((bildschirm.width() - Groesse.width()) / 2);
+    if (bildschirm.height() < lage.y() + Groesse.height() || lage.y() < 0)
+        lage.setY((bildschirm.height() - Groesse.height()) / 2);
+    return lage;
+}
+
+void InfoBoxDlg::Zentrieren(const QRect& hauptfenster)
+{
+    iLeft = hauptfenster.left() + (hauptfenster.width() - Groesse.width()) / 2;
+    iTop = hauptfenster.top() + (hauptfenster.height() - Groesse.height()) / 2;
+}
+
+bool InfoBoxDlg::Execute(QWidget* eltern) const
+{
+    QDialog box(eltern, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    box.setObjectName(QStringLiteral("InfoBox"));
+    box.setWindowTitle(FensterTitel);
+    box.setFixedSize(277, 293);
+    box.setAutoFillBackground(true);
+    box.setPalette(QPalette(QColor(192, 192, 192)));
+
+    auto* panel = new QFrame(&box);
+    panel->setGeometry(9, 7, 260, 250);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    auto* symbol = new QLabel(panel);
+    symbol->setGeometry(20, 11, 32, 32);
+    symbol->setScaledContents(true);
+    symbol->setPixmap(QPixmap(QStringLiteral(":/kunst/symbol.png")));
+
+    auto* name = new QLabel(ProgrammName, panel);
+    name->setGeometry(75, 9, 170, 18);
+    QFont fett = name->font();
+    fett.setPixelSize(13);
+    fett.setBold(true);
+    name->setFont(fett);
+    name->setStyleSheet(QStringLiteral("color: navy"));
+
+    QFont klein = box.font();
+    klein.setPixelSize(11);
+    auto* version = new QLabel(Version, panel);
+    version->setGeometry(75, 31, 50, 14);
+    version->setFont(klein);
+    auto* nummer = new QLabel(VersionsNr, panel);
+    nummer->setGeometry(125, 31, 100, 14);
+    nummer->setFont(klein);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+    ok->setGeometry(98, 263, 80, 25);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+
+    const QScreen* bildschirm = eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen();
+    box.move(Lage({iLeft, iTop}, bildschirm ? bildschirm->size() : QSize(iLeft + 285, iTop + 320)));
+    return box.exec() == QDialog::Accepted;
+}

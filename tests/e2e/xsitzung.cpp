@@ -1,0 +1,159 @@
+#include "xsitzung.h"
+
+#include <QColorSpace>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+void Pause(int ms)
+{
+    const QDeadlineTimer ende(ms);
+    while (!ende.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+XSitzung::XSitzung() : umgebung(QProcessEnvironment::systemEnvironment())
+{
+    // Several sessions may run at once: take the first display whose server really starts.
+    for (int nummer = 150; nummer < 200 && display.isEmpty(); ++nummer) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(nummer)))
+            continue;
+        const QString kandidat = QStringLiteral(":%1").arg(nummer);
+        xvfb.start(QStringLiteral("Xvfb"), {kandidat, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+        if (!xvfb.waitForStarted(5000)) {
+            grund = QStringLiteral("Xvfb cannot be started");
+            return;
+        }
+        for (int i = 0; i < 50; ++i) {
+            if (xvfb.state() == QProcess::NotRunning)
+                break;
+            QProcess probe;
+            QProcessEnvironment env = umgebung;
+            env.insert("DISPLAY", kandidat);
+            probe.setProcessEnvironment(env);
+            probe.start(QStringLiteral("xdpyinfo"), {});
+            probe.waitForFinished(5000);
+            if (probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0) {
+                display = kandidat;
+                break;
+            }
+            QThread::msleep(100);
+        }
+        if (display.isEmpty()) {
+            xvfb.kill();
+            xvfb.waitForFinished(2000);
+        }
+    }
+    if (display.isEmpty()) {
+        grund = QStringLiteral("no X display could be started");
+        return;
+    }
+    umgebung.insert("DISPLAY", display);
+    umgebung.remove("QT_QPA_PLATFORM");
+}
+
+XSitzung::~XSitzung()
+{
+    if (spiel.state() != QProcess::NotRunning) {
+        spiel.kill();
+        spiel.waitForFinished(3000);
+    }
+    if (xvfb.state() != QProcess::NotRunning) {
+        xvfb.terminate();
+        if (!xvfb.waitForFinished(3000))
+            xvfb.kill();
+    }
+}
+
+bool XSitzung::starte(const QString& programm, const QString& arbeitsordner)
+{
+    spiel.setProcessEnvironment(umgebung);
+    spiel.setWorkingDirectory(arbeitsordner);
+    spiel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    spiel.start(programm, {});
+    return spiel.waitForStarted(5000);
+}
+
+bool XSitzung::warteAufEnde(int ms) { return spiel.waitForFinished(ms); }
+
+QString XSitzung::xdotool(const QStringList& argumente)
+{
+    QProcess p;
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral("xdotool"), argumente);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString XSitzung::warteAufFenster(const QString& titel, int ms)
+{
+    const QDeadlineTimer ende(ms);
+    while (!ende.hasExpired()) {
+        const QString ids = xdotool({"search", "--onlyvisible", "--name", "^" + titel + "$"});
+        if (!ids.isEmpty())
+            return ids.split('\n').first();
+        Pause(100);
+    }
+    return {};
+}
+
+bool XSitzung::fensterWeg(const QString& titel, int ms)
+{
+    const QDeadlineTimer ende(ms);
+    while (!ende.hasExpired()) {
+        if (xdotool({"search", "--onlyvisible", "--name", "^" + titel + "$"}).isEmpty())
+            return true;
+        Pause(100);
+    }
+    return false;
+}
+
+QPoint XSitzung::fensterLage(const QString& id)
+{
+    // "X=12\nY=34\n..." from --shell
+    const QStringList zeilen = xdotool({"getwindowgeometry", "--shell", id}).split('\n');
+    QPoint lage;
+    for (const QString& zeile : zeilen) {
+        if (zeile.startsWith("X="))
+            lage.setX(zeile.mid(2).toInt());
+        if (zeile.startsWith("Y="))
+            lage.setY(zeile.mid(2).toInt());
+    }
+    return lage;
+}
+
+void XSitzung::taste(const QString& name) { xdotool({"key", name}); }
+
+void XSitzung::tippe(const QString& text) { xdotool({"type", "--delay", "30", text}); }
+
+void XSitzung::klick(QPoint punkt, int taste)
+{
+    xdotool({"mousemove", QString::number(punkt.x()), QString::number(punkt.y())});
+    Pause(50);
+    xdotool({"click", QString::number(taste)});
+}
+
+QImage XSitzung::bildschirm()
+{
+    QProcess p;
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral("import"), {"-window", "root", "png:-"});
+    p.waitForFinished(20000);
+    QImage schirm = QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+    schirm.setColorSpace({});  // the PNG says sRGB; the art says nothing, and images compare by both
+    return schirm;
+}
+
+bool XSitzung::warteBis(const std::function<bool(const QImage&)>& bedingung, int ms)
+{
+    const QDeadlineTimer ende(ms);
+    do {
+        if (bedingung(bildschirm()))
+            return true;
+        Pause(150);
+    } while (!ende.hasExpired());
+    return false;
+}

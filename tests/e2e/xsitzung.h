@@ -1,0 +1,48 @@
+#pragma once
+// A private X server with the real program in it, driven like a player would: xdotool for the
+// mouse and keys, ImageMagick's import for screenshots.
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+
+class XSitzung {
+public:
+    XSitzung();
+    ~XSitzung();
+
+    bool laeuft() const { return !display.isEmpty(); }
+    QString fehler() const { return grund; }
+
+    // Starts the program with the folder as its working directory.
+    bool starte(const QString& programm, const QString& arbeitsordner);
+    bool programmLaeuft() const { return spiel.state() != QProcess::NotRunning; }
+    // Waits for the program to end by itself.
+    bool warteAufEnde(int ms);
+
+    // Runs xdotool with these arguments; its output.
+    QString xdotool(const QStringList& argumente);
+    // The id of the first visible window whose title matches, or empty after the wait.
+    QString warteAufFenster(const QString& titel, int ms = 15000);
+    bool fensterWeg(const QString& titel, int ms = 10000);
+    QPoint fensterLage(const QString& id);
+
+    void taste(const QString& name);
+    void tippe(const QString& text);
+    void klick(QPoint bildschirmpunkt, int taste = 1);
+
+    QImage bildschirm();
+    // Polls the screen until the condition holds.
+    bool warteBis(const std::function<bool(const QImage&)>& bedingung, int ms = 10000);
+
+private:
+    QProcess xvfb, spiel;
+    QString display, grund;
+    QProcessEnvironment umgebung;
+};
+
+void Pause(int ms);

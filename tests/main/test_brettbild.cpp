@@ -1,0 +1,243 @@
+// Pixel checks of the board drawing, on the composite image alone.
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "main/brettbild.h"
+
+using engine::Spielstand;
+
+namespace {
+
+Spielstand Brett(int variante, int n)
+{
+    Spielstand s;
+    s.Variante = static_cast<uint8_t>(variante);
+    s.Groesse = static_cast<uint8_t>(n);
+    s.Teilgroesse = static_cast<uint8_t>(360 / n);
+    for (int p = 1; p <= engine::MaxFelder; ++p)
+        s.Spielfeld[p] = static_cast<uint8_t>(p);
+    s.phase = engine::Phase::Aufgebaut;
+    return s;
+}
+
+// Every pixel of the working picture tells where it came from.
+QImage Muster()
+{
+    QImage bild(360, 360, QImage::Format_RGB32);
+    for (int y = 0; y < 360; ++y)
+        for (int x = 0; x < 360; ++x)
+            bild.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + (y / 256) * 64 + 1));
+    return bild;
+}
+
+QImage Kunst(const char* name) { return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32); }
+
+bool GleicherBereich(const QImage& a, QPoint pa, const QImage& b, QPoint pb, QSize groesse)
+{
+    for (int y = 0; y < groesse.height(); ++y)
+        for (int x = 0; x < groesse.width(); ++x)
+            if (a.pixel(pa + QPoint(x, y)) != b.pixel(pb + QPoint(x, y)))
+                return false;
+    return true;
+}
+
+} // namespace
+
+TEST(Brettbild, KunstIstGeladen)
+{
+    Brettbild bild;
+    EXPECT_EQ(bild.imgHintergrund.size(), QSize(755, 475));
+    EXPECT_EQ(bild.imgKopie.size(), QSize(755, 475));
+    EXPECT_EQ(bild.imgOriginal.size(), QSize(360, 360));
+}
+
+TEST(Brettbild, GitterlinienLiegenAufDerErstenPixelreiheJederFeldreihe)
+{
+    for (int n = 3; n <= 6; ++n) {
+        Brettbild bild;
+        bild.imgOriginal = Muster();
+        const Spielstand s = Brett(2, n);
+        bild.BrettZeichnen(s);
+        const int t = 360 / n;
+        for (int k = 1; k < n; ++k) {
+            const int g = 57 + k * t;
+            for (int y = 56; y <= 415; ++y)
+                ASSERT_EQ(bild.imgKopie.pixel(g, y), Markierfarbe) << "n=" << n << " x=" << g << " y=" << y;
+            for (int x = 57; x <= 416; ++x)
+                ASSERT_EQ(bild.imgKopie.pixel(x, g - 1), Markierfarbe) << "n=" << n << " y=" << g - 1;
+            EXPECT_NE(bild.imgKopie.pixel(g + 1, 100 + k), Markierfarbe);
+        }
+        // No line on the board's outer edge.
+        EXPECT_NE(bild.imgKopie.pixel(57, 300), Markierfarbe);
+        EXPECT_NE(bild.imgKopie.pixel(300, 56), Markierfarbe);
+    }
+    Brettbild drei;
+    drei.BrettZeichnen(Brett(1, 3));
+    for (int y = 56; y <= 415; y += 359)
+        for (int x : {177, 297})
+            EXPECT_EQ(drei.imgKopie.pixel(x, y), Markierfarbe);
+    for (int x = 57; x <= 416; x += 359)
+        for (int y : {176, 296})
+            EXPECT_EQ(drei.imgKopie.pixel(x, y), Markierfarbe);
+}
+
+TEST(Brettbild, TeilWirdOhneSkalierungAusDemBildGeschnitten)
+{
+    Brettbild bild;
+    bild.imgOriginal = Muster();
+    Spielstand s = Brett(2, 5);
+    s.Spielfeld[7] = 25;
+    bild.ShowMorvikTeil(s, 7);
+    // Field 7 is (129,128)-(201,200); its first row and column carry grid lines.
+    EXPECT_TRUE(GleicherBereich(bild.imgKopie, {130, 129}, bild.imgOriginal, {289, 289}, {71, 71}));
+    EXPECT_EQ(bild.imgKopie.pixel(129, 150), Markierfarbe);
+    EXPECT_EQ(bild.imgKopie.pixel(150, 128), Markierfarbe);
+}
+
+TEST(Brettbild, LeeresFeldZeigtDasKreuzSeinerGroesse)
+{
+    const char* kreuz[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
+    for (int n = 3; n <= 6; ++n) {
+        Brettbild bild;
+        Spielstand s = Brett(1, n);
+        s.FreiesFeld = n * n;
+        s.Spielfeld[1] = 0;  // the empty field wherever it lies
+        bild.ShowMorvikTeil(s, 1);
+        const int t = 360 / n;
+        EXPECT_TRUE(GleicherBereich(bild.imgKopie, {57, 56}, Kunst(kreuz[n - 3]), {0, 0}, {t, t})) << "n=" << n;
+    }
+}
+
+// The art at `ort` with its key colour left out: figure pixels from the art, the rest as before.
+::testing::AssertionResult TransparentGezeichnet(const QImage& kopie, QPoint ort, const QImage& kunst, const QImage& vorher)
+{
+    const QRgb schluessel = kunst.pixel(0, kunst.height() - 1);
+    int figur = 0;
+    for (int y = 0; y < kunst.height(); ++y)
+        for (int x = 0; x < kunst.width(); ++x) {
+            const QPoint p = ort + QPoint(x, y);
+            const bool istFigur = kunst.pixel(x, y) != schluessel;
+            figur += istFigur;
+            if (kopie.pixel(p) != (istFigur ? kunst.pixel(x, y) : vorher.pixel(p)))
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " of the art at " << ort.x() << "," << ort.y();
+        }
+    if (figur == 0)
+        return ::testing::AssertionFailure() << "the art has no figure";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(Brettbild, PfeileUndAchsenSitzenAmRahmenUndAufDenKreuzungen)
+{
+    const QImage achse = Kunst("imgAchse");
+    Brettbild bild;
+    bild.imgOriginal = Muster();
+    Spielstand s = Brett(3, 6);
+    for (int feld = 1; feld <= 36; ++feld)
+        bild.ShowMorvikTeil(s, feld);
+    const QImage ohneAchsen = bild.imgKopie.copy();
+    bild.ZeigeAchsen(s);
+    for (int x = 104; x <= 344; x += 60)
+        for (int y = 104; y <= 344; y += 60)
+            ASSERT_TRUE(TransparentGezeichnet(bild.imgKopie, {x, y}, achse, ohneAchsen));
+
+    const QImage rechts = Kunst("imgPfeilRechts"), unten = Kunst("imgPfeilUnten");
+    const QImage links = Kunst("imgPfeilLinks"), oben = Kunst("imgPfeilOben");
+    Brettbild pfeile;
+    pfeile.HintergrundZeichnen();
+    const QImage rahmen = pfeile.imgKopie.copy();
+    pfeile.BrettZeichnen(Brett(2, 4));
+    for (int i = 1; i <= 4; ++i) {
+        const int lage = (i - 1) * 90 + 27;
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {24, 56 + lage}, rechts, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {57 + lage, 23}, unten, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {425, 56 + lage}, links, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {57 + lage, 424}, oben, rahmen));
+    }
+}
+
+TEST(Brettbild, FaerbenNachDerGanzzahlformel)
+{
+    Brettbild bild;
+    const QRgb farben[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0),
+                           qRgb(0, 0, 255), qRgb(90, 90, 90), qRgb(10, 200, 30)};
+    for (int i = 0; i < 7; ++i)
+        bild.imgOriginal.setPixel(i, 0, farben[i]);
+    bild.Faerben();
+    const int grau[] = {0, 255, 76, 150, 27, 90, (77 * 10 + 151 * 200 + 28 * 30) / 256};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(bild.imgOriginal.pixel(i, 0), qRgb(grau[i], grau[i], grau[i])) << i;
+}
+
+TEST(Brettbild, BildVorbereitenMitRueckfallAufDasTitelbild)
+{
+    Brettbild bild;
+    bild.BildVorbereiten("");
+    EXPECT_TRUE(GleicherBereich(bild.imgOriginal, {0, 0}, bild.imgHintergrund, {57, 55}, {360, 360}));
+
+    QTemporaryDir ordner;
+    Brettbild fehlt;
+    fehlt.BildVorbereiten(ordner.filePath("weg.bmp").toStdString());
+    EXPECT_EQ(fehlt.imgOriginal.size(), QSize(360, 360));
+    const QImage ecke = bild.imgHintergrund.copy(57, 55, 260, 260).scaled(360, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(fehlt.imgOriginal.pixel(180, 180), ecke.convertToFormat(QImage::Format_RGB32).pixel(180, 180));
+
+    QImage klein(100, 50, QImage::Format_RGB32);
+    klein.fill(qRgb(200, 30, 40));
+    const QString pfad = ordner.filePath("klein.bmp");
+    ASSERT_TRUE(klein.save(pfad, "BMP"));
+    Brettbild gestreckt;
+    gestreckt.BildVorbereiten(pfad.toStdString());
+    EXPECT_EQ(gestreckt.imgOriginal.pixel(0, 0), qRgb(200, 30, 40));
+    EXPECT_EQ(gestreckt.imgOriginal.pixel(359, 359), qRgb(200, 30, 40));
+}
+
+TEST(Brettbild, KachelnummernUndUmrissAufDerVorschau)
+{
+    Brettbild bild;
+    Spielstand s = Brett(1, 4);
+    s.FreiesFeld = 16;
+    s.Spielfeld[16] = 0;
+    std::swap(s.Spielfeld[1], s.Spielfeld[16]);  // the empty field now lies on field 1
+    s.NummernModus = 1;
+    s.NummernFeld = 1;
+    QImage schirm = bild.imgKopie.copy();
+    {
+        QPainter p(&schirm);
+        bild.ZeigeNummern(p, s);
+    }
+    const QImage ziffern = Kunst("imgZiffernHilfe");
+    // "16" for the missing tile at (T + 18, T + 18); the digits' marking colour is kept.
+    const QPoint ecke(90 + 18, 90 + 18);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 16; ++x) {
+            if (ziffern.pixel(16 + x, y) == Markierfarbe) {
+                ASSERT_EQ(schirm.pixel(ecke + QPoint(x, y)), Markierfarbe);
+            }
+            if (ziffern.pixel(16 * 6 + x, y) == Markierfarbe) {
+                ASSERT_EQ(schirm.pixel(ecke + QPoint(16 + x, y)), Markierfarbe);
+            }
+        }
+    // The outline of tile 16's home on the preview: (653,189) to (698,234).
+    for (QPoint punkt : {QPoint(653, 189), QPoint(698, 189), QPoint(653, 234), QPoint(698, 234), QPoint(675, 189), QPoint(653, 210)})
+        EXPECT_EQ(schirm.pixel(punkt), Markierfarbe) << punkt.x() << "," << punkt.y();
+    EXPECT_NE(schirm.pixel(699, 234), Markierfarbe);
+    EXPECT_NE(schirm.pixel(675, 210), Markierfarbe);
+
+    // Mode 2: every field's number, no outline.
+    s.NummernModus = 2;
+    QImage alle = bild.imgKopie.copy();
+    {
+        QPainter p(&alle);
+        bild.ZeigeNummern(p, s);
+    }
+    EXPECT_NE(alle.pixel(653, 189), Markierfarbe);
+    int felderMitZiffern = 0;
+    for (int feld = 1; feld <= 16; ++feld) {
+        const QPoint e(90 * ((feld - 1) % 4 + 1) + 18, 90 * ((feld - 1) / 4 + 1) + 18);
+        felderMitZiffern += alle.copy(QRect(e, QSize(32, 30))) != bild.imgKopie.copy(QRect(e, QSize(32, 30)));
+    }
+    EXPECT_EQ(felderMitZiffern, 16);
+}

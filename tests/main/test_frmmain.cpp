@@ -1,0 +1,206 @@
+// The main window under the offscreen platform: menu, texts, board clicks, clock and pause.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "daten/daten.h"
+#include "main/frmmain.h"
+
+using namespace engine;
+
+namespace {
+
+class Hauptfenster : public ::testing::Test {
+protected:
+    Hauptfenster() : zufall(5), frm(spiel, zufall)
+    {
+        ProgPfad = ordner.path();
+        LadeSprache();
+        frm.Meldung = [this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); };
+        frm.Fehlerbericht = [this](const QString& text) { fehler.push_back(text); };
+    }
+    ~Hauptfenster() override { AktSprache = 0; }
+
+    // A game of the given variant and side whose board is then laid out by hand.
+    void Spiel(int variante, int n, std::initializer_list<int> felder = {})
+    {
+        spiel.Variante = static_cast<uint8_t>(variante);
+        spiel.Groesse = static_cast<uint8_t>(n);
+        frm.InitSpielfeld();
+        if (felder.size()) {
+            int p = 1;
+            for (int teil : felder)
+                spiel.Spielfeld[p++] = static_cast<uint8_t>(teil);
+            if (variante == 1)
+                spiel.FreiesFeld = n * n;
+            frm.bild.BrettZeichnen(spiel);
+        }
+    }
+
+    void Klick(Qt::MouseButton taste, int x, int y) { QTest::mouseClick(frm.ptbSpielfeld, taste, {}, QPoint(x, y)); }
+
+    QAction* Eintrag(const char* name) { return frm.findChild<QAction*>(QLatin1String(name)); }
+
+    QTemporaryDir ordner;
+    Spielstand spiel;
+    MtZufall zufall;
+    TfrmMain frm;
+    std::vector<std::pair<QString, QPoint>> meldungen;
+    std::vector<QString> fehler;
+};
+
+} // namespace
+
+TEST_F(Hauptfenster, FensterHatFesteGroesseUndKeinMaximieren)
+{
+    EXPECT_EQ(frm.ptbSpielfeld->size(), QSize(755, 475));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Tavelor"));
+    EXPECT_FALSE(frm.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frm.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());  // no board before the first game
+}
+
+TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
+{
+    const QStringList deutsch{"&Spiel", "&Optionen", "&?"};
+    QStringList titel;
+    for (QAction* a : frm.menuBar()->actions())
+        titel << a->text();
+    EXPECT_EQ(titel, deutsch);
+    QStringList spielmenue;
+    for (QAction* a : frm.mnuSpiel->actions())
+        spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Besten&liste", "-", "&Beenden"}));
+    QStringList optionen;
+    for (QAction* a : frm.mnuOptionen->actions())
+        optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "-", "&Ton an", "&Musik", "-", "S&prache"}));
+    EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
+    EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
+    EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
+    EXPECT_FALSE(Eintrag("mnuTon")->isChecked());
+    EXPECT_TRUE(Eintrag("mnuDeutsch")->isChecked());
+    EXPECT_EQ(Eintrag("mnuHilfe")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    Eintrag("mnuEnglish")->trigger();
+    EXPECT_EQ(AktSprache, 1000);
+    EXPECT_TRUE(Eintrag("mnuEnglish")->isChecked());
+    EXPECT_FALSE(Eintrag("mnuDeutsch")->isChecked());
+    EXPECT_EQ(frm.mnuSpiel->title(), QStringLiteral("&Game"));
+    EXPECT_EQ(Eintrag("mnuBestenliste")->text(), QStringLiteral("&Best results..."));
+    EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
+    EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
+    EXPECT_EQ(frm.InfoBox.FensterTitel, QStringLiteral("Info about Tavelor"));
+}
+
+TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
+{
+    ProgPfad = ordner.filePath("gibt/es/nicht");
+    Eintrag("mnuEnglish")->trigger();
+    EXPECT_EQ(AktSprache, 0);
+    EXPECT_TRUE(Eintrag("mnuDeutsch")->isChecked());
+    EXPECT_EQ(frm.mnuSpiel->title(), QStringLiteral("&Spiel"));
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_EQ(fehler[0], QStringLiteral("nach %1/options.ini kann nicht geschrieben werden").arg(ProgPfad));
+}
+
+TEST_F(Hauptfenster, LinksklickNebenDemLeerenFeldSchiebtZaehltUndStartetDieUhr)
+{
+    Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
+    const QImage vorher = frm.bild.imgKopie.copy();
+    Klick(Qt::LeftButton, 57 + 60, 56 + 240 + 60);  // field 7: the empty field
+    EXPECT_EQ(spiel.ZugAnzahl, 0);
+    Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);  // field 8 slides left
+    EXPECT_EQ(spiel.ZugAnzahl, 1);
+    EXPECT_EQ(spiel.Spielfeld[7], 7);
+    EXPECT_EQ(spiel.Spielfeld[8], 0);
+    EXPECT_TRUE(frm.tmrUhr->isActive());
+    EXPECT_TRUE(Eintrag("mnuPause")->isEnabled());
+    // Field 7 now shows tile 7, field 8 the cross; the move counter reads 0001.
+    EXPECT_EQ(frm.bild.imgKopie.copy(58, 297, 119, 119), frm.bild.imgOriginal.copy(1, 241, 119, 119));
+    EXPECT_EQ(frm.bild.imgKopie.copy(178, 297, 119, 119), QImage(":/kunst/imgKreuz3.png").convertToFormat(QImage::Format_RGB32).copy(1, 1, 119, 119));
+    EXPECT_NE(frm.bild.imgKopie.copy(631, 310, 22, 30), vorher.copy(631, 310, 22, 30));
+    EXPECT_EQ(frm.bild.imgKopie.copy(565, 310, 66, 30), vorher.copy(565, 310, 66, 30));
+}
+
+TEST_F(Hauptfenster, KlicksOhneZugLassenAllesWieEsWar)
+{
+    Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8});
+    const auto brett = spiel.Spielfeld;
+    const QImage vorher = frm.bild.imgKopie.copy();
+    Klick(Qt::LeftButton, 57, 300);              // the board's first pixel column
+    Klick(Qt::LeftButton, 100, 100);             // a tile without an empty neighbour
+    Klick(Qt::MiddleButton, 57 + 300, 56 + 300); // the middle button never moves
+    Klick(Qt::LeftButton, 600, 300);             // the right-hand panel
+    EXPECT_EQ(spiel.Spielfeld, brett);
+    EXPECT_EQ(spiel.ZugAnzahl, 0);
+    EXPECT_FALSE(frm.tmrUhr->isActive());
+    EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
+    EXPECT_EQ(frm.bild.imgKopie, vorher);
+}
+
+TEST_F(Hauptfenster, RechtsklickZeigtKachelnummernUndEinZugNimmtSieWeg)
+{
+    Spiel(2, 3, {2, 1, 3, 4, 5, 6, 7, 8, 9});
+    Klick(Qt::RightButton, 100, 100);
+    EXPECT_EQ(spiel.NummernModus, 1);
+    EXPECT_EQ(spiel.NummernFeld, 1);
+    const QImage eins = frm.ptbSpielfeld->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(eins.copy(138, 138, 32, 30), frm.bild.imgKopie.copy(138, 138, 32, 30));
+    Klick(Qt::RightButton, 100, 100);
+    EXPECT_EQ(spiel.NummernModus, 2);
+    Klick(Qt::LeftButton, 30, 100);  // shift row 1
+    EXPECT_EQ(spiel.NummernModus, 0);
+    const QImage ohne = frm.ptbSpielfeld->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(ohne, frm.bild.imgKopie);
+}
+
+TEST_F(Hauptfenster, PauseZeigtDasGanzeBildUndStelltDasBrettWiederHer)
+{
+    Spiel(3, 4);
+    Klick(Qt::LeftButton, 57 + 90, 56 + 90);  // turn axis 1: the clock starts
+    ASSERT_TRUE(frm.tmrUhr->isActive());
+    const QImage brett = frm.bild.imgKopie.copy();
+
+    Eintrag("mnuPause")->trigger();
+    EXPECT_TRUE(Eintrag("mnuPause")->isChecked());
+    EXPECT_FALSE(frm.tmrUhr->isActive());
+    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 70, 150), frm.bild.imgOriginal.copy(0, 0, 70, 150));
+    EXPECT_NE(frm.bild.imgKopie.copy(127, 206, 220, 60), frm.bild.imgOriginal.copy(70, 150, 220, 60));
+
+    const auto felder = spiel.Spielfeld;
+    Klick(Qt::LeftButton, 57 + 90, 56 + 90);  // a click on the board only resumes
+    EXPECT_EQ(spiel.Spielfeld, felder);
+    EXPECT_FALSE(Eintrag("mnuPause")->isChecked());
+    EXPECT_TRUE(frm.tmrUhr->isActive());
+    EXPECT_EQ(frm.bild.imgKopie, brett);
+}
+
+TEST_F(Hauptfenster, UhrZaehltUndZeitgrenzeBeendetDasSpiel)
+{
+    Spiel(2, 4);
+    Klick(Qt::LeftButton, 30, 100);
+    spiel.Vorschau = 0;
+    frm.tmrUhrTimer();
+    EXPECT_EQ(spiel.Sekunden, 1);
+    spiel.Sekunden = 3598;
+    frm.tmrUhrTimer();
+    EXPECT_EQ(spiel.Sekunden, 3599);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, LadeText(505, 0));
+    EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(95, 215));
+    EXPECT_FALSE(frm.tmrUhr->isActive());
+    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
+    EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
+    EXPECT_EQ(spiel.Vorschau, 1);
+    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
+    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);
+    frm.tmrUhrTimer();
+    EXPECT_EQ(spiel.Sekunden, 3599);
+}
