@@ -6,6 +6,7 @@
 class QTextBrowser;
 
 class Hilfefenster : public QDialog {
+    Q_OBJECT
 public:
     explicit Hilfefenster(QWidget* eltern = nullptr);
     // Shows the file, or says plainly that it is missing.

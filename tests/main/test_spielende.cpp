@@ -1,0 +1,201 @@
+// The end of a game in the main window with the real dialogs: the high-score entry, the
+// message when a result is not good enough, the move limit, and the clock behind dialogs.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "beste/BestenListe.h"
+#include "beste/Rangfolge.h"
+#include "hauptfenster.h"
+#include "main/hilfefenster.h"
+#include "optionen/einstellungen.h"
+
+namespace {
+
+// Runs `schritt` on the modal dialog as soon as it is open.
+void WennModal(std::function<void(QWidget*)> schritt)
+{
+    QTimer::singleShot(0, [schritt] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            WennModal(schritt);  // not open yet
+            return;
+        }
+        schritt(dialog);
+    });
+}
+
+class Spielende : public Hauptfenster {
+protected:
+    Spielende()
+        : einstellungen(spiel, Einstellungsdienste{[](QWidget*, const QString&) {}, [] {}}, &frm),
+          bestenliste(spiel, &frm)
+    {
+        frm.DialogeSetzen(&einstellungen, &bestenliste);
+        // Once shown, the offscreen platform knows the dialog's frame, as a window manager would.
+        bestenliste.show();
+        bestenliste.hide();
+    }
+
+    // A 3 x 3 board one slide from solved: tile 8 in field 9, field 8 empty.
+    void FastGeloest()
+    {
+        Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8});
+        spiel.Vorschau = 0;
+    }
+    void LoesenderKlick() { Klick(Qt::LeftButton, 57 + 240 + 60, 56 + 240 + 60); }
+
+    QByteArray Datei() const
+    {
+        QFile f(ordner.filePath("morvik.dat"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TfrmEinstellungen einstellungen;
+    TfrmBestenListe bestenliste;
+};
+
+} // namespace
+
+TEST_F(Spielende, GeloestesSpielNimmtDenNamenInDieBestenlisteAuf)
+{
+    FastGeloest();
+    spiel.Sekunden = 42;
+    QPoint dialogLage, feldLage;
+    bool feldSichtbar = false;
+    WennModal([&](QWidget* dialog) {
+        dialogLage = dialog->frameGeometry().topLeft() - frm.frameGeometry().topLeft();
+        auto* eintrag = dialog->findChild<QLineEdit*>(QStringLiteral("Eintrag"));
+        ASSERT_NE(eintrag, nullptr);
+        feldSichtbar = eintrag->isVisible();
+        feldLage = eintrag->pos();
+        QTest::keyClicks(eintrag, QStringLiteral("Sonnenkind Nummer 1"));  // 19 characters, 12 kept
+        QTest::keyClick(eintrag, Qt::Key_Return);
+    });
+    LoesenderKlick();
+
+    EXPECT_EQ(spiel.phase, Phase::Vorbei);
+    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
+    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
+    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);  // the missing tile too
+    EXPECT_TRUE(feldSichtbar);
+    EXPECT_EQ(feldLage.y(), 70);
+    EXPECT_EQ(dialogLage, QPoint(69, 110));
+    EXPECT_EQ(spiel.NeuerEintrag, 0);
+    EXPECT_TRUE(meldungen.empty());
+
+    const QByteArray datei = Datei();
+    ASSERT_EQ(datei.size(), 1360);
+    EXPECT_EQ(datei.mid(65, 13), QByteArray("\x0c" "Sonnenkind N", 13));
+    EXPECT_EQ(uint8_t(datei[1050]), 1);  // list 1, place 1: one move
+    EXPECT_EQ(uint8_t(datei[1210]), 42);
+}
+
+TEST_F(Spielende, ZuSchwachesErgebnisBekommtNurEineMeldung)
+{
+    const int d = ListenIndex(1, 3);
+    for (int platz = 1; platz <= 5; ++platz) {
+        bestenliste.Liste.Zuege[d][platz] = 1;
+        bestenliste.Liste.Zeiten[d][platz] = 0;
+    }
+    FastGeloest();
+    spiel.Sekunden = 5;
+    LoesenderKlick();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, LadeText(503, 0));
+    EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(100, 235));
+    EXPECT_EQ(spiel.phase, Phase::Vorbei);
+    EXPECT_TRUE(Datei().isEmpty());  // nothing saved
+}
+
+TEST_F(Spielende, Zug9999OhneLoesungBeendetDasSpielMitMeldung)
+{
+    Spiel(2, 4);
+    spiel.ZugAnzahl = 9998;
+    spiel.Vorschau = 0;
+    Klick(Qt::LeftButton, 30, 100);
+    ASSERT_NE(spiel.phase, Phase::Laeuft);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, LadeText(504, 0));
+    EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(100, 215));
+    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
+    EXPECT_FALSE(frm.tmrUhr->isActive());
+    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
+    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);
+}
+
+TEST_F(Spielende, UhrTicktWeiterWaehrendEinModalerDialogOffenIst)
+{
+    Spiel(3, 4);
+    Klick(Qt::LeftButton, 57 + 90, 56 + 90);
+    ASSERT_TRUE(frm.tmrUhr->isActive());
+    WennModal([](QWidget* dialog) { QTimer::singleShot(2600, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); }); });
+    frm.mnuBestenlisteClick();
+    EXPECT_GE(spiel.Sekunden, 2);
+}
+
+TEST_F(Spielende, EinstellungenOhneVorschauMachenDasFensterSchmal)
+{
+    WennModal([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("chkVorschau"))->setChecked(true);
+        dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    frm.mnuNeuesSpielClick(frm.mnuNeuesSpiel);
+    EXPECT_EQ(spiel.Vorschau, 0);
+    EXPECT_EQ(frm.ptbSpielfeld->width(), 474);
+    EXPECT_EQ(spiel.phase, Phase::Aufgebaut);
+    EXPECT_TRUE(frm.ptbSpielfeld->isEnabled());
+
+    // Cancelling the next dialog changes nothing.
+    const auto brett = spiel.Spielfeld;
+    WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    frm.mnuNeuesSpielClick(frm.mnuNeuesSpiel);
+    EXPECT_EQ(spiel.Spielfeld, brett);
+    EXPECT_EQ(frm.ptbSpielfeld->width(), 474);
+}
+
+TEST_F(Spielende, StartdialogWirdDanachZumRueckweg)
+{
+    EXPECT_FALSE(einstellungen.IstZurueckModus());
+    WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });  // the close box
+    frm.mnuNeuesSpielClick(&frm);
+    EXPECT_TRUE(einstellungen.IstZurueckModus());
+    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());  // no game was set up
+}
+
+TEST_F(Spielende, InfoBoxUndHilfe)
+{
+    QPoint lage;
+    QString titel;
+    WennModal([&](QWidget* box) {
+        lage = box->pos();
+        titel = box->windowTitle();
+        static_cast<QDialog*>(box)->accept();
+    });
+    frm.mnuInfoClick();
+    const QRect fenster = frm.frameGeometry();
+    EXPECT_EQ(lage, InfoBoxDlg::Lage({fenster.left() + (fenster.width() - 285) / 2, fenster.top() + (fenster.height() - 320) / 2},
+                                     frm.screen()->size()));
+    EXPECT_EQ(titel, QStringLiteral("Info über Tavelor"));
+
+    QFile hilfe(ordner.filePath("morvik_de.hlp"));
+    ASSERT_TRUE(hilfe.open(QIODevice::WriteOnly));
+    hilfe.write("<html><body><h1>Hilfe zu Tavelor</h1><p>Schieben, drehen, gewinnen.</p></body></html>");
+    hilfe.close();
+    LadeSprache();
+    frm.mnuHilfe->trigger();
+    auto* fensterHilfe = frm.findChild<Hilfefenster*>();
+    ASSERT_NE(fensterHilfe, nullptr);
+    EXPECT_TRUE(fensterHilfe->isVisible());
+    EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("Schieben, drehen, gewinnen.")));
+
+    SetzeSprache(1000);  // there is no English help in this folder
+    frm.mnuHilfe->trigger();
+    EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("morvik_en.hlp could not be found")));
+}
