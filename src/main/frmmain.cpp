@@ -162,6 +162,11 @@ void TfrmMain::TexteSetzen()
         a->setText(LadeText(id, AktSprache));
     InfoBox.FensterTitel = LadeText(100, AktSprache) + QStringLiteral("Tavelor");
     InfoBox.Version = LadeText(101, AktSprache);
+    InfoBox.Beschreibung = AktSprache == 1000
+        ? QStringLiteral("A picture puzzle in three variants: slide the tiles into the empty field, "
+                         "shift rows and columns, or turn four tiles round an axis.")
+        : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
+                         "Reihen und Spalten verschieben oder vier Teile um eine Achse drehen.");
 }
 
 void TfrmMain::showEvent(QShowEvent* ereignis)

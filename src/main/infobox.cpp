@@ -58,6 +58,19 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     nummer->setGeometry(125, 31, 100, 14);
     nummer->setFont(klein);
 
+    // The three variants, and what the game is about.
+    for (int v = 1; v <= 3; ++v) {
+        auto* variante = new QLabel(panel);
+        variante->setGeometry(20 + (v - 1) * 76, 64, 68, 68);
+        variante->setScaledContents(true);
+        variante->setPixmap(QPixmap(QStringLiteral(":/kunst/imgVariante%1.png").arg(v)));
+    }
+    auto* beschreibung = new QLabel(Beschreibung, panel);
+    beschreibung->setGeometry(20, 144, 220, 90);
+    beschreibung->setWordWrap(true);
+    beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    beschreibung->setFont(klein);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     ok->setGeometry(98, 263, 80, 25);
     ok->setDefault(true);

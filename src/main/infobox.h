@@ -13,6 +13,7 @@ struct InfoBoxDlg {
     QString ProgrammName = QStringLiteral("Tavelor");
     QString Version;
     QString VersionsNr = QStringLiteral("2.0.0.0");
+    QString Beschreibung;  // a line about the game, in the current language
     int iLeft = 100;
     int iTop = 100;
 
