@@ -61,6 +61,7 @@ TfrmMain::TfrmMain(Spielstand& spiel, Zufall& zufall)
     setObjectName(QStringLiteral("frmMain"));
     InitProgramm();
     ton = std::make_unique<Tonspieler>(ProgPfad);
+    Tonausgabe = [this](const QString& datei) { ton->Spiele(datei); };
 
     spiel.Variante = 1;
     spiel.Groesse = 4;
@@ -261,7 +262,7 @@ QPoint TfrmMain::Fensterpunkt(int dx, int dy) const { return frameGeometry().top
 void TfrmMain::Spiele(const char* datei)
 {
     if (WaveVorhanden == 1 && mnuTon->isChecked())
-        ton->Spiele(QLatin1String(datei));
+        Tonausgabe(QLatin1String(datei));
 }
 
 // ---- play ----

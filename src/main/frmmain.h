@@ -51,6 +51,8 @@ public:
 
     // Shows a message box at a screen position; tests replace it.
     std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;
+    // Plays a sound file by its bare name; tests replace it.
+    std::function<void(const QString&)> Tonausgabe;
     // The general error report for failures a handler catches itself; tests replace it.
     std::function<void(const QString&)> Fehlerbericht;
 

@@ -199,3 +199,40 @@ TEST_F(Spielende, InfoBoxUndHilfe)
     frm.mnuHilfe->trigger();
     EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("morvik_en.hlp could not be found")));
 }
+
+TEST_F(Spielende, ToeneNurMitAudioausgabeUndEingeschaltetemTon)
+{
+    std::vector<QString> toene;
+    frm.Tonausgabe = [&](const QString& datei) { toene.push_back(datei); };
+    const int warVorhanden = WaveVorhanden;
+
+    WaveVorhanden = 1;
+    Spiel(2, 4);
+    Klick(Qt::LeftButton, 30, 100);  // sound switched off: silent
+    EXPECT_TRUE(toene.empty());
+    frm.mnuTon->trigger();
+    ASSERT_TRUE(frm.mnuTon->isChecked());
+    Klick(Qt::LeftButton, 30, 100);
+    EXPECT_EQ(toene, std::vector<QString>{QStringLiteral("ton1.wav")});
+
+    WaveVorhanden = 0;  // no audio output: never a sound, whatever the switch says
+    Klick(Qt::LeftButton, 30, 100);
+    EXPECT_EQ(toene.size(), 1u);
+
+    WaveVorhanden = 1;
+    const int d = ListenIndex(1, 3);
+    for (int platz = 1; platz <= 5; ++platz)
+        bestenliste.Liste.Zuege[d][platz] = 1;
+    FastGeloest();
+    toene.clear();
+    LoesenderKlick();  // solved, but not good enough
+    EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton3.wav")}));
+
+    ListeLoeschen(bestenliste.Liste, d);
+    FastGeloest();
+    toene.clear();
+    WennModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click(); });
+    LoesenderKlick();
+    EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton2.wav")}));
+    WaveVorhanden = warVorhanden;
+}
