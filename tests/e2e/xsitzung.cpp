@@ -2,7 +2,9 @@
 
 #include <QColorSpace>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QThread>
 
@@ -156,4 +158,29 @@ bool XSitzung::warteBis(const std::function<bool(const QImage&)>& bedingung, int
         Pause(150);
     } while (!ende.hasExpired());
     return false;
+}
+
+QString XSitzung::fokus() { return xdotool({"getwindowfocus"}); }
+
+bool XSitzung::warteAufFokus(const QString& id, int ms)
+{
+    const QDeadlineTimer ende(ms);
+    while (!ende.hasExpired()) {
+        if (fokus() == id)
+            return true;
+        Pause(100);
+    }
+    return false;
+}
+
+std::string XSitzung::bildschirmSichern(const char* anlass)
+{
+    // The test's own folder is gone when the message is read; /tmp keeps the picture.
+    const QString pfad = QDir(QDir::tempPath())
+                             .filePath(QStringLiteral("tavelor-e2e-%1-%2-%3.png")
+                                           .arg(QLatin1String(anlass))
+                                           .arg(QCoreApplication::applicationPid())
+                                           .arg(QDateTime::currentMSecsSinceEpoch()));
+    const bool gesichert = bildschirm().save(pfad);
+    return (gesichert ? " (screen: " + pfad + ")" : QStringLiteral(" (screen could not be saved)")).toStdString();
 }

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 
 class XSitzung {
 public:
@@ -26,6 +27,9 @@ public:
 
     // Runs xdotool with these arguments; its output.
     QString xdotool(const QStringList& argumente);
+    // The id of the window that has the keyboard focus.
+    QString fokus();
+    bool warteAufFokus(const QString& id, int ms = 10000);
     // The id of the first visible window whose title matches, or empty after the wait.
     QString warteAufFenster(const QString& titel, int ms = 15000);
     bool fensterWeg(const QString& titel, int ms = 10000);
@@ -38,6 +42,8 @@ public:
     QImage bildschirm();
     // Polls the screen until the condition holds.
     bool warteBis(const std::function<bool(const QImage&)>& bedingung, int ms = 10000);
+    // Saves the screen as it is now, for a failure message: " (screen: PATH)".
+    std::string bildschirmSichern(const char* anlass);
 
 private:
     QProcess xvfb, spiel;

@@ -1,0 +1,16 @@
+#pragma once
+// A player's ways into the program: the settings dialog before a game, the keyboard focus,
+// the menu by its access keys.
+
+#include "e2ehilfen.h"
+
+// Waits for the settings dialog, picks the variant picture (1..3) and the board side (3..6)
+// with the mouse, confirms with Enter and finds the game window that follows.
+void SpielEinstellen(XSitzung& x, int variante, int seite, Spielfenster& f);
+
+// With no window manager a closed dialog leaves the keyboard focus nowhere; a click on the
+// window's margin, where no click does anything, brings it back like a player would.
+void FokusHolen(XSitzung& x, const Spielfenster& f);
+
+// Opens a menu with Alt and its access key and picks an entry by its access key.
+void Menuebefehl(XSitzung& x, const Spielfenster& f, const QString& menue, const QString& eintrag);
