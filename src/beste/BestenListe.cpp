@@ -1,7 +1,7 @@
 #include "beste/BestenListe.h"
 
 #include "beste/ListenDatei.h"
-#include "beste/Meldung.h"
+#include "daten/meldungsbox.h"
 #include "beste/Namen.h"
 #include "beste/Rangfolge.h"
 #include "daten/programm.h"
@@ -120,6 +120,6 @@ void TfrmBestenListe::SaveListe()
 
 void TfrmBestenListe::Melde(QMessageBox::Icon art, const QString& text, QPoint ecke)
 {
-    const auto box = BaueMeldung(art, text, ecke, Rahmenversatz(*this), this);
+    const auto box = BaueMeldungsbox(art, text, ecke, Rahmenversatz(*this), this);
     box->exec();
 }

@@ -1,5 +1,6 @@
 #include "programm.h"
 
+#include "meldungsbox.h"
 #include "sprache.h"
 #include "textkatalog.h"
 
@@ -58,9 +59,7 @@ bool IstCdRom(const QString& pfad)
 
 std::unique_ptr<QMessageBox> BaueAnforderungsmeldung(const QString& text, const QRect& bildschirm)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Fehler"), text,
-                                             QMessageBox::NoButton);
-    box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    auto box = BaueMeldungsbox(QMessageBox::Critical, text);
     box->move(bildschirm.topLeft() + QPoint(bildschirm.width() / 2, bildschirm.height() / 2));
     return box;
 }

@@ -13,6 +13,7 @@
 #include "beste/Rangfolge.h"
 #include "beste/BestenListe.h"
 #include "daten/daten.h"
+#include "daten/meldungsbox.h"
 #include "daten/ton.h"
 #include "engine/mischen.h"
 #include "engine/uhr.h"
@@ -85,7 +86,9 @@ TfrmMain::TfrmMain(Spielstand& spiel, Zufall& zufall)
     setWindowTitle(QStringLiteral("Tavelor"));
     setWindowIcon(QIcon(QStringLiteral(":/kunst/symbol.png")));
 
-    Meldung = [this](QMessageBox::Icon art, const QString& text, QPoint wo) { MeldungZeigen(this, art, text, wo); };
+    Meldung = [this](QMessageBox::Icon art, const QString& text, QPoint wo) {
+        BaueMeldungsbox(art, text, wo, Rahmenversatz(*this), this)->exec();
+    };
     Fehlerbericht = FehlerMelden;
     TextempfaengerAnmelden(this, [this] { TexteSetzen(); });
 }

@@ -1,5 +1,7 @@
 #include "optionen/fehlermeldung.h"
 
+#include "daten/meldungsbox.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -10,9 +12,7 @@
 
 std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& text, const QRect& bildschirm)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Fehler"), text,
-                                             QMessageBox::Ok, eltern);
-    box->setDefaultButton(QMessageBox::Ok);
+    auto box = BaueMeldungsbox(QMessageBox::Critical, text, eltern);
     box->adjustSize();
     QRect lage(QPoint(0, 0), box->size());
     lage.moveCenter(bildschirm.center());

@@ -1,5 +1,4 @@
 // The pieces of the dialog that work on their own: the name check and the message box.
-#include "beste/Meldung.h"
 #include "beste/NamensPruefer.h"
 
 #include <QPushButton>
@@ -30,18 +29,3 @@ TEST(NamensPruefer, NimmtWindows1252OhneSteuerzeichen)
     EXPECT_EQ(Pruefe(QStringLiteral("Hi \U0001F600")), QValidator::Invalid);
 }
 
-TEST(Meldung, FehlerUndInformationMitEinemOKAnIhrerStelle)
-{
-    const auto fehler = BaueMeldung(QMessageBox::Critical, "kaputt", QPoint(100, 200), QPoint(4, 23));
-    EXPECT_EQ(fehler->windowTitle(), "Fehler");
-    EXPECT_EQ(fehler->icon(), QMessageBox::Critical);
-    EXPECT_EQ(fehler->text(), "kaputt");
-    ASSERT_EQ(fehler->buttons().size(), 1);
-    EXPECT_EQ(fehler->buttons().front()->text(), "OK");
-    EXPECT_EQ(fehler->pos(), QPoint(104, 223));
-
-    const auto info = BaueMeldung(QMessageBox::Information, "CD", QPoint(15, 100), QPoint());
-    EXPECT_EQ(info->windowTitle(), "Information");
-    EXPECT_EQ(info->icon(), QMessageBox::Information);
-    EXPECT_EQ(info->pos(), QPoint(15, 100));
-}
