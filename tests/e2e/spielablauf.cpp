@@ -42,8 +42,8 @@ void SpielEinstellen(XSitzung& x, int variante, int seite, Spielfenster& f)
     const QPoint rahmen = d + Variantenbild(variante) + QPoint(-1, 36);
     ASSERT_TRUE(x.warteBis([&](const QImage& s) { return s.pixel(rahmen) == Rahmengelb; }))
         << "no frame round variant picture " << variante << x.bildschirmSichern("variantenrahmen");
+    // The board that follows shows whether the size was taken.
     x.klick(d + Groessenknopf(seite));
-    Pause(200);
     x.taste(QStringLiteral("Return"));
     ASSERT_TRUE(x.fensterWeg(QStringLiteral("Einstellungen"))) << "Enter does not close the settings dialog"
                                                                << x.bildschirmSichern("einstellungen-offen");

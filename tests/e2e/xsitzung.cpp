@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QThread>
 
 void Pause(int ms)
@@ -19,40 +18,25 @@ void Pause(int ms)
 
 XSitzung::XSitzung() : umgebung(QProcessEnvironment::systemEnvironment())
 {
-    // Several sessions may run at once: take the first display whose server really starts.
-    for (int nummer = 150; nummer < 200 && display.isEmpty(); ++nummer) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(nummer)))
-            continue;
-        const QString kandidat = QStringLiteral(":%1").arg(nummer);
-        xvfb.start(QStringLiteral("Xvfb"), {kandidat, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-        if (!xvfb.waitForStarted(5000)) {
-            grund = QStringLiteral("Xvfb cannot be started");
-            return;
-        }
-        for (int i = 0; i < 50; ++i) {
-            if (xvfb.state() == QProcess::NotRunning)
-                break;
-            QProcess probe;
-            QProcessEnvironment env = umgebung;
-            env.insert("DISPLAY", kandidat);
-            probe.setProcessEnvironment(env);
-            probe.start(QStringLiteral("xdpyinfo"), {});
-            probe.waitForFinished(5000);
-            if (probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0) {
-                display = kandidat;
-                break;
-            }
-            QThread::msleep(100);
-        }
-        if (display.isEmpty()) {
-            xvfb.kill();
-            xvfb.waitForFinished(2000);
-        }
-    }
-    if (display.isEmpty()) {
-        grund = QStringLiteral("no X display could be started");
+    // Several sessions may run at once, also in parallel test processes: the server picks a
+    // free display itself and names it on its standard output once it takes connections.
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    if (!xvfb.waitForStarted(5000)) {
+        grund = QStringLiteral("Xvfb cannot be started");
         return;
     }
+    QByteArray ausgabe;
+    const QDeadlineTimer ende(20000);
+    while (!ausgabe.contains('\n') && !ende.hasExpired() && xvfb.state() == QProcess::Running)
+        if (xvfb.waitForReadyRead(int(ende.remainingTime())))
+            ausgabe += xvfb.readAllStandardOutput();
+    bool zahl = false;
+    const int nummer = ausgabe.trimmed().toInt(&zahl);
+    if (!zahl) {
+        grund = QStringLiteral("Xvfb names no display: ") + QString::fromLocal8Bit(xvfb.readAllStandardError());
+        return;
+    }
+    display = QStringLiteral(":%1").arg(nummer);
     umgebung.insert("DISPLAY", display);
     umgebung.remove("QT_QPA_PLATFORM");
 }
