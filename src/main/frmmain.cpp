@@ -1,10 +1,8 @@
 #include "main/frmmain.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCursor>
 #include <QLayout>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
