@@ -69,6 +69,14 @@ struct Spielfenster {
     QPoint punkt(int x, int y) const { return client + QPoint(x, y); }
 };
 
+// Starts the program in a fresh game folder inside the session's own X server.
+inline void ProgrammStarten(XSitzung& x, const QTemporaryDir& ordner)
+{
+    ASSERT_TRUE(x.laeuft()) << x.fehler().toStdString();
+    SpielordnerAnlegen(ordner);
+    ASSERT_TRUE(x.starte(QStringLiteral(TAVELOR_PROGRAMM), ordner.path()));
+}
+
 inline bool ClientFinden(XSitzung& x, Spielfenster& f)
 {
     const QPoint lage = x.fensterLage(f.id);

@@ -58,10 +58,8 @@ QImage Brett(const QImage& schirm, const Spielfenster& f) { return schirm.copy(Q
 TEST(Ende2Ende, AchseDrehtVierTeileRechtsUndRechtsklickZurueck)
 {
     XSitzung x;
-    ASSERT_TRUE(x.laeuft()) << x.fehler().toStdString();
     QTemporaryDir ordner;
-    SpielordnerAnlegen(ordner);
-    ASSERT_TRUE(x.starte(QStringLiteral(TAVELOR_PROGRAMM), ordner.path()));
+    ASSERT_NO_FATAL_FAILURE(ProgrammStarten(x, ordner));
 
     Spielfenster f;
     ASSERT_NO_FATAL_FAILURE(SpielEinstellen(x, 3, N, f));

@@ -75,10 +75,8 @@ void SpieleHeim(XSitzung& x, const Spielfenster& f, const std::vector<int>& weg)
 TEST(Ende2Ende, GeloestesSchiebespielKommtMitNamenInDieBestenliste)
 {
     XSitzung x;
-    ASSERT_TRUE(x.laeuft()) << x.fehler().toStdString();
     QTemporaryDir ordner;
-    SpielordnerAnlegen(ordner);
-    ASSERT_TRUE(x.starte(QStringLiteral(TAVELOR_PROGRAMM), ordner.path()));
+    ASSERT_NO_FATAL_FAILURE(ProgrammStarten(x, ordner));
 
     Spielfenster f;
     ASSERT_NO_FATAL_FAILURE(SpielEinstellen(x, 1, N, f));

@@ -25,11 +25,8 @@ int LeeresFeld(const QImage& schirm, const Spielfenster& f)
 TEST(Ende2Ende, SpielStartetUndEinKlickZiehtEinTeil)
 {
     XSitzung x;
-    ASSERT_TRUE(x.laeuft()) << x.fehler().toStdString();
     QTemporaryDir ordner;
-    SpielordnerAnlegen(ordner);
-
-    ASSERT_TRUE(x.starte(QStringLiteral(TAVELOR_PROGRAMM), ordner.path()));
+    ASSERT_NO_FATAL_FAILURE(ProgrammStarten(x, ordner));
     ASSERT_FALSE(x.warteAufFenster(QStringLiteral("Einstellungen")).isEmpty()) << "no settings dialog";
     x.taste(QStringLiteral("Return"));
     ASSERT_TRUE(x.fensterWeg(QStringLiteral("Einstellungen")));
