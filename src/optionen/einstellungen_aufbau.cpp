@@ -96,8 +96,13 @@ void TfrmEinstellungen::BaueTeileAnzahl()
         const QByteArray name = "rdgTeileAnzahlItem" + QByteArray::number(i);
         auto* knopf = Baue<QRadioButton>(rdgTeileAnzahl, name.constData(), 8 + i * spaltenbreite, 22,
                                          spaltenbreite - 4, 20);
+        knopf->setFocusPolicy(Qt::ClickFocus);
         rdgTeileAnzahlItems->addButton(knopf, i);
     }
+    // Tab enters the group on its checked item, as in every radio group, so a following Space
+    // cannot change the size by accident; the arrow keys move within the group.
+    connect(rdgTeileAnzahlItems, &QButtonGroup::buttonToggled, this,
+            [](QAbstractButton* knopf, bool an) { knopf->setFocusPolicy(an ? Qt::StrongFocus : Qt::ClickFocus); });
 }
 
 void TfrmEinstellungen::BaueMotivwahl()

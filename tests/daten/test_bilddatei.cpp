@@ -2,8 +2,13 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "daten/bilddatei.h"
 
@@ -60,6 +65,106 @@ TEST(LadeBild, GekuerzteBmpIstKeinBild)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "null.bmp", ohneGroesse), bild), Ladefehler::Keiner);
 
     const QByteArray palette = BmpBytes(33, 17, QImage::Format_Indexed8);
-    EXPECT_FALSE(BmpGekuerzt(palette, palette.size()));
-    EXPECT_TRUE(BmpGekuerzt(palette, palette.size() - 4));
+    EXPECT_FALSE(BmpGekuerzt(palette));
+    EXPECT_TRUE(BmpGekuerzt(palette.chopped(4)));
+}
+
+namespace {
+
+QByteArray Le32(quint32 wert)
+{
+    char bytes[4];
+    qToLittleEndian(wert, bytes);
+    return QByteArray(bytes, 4);
+}
+
+QByteArray Le16(quint16 wert)
+{
+    char bytes[2];
+    qToLittleEndian(wert, bytes);
+    return QByteArray(bytes, 2);
+}
+
+// An 8-bit BMP with a grey palette whose entry 0 is a dark red; `rle` is the pixel stream
+// (compression 1) or, when empty, `roh` holds uncompressed rows. The image-size field is 0,
+// as many writers leave it.
+QByteArray Bmp8(int breite, int hoehe, const QByteArray& pixel, bool rle)
+{
+    QByteArray palette;
+    for (int i = 0; i < 256; ++i)
+        palette += i == 0 ? QByteArray::fromHex("102080") + '\0' : QByteArray(3, char(i)) + '\0';
+    const QByteArray info = Le32(40) + Le32(quint32(breite)) + Le32(quint32(hoehe)) + Le16(1) + Le16(8)
+                            + Le32(rle ? 1 : 0) + Le32(0) + Le32(0) + Le32(0) + Le32(256) + Le32(0);
+    const quint32 beginn = 14 + 40 + quint32(palette.size());
+    return "BM" + Le32(beginn + quint32(pixel.size())) + Le32(0) + Le32(beginn) + info + palette + pixel;
+}
+
+// Rows of a 64 x 64 picture as runs of two colours, closed by the end-of-bitmap mark.
+QByteArray RleStreifen()
+{
+    QByteArray strom;
+    for (int zeile = 0; zeile < 64; ++zeile)
+        strom += QByteArray::fromHex("20") + char(zeile + 1) + QByteArray::fromHex("20") + char(200) + QByteArray::fromHex("0000");
+    return strom + QByteArray::fromHex("0001");
+}
+
+// Leaves freed blocks of that size full of a pattern, so that memory a reader forgets to
+// write does not happen to be zero.
+void VerschmutzeSpeicher(std::size_t bytes)
+{
+    std::vector<void*> bloecke;
+    for (int i = 0; i < 8; ++i) {
+        bloecke.push_back(std::malloc(bytes));
+        std::memset(bloecke.back(), 0xA5, bytes);
+    }
+    for (void* block : bloecke)
+        std::free(block);
+}
+
+} // namespace
+
+// Run-length pictures: gaps are filled with palette entry 0, streams must reach their end mark.
+TEST(LadeBild, RleLueckenZeigenPaletteNullUndGekuerzteStroemeSindKeinBild)
+{
+    QTemporaryDir ordner;
+    // Four pixels of index 7, then a jump far below the picture: everything else is left out.
+    const QByteArray sprung = Bmp8(64, 64, QByteArray::fromHex("0407" "00020040" "0001"), true);
+    const QString pfad = Schreibe(ordner, "sprung.bmp", sprung);
+    QImage erstes, zweites;
+    VerschmutzeSpeicher(64 * 64);
+    ASSERT_EQ(LadeBild(pfad, erstes), Ladefehler::Keiner);
+    VerschmutzeSpeicher(64 * 64);
+    ASSERT_EQ(LadeBild(pfad, zweites), Ladefehler::Keiner);
+    EXPECT_EQ(erstes.format(), QImage::Format_RGB32);
+    EXPECT_EQ(erstes.pixel(0, 63), qRgb(7, 7, 7)) << "bottom row first";
+    EXPECT_EQ(erstes.pixel(10, 63), qRgb(0x80, 0x20, 0x10));
+    EXPECT_EQ(erstes.pixel(63, 0), qRgb(0x80, 0x20, 0x10));
+    EXPECT_EQ(erstes, zweites);
+
+    const QByteArray ganz = Bmp8(64, 64, RleStreifen(), true);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", ganz), erstes), Ladefehler::Keiner);
+    EXPECT_EQ(erstes.pixel(5, 63), qRgb(1, 1, 1));
+    for (qsizetype laenge : {ganz.size() - 2, ganz.size() / 2, qsizetype(14 + 40 + 1024 + 1)})
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.left(laenge)), erstes), Ladefehler::KeinBild) << laenge;
+}
+
+// Header values that overflow any naive size computation, and the old 12-byte header.
+TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindKeinBild)
+{
+    QTemporaryDir ordner;
+    QImage bild;
+    for (quint32 seite : {0x7fffffffu, 0x80000000u, 0x10000u}) {
+        QByteArray riesig = Bmp8(1, 1, QByteArray(4, '\0'), false);
+        riesig.replace(18, 8, Le32(seite) + Le32(seite));
+        riesig.replace(28, 2, Le16(32));
+        EXPECT_TRUE(BmpGekuerzt(riesig)) << seite;
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "riesig.bmp", riesig), bild), Ladefehler::KeinBild) << seite;
+    }
+
+    // 40 x 20 pixels at 24 bits under the core header: 20 rows of 120 bytes.
+    const QByteArray kern = "BM" + Le32(14 + 12 + 2400) + Le32(0) + Le32(26) + Le32(12) + Le16(40) + Le16(20)
+                            + Le16(1) + Le16(24) + QByteArray(2400, char(0x40));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kern.bmp", kern), bild), Ladefehler::Keiner);
+    EXPECT_EQ(bild.pixel(39, 19), qRgb(0x40, 0x40, 0x40));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kern_kurz.bmp", kern.chopped(5)), bild), Ladefehler::KeinBild);
 }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <cstdlib>
+
 namespace {
 
 class Bilderordner : public EinstellungenTest {
@@ -75,6 +77,29 @@ TEST_F(Bilderordner, KaputtesErstesBildMeldetSchonBeimErstellen)
     EXPECT_EQ(meldungen,
               QStringList{QStringLiteral("The file you selected does not have the correct graphics format.")});
     EXPECT_TRUE(d->imgVorschau->pixmap().isNull());
+}
+
+// Palette pictures, down to one bit, show in the preview as they are, not dithered.
+TEST_F(Bilderordner, VorschauZeigtPalettenbilderWieSieSind)
+{
+    LegeBilderordnerAn();
+    QImage muster(360, 360, QImage::Format_RGB32);
+    for (int y = 0; y < 360; ++y)
+        for (int x = 0; x < 360; ++x)
+            muster.setPixel(x, y, (x / 60 + y / 90) % 2 ? qRgb(0, 0, 128) : qRgb(255, 255, 0));
+    ASSERT_TRUE(muster.convertToFormat(QImage::Format_Mono, {qRgb(0, 0, 128), qRgb(255, 255, 0)})
+                    .save(Bilder() + QStringLiteral("/einbit.bmp"), "BMP"));
+    auto d = Baue();
+    const QImage vorschau = d->imgVorschau->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage erwartet = muster.scaled(vorschau.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ASSERT_EQ(vorschau.size(), QSize(120, 120));
+    double summe = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const QRgb a = vorschau.pixel(x, y), b = erwartet.pixel(x, y);
+            summe += (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b))) / 3.0;
+        }
+    EXPECT_LT(summe / (120 * 120), 3.0);
 }
 
 TEST_F(Bilderordner, FehlenderOrdnerMeldet805UndBeendet)

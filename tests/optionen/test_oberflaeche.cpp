@@ -109,6 +109,29 @@ TEST_F(Oberflaeche, TabFolge)
     }
 }
 
+// Tab and Shift+Tab enter the size group on its checked item; Space there keeps the size,
+// the arrow keys choose another.
+TEST_F(Oberflaeche, TabInDieGroessenwahlTrifftDasGewaehlteTeil)
+{
+    spiel.Groesse = 5;
+    auto d = Baue();
+    Zeige(*d);
+    QApplication::setActiveWindow(d.get());
+    QAbstractButton* gewaehlt = d->rdgTeileAnzahlItems->button(2);
+    d->btnAbbruch->setFocus();
+    QTest::keyClick(d->btnAbbruch, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), gewaehlt);
+    d->chkVorschau->setFocus();
+    QTest::keyClick(d->chkVorschau, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), gewaehlt);
+    QTest::keyClick(gewaehlt, Qt::Key_Space);
+    EXPECT_EQ(d->rdgTeileAnzahlItems->checkedId(), 2);
+    QTest::keyClick(gewaehlt, Qt::Key_Right);
+    EXPECT_EQ(d->rdgTeileAnzahlItems->checkedId(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d->chkVorschau);
+}
+
 TEST_F(Oberflaeche, FehlermeldungIstFehlerboxMitOKMittigAufDemSchirm)
 {
     const QRect schirm(100, 50, 1000, 700);
