@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
-#include <QTimer>
 
+#include <cstdio>
 #include <filesystem>
 #include <linux/magic.h>
 #include <sys/vfs.h>
@@ -31,15 +31,6 @@ QString ErmittleProgPfad()
     const std::filesystem::path pfad = std::filesystem::current_path(fehler);
     // A working directory that has been removed has no name; "." still reaches it.
     return fehler ? QStringLiteral(".") : QFile::decodeName(pfad.c_str());
-}
-
-void MeldeSystemanforderung(const QScreen& bildschirm)
-{
-    // The texts are not loaded yet: the message takes the language stored in the options file.
-    const auto box = BaueAnforderungsmeldung(LadeText(800, GespeicherteSprache()), bildschirm.geometry());
-    box->exec();
-    // Quit from the event loop: InitProgramm runs before the loop has started.
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
 } // namespace
@@ -64,12 +55,26 @@ std::unique_ptr<QMessageBox> BaueAnforderungsmeldung(const QString& text, const 
     return box;
 }
 
+bool SystemanforderungErfuellt()
+{
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    if (!bildschirm || BildschirmGenuegt(bildschirm->geometry().height(), bildschirm->depth()))
+        return true;
+    // No text is loaded yet: the message takes the language stored in the options file.
+    ProgPfad = ErmittleProgPfad();
+    const QString text = LadeText(800, GespeicherteSprache());
+    // Below 16 bits Qt may not be able to paint the box at all; the terminal still gets the text.
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    BaueAnforderungsmeldung(text, bildschirm->geometry())->exec();
+    return false;
+}
+
 void InitProgramm()
 {
     ProgPfad = ErmittleProgPfad();
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen();
-        bildschirm && !BildschirmGenuegt(bildschirm->geometry().height(), bildschirm->depth()))
-        MeldeSystemanforderung(*bildschirm);
     VonCD = IstCdRom(ProgPfad) ? 1 : 0;
     WaveVorhanden = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
+    // Messages may come before the main window is first shown (a broken first picture), and
+    // they are to be in the stored language too.
+    LadeSprache();
 }

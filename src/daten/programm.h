@@ -22,6 +22,10 @@ bool IstCdRom(const QString& pfad);
 // screen's centre (not centred on it).
 std::unique_ptr<QMessageBox> BaueAnforderungsmeldung(const QString& text, const QRect& bildschirm);
 
-// Screen test, then ProgPfad, VonCD and WaveVorhanden. A failed screen test shows its
-// message and requests the program's end from the event loop; the flags are set anyway.
+// The screen test, before any window exists: a screen below 600 pixels or 16 bits gets
+// text 800 in the stored language (also on standard error) and false; the program then ends
+// without showing or painting anything else.
+bool SystemanforderungErfuellt();
+
+// ProgPfad, VonCD and WaveVorhanden, then the texts in the stored language.
 void InitProgramm();

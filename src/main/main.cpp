@@ -1,6 +1,7 @@
 // Tavelor: a picture puzzle in three variants.
 
 #include "beste/BestenListe.h"
+#include "daten/programm.h"
 #include "engine/spielstand.h"
 #include "engine/zufall.h"
 #include "main/anwendung.h"
@@ -12,6 +13,9 @@ int main(int argc, char** argv)
     Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
+
+    if (!SystemanforderungErfuellt())
+        return 0;
 
     engine::Spielstand spiel;
     engine::MtZufall zufall;  // seeded once per run

@@ -16,11 +16,11 @@ void Pause(int ms)
     }
 }
 
-XSitzung::XSitzung() : umgebung(QProcessEnvironment::systemEnvironment())
+XSitzung::XSitzung(const QString& bildschirm) : umgebung(QProcessEnvironment::systemEnvironment())
 {
     // Several sessions may run at once, also in parallel test processes: the server picks a
     // free display itself and names it on its standard output once it takes connections.
-    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", bildschirm, "-nolisten", "tcp", "-noreset"});
     if (!xvfb.waitForStarted(5000)) {
         grund = QStringLiteral("Xvfb cannot be started");
         return;
@@ -64,6 +64,11 @@ bool XSitzung::starte(const QString& programm, const QString& arbeitsordner)
 }
 
 bool XSitzung::warteAufEnde(int ms) { return spiel.waitForFinished(ms); }
+
+int XSitzung::ende() const
+{
+    return spiel.exitStatus() == QProcess::NormalExit ? spiel.exitCode() : -1;
+}
 
 QString XSitzung::xdotool(const QStringList& argumente)
 {

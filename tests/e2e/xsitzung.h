@@ -13,10 +13,13 @@
 
 class XSitzung {
 public:
-    XSitzung();
+    // The screen as Xvfb takes it: width x height x depth.
+    explicit XSitzung(const QString& bildschirm = QStringLiteral("1024x768x24"));
     ~XSitzung();
 
     bool laeuft() const { return !display.isEmpty(); }
+    // The environment of programs that are to run in this server.
+    QProcessEnvironment umgebungFuerProgramme() const { return umgebung; }
     QString fehler() const { return grund; }
 
     // Starts the program with the folder as its working directory.
@@ -24,6 +27,8 @@ public:
     bool programmLaeuft() const { return spiel.state() != QProcess::NotRunning; }
     // Waits for the program to end by itself.
     bool warteAufEnde(int ms);
+    // How the program ended: its exit code, or -1 when it crashed.
+    int ende() const;
 
     // Runs xdotool with these arguments; its output.
     QString xdotool(const QStringList& argumente);

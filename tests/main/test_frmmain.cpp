@@ -1,6 +1,8 @@
 // The main window under the offscreen platform: menu, texts, board clicks, clock and pause.
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "hauptfenster.h"
+#include "optionen/einstellungen.h"
 
 using namespace engine;
 
@@ -160,4 +163,32 @@ TEST_F(Hauptfenster, UhrZaehltUndZeitgrenzeBeendetDasSpiel)
     EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);
     frm.tmrUhrTimer();
     EXPECT_EQ(spiel.Sekunden, 3599);
+}
+
+// The windows are built in the program's order in a folder whose options file says English:
+// the settings dialog's complaint about a broken first picture is English too.
+TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("images")));
+    QFile ini(ordner.filePath(QStringLiteral("options.ini"))), bild(ordner.filePath(QStringLiteral("images/a.bmp")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("[Sprache]\nAktuell=1000\n") > 0);
+    ASSERT_TRUE(bild.open(QIODevice::WriteOnly) && bild.write("BM kaputt") > 0);
+    ini.close();
+    bild.close();
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(ordner.path());
+
+    QStringList meldungen;
+    {
+        Spielstand spiel;
+        MtZufall zufall(1);
+        TfrmMain frm(spiel, zufall);
+        TfrmEinstellungen einstellungen(spiel, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    }
+    QDir::setCurrent(vorher);
+    const QTemporaryDir ohneOptionen;  // German again for the tests that follow
+    ProgPfad = ohneOptionen.path();
+    LadeSprache();
+    EXPECT_EQ(meldungen, QStringList{LadeText(804, 1000)});
 }
