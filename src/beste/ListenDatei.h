@@ -24,6 +24,7 @@ bool SchreibeAlles(int fd, std::span<const std::uint8_t> bytes);
 TListe LadeListe(const std::filesystem::path& datei);
 
 // Replaces the file with the whole table in one step: a crash or a failed
-// write leaves the old file as it was. A read-only mark is cleared.
+// write leaves the old file as it was. A read-only mark is cleared. New files
+// that earlier saves left beside it when they were killed are removed.
 TSpeicherErgebnis SpeichereListe(const TListe& liste, const std::filesystem::path& datei, bool vonCD,
                                  const TSchreiber& schreiber = SchreibeAlles);

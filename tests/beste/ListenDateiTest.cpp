@@ -8,6 +8,12 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -173,4 +179,82 @@ TEST_F(ListenDatei, UnschreibbareZieleMeldenFehlerOhneReste)
     EXPECT_EQ(SpeichereListe(StandardListe(), datei, false), TSpeicherErgebnis::Fehler);
     EXPECT_TRUE(fs::is_directory(datei));
     EXPECT_EQ(Inhalt(), std::vector<std::string>{ListenDateiName});
+}
+
+// Saves in a loop in a child process until it is killed; returns once the first save is done.
+pid_t SpeichertImKreis(const TListe& a, const TListe& b, const fs::path& datei)
+{
+    int bereit[2];
+    if (::pipe(bereit) != 0)
+        return -1;
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        for (long n = 0;; ++n) {
+            SpeichereListe(n % 2 ? b : a, datei, false);
+            if (n == 0)
+                (void)!::write(bereit[1], "x", 1);
+        }
+    }
+    ::close(bereit[1]);
+    char zeichen;
+    (void)!::read(bereit[0], &zeichen, 1);
+    ::close(bereit[0]);
+    return kind;
+}
+
+TEST_F(ListenDatei, AbgebrochenesSpeichernLaesstGanzeDateiUndDerNaechsteRaeumtAuf)
+{
+    const TListe a = StandardListe();
+    const TListe b = ListeAusBytes(Muster());
+    const TBytes alt = AlsVektor(ListeAlsBytes(a));
+    const TBytes neu = AlsVektor(ListeAlsBytes(b));
+    ASSERT_EQ(SpeichereListe(a, datei, false), TSpeicherErgebnis::Gespeichert);
+    std::mt19937 zufall(std::random_device{}());
+    int mitRest = 0;
+    for (int runde = 0; runde < 100; ++runde) {
+        const pid_t kind = SpeichertImKreis(a, b, datei);
+        ASSERT_GT(kind, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution(0, 2000)(zufall)));
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, nullptr, 0);
+        const TBytes gelesen = Lese();
+        ASSERT_TRUE(gelesen == alt || gelesen == neu) << "round " << runde << ": " << gelesen.size() << " bytes";
+        mitRest += Inhalt().size() > 1;
+    }
+    // Otherwise no kill hit a save between creating its file and renaming it.
+    EXPECT_GT(mitRest, 0);
+
+    ASSERT_EQ(SpeichereListe(b, datei, false), TSpeicherErgebnis::Gespeichert);
+    EXPECT_EQ(Lese(), neu);
+    EXPECT_EQ(Inhalt(), std::vector<std::string>{ListenDateiName});
+}
+
+TEST_F(ListenDatei, SpeichernEntferntNurResteFruehererSpeichervorgaenge)
+{
+    const fs::path ordnerPfad = datei.parent_path();
+    const std::vector<std::string> reste = {"morvik.dat.a1B2c3", "morvik.dat.ZZZZZZ"};
+    const std::vector<std::string> fremde = {"morvik.dat.abcde", "morvik.dat.abcdefg", "morvik.dat.ab-def",
+                                             "morvik.datXabcdef", "morvik.dat.abcdef.bak", "andere.dat.abcdef"};
+    for (const std::string& name : reste)
+        std::ofstream(ordnerPfad / name) << "x";
+    for (const std::string& name : fremde)
+        std::ofstream(ordnerPfad / name) << "x";
+    fs::create_directories(ordnerPfad / "morvik.dat.Ordnr1" / "morvik.dat.tiefer");
+    std::ofstream(ordnerPfad / "ziel") << "x";
+    fs::create_symlink("ziel", ordnerPfad / "morvik.dat.Link12");
+    // A file another instance is writing holds its lock.
+    std::ofstream(ordnerPfad / "morvik.dat.Laeuft") << "x";
+    const int laeuft = ::open((ordnerPfad / "morvik.dat.Laeuft").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(laeuft, LOCK_EX), 0);
+
+    ASSERT_EQ(SpeichereListe(StandardListe(), datei, false), TSpeicherErgebnis::Gespeichert);
+    ::close(laeuft);
+    for (const std::string& name : reste)
+        EXPECT_FALSE(fs::exists(ordnerPfad / name)) << name;
+    for (const char* name :
+         {"morvik.dat.abcde", "morvik.dat.abcdefg", "morvik.dat.ab-def", "morvik.datXabcdef", "morvik.dat.abcdef.bak",
+          "andere.dat.abcdef", "morvik.dat.Ordnr1/morvik.dat.tiefer", "ziel", "morvik.dat.Link12", "morvik.dat.Laeuft"})
+        EXPECT_TRUE(fs::exists(fs::symlink_status(ordnerPfad / name))) << name;
+    EXPECT_EQ(Inhalt().size(), 11u);
 }
