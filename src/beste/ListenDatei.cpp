@@ -98,6 +98,26 @@ int NeueDatei(const fs::path& datei, std::string& name)
     return -1;
 }
 
+// The fallback for a folder that takes no new file but holds a writable old one. Not
+// atomic: a crash while writing can leave old and new bytes mixed.
+bool SchreibeAnOrtUndStelle(const fs::path& datei, const TListenBytes& bytes, const TSchreiber& schreiber)
+{
+    struct stat alt {};
+    if (::stat(datei.c_str(), &alt) != 0 || !S_ISREG(alt.st_mode))
+        return false;
+    // Clears the read-only mark as a new file would; put back if the file still cannot be opened.
+    const bool markiert = (alt.st_mode & S_IWUSR) == 0 && ::chmod(datei.c_str(), (alt.st_mode & 07777) | S_IWUSR) == 0;
+    const int fd = ::open(datei.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (markiert)
+            ::chmod(datei.c_str(), alt.st_mode & 07777);
+        return false;
+    }
+    bool gut = schreiber(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    gut = ::close(fd) == 0 && gut;
+    return gut;
+}
+
 } // namespace
 
 bool SchreibeAlles(int fd, std::span<const std::uint8_t> bytes)
@@ -136,7 +156,8 @@ TSpeicherErgebnis SpeichereListe(const TListe& liste, const fs::path& datei, boo
     std::string neu;
     const int fd = NeueDatei(datei, neu);
     if (fd < 0)
-        return TSpeicherErgebnis::Fehler;
+        return SchreibeAnOrtUndStelle(datei, bytes, schreiber) ? TSpeicherErgebnis::Gespeichert
+                                                               : TSpeicherErgebnis::Fehler;
 
     const bool geschrieben = schreiber(fd, bytes) && ::fchmod(fd, rechte) == 0 && ::fsync(fd) == 0;
     if (!geschrieben || std::rename(neu.c_str(), datei.c_str()) != 0) {

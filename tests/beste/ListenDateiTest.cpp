@@ -7,7 +7,9 @@
 
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <signal.h>
 #include <sys/file.h>
@@ -257,4 +259,81 @@ TEST_F(ListenDatei, SpeichernEntferntNurResteFruehererSpeichervorgaenge)
           "andere.dat.abcdef", "morvik.dat.Ordnr1/morvik.dat.tiefer", "ziel", "morvik.dat.Link12", "morvik.dat.Laeuft"})
         EXPECT_TRUE(fs::exists(fs::symlink_status(ordnerPfad / name))) << name;
     EXPECT_EQ(Inhalt().size(), 11u);
+}
+
+// Root writes anywhere: the folder's protection is tried as an ordinary user in a child process.
+class GeschuetzterOrdner : public ListenDatei {
+protected:
+    static constexpr uid_t Niemand = 65534;
+    static constexpr char OhneNutzer[] = "running as root without the right to become user 65534";
+    const fs::path gesperrt = datei.parent_path() / "gesperrt";
+    const fs::path dort = gesperrt / ListenDateiName;
+
+    void SetUp() override
+    {
+        fs::create_directory(gesperrt);
+        fs::permissions(datei.parent_path(), fs::perms::owner_all | fs::perms::others_exec);
+    }
+    void TearDown() override { fs::permissions(gesperrt, fs::perms::owner_all); }
+
+    // Locks the folder, hands it (and, if so, its file) to the user and saves as that user;
+    // nothing when this process cannot become that user.
+    std::optional<TSpeicherErgebnis> SpeichereAlsNutzer(const TListe& liste, bool dateiGehoertIhm)
+    {
+        const bool root = ::geteuid() == 0;
+        if (root && (::chown(gesperrt.c_str(), Niemand, Niemand) != 0
+                     || (dateiGehoertIhm && fs::exists(dort) && ::chown(dort.c_str(), Niemand, Niemand) != 0)))
+            return std::nullopt;
+        fs::permissions(gesperrt, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
+                                      | fs::perms::others_exec);
+        if (!root)
+            return SpeichereListe(liste, dort, false);
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(Niemand) != 0 || ::setuid(Niemand) != 0)
+                ::_exit(99);
+            ::_exit(static_cast<int>(SpeichereListe(liste, dort, false)));
+        }
+        int status = 0;
+        if (kind < 0 || ::waitpid(kind, &status, 0) != kind || !WIFEXITED(status) || WEXITSTATUS(status) == 99)
+            return std::nullopt;
+        return static_cast<TSpeicherErgebnis>(WEXITSTATUS(status));
+    }
+    TBytes LeseDort() const
+    {
+        std::ifstream ein(dort, std::ios::binary);
+        return TBytes(std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>());
+    }
+};
+
+TEST_F(GeschuetzterOrdner, EigeneDateiWirdAnOrtUndStelleUeberschrieben)
+{
+    std::ofstream(dort, std::ios::binary) << std::string(2000, 'a');
+    fs::permissions(dort, fs::perms::owner_read | fs::perms::others_read);
+    const TListe liste = ListeAusBytes(Muster());
+
+    const auto ergebnis = SpeichereAlsNutzer(liste, true);
+    if (!ergebnis)
+        GTEST_SKIP() << OhneNutzer;
+    ASSERT_EQ(*ergebnis, TSpeicherErgebnis::Gespeichert);
+    EXPECT_EQ(LeseDort(), AlsVektor(Muster()));
+    EXPECT_EQ(fs::status(dort).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(gesperrt), fs::directory_iterator()), 1);
+}
+
+TEST_F(GeschuetzterOrdner, OhneDateiOderOhneRechtAnIhrBleibtEsBeimFehler)
+{
+    const auto ohneDatei = SpeichereAlsNutzer(StandardListe(), true);
+    if (!ohneDatei)
+        GTEST_SKIP() << OhneNutzer;
+    EXPECT_EQ(*ohneDatei, TSpeicherErgebnis::Fehler);
+    EXPECT_FALSE(fs::exists(dort));
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user can only be made by root";
+
+    std::ofstream(dort, std::ios::binary) << std::string(2000, 'a');
+    fs::permissions(dort, fs::perms::owner_read | fs::perms::others_read);
+    EXPECT_EQ(SpeichereAlsNutzer(StandardListe(), false), TSpeicherErgebnis::Fehler);
+    EXPECT_EQ(LeseDort(), TBytes(2000, 'a'));
+    EXPECT_EQ(fs::status(dort).permissions(), fs::perms::owner_read | fs::perms::others_read);
 }
