@@ -23,6 +23,18 @@ std::filesystem::path ListenPfad()
     return QFile::encodeName(ProgPfad + QLatin1Char('/') + QLatin1StringView(ListenDateiName)).toStdString();
 }
 
+// A hand-made file can hold numbers wider than their cell: the font shrinks until the
+// number fits whole. What the program writes always fits at the full size.
+void ZeigeZahl(QLabel* zelle, const QString& text, QFont schrift)
+{
+    constexpr int kleinstePixel = 6;
+    while (QFontMetrics(schrift).horizontalAdvance(text) > zelle->contentsRect().width()
+           && schrift.pixelSize() > kleinstePixel)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    zelle->setFont(schrift);
+    zelle->setText(text);
+}
+
 } // namespace
 
 TfrmBestenListe::TfrmBestenListe(engine::Spielstand& spiel, QWidget* eltern)
@@ -70,8 +82,8 @@ void TfrmBestenListe::ShowListe()
         const TZeile& zeile = zeilen[static_cast<std::size_t>(i - 1)];
         zeile.Name->setText(NameAlsText(Liste.Namen[d][i]));
         zeile.Name->adjustSize();
-        zeile.S->setText(QString::number(Liste.Zuege[d][i]));
-        zeile.Z->setText(ZeitText(Liste.Zeiten[d][i]));
+        ZeigeZahl(zeile.S, QString::number(Liste.Zuege[d][i]), Zeilenschrift());
+        ZeigeZahl(zeile.Z, ZeitText(Liste.Zeiten[d][i]), Zeilenschrift());
     }
 }
 

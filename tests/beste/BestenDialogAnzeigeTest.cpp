@@ -140,3 +140,40 @@ TEST_F(BestenDialog, PlatznummernStehenInIhrenZeilen)
         EXPECT_LE(weissUnten, oben + 13) << "place " << platz;
     }
 }
+
+// Hand-made files can hold what the program never writes; the list shows it on the rows as they are.
+class HandgemachteListe : public BestenDialog {
+protected:
+    const int d = ListeV1G4;
+
+    static bool PasstGanz(const QLabel* zelle)
+    {
+        return QFontMetrics(zelle->font()).horizontalAdvance(zelle->text()) <= zelle->contentsRect().width();
+    }
+};
+
+TEST_F(HandgemachteListe, GrosseZahlenStehenGanzInIhrerZelleUndUeblicheWieImmer)
+{
+    TListe liste = StandardListe();
+    Belege(liste, d, {{65535, 65535, u"Anna"}, {9999, 3599, u"Bernd"}, {10000, 6000, u"Carla"}});
+    Speichere(liste);
+    auto dialog = Dialog();
+    dialog->show();
+    ErwarteZeile(*dialog, 1, "Anna", "65535", "1092:15");
+    ErwarteZeile(*dialog, 3, "Carla", "10000", "100:00");
+
+    const QFont zeilenschrift = dialog->findChild<QLabel*>("Name1")->font();
+    for (int platz = 1; platz <= 5; ++platz) {
+        for (const char* spalte : {"S", "Z"}) {
+            const auto* zelle = dialog->findChild<QLabel*>(spalte + QString::number(platz));
+            EXPECT_TRUE(PasstGanz(zelle)) << spalte << platz << " " << zelle->text().toStdString();
+            EXPECT_EQ(zelle->size(), QSize(std::string_view(spalte) == "S" ? 30 : 33, 13)) << spalte << platz;
+            EXPECT_EQ(zelle->font() == zeilenschrift, platz == 2 || platz > 3) << spalte << platz;
+        }
+    }
+
+    dialog->Knopf("btnLoeschen")->click();
+    ErwarteZeile(*dialog, 1, "", "0", "00:00");
+    EXPECT_EQ(dialog->findChild<QLabel*>("S1")->font(), zeilenschrift);
+    EXPECT_EQ(dialog->findChild<QLabel*>("Z1")->font(), zeilenschrift);
+}
