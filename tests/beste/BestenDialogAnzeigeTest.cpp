@@ -177,3 +177,30 @@ TEST_F(HandgemachteListe, GrosseZahlenStehenGanzInIhrerZelleUndUeblicheWieImmer)
     EXPECT_EQ(dialog->findChild<QLabel*>("S1")->font(), zeilenschrift);
     EXPECT_EQ(dialog->findChild<QLabel*>("Z1")->font(), zeilenschrift);
 }
+
+TEST_F(HandgemachteListe, SteuerzeichenImNamenErscheinenAlsZeichenAufEinerZeile)
+{
+    TListe liste = StandardListe();
+    Belege(liste, d, {{12, 65, u"Anna"}, {15, 70, u"Bernd"}});
+    liste.Namen[d][1] = {8, 'A', '\n', 'B', '\t', 'C', '\r', 0x7F, 0x00, 'x', 'y'};
+    Speichere(liste);
+    const QByteArray vorher = DateiBytes();
+
+    auto dialog = Dialog();
+    dialog->show();
+    const auto* name = dialog->findChild<QLabel*>("Name1");
+    const QString text = name->text();
+    ASSERT_EQ(text.size(), 8) << text.toStdString();
+    EXPECT_EQ(QString(text[0]) + text[2] + text[4], "ABC");
+    for (int k : {1, 3, 5, 6, 7}) {
+        EXPECT_GE(text[k].unicode(), 0x20) << k;
+        EXPECT_NE(text[k].unicode(), 0x7F) << k;
+        EXPECT_FALSE(ZeichenErlaubt(text[k].unicode())) << k << ": a sign a player could have typed";
+        EXPECT_TRUE(QFontMetrics(name->font()).inFont(text[k])) << k << ": not in the font";
+    }
+    EXPECT_EQ(name->height(), dialog->findChild<QLabel*>("Name2")->height());
+
+    EXPECT_EQ(dialog->Liste, liste);
+    dialog->Knopf("btnOK")->click();
+    EXPECT_EQ(DateiBytes(), vorher);
+}
