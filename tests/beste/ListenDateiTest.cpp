@@ -193,9 +193,11 @@ pid_t SpeichertImKreis(const TListe& a, const TListe& b, const fs::path& datei)
     const pid_t kind = ::fork();
     if (kind == 0) {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (long n = 0;; ++n)
-            if (SpeichereListe(n % 2 ? b : a, datei, false) == TSpeicherErgebnis::Gespeichert && n == 0)
+        for (long n = 0;; ++n) {
+            SpeichereListe(n % 2 ? b : a, datei, false);
+            if (n == 0)
                 (void)!::write(bereit[1], "x", 1);
+        }
     }
     char zeichen;
     ::close(bereit[1]);
