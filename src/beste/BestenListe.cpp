@@ -23,6 +23,33 @@ std::filesystem::path ListenPfad()
     return QFile::encodeName(ProgPfad + QLatin1Char('/') + QLatin1StringView(ListenDateiName)).toStdString();
 }
 
+// A hand-made file can hold control bytes in a name. Each shows as a sign on the name's
+// one line: its control picture where the font has one, else the replacement character,
+// which no typed name can hold.
+QString SichtbarerName(QString name, const QFontMetrics& schrift)
+{
+    for (QChar& zeichen : name) {
+        const char16_t code = zeichen.unicode();
+        if (code >= 0x20 && code != 0x7F)
+            continue;
+        const QChar bild(code == 0x7F ? u'\u2421' : char16_t(0x2400 + code));
+        zeichen = schrift.inFont(bild) ? bild : QChar(QChar::ReplacementCharacter);
+    }
+    return name;
+}
+
+// A hand-made file can hold numbers wider than their cell: the font shrinks until the
+// number fits whole. What the program writes always fits at the full size.
+void ZeigeZahl(QLabel* zelle, const QString& text, QFont schrift)
+{
+    constexpr int kleinstePixel = 6;
+    while (QFontMetrics(schrift).horizontalAdvance(text) > zelle->contentsRect().width()
+           && schrift.pixelSize() > kleinstePixel)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    zelle->setFont(schrift);
+    zelle->setText(text);
+}
+
 } // namespace
 
 TfrmBestenListe::TfrmBestenListe(engine::Spielstand& spiel, QWidget* eltern)
@@ -68,10 +95,10 @@ void TfrmBestenListe::ShowListe()
     const int d = AktuelleListe();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
         const TZeile& zeile = zeilen[static_cast<std::size_t>(i - 1)];
-        zeile.Name->setText(NameAlsText(Liste.Namen[d][i]));
+        zeile.Name->setText(SichtbarerName(NameAlsText(Liste.Namen[d][i]), zeile.Name->fontMetrics()));
         zeile.Name->adjustSize();
-        zeile.S->setText(QString::number(Liste.Zuege[d][i]));
-        zeile.Z->setText(ZeitText(Liste.Zeiten[d][i]));
+        ZeigeZahl(zeile.S, QString::number(Liste.Zuege[d][i]), Zeilenschrift());
+        ZeigeZahl(zeile.Z, ZeitText(Liste.Zeiten[d][i]), Zeilenschrift());
     }
 }
 

@@ -65,6 +65,7 @@ private:
     void TexteSetzen();
     int AktuelleListe() const;
     static int ZeilenOben(int platz);
+    static QFont Zeilenschrift();
 
     engine::Spielstand& spiel;
     int platz = 0;

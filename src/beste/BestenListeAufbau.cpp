@@ -31,13 +31,6 @@ QFont FetteSchrift(const QString& familie, int pixel)
     return schrift;
 }
 
-// Condensed, so that "59:59" fits its 33-pixel column and the blanks of the
-// column heads put "Züge" and "Zeit" over their columns.
-QFont Zeilenschrift()
-{
-    return FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 11);
-}
-
 void Faerbe(QWidget* teil, QPalette::ColorRole rolle, const QColor& farbe)
 {
     QPalette farben = teil->palette();
@@ -70,6 +63,13 @@ QPixmap Kunst(const char* name)
 }
 
 } // namespace
+
+// Condensed, so that "59:59" fits its 33-pixel column and the blanks of the
+// column heads put "Züge" and "Zeit" over their columns.
+QFont TfrmBestenListe::Zeilenschrift()
+{
+    return FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 11);
+}
 
 int TfrmBestenListe::ZeilenOben(int platz)
 {

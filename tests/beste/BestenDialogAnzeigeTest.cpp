@@ -2,6 +2,7 @@
 #include "DialogHilfen.h"
 
 #include <QImage>
+#include <QRegularExpression>
 
 namespace {
 
@@ -139,4 +140,50 @@ TEST_F(BestenDialog, PlatznummernStehenInIhrenZeilen)
         EXPECT_GE(weissOben, oben - 3) << "place " << platz;
         EXPECT_LE(weissUnten, oben + 13) << "place " << platz;
     }
+}
+
+// Hand-made files can hold values the program never writes: each row still shows them on its line.
+TEST_F(BestenDialog, HandgemachteZahlenStehenGanzInIhrerZelleUeblicheWieImmer)
+{
+    TListe liste = StandardListe();
+    Belege(liste, ListeV1G4, {{65535, 65535, u"Anna"}, {9999, 3599, u"Bernd"}, {10000, 6000, u"Carla"}});
+    Speichere(liste);
+    auto dialog = Dialog();
+    dialog->show();
+    ErwarteZeile(*dialog, 1, "Anna", "65535", "1092:15");
+    ErwarteZeile(*dialog, 3, "Carla", "10000", "100:00");
+    const QFont zeilenschrift = dialog->findChild<QLabel*>("Name1")->font();
+    for (const QLabel* zelle : dialog->findChildren<QLabel*>(QRegularExpression("^[SZ]\\d$"))) {
+        const std::string name = zelle->objectName().toStdString();
+        EXPECT_LE(QFontMetrics(zelle->font()).horizontalAdvance(zelle->text()), zelle->contentsRect().width()) << name;
+        EXPECT_EQ(zelle->size(), QSize(name[0] == 'S' ? 30 : 33, 13)) << name;
+        EXPECT_EQ(zelle->font() == zeilenschrift, name[1] != '1' && name[1] != '3') << name;
+    }
+    dialog->Knopf("btnLoeschen")->click();
+    EXPECT_EQ(dialog->findChild<QLabel*>("S1")->font(), zeilenschrift);
+    EXPECT_EQ(dialog->findChild<QLabel*>("Z1")->font(), zeilenschrift);
+}
+
+TEST_F(BestenDialog, HandgemachteSteuerzeichenImNamenErscheinenAlsZeichenAufEinerZeile)
+{
+    TListe liste = StandardListe();
+    Belege(liste, ListeV1G4, {{12, 65, u""}, {15, 70, u"Bernd"}});
+    liste.Namen[ListeV1G4][1] = {8, 'A', '\n', 'B', '\t', 'C', '\r', 0x7F, 0x00, 'x'};
+    Speichere(liste);
+    const QByteArray vorher = DateiBytes();
+    auto dialog = Dialog();
+    dialog->show();
+    const auto* name = dialog->findChild<QLabel*>("Name1");
+    const QString text = name->text();
+    ASSERT_EQ(text.size(), 8);
+    EXPECT_EQ(QString(text[0]) + text[2] + text[4], "ABC");
+    for (int k : {1, 3, 5, 6, 7}) {
+        EXPECT_TRUE(text[k] >= u' ' && text[k] != u'\x7F') << k;
+        EXPECT_FALSE(ZeichenErlaubt(text[k].unicode())) << k << ": a sign a player could have typed";
+        EXPECT_TRUE(QFontMetrics(name->font()).inFont(text[k])) << k << ": not in the font";
+    }
+    EXPECT_EQ(name->height(), dialog->findChild<QLabel*>("Name2")->height());
+    EXPECT_EQ(dialog->Liste, liste);
+    dialog->Knopf("btnOK")->click();
+    EXPECT_EQ(DateiBytes(), vorher);
 }
