@@ -5,34 +5,34 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/klick.h"
 #include "engine/mischen.h"
+#include "engine/zug.h"
 #include "main/brettbild.h"
 
 using namespace engine;
+using haupt::Brettbild;
 
-static const std::string GrossesBild = TAVELOR_SPIELORDNER "/images/Mosaik.bmp";
+static const QString GrossesBild = QStringLiteral(TAVELOR_SPIELORDNER "/images/Mosaik.bmp");
 
 static void NeuesSpielMitBild(benchmark::State& state)
 {
     Brettbild bild;
     Spielstand s;
-    s.Variante = 3;
-    s.Groesse = 6;
-    s.SWBild = static_cast<uint8_t>(state.range(0));
+    const bool grau = state.range(0) != 0;
     MtZufall zufall(1);
     for (auto _ : state) {
         bild.BildVorbereiten(GrossesBild);
         bild.HintergrundZeichnen();
-        bild.ZeigeSchrift(0);
+        bild.ZeigeSchrift(false);
         bild.ZeigeZugNr(0);
         bild.ZeigeZeit(0);
-        if (s.SWBild)
+        if (grau)
             bild.Faerben();
         bild.VorschauZeichnen();
-        NeuesSpiel(s, zufall);
+        NeuesSpiel(s, zufall, Variante::Drehen, 6, false);
+        bild.BrettWaehlen(6, Variante::Drehen);
         bild.BrettZeichnen(s);
-        benchmark::DoNotOptimize(bild.imgKopie.constBits());
+        benchmark::DoNotOptimize(bild.kopie().constBits());
     }
 }
 BENCHMARK(NeuesSpielMitBild)->Arg(0)->Arg(1)->ArgName("grau")->Unit(benchmark::kMillisecond);
@@ -43,7 +43,7 @@ static void Faerben(benchmark::State& state)
     bild.BildVorbereiten(GrossesBild);
     for (auto _ : state) {
         bild.Faerben();
-        benchmark::DoNotOptimize(bild.imgOriginal.constBits());
+        benchmark::DoNotOptimize(bild.original().constBits());
     }
 }
 BENCHMARK(Faerben)->Unit(benchmark::kMicrosecond);
@@ -53,20 +53,17 @@ static void ZugNeuZeichnen(benchmark::State& state)
 {
     Brettbild bild;
     Spielstand s;
-    s.Variante = 3;
-    s.Groesse = 6;
     MtZufall zufall(1);
     bild.BildVorbereiten(GrossesBild);
-    NeuesSpiel(s, zufall);
+    NeuesSpiel(s, zufall, Variante::Drehen, 6, false);
+    bild.BrettWaehlen(6, Variante::Drehen);
     bild.BrettZeichnen(s);
     for (auto _ : state) {
-        const Klickergebnis e = Klick(s, Taste::Links, 57 + 300, 56 + 300);
-        for (int feld : e.felder)
-            bild.ShowMorvikTeil(s, feld);
-        bild.ZeigeAchsen(s);
+        const Zugfolge folge = Ziehe(s, {Operation::AchseRechts, 25});
+        bild.FelderZeichnen(s, folge.felder);
         bild.ZeigeZugNr(s.ZugAnzahl);
         s.ZugAnzahl = 0;
-        benchmark::DoNotOptimize(bild.imgKopie.constBits());
+        benchmark::DoNotOptimize(bild.kopie().constBits());
     }
 }
 BENCHMARK(ZugNeuZeichnen)->Unit(benchmark::kMicrosecond);

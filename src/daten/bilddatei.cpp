@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+namespace daten {
+
 namespace {
 
 quint32 U32(QByteArrayView d, qsizetype at) { return qFromLittleEndian<quint32>(d.data() + at); }
@@ -116,3 +118,5 @@ Ladefehler LadeBild(const QString& pfad, QImage& bild)
     bild = gelesen.convertToFormat(gelesen.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return Ladefehler::Keiner;
 }
+
+} // namespace daten

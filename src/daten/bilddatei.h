@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+namespace daten {
+
 // Why a picture could not be loaded: the settings dialog names the two cases differently.
 enum class Ladefehler { Keiner, NichtGefunden, KeinBild };
 
@@ -17,3 +19,5 @@ Ladefehler LadeBild(const QString& pfad, QImage& bild);
 // True when the data starts like a BMP but is shorter than its pixels need: uncompressed rows
 // that do not fit, a run-length stream without its end mark, or sizes beyond all reason.
 bool BmpGekuerzt(QByteArrayView datei);
+
+} // namespace daten

@@ -1,4 +1,4 @@
-#include "inidatei.h"
+#include "daten/inidatei.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -7,6 +7,8 @@
 #include <cctype>
 #include <filesystem>
 #include <vector>
+
+namespace daten {
 
 namespace {
 
@@ -225,3 +227,5 @@ void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayV
     if (!ziel.open(QIODevice::WriteOnly) || ziel.write(neu) != neu.size() || !ziel.commit())
         throw Schreibfehler(datei);
 }
+
+} // namespace daten

@@ -7,6 +7,8 @@
 #include <optional>
 #include <stdexcept>
 
+namespace daten {
+
 // A small INI reader and writer over the file's bytes: sections in brackets, lines
 // "name=value", names matched without regard to case. Writing changes only the one key
 // line, so comments, other sections and keys and their spelling stay as they were.
@@ -37,3 +39,5 @@ int LiesIniZahl(const QString& datei, QByteArrayView abschnitt, QByteArrayView s
 // Creates the file when missing and clears its read-only mark first; throws Schreibfehler.
 void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel,
                      QByteArrayView wert);
+
+} // namespace daten

@@ -1,4 +1,4 @@
-#include "textkatalog.h"
+#include "daten/textkatalog.h"
 
 #include <algorithm>
 #include <array>
@@ -106,6 +106,8 @@ static_assert(std::ranges::adjacent_find(katalog, {}, &Katalogtext::id) == katal
 
 } // namespace
 
+namespace daten {
+
 QString LadeText(int id, int offset)
 {
     // Summed wide so that no pair of arguments can overflow into a valid id.
@@ -115,3 +117,5 @@ QString LadeText(int id, int offset)
         return {};
     return QString::fromUtf8(treffer->text.data(), qsizetype(treffer->text.size()));
 }
+
+} // namespace daten

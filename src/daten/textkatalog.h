@@ -4,4 +4,8 @@
 
 // Every text the program shows has a number; the English text of an item has the
 // German number + 1000, so the current language is just an offset added to the id.
+namespace daten {
+
 QString LadeText(int id, int offset);
+
+} // namespace daten

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <limits>
 
+namespace daten {
+
 bool AudioAusgabeVorhanden()
 {
     return !QMediaDevices::audioOutputs().isEmpty();
@@ -153,3 +155,5 @@ bool Tonspieler::BereiteAusgabeVor(const QAudioFormat& format)
     ausgabe = std::make_unique<QAudioSink>(geraet, format);
     return true;
 }
+
+} // namespace daten

@@ -11,6 +11,8 @@
 class QAudioSink;
 class QBuffer;
 
+namespace daten {
+
 // True when the system offers at least one audio output; start-up turns this into WaveVorhanden.
 bool AudioAusgabeVorhanden();
 
@@ -52,3 +54,5 @@ private:
     std::unique_ptr<QBuffer> puffer;
     std::unique_ptr<QAudioSink> ausgabe;
 };
+
+} // namespace daten

@@ -21,12 +21,12 @@ Zug SchiebeZug(const Spielstand& s, Zufall& zufall, int& leer)
 
 Zug ZufallsZug(const Spielstand& s, Zufall& zufall, int& leer)
 {
-    if (s.Variante == 1) {
+    if (s.variante == Variante::Schieben) {
         Zug zug = SchiebeZug(s, zufall, leer);
         leer = zug.a;
         return zug;
     }
-    if (s.Variante == 2) {
+    if (s.variante == Variante::Verschieben) {
         static constexpr Operation art[] = {Operation::ZeileRechts, Operation::SpalteRunter,
                                             Operation::ZeileLinks, Operation::SpalteHoch};
         const int d = zufall.Random(4);
@@ -38,21 +38,22 @@ Zug ZufallsZug(const Spielstand& s, Zufall& zufall, int& leer)
 
 } // namespace
 
-void NeuesSpiel(Spielstand& s, Zufall& zufall, std::vector<Zug>* protokoll)
+void NeuesSpiel(Spielstand& s, Zufall& zufall, Variante variante, int groesse, bool posZufall,
+               std::vector<Zug>* protokoll)
 {
-    s.NeuerEintrag = 0;
+    s.variante = variante;
+    s.Groesse = static_cast<uint8_t>(groesse);
     s.ZugAnzahl = 0;
     s.Sekunden = 0;
-    s.NummernModus = 0;
     for (int p = 1; p <= MaxFelder; ++p)
         s.Spielfeld[p] = static_cast<uint8_t>(p);
-    s.Teilgroesse = static_cast<uint8_t>(BrettKante / s.Groesse);
 
     const int n = s.n();
     const int laenge = zufall.Random(1000) + 50;
     int leer = 0;
-    if (s.Variante == 1) {
-        s.FreiesFeld = s.PosZufall == 1 ? zufall.Random(n * n) + 1 : n * n;
+    s.FreiesFeld = 0;
+    if (variante == Variante::Schieben) {
+        s.FreiesFeld = posZufall ? zufall.Random(n * n) + 1 : n * n;
         s.Spielfeld[s.FreiesFeld] = 0;
         leer = s.FreiesFeld;
     }

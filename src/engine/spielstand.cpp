@@ -4,6 +4,14 @@ namespace engine {
 
 int AchsenAnzahl(int n) { return (n - 1) * (n - 1); }
 
+int Spielstand::LeeresFeld() const
+{
+    for (int p = 1; p <= felder(); ++p)
+        if (Spielfeld[p] == 0)
+            return p;
+    return 0;
+}
+
 std::array<int, 4> AchsFelder(int n, int k)
 {
     const int i = (k - 1) % (n - 1) + 1;  // axis column
@@ -103,13 +111,38 @@ Zug Umkehrung(const Zug& zug)
     return zug;
 }
 
+std::vector<int> GeaenderteFelder(int n, const Zug& zug)
+{
+    std::vector<int> felder;
+    switch (zug.op) {
+    case Operation::TeilSchieben:
+        return {zug.a, zug.b};
+    case Operation::ZeileRechts:
+    case Operation::ZeileLinks:
+        for (int i = 1; i <= n; ++i)
+            felder.push_back((zug.a - 1) * n + i);
+        return felder;
+    case Operation::SpalteRunter:
+    case Operation::SpalteHoch:
+        for (int i = 1; i <= n; ++i)
+            felder.push_back((i - 1) * n + zug.a);
+        return felder;
+    case Operation::AchseRechts:
+    case Operation::AchseLinks: {
+        const auto a = AchsFelder(n, zug.a);
+        return {a.begin(), a.end()};
+    }
+    }
+    return felder;
+}
+
 int CheckPosFelder(const Spielstand& s)
 {
     int anzahl = 0;
     for (int p = 1; p <= s.felder(); ++p) {
         if (s.Spielfeld[p] == p)
             ++anzahl;
-        if (s.Variante == 1 && s.Spielfeld[p] == 0 && p == s.FreiesFeld)
+        if (s.variante == Variante::Schieben && s.Spielfeld[p] == 0 && p == s.FreiesFeld)
             ++anzahl;
     }
     return anzahl;

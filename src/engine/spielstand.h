@@ -3,17 +3,20 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <vector>
 
 namespace engine {
 
 constexpr int MaxSeite = 6;
 constexpr int MaxFelder = MaxSeite * MaxSeite;
-constexpr int BrettLinks = 57;   // client position of the board's top-left corner
-constexpr int BrettOben = 56;
-constexpr int BrettKante = 360;  // the board is always 360 x 360 pixels
 constexpr uint16_t MaxZuege = 9999;
 constexpr uint16_t MaxSekunden = 3599;
+
+enum class Variante : uint8_t {
+    Schieben = 1,     // tiles slide into the one empty field
+    Verschieben = 2,  // rows and columns shift with wrap-around
+    Drehen = 3        // four tiles turn round an axis
+};
 
 // What the window mirrors into its board input, clock and pause entry.
 enum class Phase : uint8_t {
@@ -24,21 +27,14 @@ enum class Phase : uint8_t {
     Vorbei       // solved or a limit reached: board locked
 };
 
+// One game: the board, its counters and its phase.
 struct Spielstand {
-    uint8_t Variante = 1;       // 1 sliding, 2 shifting rows and columns, 3 turning axes
+    Variante variante = Variante::Schieben;
     uint8_t Groesse = 4;        // board side n, 3..6
-    uint8_t Teilgroesse = 0;    // 360 div n
     std::array<uint8_t, MaxFelder + 1> Spielfeld{};  // [1..36]; [0] is unused, 0 = empty field
     int32_t FreiesFeld = 0;     // variant 1: the field where the empty field belongs
     uint16_t ZugAnzahl = 0;
     uint16_t Sekunden = 0;
-    uint8_t Vorschau = 1;
-    uint8_t PosZufall = 0;
-    uint8_t SWBild = 0;
-    std::string Bilddatei;      // empty = the built-in picture
-    uint8_t NummernModus = 0;   // 0 none, 1 one field's number, 2 all numbers
-    uint8_t NummernFeld = 0;
-    uint8_t NeuerEintrag = 0;
     Phase phase = Phase::KeinSpiel;
 
     int n() const { return Groesse; }
@@ -47,6 +43,8 @@ struct Spielstand {
     bool uhrLaeuft() const { return phase == Phase::Laeuft; }
     bool pauseVerfuegbar() const { return phase == Phase::Laeuft || phase == Phase::Pausiert; }
     bool pausiert() const { return phase == Phase::Pausiert; }
+    // The field that holds no tile (variant 1), or 0.
+    int LeeresFeld() const;
 };
 
 // The four fields round axis k of board side n, clockwise from the top left.
@@ -61,7 +59,8 @@ void SpalteHoch(Spielstand& s, int spalte);
 void AchseRechts(Spielstand& s, int k);
 void AchseLinks(Spielstand& s, int k);
 
-// One board operation with its arguments (TeilSchieben: a = field, b = target; the others: a).
+// One board operation with its arguments (TeilSchieben: a = field, b = target; the others: a):
+// a move as data, the same whether it comes from the mouse, the keyboard or the scramble.
 enum class Operation : uint8_t { TeilSchieben, ZeileRechts, ZeileLinks, SpalteRunter, SpalteHoch, AchseRechts, AchseLinks };
 struct Zug {
     Operation op;
@@ -69,8 +68,11 @@ struct Zug {
     int b = 0;
     bool operator==(const Zug&) const = default;
 };
+// Applies the board operation only: nothing is counted.
 void Ausfuehren(Spielstand& s, const Zug& zug);
 Zug Umkehrung(const Zug& zug);
+// The fields a move changes.
+std::vector<int> GeaenderteFelder(int n, const Zug& zug);
 
 // Number of fields holding their own tile; in variant 1 the empty field counts on its home field.
 int CheckPosFelder(const Spielstand& s);

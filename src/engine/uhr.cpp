@@ -18,19 +18,13 @@ Tickergebnis Tick(Spielstand& s)
 
 bool PauseUmschalten(Spielstand& s)
 {
-    if (s.phase == Phase::Laeuft) {
+    if (s.phase == Phase::Laeuft)
         s.phase = Phase::Pausiert;
-        s.NummernModus = 0;
-    } else if (s.phase == Phase::Pausiert) {
+    else if (s.phase == Phase::Pausiert)
         s.phase = Phase::Laeuft;
-    }
     return s.pausiert();
 }
 
-void SpielBeenden(Spielstand& s)
-{
-    s.phase = Phase::Vorbei;
-    s.Vorschau = 1;
-}
+void SpielBeenden(Spielstand& s) { s.phase = Phase::Vorbei; }
 
 } // namespace engine

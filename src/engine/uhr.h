@@ -13,11 +13,11 @@ struct Tickergebnis {
 // One second of a running game; a clock that does not run counts nothing.
 Tickergebnis Tick(Spielstand& s);
 
-// Running -> paused (tile numbers off) and paused -> running; other phases stay.
+// Running -> paused and paused -> running; other phases stay.
 // Returns whether the game is paused afterwards.
 bool PauseUmschalten(Spielstand& s);
 
-// Any of the three ends: board locked, clock stopped, preview forced on.
+// Any of the three ends: board locked, clock stopped.
 void SpielBeenden(Spielstand& s);
 
 } // namespace engine

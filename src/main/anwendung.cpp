@@ -4,6 +4,8 @@
 
 #include "main/meldung.h"
 
+namespace haupt {
+
 bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis)
 {
     try {
@@ -15,3 +17,5 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis)
     }
     return false;
 }
+
+} // namespace haupt

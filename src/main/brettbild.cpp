@@ -6,10 +6,11 @@
 
 using engine::Spielstand;
 
+namespace haupt {
+
 namespace {
 
-constexpr QPoint BrettEcke{engine::BrettLinks, engine::BrettOben};
-constexpr QRect VorschauRechteck{518, 55, 180, 180};
+using G = Brettgeometrie;
 
 QImage Kunst(const char* name)
 {
@@ -51,169 +52,177 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
     return bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
+// The title picture in the board well, and its corner that stands in for a broken file.
+constexpr QRect Titelbild{57, 55, 360, 360};
+constexpr QRect Titelecke{57, 55, 260, 260};
+
 } // namespace
 
 Brettbild::Brettbild()
-    : imgKopie(755, 475, QImage::Format_RGB32),
-      imgHintergrund(Kunst("imgHintergrund")),
-      imgOriginal(360, 360, QImage::Format_RGB32),
-      imgKreuz{Kunst("imgKreuz3"), Kunst("imgKreuz4"), Kunst("imgKreuz5"), Kunst("imgKreuz6")},
-      imgZiffern(Kunst("imgZiffern")),
-      imgZiffernHilfe(OhneSchluessel(Kunst("imgZiffernHilfe"))),
-      imgSchrift(Kunst("imgSchrift")),
-      imgPause(OhneSchluessel(Kunst("imgPause"))),
-      imgAchse(OhneSchluessel(Kunst("imgAchse"))),
-      imgPfeilRechts(OhneSchluessel(Kunst("imgPfeilRechts"))),
-      imgPfeilLinks(OhneSchluessel(Kunst("imgPfeilLinks"))),
-      imgPfeilUnten(OhneSchluessel(Kunst("imgPfeilUnten"))),
-      imgPfeilOben(OhneSchluessel(Kunst("imgPfeilOben")))
+    : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32),
+      hintergrund_(Kunst("imgHintergrund")),
+      original_(G::BrettKante, G::BrettKante, QImage::Format_RGB32),
+      kreuz_{Kunst("imgKreuz3"), Kunst("imgKreuz4"), Kunst("imgKreuz5"), Kunst("imgKreuz6")},
+      ziffern_(Kunst("imgZiffern")),
+      ziffernHilfe_(OhneSchluessel(Kunst("imgZiffernHilfe"))),
+      schrift_(Kunst("imgSchrift")),
+      pause_(OhneSchluessel(Kunst("imgPause"))),
+      achse_(OhneSchluessel(Kunst("imgAchse"))),
+      pfeilRechts_(OhneSchluessel(Kunst("imgPfeilRechts"))),
+      pfeilLinks_(OhneSchluessel(Kunst("imgPfeilLinks"))),
+      pfeilUnten_(OhneSchluessel(Kunst("imgPfeilUnten"))),
+      pfeilOben_(OhneSchluessel(Kunst("imgPfeilOben")))
 {
-    imgKopie.fill(Qt::black);
-    imgOriginal.fill(Qt::black);
+    kopie_.fill(Qt::black);
+    original_.fill(Qt::black);
 }
 
-void Brettbild::BildVorbereiten(const std::string& bilddatei)
+void Brettbild::BildVorbereiten(const QString& bilddatei)
 {
-    if (bilddatei.empty()) {
-        imgOriginal = imgHintergrund.copy(57, 55, 360, 360);
+    if (bilddatei.isEmpty()) {
+        original_ = hintergrund_.copy(Titelbild);
         return;
     }
     QImage geladen;
-    if (LadeBild(QString::fromStdString(bilddatei), geladen) == Ladefehler::Keiner)
-        imgOriginal = Gestreckt(geladen, {360, 360});
+    if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
+        BildVorbereiten(geladen);
     else
-        imgOriginal = Gestreckt(imgHintergrund.copy(57, 55, 260, 260), {360, 360});
+        original_ = Gestreckt(hintergrund_.copy(Titelecke), {G::BrettKante, G::BrettKante});
 }
+
+void Brettbild::BildVorbereiten(const QImage& bild) { original_ = Gestreckt(bild, {G::BrettKante, G::BrettKante}); }
 
 void Brettbild::Faerben()
 {
-    for (int y = 0; y < imgOriginal.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(imgOriginal.scanLine(y));
-        for (int x = 0; x < imgOriginal.width(); ++x) {
+    for (int y = 0; y < original_.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(original_.scanLine(y));
+        for (int x = 0; x < original_.width(); ++x) {
             const int grau = (77 * qRed(zeile[x]) + 151 * qGreen(zeile[x]) + 28 * qBlue(zeile[x])) / 256;
             zeile[x] = qRgb(grau, grau, grau);
         }
     }
 }
 
-void Brettbild::HintergrundZeichnen() { Kopiere(imgKopie, {0, 0}, imgHintergrund, imgHintergrund.rect()); }
+void Brettbild::BrettWaehlen(int n, engine::Variante variante) { geometrie_ = Brettgeometrie(n, variante); }
+
+void Brettbild::HintergrundZeichnen() { Kopiere(kopie_, {0, 0}, hintergrund_, hintergrund_.rect()); }
 
 void Brettbild::VorschauZeichnen()
 {
-    Kopiere(imgKopie, VorschauRechteck.topLeft(), Gestreckt(imgOriginal, VorschauRechteck.size()), {0, 0, 180, 180});
+    Kopiere(kopie_, G::Vorschau.topLeft(), Gestreckt(original_, G::Vorschau.size()), {QPoint(0, 0), G::Vorschau.size()});
 }
 
 void Brettbild::ShowMorvikTeil(const Spielstand& s, int feld)
 {
-    const int n = s.n(), t = s.Teilgroesse;
-    const QPoint ziel = BrettEcke + QPoint((feld - 1) % n * t, (feld - 1) / n * t);
+    const QPoint ziel = geometrie_.feld(feld).topLeft();
     const int teil = s.Spielfeld[feld];
     if (teil != 0)
-        Kopiere(imgKopie, ziel, imgOriginal, {(teil - 1) % n * t, (teil - 1) / n * t, t, t});
+        Kopiere(kopie_, ziel, original_, geometrie_.teilQuelle(teil));
     else
-        Kopiere(imgKopie, ziel, imgKreuz[n - 3], {0, 0, t, t});
+        Kopiere(kopie_, ziel, kreuz_[s.n() - 3], {0, 0, geometrie_.teilgroesse(), geometrie_.teilgroesse()});
 
     // The field just drawn covered the grid lines along its top and left edges.
-    QPainter p(&imgKopie);
-    for (int k = 1; k < n; ++k) {
-        const int g = 57 + k * t;
-        p.fillRect(g, 56, 1, 360, Markierfarbe);
-        p.fillRect(57, g - 1, 360, 1, Markierfarbe);
+    QPainter p(&kopie_);
+    for (int k = 1; k < s.n(); ++k) {
+        p.fillRect(geometrie_.senkrechteLinie(k), Markierfarbe);
+        p.fillRect(geometrie_.waagerechteLinie(k), Markierfarbe);
     }
 }
 
-void Brettbild::PfeileZeichnen(const Spielstand& s)
+void Brettbild::PfeileZeichnen()
 {
-    const int t = s.Teilgroesse;
-    for (int i = 1; i <= s.n(); ++i) {
-        const int lage = (i - 1) * t + (t - 36) / 2;
-        Zeichne(imgKopie, {24, 56 + lage}, imgPfeilRechts);
-        Zeichne(imgKopie, {57 + lage, 23}, imgPfeilUnten);
-        Zeichne(imgKopie, {425, 56 + lage}, imgPfeilLinks);
-        Zeichne(imgKopie, {57 + lage, 424}, imgPfeilOben);
+    for (int i = 1; i <= geometrie_.n(); ++i) {
+        Zeichne(kopie_, geometrie_.pfeilRechts(i), pfeilRechts_);
+        Zeichne(kopie_, geometrie_.pfeilUnten(i), pfeilUnten_);
+        Zeichne(kopie_, geometrie_.pfeilLinks(i), pfeilLinks_);
+        Zeichne(kopie_, geometrie_.pfeilOben(i), pfeilOben_);
     }
 }
 
-void Brettbild::ZeigeAchsen(const Spielstand& s)
+void Brettbild::ZeigeAchsen()
 {
-    const int t = s.Teilgroesse;
-    QPainter p(&imgKopie);
-    for (int i = 1; i < s.n(); ++i)
-        for (int j = 1; j < s.n(); ++j)
-            p.drawImage(44 + i * t, 44 + j * t, imgAchse);
+    QPainter p(&kopie_);
+    for (int i = 1; i < geometrie_.n(); ++i)
+        for (int j = 1; j < geometrie_.n(); ++j)
+            p.drawImage(geometrie_.knopf(i, j), achse_);
 }
 
 void Brettbild::BrettZeichnen(const Spielstand& s)
 {
     for (int feld = 1; feld <= s.felder(); ++feld)
         ShowMorvikTeil(s, feld);
-    if (s.Variante == 2)
-        PfeileZeichnen(s);
-    if (s.Variante == 3)
-        ZeigeAchsen(s);
+    if (s.variante == engine::Variante::Verschieben)
+        PfeileZeichnen();
+    if (s.variante == engine::Variante::Drehen)
+        ZeigeAchsen();
 }
 
-void Brettbild::GanzesBild() { Kopiere(imgKopie, BrettEcke, imgOriginal, imgOriginal.rect()); }
+void Brettbild::FelderZeichnen(const Spielstand& s, const std::vector<int>& felder)
+{
+    for (int feld : felder)
+        ShowMorvikTeil(s, feld);
+    if (s.variante == engine::Variante::Drehen)
+        ZeigeAchsen();
+}
+
+void Brettbild::GanzesBild() { Kopiere(kopie_, G::BrettEcke, original_, original_.rect()); }
 
 void Brettbild::PauseZeigen()
 {
     GanzesBild();
-    Zeichne(imgKopie, {127, 206}, imgPause);
+    Zeichne(kopie_, G::PauseEcke, pause_);
 }
 
-void Brettbild::ZeigeSchrift(int aktSprache)
+void Brettbild::ZeigeSchrift(bool englisch)
 {
-    const int b = 50 * (aktSprache / 1000);
-    Kopiere(imgKopie, {518, 280}, imgSchrift, {0, b, 180, 25});
-    Kopiere(imgKopie, {518, 350}, imgSchrift, {0, b + 25, 180, 25});
+    const int b = englisch ? 50 : 0;
+    Kopiere(kopie_, G::ZugSchrift, schrift_, {0, b, 180, 25});
+    Kopiere(kopie_, G::ZeitSchrift, schrift_, {0, b + 25, 180, 25});
 }
 
-void Brettbild::Ziffer(const QImage& streifen, int breite, int ziffer, int x, int y)
-{
-    Kopiere(imgKopie, {x, y}, streifen, {breite * ziffer, 0, breite, 30});
-}
+void Brettbild::Ziffer(int ziffer, QPoint wo) { Kopiere(kopie_, wo, ziffern_, {22 * ziffer, 0, 22, 30}); }
 
 void Brettbild::ZeigeZugNr(int zuege)
 {
     // Four digits with leading zeros: 0000 .. 9999.
     for (int stelle = 0, teiler = 1000; stelle < 4; ++stelle, teiler /= 10)
-        Ziffer(imgZiffern, 22, zuege / teiler % 10, 565 + 22 * stelle, 310);
+        Ziffer(zuege / teiler % 10, G::zugZiffer(stelle));
 }
 
 void Brettbild::ZeigeZeit(int sekunden)
 {
     const int m = sekunden / 60, s = sekunden % 60;
-    Ziffer(imgZiffern, 22, m / 10, 559, 380);
-    Ziffer(imgZiffern, 22, m % 10, 581, 380);
-    Ziffer(imgZiffern, 22, s / 10, 615, 380);
-    Ziffer(imgZiffern, 22, s % 10, 637, 380);
+    const int ziffern[] = {m / 10, m % 10, s / 10, s % 10};
+    for (int stelle = 0; stelle < 4; ++stelle)
+        Ziffer(ziffern[stelle], G::zeitZiffer(stelle));
 }
 
-void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s) const
+void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s, sitzung::Nummernmodus modus, int feld) const
 {
-    if (s.NummernModus == 1)
-        ZeigeTeileNr(p, s, s.NummernFeld);
-    else if (s.NummernModus == 2)
-        for (int feld = 1; feld <= s.felder(); ++feld)
-            ZeigeTeileNr(p, s, feld);
+    if (modus == sitzung::Nummernmodus::EinFeld)
+        ZeigeTeileNr(p, s, feld, true);
+    else if (modus == sitzung::Nummernmodus::Alle)
+        for (int f = 1; f <= s.felder(); ++f)
+            ZeigeTeileNr(p, s, f, false);
 }
 
-void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld) const
+void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld, bool mitUmriss) const
 {
-    const int n = s.n(), t = s.Teilgroesse;
-    const int c = (feld - 1) % n, r = (feld - 1) / n;
-    const int nummer = (s.Variante == 1 && s.Spielfeld[feld] == 0) ? s.FreiesFeld : s.Spielfeld[feld];
+    // The empty field shows the number of the missing tile.
+    const int nummer = s.Spielfeld[feld] == 0 ? s.FreiesFeld : s.Spielfeld[feld];
 
     // Always two digits, 01 .. 36, in the lower right of the field.
-    const QPoint ecke(t * (c + 1) + 18, t * (r + 1) + 18);
-    p.drawImage(ecke, imgZiffernHilfe, {16 * (nummer / 10), 0, 16, 30});
-    p.drawImage(ecke + QPoint(16, 0), imgZiffernHilfe, {16 * (nummer % 10), 0, 16, 30});
+    const QPoint ecke = geometrie_.nummer(feld);
+    p.drawImage(ecke, ziffernHilfe_, {16 * (nummer / 10), 0, 16, 30});
+    p.drawImage(ecke + QPoint(16, 0), ziffernHilfe_, {16 * (nummer % 10), 0, 16, 30});
 
-    if (s.NummernModus == 1) {  // the tile's home square on the preview
-        const int x0 = 518 + (nummer - 1) % n * t / 2, y0 = 54 + (nummer - 1) / n * t / 2, h = t / 2;
-        p.fillRect(x0, y0, h + 1, 1, Markierfarbe);
-        p.fillRect(x0, y0 + h, h + 1, 1, Markierfarbe);
-        p.fillRect(x0, y0, 1, h + 1, Markierfarbe);
-        p.fillRect(x0 + h, y0, 1, h + 1, Markierfarbe);
+    if (mitUmriss) {  // the tile's home square on the preview
+        const QRect zelle = geometrie_.vorschauZelle(nummer);
+        p.fillRect(zelle.left(), zelle.top(), zelle.width(), 1, Markierfarbe);
+        p.fillRect(zelle.left(), zelle.bottom(), zelle.width(), 1, Markierfarbe);
+        p.fillRect(zelle.left(), zelle.top(), 1, zelle.height(), Markierfarbe);
+        p.fillRect(zelle.right(), zelle.top(), 1, zelle.height(), Markierfarbe);
     }
 }
+
+} // namespace haupt

@@ -1,16 +1,22 @@
 #pragma once
 // The main window's picture, composed off screen: background art, the working picture, the
 // board's tiles, grid, arrows and knobs, the counters. Pure QImage work, so every pixel can be
-// checked without a window. The tile numbers are transient and go straight to the painter.
+// checked without a window. Every position comes from the board geometry. The tile numbers
+// are transient and go straight to the painter.
 
 #include <QImage>
+#include <QString>
 
 #include <array>
-#include <string>
+#include <optional>
 
 #include "engine/spielstand.h"
+#include "main/brettgeometrie.h"
+#include "sitzung/spielsitzung.h"
 
 class QPainter;
+
+namespace haupt {
 
 inline constexpr QRgb Markierfarbe = qRgb(252, 202, 3);
 
@@ -18,41 +24,52 @@ class Brettbild {
 public:
     Brettbild();
 
-    // The whole client area; the paint box shows it.
-    QImage imgKopie;
-    QImage imgHintergrund;
+    // The whole client area, as the paint box shows it.
+    const QImage& kopie() const { return kopie_; }
+    const QImage& hintergrund() const { return hintergrund_; }
     // The working picture of the current game, 360 x 360, in board coordinates.
-    QImage imgOriginal;
+    const QImage& original() const { return original_; }
 
-    // Loads and stretches the picture, or takes the title art when there is none (empty name)
-    // or it cannot be loaded (its enlarged corner, silently).
-    void BildVorbereiten(const std::string& bilddatei);
+    // The picture of the next game: the file stretched to the board, the title art when the
+    // name is empty, or its enlarged corner when the file cannot be loaded (silently).
+    void BildVorbereiten(const QString& bilddatei);
+    void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
     void Faerben();
+
+    // The geometry of the board to come: side and variant.
+    void BrettWaehlen(int n, engine::Variante variante);
+    const Brettgeometrie& geometrie() const { return geometrie_; }
 
     void HintergrundZeichnen();
     void VorschauZeichnen();
     void ShowMorvikTeil(const engine::Spielstand& s, int feld);
-    void PfeileZeichnen(const engine::Spielstand& s);
-    void ZeigeAchsen(const engine::Spielstand& s);
+    void PfeileZeichnen();
+    void ZeigeAchsen();
     // All fields, then the arrows or knobs of the variant.
     void BrettZeichnen(const engine::Spielstand& s);
+    // The fields a move changed, and the knobs again over them in variant 3.
+    void FelderZeichnen(const engine::Spielstand& s, const std::vector<int>& felder);
     // The finished picture over the board (end of game, pause).
     void GanzesBild();
     void PauseZeigen();
 
-    void ZeigeSchrift(int aktSprache);
+    void ZeigeSchrift(bool englisch);
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);
 
-    // The tile numbers of the current help mode, drawn over the shown composite.
-    void ZeigeNummern(QPainter& p, const engine::Spielstand& s) const;
-    void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld) const;
+    // The tile numbers of the help mode, drawn over the shown composite.
+    void ZeigeNummern(QPainter& p, const engine::Spielstand& s, sitzung::Nummernmodus modus, int feld) const;
 
 private:
-    void Ziffer(const QImage& streifen, int breite, int ziffer, int x, int y);
+    void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;
+    void Ziffer(int ziffer, QPoint wo);
 
-    std::array<QImage, 4> imgKreuz;  // n = 3 .. 6
-    QImage imgZiffern, imgZiffernHilfe, imgSchrift, imgPause, imgAchse;
-    QImage imgPfeilRechts, imgPfeilLinks, imgPfeilUnten, imgPfeilOben;
+    Brettgeometrie geometrie_{4, engine::Variante::Schieben};
+    QImage kopie_, hintergrund_, original_;
+    std::array<QImage, 4> kreuz_;  // n = 3 .. 6
+    QImage ziffern_, ziffernHilfe_, schrift_, pause_, achse_;
+    QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;
 };
+
+} // namespace haupt

@@ -8,30 +8,23 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "beste/Rangfolge.h"
-#include "beste/BestenListe.h"
-#include "daten/daten.h"
-#include "daten/meldungsbox.h"
+#include "beste/frmbestenliste.h"
+#include "daten/inidatei.h"
 #include "daten/ton.h"
-#include "engine/mischen.h"
-#include "engine/uhr.h"
+#include "fenster/meldungsbox.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
 #include "optionen/einstellungen.h"
 
-using namespace engine;
+namespace haupt {
 
-namespace {
-
-constexpr int ClientHoehe = 475;
-constexpr QRect ZeitRechteck{550, 380, 110, 30};
-
-} // namespace
+using engine::Phase;
+using G = Brettgeometrie;
 
 // ---- paint box ----
 
-Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const Spielstand& spiel, QWidget* eltern)
-    : QWidget(eltern), bild(bild), spiel(spiel)
+Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern)
+    : QWidget(eltern), bild_(bild), sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("ptbSpielfeld"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -40,71 +33,70 @@ Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const Spielstand& spie
 void Spielfeldanzeige::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), bild.imgKopie, QRect(0, 0, width(), ClientHoehe));
-    bild.ZeigeNummern(p, spiel);
+    p.drawImage(QPoint(0, 0), bild_.kopie(), QRect(0, 0, width(), G::ClientHoehe));
+    bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
 }
 
 void Spielfeldanzeige::mousePressEvent(QMouseEvent* ereignis)
 {
-    const QPoint punkt = ereignis->position().toPoint();
-    emit MouseDown(ereignis->button(), punkt.x(), punkt.y());
+    emit MouseDown(ereignis->button(), ereignis->position().toPoint());
 }
 
 // ---- creation ----
 
-TfrmMain::TfrmMain(Spielstand& spiel, Zufall& zufall)
+TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung::Spielsitzung& sitzung,
+                   Hauptfensterdienste dienste)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      spiel(spiel), zufall(zufall)
+      umgebung_(umgebung), texte_(texte), sitzung_(sitzung), dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("frmMain"));
-    InitProgramm();
-    ton = std::make_unique<Tonspieler>(ProgPfad);
-    Tonausgabe = [this](const QString& datei) { ton->Spiele(datei); };
+    if (!dienste_.Ton) {
+        ton_ = std::make_unique<daten::Tonspieler>(umgebung_.progPfad);
+        dienste_.Ton = [this](const QString& datei) { ton_->Spiele(datei); };
+    }
+    if (!dienste_.Meldung)
+        dienste_.Meldung = [this](QMessageBox::Icon art, const QString& text, QPoint wo) {
+            fenster::BaueMeldungsbox(art, text, wo, fenster::Rahmenversatz(*this), this)->exec();
+        };
+    if (!dienste_.Fehlerbericht)
+        dienste_.Fehlerbericht = FehlerMelden;
 
-    spiel.Variante = 1;
-    spiel.Groesse = 4;
-    spiel.ZugAnzahl = 0;
-    spiel.Sekunden = 0;
-    spiel.Vorschau = 1;
-    spiel.SWBild = 0;
+    ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
+    ptbSpielfeld_->setEnabled(false);  // no board before the first game
+    setCentralWidget(ptbSpielfeld_);
+    connect(ptbSpielfeld_, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
 
-    ptbSpielfeld = new Spielfeldanzeige(bild, spiel, this);
-    ptbSpielfeld->setEnabled(false);  // no board before the first game
-    setCentralWidget(ptbSpielfeld);
-    connect(ptbSpielfeld, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
-
-    tmrUhr = new QTimer(this);
-    tmrUhr->setInterval(1000);
-    connect(tmrUhr, &QTimer::timeout, this, &TfrmMain::tmrUhrTimer);
+    connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
+    connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this,
+            [this](const engine::Zug&, const std::vector<int>& felder) { Gezogen(felder); });
+    connect(&sitzung_, &sitzung::Spielsitzung::sekundeVergangen, this, &TfrmMain::Zeit);
+    connect(&sitzung_, &sitzung::Spielsitzung::phaseGeaendert, this, &TfrmMain::PhaseUebernehmen);
+    connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
+    connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
 
     BaueMenue();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    ClientBreiteSetzen();
+    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
     setWindowTitle(QStringLiteral("Tavelor"));
     setWindowIcon(QIcon(QStringLiteral(":/kunst/symbol.png")));
-
-    Meldung = [this](QMessageBox::Icon art, const QString& text, QPoint wo) {
-        BaueMeldungsbox(art, text, wo, Rahmenversatz(*this), this)->exec();
-    };
-    Fehlerbericht = FehlerMelden;
-    TextempfaengerAnmelden(this, [this] { TexteSetzen(); });
+    connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
 }
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::DialogeSetzen(TfrmEinstellungen* einstellungen, TfrmBestenListe* bestenliste)
+void TfrmMain::DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste)
 {
-    frmEinstellungen = einstellungen;
-    frmBestenListe = bestenliste;
+    frmEinstellungen_ = einstellungen;
+    frmBestenListe_ = bestenliste;
 }
 
 void TfrmMain::showEvent(QShowEvent* ereignis)
 {
     QMainWindow::showEvent(ereignis);
-    if (aktiviert)
+    if (aktiviert_)
         return;
-    aktiviert = true;
+    aktiviert_ = true;
     if (const QScreen* bildschirm = screen())
         move(bildschirm->geometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     QTimer::singleShot(0, this, &TfrmMain::FormActivate);
@@ -114,227 +106,198 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
 
 void TfrmMain::FormActivate()
 {
-    LadeSprache();
-    if (AktSprache == 0)
-        mnuDeutsch->setChecked(true);
-    else if (AktSprache == 1000)
-        mnuEnglish->setChecked(true);
-    bild.HintergrundZeichnen();
-    bild.ZeigeSchrift(AktSprache);
-    bild.ZeigeZugNr(spiel.ZugAnzahl);
-    bild.ZeigeZeit(spiel.Sekunden);
+    texte_.Laden();
+    (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
+    bild_.HintergrundZeichnen();
+    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
+    bild_.ZeigeZeit(sitzung_.spiel().Sekunden);
     ptbSpielfeldPaint();
     setWindowTitle(QStringLiteral("Tavelor"));
-    mnuNeuesSpielClick(this);
+    mnuNeuesSpielClick(true);
 }
 
-void TfrmMain::mnuNeuesSpielClick(QObject* sender)
+void TfrmMain::mnuNeuesSpielClick(bool beimStart)
 {
-    if (!frmEinstellungen)
+    if (!frmEinstellungen_)
         return;
     const QRect fenster = frameGeometry();
-    frmEinstellungen->move(fenster.left() + (fenster.width() - 428) / 2, fenster.top() + (fenster.height() - 457) / 2);
-    const int ergebnis = frmEinstellungen->exec();
-    if (ergebnis == QDialog::Accepted) {
-        ClientBreiteSetzen();
-        spiel.NummernModus = 0;
-        bild.BildVorbereiten(spiel.Bilddatei);
-        InitSpielfeld();
+    frmEinstellungen_->move(fenster.left() + (fenster.width() - 428) / 2, fenster.top() + (fenster.height() - 457) / 2);
+    frmEinstellungen_->Vorlegen(sitzung_.einstellungen());
+    if (frmEinstellungen_->exec() == QDialog::Accepted) {
+        const sitzung::Einstellungen neu = frmEinstellungen_->Gewaehlt();
+        bild_.BildVorbereiten(neu.bilddatei);
+        sitzung_.NeuesSpiel(neu);  // drawn by InitSpielfeld
     }
-    if (sender == this)
-        frmEinstellungen->ZurueckModus();
+    if (beimStart)
+        frmEinstellungen_->ZurueckModus();
 }
 
+// ---- what the session reports ----
+
+// A new game: everything of the last one is drawn over, from the background on.
 void TfrmMain::InitSpielfeld()
 {
-    tmrUhr->stop();
-    bild.HintergrundZeichnen();
-    bild.ZeigeSchrift(AktSprache);
-    bild.ZeigeZugNr(0);
-    bild.ZeigeZeit(0);
-    if (spiel.SWBild == 1) {
-        ptbSpielfeld->repaint();
+    const engine::Spielstand& s = sitzung_.spiel();
+    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
+    bild_.HintergrundZeichnen();
+    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeZugNr(s.ZugAnzahl);
+    bild_.ZeigeZeit(s.Sekunden);
+    if (sitzung_.einstellungen().swBild) {
+        ptbSpielfeld_->repaint();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QCursor::setPos(QCursor::pos() + QPoint(1, 0));  // makes the busy cursor appear at once
-        bild.Faerben();
+        bild_.Faerben();
         QApplication::restoreOverrideCursor();
     }
-    bild.VorschauZeichnen();
-    NeuesSpiel(spiel, zufall);
-    bild.BrettZeichnen(spiel);
-    PhaseUebernehmen();
+    bild_.VorschauZeichnen();
+    bild_.BrettWaehlen(s.n(), s.variante);
+    bild_.BrettZeichnen(s);
+    PhaseUebernehmen(s.phase);
     ptbSpielfeldPaint();
+}
+
+void TfrmMain::Gezogen(const std::vector<int>& felder)
+{
+    Spiele("ton1.wav");
+    bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
+    bild_.FelderZeichnen(sitzung_.spiel(), felder);
+    ptbSpielfeldPaint();
+}
+
+void TfrmMain::Zeit(int sekunden)
+{
+    bild_.ZeigeZeit(sekunden);
+    ptbSpielfeld_->update(G::ZeitRechteck);
+}
+
+void TfrmMain::PhaseUebernehmen(Phase phase)
+{
+    const Phase vorher = std::exchange(phase_, phase);
+    ptbSpielfeld_->setEnabled(sitzung_.spiel().brettAktiv());
+    mnuPause_->setEnabled(sitzung_.spiel().pauseVerfuegbar());
+    mnuPause_->setChecked(sitzung_.spiel().pausiert());
+    if (phase == Phase::Pausiert) {
+        bild_.PauseZeigen();
+        ptbSpielfeldPaint();
+    } else if (vorher == Phase::Pausiert && phase == Phase::Laeuft) {
+        bild_.BrettZeichnen(sitzung_.spiel());
+        ptbSpielfeldPaint();
+    }
+}
+
+void TfrmMain::SpielBeendet(engine::Ende ende)
+{
+    switch (ende) {
+    case engine::Ende::Geloest: SpielGeloest(); break;
+    case engine::Ende::MaxZuege: GrenzeErreicht(daten::text::MaxZuege, Fensterpunkt(100, 215)); break;
+    case engine::Ende::MaxZeit: GrenzeErreicht(daten::text::MaxZeit, Fensterpunkt(95, 215)); break;
+    case engine::Ende::Keins: break;
+    }
 }
 
 // ---- the window's state ----
 
-void TfrmMain::ClientBreiteSetzen()
+void TfrmMain::ClientBreiteSetzen(bool vorschau)
 {
-    ptbSpielfeld->setFixedSize(spiel.Vorschau == 1 ? 755 : 474, ClientHoehe);
+    ptbSpielfeld_->setFixedSize(vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau, G::ClientHoehe);
 }
 
-void TfrmMain::PhaseUebernehmen()
-{
-    ptbSpielfeld->setEnabled(spiel.brettAktiv());
-    if (!spiel.uhrLaeuft())
-        tmrUhr->stop();
-    else if (!tmrUhr->isActive())
-        tmrUhr->start();
-    mnuPause->setEnabled(spiel.pauseVerfuegbar());
-    mnuPause->setChecked(spiel.pausiert());
-}
-
-void TfrmMain::ptbSpielfeldPaint() { ptbSpielfeld->update(); }
+void TfrmMain::ptbSpielfeldPaint() { ptbSpielfeld_->update(); }
 
 QPoint TfrmMain::Fensterpunkt(int dx, int dy) const { return frameGeometry().topLeft() + QPoint(dx, dy); }
 
 void TfrmMain::Spiele(const char* datei)
 {
-    if (WaveVorhanden == 1 && mnuTon->isChecked())
-        Tonausgabe(QLatin1String(datei));
+    if (umgebung_.audioVorhanden && mnuTon_->isChecked())
+        dienste_.Ton(QLatin1String(datei));
 }
 
 // ---- play ----
 
-void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, int x, int y)
+void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
 {
-    const Taste t = taste == Qt::LeftButton ? Taste::Links : taste == Qt::RightButton ? Taste::Rechts : Taste::Mitte;
-    const Klickergebnis e = Klick(spiel, t, x, y);
-    if (e.pauseBeendet) {
-        PauseDarstellen();
-        return;
-    }
-    if (e.gezaehlt) {
-        Spiele("ton1.wav");
-        bild.ZeigeZugNr(spiel.ZugAnzahl);
-    }
-    for (int feld : e.felder)
-        bild.ShowMorvikTeil(spiel, feld);
-    if (e.gezaehlt && spiel.Variante == 3)
-        bild.ZeigeAchsen(spiel);
-    PhaseUebernehmen();
-    if (e.gezaehlt || e.hilfe != Hilfeschritt::Keiner)
-        ptbSpielfeldPaint();
-
-    if (e.ende == Ende::Geloest)
-        SpielGeloest();
-    else if (e.ende == Ende::MaxZuege)
-        ZuggrenzeErreicht();
+    const engine::Taste t = taste == Qt::LeftButton    ? engine::Taste::Links
+                            : taste == Qt::RightButton ? engine::Taste::Rechts
+                                                       : engine::Taste::Mitte;
+    sitzung_.Druecke(bild_.geometrie().ZielBei(punkt), t);
 }
 
+// The finished picture over the board, and the preview shown whatever the settings said.
 void TfrmMain::BrettSchliessen()
 {
-    PhaseUebernehmen();
-    bild.GanzesBild();
-    ClientBreiteSetzen();
+    bild_.GanzesBild();
+    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
     ptbSpielfeldPaint();
 }
 
 void TfrmMain::SpielGeloest()
 {
     BrettSchliessen();
-    if (!frmBestenListe)
+    if (!frmBestenListe_)
         return;
-    TListe& liste = frmBestenListe->Liste;
-    const int d = ListenIndex(spiel.Variante, spiel.Groesse);
-    if (KommtInListe(liste, d, spiel.ZugAnzahl, spiel.Sekunden)) {
+    const engine::Spielstand& s = sitzung_.spiel();
+    const beste::Ergebnis ergebnis{s.variante, s.n(), s.ZugAnzahl, s.Sekunden};
+    if (frmBestenListe_->KommtInListe(ergebnis)) {
         Spiele("ton2.wav");
-        spiel.NeuerEintrag = 1;
-        ErgebnisVormerken(liste, spiel.ZugAnzahl, spiel.Sekunden);
-        mnuBestenlisteClick();
-        spiel.NeuerEintrag = 0;
+        frmBestenListe_->move(Fensterpunkt(69, 110));
+        frmBestenListe_->NimmAuf(ergebnis);
     } else {
         Spiele("ton3.wav");
-        Meldung(QMessageBox::Information, TxtKeinEintrag, Fensterpunkt(100, 235));
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::KeinEintrag), Fensterpunkt(100, 235));
     }
 }
 
-void TfrmMain::ZuggrenzeErreicht()
+// The move and time limits: sound and message first, then the board closes.
+void TfrmMain::GrenzeErreicht(int textId, QPoint wo)
 {
-    PhaseUebernehmen();
     Spiele("ton3.wav");
-    Meldung(QMessageBox::Information, TxtMaxZuege, Fensterpunkt(100, 215));
+    dienste_.Meldung(QMessageBox::Information, texte_(textId), wo);
     BrettSchliessen();
 }
 
-// ---- clock and pause ----
+// ---- menu commands ----
 
-void TfrmMain::tmrUhrTimer()
-{
-    const Tickergebnis e = Tick(spiel);
-    if (!e.gezaehlt)
-        return;
-    bild.ZeigeZeit(spiel.Sekunden);
-    ptbSpielfeld->update(ZeitRechteck);
-    if (!e.zeitAbgelaufen)
-        return;
-    PhaseUebernehmen();
-    Spiele("ton3.wav");
-    Meldung(QMessageBox::Information, TxtMaxZeit, Fensterpunkt(95, 215));
-    BrettSchliessen();
-}
-
-void TfrmMain::mnuPauseClick()
-{
-    PauseUmschalten(spiel);
-    PauseDarstellen();
-}
-
-void TfrmMain::PauseDarstellen()
-{
-    if (spiel.pausiert()) {
-        bild.PauseZeigen();
-    } else {
-        for (int feld = 1; feld <= spiel.felder(); ++feld)
-            bild.ShowMorvikTeil(spiel, feld);
-        if (spiel.Variante == 3)
-            bild.ZeigeAchsen(spiel);
-    }
-    PhaseUebernehmen();
-    ptbSpielfeldPaint();
-}
-
-// ---- other menu commands ----
+void TfrmMain::mnuPauseClick() { sitzung_.PauseUmschalten(); }
 
 void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
 {
+    const auto sprache = eintrag == mnuEnglish_ ? daten::Sprache::Englisch : daten::Sprache::Deutsch;
     try {
-        SetzeSprache(eintrag->data().toInt());
-    } catch (const Schreibfehler& fehler) {
+        texte_.Setzen(sprache);
+    } catch (const daten::Schreibfehler& fehler) {
         // The texts stay in the old language, and so does the check mark.
-        (AktSprache == 1000 ? mnuEnglish : mnuDeutsch)->setChecked(true);
-        Fehlerbericht(fehler.text());
+        (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
+        dienste_.Fehlerbericht(fehler.text());
         return;
     }
     eintrag->setChecked(true);
-    bild.ZeigeSchrift(AktSprache);
+    bild_.ZeigeSchrift(texte_.englisch());
     ptbSpielfeldPaint();
 }
 
 void TfrmMain::mnuBestenlisteClick()
 {
-    if (!frmBestenListe)
+    if (!frmBestenListe_)
         return;
-    frmBestenListe->move(Fensterpunkt(69, 110));
-    frmBestenListe->exec();
+    frmBestenListe_->move(Fensterpunkt(69, 110));
+    frmBestenListe_->Zeige(sitzung_.einstellungen().variante, sitzung_.einstellungen().groesse);
 }
 
 void TfrmMain::mnuHilfeClick()
 {
-    if (!hilfe)
-        hilfe = new Hilfefenster(this);
-    hilfe->Zeige(HilfeDatei, AktSprache);
+    if (!hilfe_)
+        hilfe_ = new Hilfefenster(this);
+    hilfe_->Zeige(texte_.hilfeDatei(), texte_.englisch());
 }
 
 void TfrmMain::mnuInfoClick()
 {
-    InfoBox.Zentrieren(frameGeometry());
-    InfoBox.Execute(this);
-}
-
-void TfrmMain::mnuTonClick()
-{
-    // The entry is a check entry: Qt has flipped it already.
+    infoBox_.Zentrieren(frameGeometry());
+    infoBox_.Execute(this);
 }
 
 void TfrmMain::mnuBeendenClick() { close(); }
+
+} // namespace haupt

@@ -1,5 +1,6 @@
 #pragma once
-// The main window: menu, board paint box, clock, and the wiring from events to the engine.
+// The main window: a view of the game session. It maps the mouse to targets through the board
+// geometry, draws what the session reports, and runs the menu.
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -7,80 +8,68 @@
 #include <functional>
 #include <memory>
 
-#include "engine/klick.h"
-#include "engine/spielstand.h"
-#include "engine/zufall.h"
+#include "daten/texte.h"
+#include "daten/umgebung.h"
 #include "main/brettbild.h"
 #include "main/infobox.h"
+#include "sitzung/spielsitzung.h"
 
 class QAction;
 class QActionGroup;
 class QMenu;
-class QTimer;
-class Hilfefenster;
-class TfrmBestenListe;
-class TfrmEinstellungen;
-class Tonspieler;
 
-// The paint box: shows the composite and hands mouse-downs on.
+namespace beste {
+class TfrmBestenListe;
+}
+namespace optionen {
+class TfrmEinstellungen;
+}
+namespace daten {
+class Tonspieler;
+}
+
+namespace haupt {
+
+class Hilfefenster;
+
+// What the main window needs of the world outside; tests put recorders in. An empty entry
+// stands for the real one.
+struct Hauptfensterdienste {
+    std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;  // message box at a screen point
+    std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
+    std::function<void(const QString&)> Fehlerbericht;  // the general error report
+};
+
+// The paint box: shows the composite and the tile numbers, and hands mouse presses on.
 class Spielfeldanzeige : public QWidget {
     Q_OBJECT
 public:
-    Spielfeldanzeige(const Brettbild& bild, const engine::Spielstand& spiel, QWidget* eltern);
+    Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern);
 
 signals:
-    void MouseDown(Qt::MouseButton taste, int x, int y);
+    void MouseDown(Qt::MouseButton taste, QPoint punkt);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
 
 private:
-    const Brettbild& bild;
-    const engine::Spielstand& spiel;
+    const Brettbild& bild_;
+    const sitzung::Spielsitzung& sitzung_;
 };
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    TfrmMain(engine::Spielstand& spiel, engine::Zufall& zufall);
+    TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung::Spielsitzung& sitzung,
+             Hauptfensterdienste dienste = {});
     ~TfrmMain() override;
 
     // The two dialogs are created after the main window; they are handed in once they exist.
-    void DialogeSetzen(TfrmEinstellungen* einstellungen, TfrmBestenListe* bestenliste);
+    void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
 
-    // Shows a message box at a screen position; tests replace it.
-    std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;
-    // Plays a sound file by its bare name; tests replace it.
-    std::function<void(const QString&)> Tonausgabe;
-    // The general error report for failures a handler catches itself; tests replace it.
-    std::function<void(const QString&)> Fehlerbericht;
-
-    // Event handlers, named after their components.
-    void FormActivate();
-    void mnuNeuesSpielClick(QObject* sender);
-    void InitSpielfeld();
-    void ptbSpielfeldMouseDown(Qt::MouseButton taste, int x, int y);
-    void ptbSpielfeldPaint();
-    void tmrUhrTimer();
-    void mnuPauseClick();
-    void mnuSprachAuswahlClick(QAction* eintrag);
-    void mnuBestenlisteClick();
-    void mnuHilfeClick();
-    void mnuInfoClick();
-    void mnuTonClick();
-    void mnuBeendenClick();
-
-    engine::Spielstand& spiel;
-    Brettbild bild;
-    InfoBoxDlg InfoBox;
-
-    Spielfeldanzeige* ptbSpielfeld;
-    QTimer* tmrUhr;
-    QMenu *mnuSpiel, *mnuOptionen, *mnuSprache, *mnuProgInfos;
-    QAction *mnuNeuesSpiel, *mnuBestenliste, *mnuBeenden;
-    QAction *mnuPause, *mnuTon, *mnuMusik, *mnuDeutsch, *mnuEnglish;
-    QAction *mnuHilfe, *mnuInfo;
+    // What the window shows, for those who check its pixels.
+    const Brettbild& bild() const { return bild_; }
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -88,20 +77,51 @@ protected:
 private:
     void BaueMenue();
     void TexteSetzen();
-    void ClientBreiteSetzen();
-    void PhaseUebernehmen();
+
+    void FormActivate();
+    void mnuNeuesSpielClick(bool beimStart);
+    void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
+    void ptbSpielfeldPaint();
+    void mnuPauseClick();
+    void mnuSprachAuswahlClick(QAction* eintrag);
+    void mnuBestenlisteClick();
+    void mnuHilfeClick();
+    void mnuInfoClick();
+    void mnuBeendenClick();
+
+    // What the session reports.
+    void InitSpielfeld();
+    void Gezogen(const std::vector<int>& felder);
+    void Zeit(int sekunden);
+    void PhaseUebernehmen(engine::Phase phase);
+    void SpielBeendet(engine::Ende ende);
+
+    void ClientBreiteSetzen(bool vorschau);
     void Spiele(const char* datei);
     QPoint Fensterpunkt(int dx, int dy) const;
     void BrettSchliessen();
-    void PauseDarstellen();
     void SpielGeloest();
-    void ZuggrenzeErreicht();
+    void GrenzeErreicht(int textId, QPoint wo);
 
-    engine::Zufall& zufall;
-    TfrmEinstellungen* frmEinstellungen = nullptr;
-    TfrmBestenListe* frmBestenListe = nullptr;
-    std::unique_ptr<Tonspieler> ton;
-    Hilfefenster* hilfe = nullptr;
-    QActionGroup* sprachgruppe;
-    bool aktiviert = false;
+    const daten::Umgebung& umgebung_;
+    daten::Texte& texte_;
+    sitzung::Spielsitzung& sitzung_;
+    Hauptfensterdienste dienste_;
+    Brettbild bild_;
+    InfoBoxDlg infoBox_;
+    std::unique_ptr<daten::Tonspieler> ton_;
+    engine::Phase phase_ = engine::Phase::KeinSpiel;
+
+    Spielfeldanzeige* ptbSpielfeld_;
+    QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;
+    QAction *mnuNeuesSpiel_, *mnuBestenliste_, *mnuBeenden_;
+    QAction *mnuPause_, *mnuTon_, *mnuMusik_, *mnuDeutsch_, *mnuEnglish_;
+    QAction *mnuHilfe_, *mnuInfo_;
+    QActionGroup* sprachgruppe_;
+    optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
+    beste::TfrmBestenListe* frmBestenListe_ = nullptr;
+    Hilfefenster* hilfe_ = nullptr;
+    bool aktiviert_ = false;
 };
+
+} // namespace haupt

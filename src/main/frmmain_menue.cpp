@@ -3,8 +3,9 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
-#include "daten/daten.h"
 #include "main/frmmain.h"
+
+namespace haupt {
 
 void TfrmMain::BaueMenue()
 {
@@ -20,60 +21,61 @@ void TfrmMain::BaueMenue()
         return m;
     };
 
-    mnuSpiel = menue(nullptr, "mnuSpiel");
-    mnuNeuesSpiel = eintrag(mnuSpiel, "mnuNeuesSpiel", [this] { mnuNeuesSpielClick(mnuNeuesSpiel); });
-    mnuBestenliste = eintrag(mnuSpiel, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
-    mnuSpiel->addSeparator();
-    mnuBeenden = eintrag(mnuSpiel, "mnuBeenden", &TfrmMain::mnuBeendenClick);
+    mnuSpiel_ = menue(nullptr, "mnuSpiel");
+    mnuNeuesSpiel_ = eintrag(mnuSpiel_, "mnuNeuesSpiel", [this] { mnuNeuesSpielClick(false); });
+    mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
+    mnuSpiel_->addSeparator();
+    mnuBeenden_ = eintrag(mnuSpiel_, "mnuBeenden", &TfrmMain::mnuBeendenClick);
 
-    mnuOptionen = menue(nullptr, "mnuOptionen");
-    mnuPause = eintrag(mnuOptionen, "mnuPause", &TfrmMain::mnuPauseClick);
-    mnuPause->setCheckable(true);
-    mnuPause->setEnabled(false);
-    mnuOptionen->addSeparator();
-    mnuTon = eintrag(mnuOptionen, "mnuTon", &TfrmMain::mnuTonClick);
-    mnuTon->setCheckable(true);
-    mnuMusik = mnuOptionen->addAction(QString());
-    mnuMusik->setObjectName(QStringLiteral("mnuMusik"));
-    mnuMusik->setVisible(false);
-    mnuOptionen->addSeparator();
-    mnuSprache = menue(mnuOptionen, "mnuSprache");
-    sprachgruppe = new QActionGroup(this);
-    mnuDeutsch = eintrag(mnuSprache, "mnuDeutsch", [this] { mnuSprachAuswahlClick(mnuDeutsch); });
-    mnuEnglish = eintrag(mnuSprache, "mnuEnglish", [this] { mnuSprachAuswahlClick(mnuEnglish); });
-    for (QAction* a : {mnuDeutsch, mnuEnglish}) {
+    mnuOptionen_ = menue(nullptr, "mnuOptionen");
+    mnuPause_ = eintrag(mnuOptionen_, "mnuPause", &TfrmMain::mnuPauseClick);
+    mnuPause_->setCheckable(true);
+    mnuPause_->setEnabled(false);
+    mnuOptionen_->addSeparator();
+    mnuTon_ = mnuOptionen_->addAction(QString());  // a check entry: it flips itself
+    mnuTon_->setObjectName(QStringLiteral("mnuTon"));
+    mnuTon_->setCheckable(true);
+    mnuMusik_ = mnuOptionen_->addAction(QString());
+    mnuMusik_->setObjectName(QStringLiteral("mnuMusik"));
+    mnuMusik_->setVisible(false);
+    mnuOptionen_->addSeparator();
+    mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
+    sprachgruppe_ = new QActionGroup(this);
+    mnuDeutsch_ = eintrag(mnuSprache_, "mnuDeutsch", [this] { mnuSprachAuswahlClick(mnuDeutsch_); });
+    mnuEnglish_ = eintrag(mnuSprache_, "mnuEnglish", [this] { mnuSprachAuswahlClick(mnuEnglish_); });
+    for (QAction* a : {mnuDeutsch_, mnuEnglish_}) {
         a->setCheckable(true);
-        sprachgruppe->addAction(a);
+        sprachgruppe_->addAction(a);
     }
-    mnuDeutsch->setData(0);
-    mnuEnglish->setData(1000);
-    mnuDeutsch->setChecked(true);
+    mnuDeutsch_->setChecked(true);
 
-    mnuProgInfos = menue(nullptr, "mnuProgInfos");
-    mnuHilfe = eintrag(mnuProgInfos, "mnuHilfe", &TfrmMain::mnuHilfeClick);
-    mnuHilfe->setShortcut(Qt::Key_F1);
-    mnuHilfe->setShortcutContext(Qt::ApplicationShortcut);
-    mnuProgInfos->addSeparator();
-    mnuInfo = eintrag(mnuProgInfos, "mnuInfo", &TfrmMain::mnuInfoClick);
+    mnuProgInfos_ = menue(nullptr, "mnuProgInfos");
+    mnuHilfe_ = eintrag(mnuProgInfos_, "mnuHilfe", &TfrmMain::mnuHilfeClick);
+    mnuHilfe_->setShortcut(Qt::Key_F1);
+    mnuHilfe_->setShortcutContext(Qt::ApplicationShortcut);
+    mnuProgInfos_->addSeparator();
+    mnuInfo_ = eintrag(mnuProgInfos_, "mnuInfo", &TfrmMain::mnuInfoClick);
     TexteSetzen();
 }
 
 void TfrmMain::TexteSetzen()
 {
-    const std::pair<QMenu*, int> menues[] = {{mnuSpiel, 0}, {mnuOptionen, 20}, {mnuSprache, 30}, {mnuProgInfos, 50}};
+    const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, 0}, {mnuOptionen_, 20}, {mnuSprache_, 30}, {mnuProgInfos_, 50}};
     for (auto [m, id] : menues)
-        m->setTitle(LadeText(id, AktSprache));
-    const std::pair<QAction*, int> eintraege[] = {{mnuNeuesSpiel, 1}, {mnuBestenliste, 2}, {mnuBeenden, 19},
-                                                  {mnuPause, 21},      {mnuTon, 25},         {mnuMusik, 26},
-                                                  {mnuDeutsch, 31},    {mnuEnglish, 32},     {mnuHilfe, 51},
-                                                  {mnuInfo, 52}};
+        m->setTitle(texte_(id));
+    const std::pair<QAction*, int> eintraege[] = {{mnuNeuesSpiel_, 1}, {mnuBestenliste_, 2}, {mnuBeenden_, 19},
+                                                  {mnuPause_, 21},      {mnuTon_, 25},         {mnuMusik_, 26},
+                                                  {mnuDeutsch_, 31},    {mnuEnglish_, 32},     {mnuHilfe_, 51},
+                                                  {mnuInfo_, 52}};
     for (auto [a, id] : eintraege)
-        a->setText(LadeText(id, AktSprache));
-    InfoBox.FensterTitel = LadeText(100, AktSprache) + QStringLiteral("Tavelor");
-    InfoBox.Version = LadeText(101, AktSprache);
-    InfoBox.Beschreibung = AktSprache == 1000
+        a->setText(texte_(id));
+    infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");
+    infoBox_.Version = texte_(101);
+    infoBox_.Beschreibung = texte_.englisch()
         ? QStringLiteral("A picture puzzle in three variants: slide the tiles into the empty field, "
                          "shift rows and columns, or turn four tiles round an axis.")
         : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
                          "Reihen und Spalten verschieben oder vier Teile um eine Achse drehen.");
 }
+
+} // namespace haupt

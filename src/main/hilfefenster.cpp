@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace haupt {
+
 Hilfefenster::Hilfefenster(QWidget* eltern) : QDialog(eltern), browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("Hilfefenster"));
@@ -18,9 +20,8 @@ Hilfefenster::Hilfefenster(QWidget* eltern) : QDialog(eltern), browser(new QText
     browser->setOpenExternalLinks(false);
 }
 
-void Hilfefenster::Zeige(const QString& datei, int aktSprache)
+void Hilfefenster::Zeige(const QString& datei, bool englisch)
 {
-    const bool englisch = aktSprache == 1000;
     setWindowTitle(englisch ? QStringLiteral("Tavelor – Help") : QStringLiteral("Tavelor – Hilfe"));
     const QFileInfo info(datei);
     QFile file(datei);
@@ -37,3 +38,5 @@ void Hilfefenster::Zeige(const QString& datei, int aktSprache)
     raise();
     activateWindow();
 }
+
+} // namespace haupt

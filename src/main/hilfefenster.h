@@ -5,14 +5,18 @@
 
 class QTextBrowser;
 
+namespace haupt {
+
 class Hilfefenster : public QDialog {
     Q_OBJECT
 public:
     explicit Hilfefenster(QWidget* eltern = nullptr);
     // Shows the file, or says plainly that it is missing.
-    void Zeige(const QString& datei, int aktSprache);
+    void Zeige(const QString& datei, bool englisch);
     QTextBrowser* anzeige() const { return browser; }
 
 private:
     QTextBrowser* browser;
 };
+
+} // namespace haupt

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+namespace haupt {
+
 QPoint InfoBoxDlg::Lage(QPoint gewuenscht, QSize bildschirm)
 {
     QPoint lage = gewuenscht;
@@ -80,3 +82,5 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     box.move(Lage({iLeft, iTop}, bildschirm ? bildschirm->size() : QSize(iLeft + 285, iTop + 320)));
     return box.exec() == QDialog::Accepted;
 }
+
+} // namespace haupt

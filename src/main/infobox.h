@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace haupt {
+
 struct InfoBoxDlg {
     QString FensterTitel;
     QString ProgrammName = QStringLiteral("Tavelor");
@@ -27,3 +29,5 @@ struct InfoBoxDlg {
     // Shows the box modally; true when it was closed with OK.
     bool Execute(QWidget* eltern) const;
 };
+
+} // namespace haupt

@@ -1,27 +1,34 @@
 // Tavelor: a picture puzzle in three variants.
 
-#include "beste/BestenListe.h"
-#include "daten/programm.h"
-#include "engine/spielstand.h"
+#include "beste/bestenliste.h"
+#include "beste/frmbestenliste.h"
+#include "daten/texte.h"
+#include "daten/umgebung.h"
 #include "engine/zufall.h"
 #include "main/anwendung.h"
 #include "main/frmmain.h"
+#include "main/start.h"
 #include "optionen/einstellungen.h"
+#include "sitzung/spielsitzung.h"
 
 int main(int argc, char** argv)
 {
-    Anwendung app(argc, argv);
+    haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
 
-    if (!SystemanforderungErfuellt())
+    if (!haupt::SystemanforderungErfuellt(daten::Arbeitsordner()))
         return 0;
+    const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
+    // Before any window: a broken first picture is reported in the stored language too.
+    daten::Texte texte(umgebung);
 
-    engine::Spielstand spiel;
     engine::MtZufall zufall;  // seeded once per run
-    TfrmMain frmMain(spiel, zufall);
-    TfrmEinstellungen frmEinstellungen(spiel, &frmMain);
-    TfrmBestenListe frmBestenListe(spiel, &frmMain);
+    sitzung::Spielsitzung sitzung(zufall);
+    beste::Bestenliste bestenliste(umgebung);
+    haupt::TfrmMain frmMain(umgebung, texte, sitzung);
+    optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, {}, &frmMain);
+    beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
     frmMain.show();
     return app.exec();

@@ -2,7 +2,11 @@
 
 #include <QMessageBox>
 
+namespace haupt {
+
 void FehlerMelden(const QString& nachricht)
 {
     QMessageBox::critical(nullptr, QStringLiteral("Tavelor"), nachricht + QLatin1Char('.'));
 }
+
+} // namespace haupt

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace optionen {
+
 TKlickbild::TKlickbild(QWidget* eltern) : QLabel(eltern) {}
 
 void TKlickbild::mousePressEvent(QMouseEvent* ereignis)
@@ -38,3 +40,5 @@ void TRahmen::paintEvent(QPaintEvent*)
     maler.fillRect(0, b, b, height() - 2 * b, farbe_);
     maler.fillRect(width() - b, b, b, height() - 2 * b, farbe_);
 }
+
+} // namespace optionen

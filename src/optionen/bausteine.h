@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QWidget>
 
+namespace optionen {
+
 // A picture that reports a left click, like the variant pictures of the settings dialog.
 class TKlickbild : public QLabel {
     Q_OBJECT
@@ -34,3 +36,5 @@ private:
     QColor farbe_;
     int stiftbreite_;
 };
+
+} // namespace optionen

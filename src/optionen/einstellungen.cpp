@@ -4,9 +4,6 @@
 #include "optionen/fehlermeldung.h"
 
 #include "daten/bilddatei.h"
-#include "daten/programm.h"
-#include "daten/sprache.h"
-#include "daten/textkatalog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,6 +14,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
+
+namespace optionen {
 
 namespace {
 
@@ -32,13 +31,9 @@ Einstellungsdienste StandardEinstellungsdienste()
     return {ZeigeFehlermeldung, BeendeProgramm};
 }
 
-TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, QWidget* eltern)
-    : TfrmEinstellungen(spiel, StandardEinstellungsdienste(), eltern)
-{
-}
-
-TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, Einstellungsdienste dienste, QWidget* eltern)
-    : QDialog(eltern), spiel_(spiel), dienste_(std::move(dienste))
+TfrmEinstellungen::TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte,
+                                     Einstellungsdienste dienste, QWidget* eltern)
+    : QDialog(eltern), umgebung_(umgebung), texte_(texte), dienste_(std::move(dienste))
 {
     const Einstellungsdienste standard = StandardEinstellungsdienste();
     if (!dienste_.Fehlermeldung)
@@ -49,22 +44,31 @@ TfrmEinstellungen::TfrmEinstellungen(engine::Spielstand& spiel, Einstellungsdien
     FormCreate();
 }
 
+void TfrmEinstellungen::Vorlegen(const sitzung::Einstellungen& einstellungen) { vorlage_ = einstellungen; }
+
+// The file goes over even when its preview failed: the game then uses its own picture.
+sitzung::Einstellungen TfrmEinstellungen::Gewaehlt() const
+{
+    sitzung::Einstellungen gewaehlt = vorlage_;
+    gewaehlt.variante = variante_;
+    if (const int item = rdgTeileAnzahlItems_->checkedId(); item >= 0)
+        gewaehlt.groesse = item + 3;
+    gewaehlt.vorschau = !chkVorschau_->isChecked();
+    gewaehlt.posZufall = chkPosZufall_->isChecked();
+    gewaehlt.swBild = chkSWBild_->isChecked();
+    gewaehlt.bilddatei.clear();
+    if (const QListWidgetItem* eintrag = FileListBox_->currentItem())
+        gewaehlt.bilddatei = Bilderordner() + QLatin1Char('/') + eintrag->text();
+    return gewaehlt;
+}
+
 void TfrmEinstellungen::ZurueckModus()
 {
     zurueckModus_ = true;
     SetzeTexte();
 }
 
-QString TfrmEinstellungen::Bilderordner() const
-{
-    return ProgPfad + QLatin1StringView("/images");
-}
-
-// The stored texts are empty until the main window first loads the language.
-QString TfrmEinstellungen::MeldungsText(const QString& gespeichert, int id) const
-{
-    return gespeichert.isEmpty() ? LadeText(id, AktSprache) : gespeichert;
-}
+QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(); }
 
 // The list is read once: pictures added to the folder later are seen at the next start.
 void TfrmEinstellungen::FormCreate()
@@ -72,9 +76,9 @@ void TfrmEinstellungen::FormCreate()
     const QDir ordner(Bilderordner(), QStringLiteral("*.bmp"), QDir::Name | QDir::IgnoreCase, QDir::Files);
     if (!ordner.exists())
         return;  // FormActivate reports it
-    FileListBox->addItems(ordner.entryList());
-    if (FileListBox->count() > 0)
-        FileListBox->setCurrentRow(0);  // runs FileListBoxChange
+    FileListBox_->addItems(ordner.entryList());
+    if (FileListBox_->count() > 0)
+        FileListBox_->setCurrentRow(0);  // runs FileListBoxChange
 }
 
 void TfrmEinstellungen::showEvent(QShowEvent* ereignis)
@@ -94,81 +98,64 @@ void TfrmEinstellungen::showEvent(QShowEvent* ereignis)
 // chkPosZufall and the file selection keep what the player left them at.
 void TfrmEinstellungen::FormShow()
 {
-    chkPosZufall->setEnabled(false);
-    if (spiel_.Variante >= 1 && spiel_.Variante <= 3)
-        SetzeRahmen(RahmenErsteVariante + (spiel_.Variante - 1) * BildAbstand);
-    if (QAbstractButton* item = rdgTeileAnzahlItems->button(spiel_.Groesse - 3))
+    SetzeVariante(vorlage_.variante);
+    if (QAbstractButton* item = rdgTeileAnzahlItems_->button(vorlage_.groesse - 3))
         item->setChecked(true);
-    chkVorschau->setChecked(spiel_.Vorschau == 0);
-    chkSWBild->setChecked(spiel_.SWBild != 0);
+    chkVorschau_->setChecked(!vorlage_.vorschau);
+    chkSWBild_->setChecked(vorlage_.swBild);
 }
 
 void TfrmEinstellungen::FormActivate()
 {
-    FileListBox->setFocus();
+    FileListBox_->setFocus();
     if (!QDir(Bilderordner()).exists()) {
-        dienste_.Fehlermeldung(this, MeldungsText(TxtPfadFehlt, 805));
+        dienste_.Fehlermeldung(this, texte_(daten::text::PfadFehlt));
         done(Abbruch);
         dienste_.Beenden();
         return;
     }
-    if (FileListBox->count() == 0)
-        dienste_.Fehlermeldung(this, MeldungsText(TxtKeineBilder, 806));
+    if (FileListBox_->count() == 0)
+        dienste_.Fehlermeldung(this, texte_(daten::text::KeineBilder));
 }
 
 void TfrmEinstellungen::imgVarianteClick(QWidget* sender)
 {
-    SetzeRahmen(sender->x() - 2);
+    for (int v = 0; v < 3; ++v)
+        if (sender == imgVariante_[v])
+            SetzeVariante(engine::Variante(v + 1));
 }
 
-// The frame position is the variant choice; only the sliding variant has an empty field.
-void TfrmEinstellungen::SetzeRahmen(int links)
+// The frame marks the choice; only the sliding variant has an empty field.
+void TfrmEinstellungen::SetzeVariante(engine::Variante variante)
 {
-    shpVariante->move(links, RahmenOben);
-    chkPosZufall->setEnabled(links == RahmenErsteVariante);
-}
-
-int TfrmEinstellungen::GewaehlteVariante() const
-{
-    return (shpVariante->x() - RahmenErsteVariante) / BildAbstand + 1;
+    variante_ = variante;
+    shpVariante_->move(RahmenErsteVariante + (int(variante) - 1) * BildAbstand, RahmenOben);
+    chkPosZufall_->setEnabled(variante == engine::Variante::Schieben);
 }
 
 // After a failure the preview keeps its old picture and the selection stays on the file.
 void TfrmEinstellungen::FileListBoxChange()
 {
-    const QListWidgetItem* eintrag = FileListBox->currentItem();
+    const QListWidgetItem* eintrag = FileListBox_->currentItem();
     if (!eintrag)
         return;
     const QString name = eintrag->text();
     QImage bild;
-    switch (LadeBild(Bilderordner() + QLatin1Char('/') + name, bild)) {
-    case Ladefehler::Keiner:
-        imgVorschau->setPixmap(QPixmap::fromImage(
+    switch (daten::LadeBild(Bilderordner() + QLatin1Char('/') + name, bild)) {
+    case daten::Ladefehler::Keiner:
+        imgVorschau_->setPixmap(QPixmap::fromImage(
             bild.scaled(VorschauKante, VorschauKante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         break;
-    case Ladefehler::NichtGefunden:
-        dienste_.Fehlermeldung(this, MeldungsText(TxtDateiFehlt, 803) + name);
+    case daten::Ladefehler::NichtGefunden:
+        dienste_.Fehlermeldung(this, texte_(daten::text::DateiFehlt) + name);
         break;
-    case Ladefehler::KeinBild:
-        dienste_.Fehlermeldung(this, MeldungsText(TxtGrafikFormat, 804));
+    case daten::Ladefehler::KeinBild:
+        dienste_.Fehlermeldung(this, texte_(daten::text::GrafikFormat));
         break;
     }
 }
 
-// The file goes over even when its preview failed: the game then uses its own picture.
-void TfrmEinstellungen::btnOKClick()
-{
-    spiel_.Variante = uint8_t(GewaehlteVariante());
-    if (const int item = rdgTeileAnzahlItems->checkedId(); item >= 0)
-        spiel_.Groesse = uint8_t(item + 3);
-    spiel_.Vorschau = chkVorschau->isChecked() ? 0 : 1;
-    spiel_.PosZufall = chkPosZufall->isChecked() ? 1 : 0;
-    spiel_.SWBild = chkSWBild->isChecked() ? 1 : 0;
-    spiel_.Bilddatei.clear();
-    if (const QListWidgetItem* eintrag = FileListBox->currentItem())
-        spiel_.Bilddatei = (Bilderordner() + QLatin1Char('/') + eintrag->text()).toStdString();
-    accept();
-}
+void TfrmEinstellungen::btnOKClick() { accept(); }
 
 void TfrmEinstellungen::btnAbbruchClick()
 {
@@ -184,10 +171,12 @@ void TfrmEinstellungen::btnAbbruchClick()
 void TfrmEinstellungen::keyPressEvent(QKeyEvent* ereignis)
 {
     if (ereignis->matches(QKeySequence::Cancel)) {
-        if (btnAbbruch->isEnabled())
-            btnAbbruch->click();
+        if (btnAbbruch_->isEnabled())
+            btnAbbruch_->click();
         ereignis->accept();
         return;
     }
     QDialog::keyPressEvent(ereignis);
 }
+
+} // namespace optionen

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "engine/spielstand.h"
+#include "daten/texte.h"
+#include "daten/umgebung.h"
+#include "sitzung/einstellungen.h"
 
 #include <QDialog>
 #include <QString>
@@ -14,6 +16,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+
+namespace optionen {
+
 class TKlickbild;
 class TRahmen;
 
@@ -25,38 +30,27 @@ struct Einstellungsdienste {
 };
 Einstellungsdienste StandardEinstellungsdienste();
 
-// The settings dialog: variant, board size, picture and three picture options. It reads the
-// game state each time it is shown and writes it only on OK. Its second button ends the
-// program until ZurueckModus() turns it into a plain way back to the game.
+// The settings dialog: variant, board size, picture and three picture options. Settings go in
+// before it is shown and come out when it closed with OK. Its second button ends the program
+// until ZurueckModus() turns it into a plain way back to the game.
 class TfrmEinstellungen : public QDialog {
     Q_OBJECT
 public:
     // Result of the exit button: the program is ending, no game is started.
     static constexpr int Abbruch = 3;
 
-    explicit TfrmEinstellungen(engine::Spielstand& spiel, QWidget* eltern = nullptr);
-    TfrmEinstellungen(engine::Spielstand& spiel, Einstellungsdienste dienste, QWidget* eltern = nullptr);
+    TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte, Einstellungsdienste dienste = {},
+                      QWidget* eltern = nullptr);
+
+    // The settings the next showing starts from. The empty-field option and the picture keep
+    // what the player left them at.
+    void Vorlegen(const sitzung::Einstellungen& einstellungen);
+    // What the controls say now: the settings OK hands over.
+    sitzung::Einstellungen Gewaehlt() const;
 
     // From now on the second button reads "&Zurück zum Spiel" and only closes the dialog.
     void ZurueckModus();
     bool IstZurueckModus() const { return zurueckModus_; }
-
-    // The controls, open to the main window and the tests like the fields of a form.
-    QGroupBox* gpbVariante = nullptr;
-    TKlickbild* imgVariante1 = nullptr;
-    TKlickbild* imgVariante2 = nullptr;
-    TKlickbild* imgVariante3 = nullptr;
-    TRahmen* shpVariante = nullptr;
-    QGroupBox* rdgTeileAnzahl = nullptr;
-    QButtonGroup* rdgTeileAnzahlItems = nullptr;  // ids 0..3 = item index
-    QGroupBox* gpbMotiv = nullptr;
-    QLabel* imgVorschau = nullptr;
-    QListWidget* FileListBox = nullptr;
-    QCheckBox* chkSWBild = nullptr;
-    QCheckBox* chkVorschau = nullptr;
-    QCheckBox* chkPosZufall = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnAbbruch = nullptr;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -81,13 +75,30 @@ private:
     void btnOKClick();
     void btnAbbruchClick();
 
-    void SetzeRahmen(int links);
-    int GewaehlteVariante() const;
+    void SetzeVariante(engine::Variante variante);
     QString Bilderordner() const;
-    QString MeldungsText(const QString& gespeichert, int id) const;
 
-    engine::Spielstand& spiel_;
+    const daten::Umgebung& umgebung_;
+    const daten::Texte& texte_;
     Einstellungsdienste dienste_;
+    sitzung::Einstellungen vorlage_;
+    engine::Variante variante_ = engine::Variante::Schieben;
     bool zurueckModus_ = false;
     int anzeigeNummer_ = 0;  // lets a late activation tell that its showing is over
+
+    QGroupBox* gpbVariante_ = nullptr;
+    TKlickbild* imgVariante_[3] = {};
+    TRahmen* shpVariante_ = nullptr;
+    QGroupBox* rdgTeileAnzahl_ = nullptr;
+    QButtonGroup* rdgTeileAnzahlItems_ = nullptr;  // ids 0..3 = item index
+    QGroupBox* gpbMotiv_ = nullptr;
+    QLabel* imgVorschau_ = nullptr;
+    QListWidget* FileListBox_ = nullptr;
+    QCheckBox* chkSWBild_ = nullptr;
+    QCheckBox* chkVorschau_ = nullptr;
+    QCheckBox* chkPosZufall_ = nullptr;
+    QPushButton* btnOK_ = nullptr;
+    QPushButton* btnAbbruch_ = nullptr;
 };
+
+} // namespace optionen

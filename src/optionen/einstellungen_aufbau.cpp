@@ -2,8 +2,6 @@
 #include "optionen/bausteine.h"
 #include "optionen/einstellungen.h"
 
-#include "daten/sprache.h"
-#include "daten/textkatalog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,6 +15,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
+
+namespace optionen {
 
 namespace {
 
@@ -46,7 +46,7 @@ QIcon AbbruchGlyphe()
 TKlickbild* TfrmEinstellungen::BaueVariantenbild(int nummer)
 {
     const QByteArray name = "imgVariante" + QByteArray::number(nummer);
-    auto* bild = Baue<TKlickbild>(gpbVariante, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
+    auto* bild = Baue<TKlickbild>(gpbVariante_, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
     bild->setPixmap(QPixmap(QStringLiteral(":/kunst/%1.png").arg(QLatin1StringView(name))));
     connect(bild, &TKlickbild::geklickt, this, &TfrmEinstellungen::imgVarianteClick);
     return bild;
@@ -72,93 +72,93 @@ void TfrmEinstellungen::BaueOberflaeche()
     BaueKnoepfe();
     SetzeTabFolge();
     SetzeTexte();
-    TextempfaengerAnmelden(this, [this] { SetzeTexte(); });
+    connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmEinstellungen::SetzeTexte);
 }
 
 void TfrmEinstellungen::BaueVariantenwahl()
 {
-    gpbVariante = Baue<QGroupBox>(this, "gpbVariante", 17, 8, 385, 140);
-    imgVariante1 = BaueVariantenbild(1);
-    imgVariante2 = BaueVariantenbild(2);
-    imgVariante3 = BaueVariantenbild(3);
-    shpVariante = new TRahmen(QColor(255, 255, 0), 3, gpbVariante);
-    shpVariante->setObjectName(QStringLiteral("shpVariante"));
-    shpVariante->setGeometry(21, 22, 104, 104);
-    shpVariante->raise();
+    gpbVariante_ = Baue<QGroupBox>(this, "gpbVariante", 17, 8, 385, 140);
+    for (int v = 0; v < 3; ++v)
+        imgVariante_[v] = BaueVariantenbild(v + 1);
+    shpVariante_ = new TRahmen(QColor(255, 255, 0), 3, gpbVariante_);
+    shpVariante_->setObjectName(QStringLiteral("shpVariante"));
+    shpVariante_->setGeometry(21, 22, 104, 104);
+    shpVariante_->raise();
 }
 
 void TfrmEinstellungen::BaueTeileAnzahl()
 {
-    rdgTeileAnzahl = Baue<QGroupBox>(this, "rdgTeileAnzahl", 17, 156, 385, 50);
-    rdgTeileAnzahlItems = new QButtonGroup(this);
-    const int spaltenbreite = (rdgTeileAnzahl->width() - 10) / TeileSpalten;
+    rdgTeileAnzahl_ = Baue<QGroupBox>(this, "rdgTeileAnzahl", 17, 156, 385, 50);
+    rdgTeileAnzahlItems_ = new QButtonGroup(this);
+    rdgTeileAnzahlItems_->setObjectName(QStringLiteral("rdgTeileAnzahlItems"));
+    const int spaltenbreite = (rdgTeileAnzahl_->width() - 10) / TeileSpalten;
     for (int i = 0; i < TeileSpalten; ++i) {
         const QByteArray name = "rdgTeileAnzahlItem" + QByteArray::number(i);
-        auto* knopf = Baue<QRadioButton>(rdgTeileAnzahl, name.constData(), 8 + i * spaltenbreite, 22,
+        auto* knopf = Baue<QRadioButton>(rdgTeileAnzahl_, name.constData(), 8 + i * spaltenbreite, 22,
                                          spaltenbreite - 4, 20);
         knopf->setFocusPolicy(Qt::ClickFocus);
-        rdgTeileAnzahlItems->addButton(knopf, i);
+        rdgTeileAnzahlItems_->addButton(knopf, i);
     }
     // Tab enters the group on its checked item, as in every radio group, so a following Space
     // cannot change the size by accident; the arrow keys move within the group.
-    connect(rdgTeileAnzahlItems, &QButtonGroup::buttonToggled, this,
+    connect(rdgTeileAnzahlItems_, &QButtonGroup::buttonToggled, this,
             [](QAbstractButton* knopf, bool an) { knopf->setFocusPolicy(an ? Qt::StrongFocus : Qt::ClickFocus); });
 }
 
 void TfrmEinstellungen::BaueMotivwahl()
 {
-    gpbMotiv = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 160);
-    imgVorschau = Baue<QLabel>(gpbMotiv, "imgVorschau", 15, 24, 120, 120);
-    imgVorschau->setScaledContents(true);
-    FileListBox = Baue<QListWidget>(gpbMotiv, "FileListBox", 145, 23, 225, 56);
-    FileListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    QPalette weiss = FileListBox->palette();
+    gpbMotiv_ = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 160);
+    imgVorschau_ = Baue<QLabel>(gpbMotiv_, "imgVorschau", 15, 24, 120, 120);
+    imgVorschau_->setScaledContents(true);
+    FileListBox_ = Baue<QListWidget>(gpbMotiv_, "FileListBox", 145, 23, 225, 56);
+    FileListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
+    QPalette weiss = FileListBox_->palette();
     weiss.setColor(QPalette::Base, Qt::white);
-    FileListBox->setPalette(weiss);
-    connect(FileListBox, &QListWidget::currentRowChanged, this, [this] { FileListBoxChange(); });
-    chkSWBild = Baue<QCheckBox>(gpbMotiv, "chkSWBild", 145, 90, 227, 17);
-    chkVorschau = Baue<QCheckBox>(gpbMotiv, "chkVorschau", 145, 110, 209, 17);
-    chkPosZufall = Baue<QCheckBox>(gpbMotiv, "chkPosZufall", 145, 130, 209, 17);
+    FileListBox_->setPalette(weiss);
+    connect(FileListBox_, &QListWidget::currentRowChanged, this, [this] { FileListBoxChange(); });
+    chkSWBild_ = Baue<QCheckBox>(gpbMotiv_, "chkSWBild", 145, 90, 227, 17);
+    chkVorschau_ = Baue<QCheckBox>(gpbMotiv_, "chkVorschau", 145, 110, 209, 17);
+    chkPosZufall_ = Baue<QCheckBox>(gpbMotiv_, "chkPosZufall", 145, 130, 209, 17);
 }
 
 void TfrmEinstellungen::BaueKnoepfe()
 {
-    btnOK = Baue<QPushButton>(this, "btnOK", 87, 389, 100, 28);
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &TfrmEinstellungen::btnOKClick);
-    btnAbbruch = Baue<QPushButton>(this, "btnAbbruch", 213, 389, 120, 28);
-    btnAbbruch->setIcon(AbbruchGlyphe());
-    btnAbbruch->setIconSize(QSize(18, 18));
-    connect(btnAbbruch, &QPushButton::clicked, this, &TfrmEinstellungen::btnAbbruchClick);
+    btnOK_ = Baue<QPushButton>(this, "btnOK", 87, 389, 100, 28);
+    btnOK_->setDefault(true);
+    connect(btnOK_, &QPushButton::clicked, this, &TfrmEinstellungen::btnOKClick);
+    btnAbbruch_ = Baue<QPushButton>(this, "btnAbbruch", 213, 389, 120, 28);
+    btnAbbruch_->setIcon(AbbruchGlyphe());
+    btnAbbruch_->setIconSize(QSize(18, 18));
+    connect(btnAbbruch_, &QPushButton::clicked, this, &TfrmEinstellungen::btnAbbruchClick);
 }
 
 // Variant pictures take no focus; after the size items come the picture controls in the
-// order chkVorschau, FileListBox, chkPosZufall, chkSWBild, then the two buttons.
+// order chkVorschau_, FileListBox_, chkPosZufall_, chkSWBild_, then the two buttons.
 void TfrmEinstellungen::SetzeTabFolge()
 {
     QList<QWidget*> folge;
-    for (QAbstractButton* item : rdgTeileAnzahlItems->buttons())
+    for (QAbstractButton* item : rdgTeileAnzahlItems_->buttons())
         folge << item;
-    folge << chkVorschau << FileListBox << chkPosZufall << chkSWBild << btnOK << btnAbbruch;
+    folge << chkVorschau_ << FileListBox_ << chkPosZufall_ << chkSWBild_ << btnOK_ << btnAbbruch_;
     for (qsizetype i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 }
 
 void TfrmEinstellungen::SetzeTexte()
 {
-    auto text = [](int id) { return LadeText(id, AktSprache); };
+    const auto& text = texte_;
     setWindowTitle(text(300));
-    gpbVariante->setTitle(text(301));
-    rdgTeileAnzahl->setTitle(text(310));
+    gpbVariante_->setTitle(text(301));
+    rdgTeileAnzahl_->setTitle(text(310));
     static constexpr const char* anzahlen[] = {"9 ", "16 ", "25 ", "36 "};
     for (int i = 0; i < TeileSpalten; ++i)
-        rdgTeileAnzahlItems->button(i)->setText(QLatin1StringView(anzahlen[i]) + text(311));
-    gpbMotiv->setTitle(text(320));
-    chkSWBild->setText(text(321));
-    chkVorschau->setText(text(322));
-    chkPosZufall->setText(text(323));
-    btnOK->setText(text(330));
-    btnAbbruch->setText(zurueckModus_ ? MeldungsText(TxtZurueck, 332) : text(331));
+        rdgTeileAnzahlItems_->button(i)->setText(QLatin1StringView(anzahlen[i]) + text(311));
+    gpbMotiv_->setTitle(text(320));
+    chkSWBild_->setText(text(321));
+    chkVorschau_->setText(text(322));
+    chkPosZufall_->setText(text(323));
+    btnOK_->setText(text(330));
+    btnAbbruch_->setText(text(zurueckModus_ ? daten::text::Zurueck : 331));
     PasseSchriftAn();
 }
 
@@ -183,3 +183,5 @@ void TfrmEinstellungen::PasseSchriftAn()
         }
     }
 }
+
+} // namespace optionen

@@ -1,6 +1,6 @@
 #include "optionen/fehlermeldung.h"
 
-#include "daten/meldungsbox.h"
+#include "fenster/meldungsbox.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -10,9 +10,11 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace optionen {
+
 std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& text, const QRect& bildschirm)
 {
-    auto box = BaueMeldungsbox(QMessageBox::Critical, text, eltern);
+    auto box = fenster::BaueMeldungsbox(QMessageBox::Critical, text, eltern);
     box->adjustSize();
     QRect lage(QPoint(0, 0), box->size());
     lage.moveCenter(bildschirm.center());
@@ -32,3 +34,5 @@ void BeendeProgramm()
     // Posted, so that a request made before the message loop runs is not lost.
     QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
 }
+
+} // namespace optionen

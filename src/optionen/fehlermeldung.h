@@ -8,6 +8,8 @@ class QMessageBox;
 class QRect;
 class QWidget;
 
+namespace optionen {
+
 // The error box of the picture checks: error icon, caption "Fehler", one OK button, placed
 // centred on the given screen area (it is not placed over the dialog that shows it).
 std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& text, const QRect& bildschirm);
@@ -17,3 +19,5 @@ void ZeigeFehlermeldung(QWidget* eltern, const QString& text);
 
 // Asks the message loop to end the program; also works before the loop runs.
 void BeendeProgramm();
+
+} // namespace optionen

@@ -12,6 +12,8 @@
 
 #include "daten/bilddatei.h"
 
+using namespace daten;
+
 namespace {
 
 QByteArray BmpBytes(int breite, int hoehe, QImage::Format format = QImage::Format_RGB888)

@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+using namespace daten;
+
 namespace {
 
 QByteArray Lies(const QString& pfad)

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace daten;
+
 namespace {
 
 // Spaces and line breaks belong to the texts: the windows lay them out by position.

@@ -16,6 +16,8 @@
 #include <numbers>
 #include <optional>
 
+using namespace daten;
+
 namespace {
 
 // ---- Building WAVE files ----

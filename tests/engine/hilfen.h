@@ -32,9 +32,8 @@ private:
 inline Spielstand GeloestesBrett(int variante, int n, int frei = 0)
 {
     Spielstand s;
-    s.Variante = static_cast<uint8_t>(variante);
+    s.variante = static_cast<Variante>(variante);
     s.Groesse = static_cast<uint8_t>(n);
-    s.Teilgroesse = static_cast<uint8_t>(360 / n);
     for (int p = 1; p <= MaxFelder; ++p)
         s.Spielfeld[p] = static_cast<uint8_t>(p);
     if (variante == 1) {
@@ -43,19 +42,6 @@ inline Spielstand GeloestesBrett(int variante, int n, int frei = 0)
     }
     s.phase = Phase::Aufgebaut;
     return s;
-}
-
-// Client position of the middle of field p.
-inline std::pair<int, int> FeldMitte(const Spielstand& s, int p)
-{
-    const int t = s.Teilgroesse, n = s.n();
-    return {57 + ((p - 1) % n) * t + t / 2, 56 + ((p - 1) / n) * t + t / 2};
-}
-
-// Client position of the grid point of axis (i, j).
-inline std::pair<int, int> AchsPunkt(const Spielstand& s, int i, int j)
-{
-    return {57 + i * s.Teilgroesse, 56 + j * s.Teilgroesse};
 }
 
 } // namespace engine::test

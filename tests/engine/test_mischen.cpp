@@ -27,32 +27,26 @@ private:
     int erster_ = -1;
 };
 
-Spielstand Einstellungen(int variante, int n, int posZufall = 0)
+void Neu(Spielstand& s, Zufall& zufall, int variante, int n, bool posZufall = false,
+         std::vector<Zug>* protokoll = nullptr)
 {
-    Spielstand s;
-    s.Variante = static_cast<uint8_t>(variante);
-    s.Groesse = static_cast<uint8_t>(n);
-    s.PosZufall = static_cast<uint8_t>(posZufall);
-    return s;
+    NeuesSpiel(s, zufall, static_cast<Variante>(variante), n, posZufall, protokoll);
 }
 
 } // namespace
 
-TEST(NeuesSpiel, SetztZaehlerUndHilfeZurueckUndStartetOhneUhr)
+TEST(NeuesSpiel, SetztZaehlerZurueckUndStartetOhneUhr)
 {
-    Spielstand s = Einstellungen(3, 5);
+    Spielstand s;
     s.ZugAnzahl = 77;
     s.Sekunden = 500;
-    s.NummernModus = 2;
-    s.NeuerEintrag = 1;
     s.phase = Phase::Vorbei;
     MtZufall zufall(7);
-    NeuesSpiel(s, zufall);
+    Neu(s, zufall, 3, 5);
     EXPECT_EQ(s.ZugAnzahl, 0);
     EXPECT_EQ(s.Sekunden, 0);
-    EXPECT_EQ(s.NummernModus, 0);
-    EXPECT_EQ(s.NeuerEintrag, 0);
-    EXPECT_EQ(s.Teilgroesse, 72);
+    EXPECT_EQ(s.variante, Variante::Drehen);
+    EXPECT_EQ(s.n(), 5);
     EXPECT_EQ(s.phase, Phase::Aufgebaut);
     EXPECT_FALSE(s.uhrLaeuft());
     EXPECT_FALSE(s.pauseVerfuegbar());
@@ -61,14 +55,14 @@ TEST(NeuesSpiel, SetztZaehlerUndHilfeZurueckUndStartetOhneUhr)
 
 TEST(NeuesSpiel, LeeresFeldGehoertUntenRechtsOderAufEinZufallsfeld)
 {
-    Spielstand fest = Einstellungen(1, 4);
+    Spielstand fest;
     SkriptZufall zufall({0});
-    NeuesSpiel(fest, zufall);
+    Neu(fest, zufall, 1, 4);
     EXPECT_EQ(fest.FreiesFeld, 16);
 
-    Spielstand beliebig = Einstellungen(1, 4, 1);
+    Spielstand beliebig;
     SkriptZufall ersterPlatz({0, 0});  // L = 50, then field 0 + 1
-    NeuesSpiel(beliebig, ersterPlatz);
+    Neu(beliebig, ersterPlatz, 1, 4, true);
     EXPECT_EQ(beliebig.FreiesFeld, 1);
     EXPECT_EQ(std::count(beliebig.Spielfeld.begin() + 1, beliebig.Spielfeld.begin() + 17, 0), 1);
 }
@@ -77,10 +71,10 @@ TEST(NeuesSpiel, VerbotenerSchiebeweg)
 {
     // L = 50; the empty field sits in the corner 9: "from the right" (1) and "from below" (2)
     // are off the board and are drawn again without counting; "from the left" (3) is taken.
-    Spielstand s = Einstellungen(1, 3);
+    Spielstand s;
     SkriptZufall zufall({0, 0, 1, 2});
     std::vector<Zug> protokoll;
-    NeuesSpiel(s, zufall, &protokoll);
+    Neu(s, zufall, 1, 3, false, &protokoll);
     ASSERT_FALSE(protokoll.empty());
     EXPECT_EQ(protokoll.front(), (Zug{Operation::TeilSchieben, 8, 9}));
     EXPECT_EQ(protokoll.size() % 50, 0u);
@@ -90,10 +84,10 @@ TEST(NeuesSpiel, JederDurchgangHatGenauLZuege)
 {
     for (int v = 1; v <= 3; ++v)
         for (unsigned saat = 1; saat <= 20; ++saat) {
-            Spielstand s = Einstellungen(v, 3 + saat % 4);
+            Spielstand s;
             MerkenderZufall zufall(saat);
             std::vector<Zug> protokoll;
-            NeuesSpiel(s, zufall, &protokoll);
+            Neu(s, zufall, v, 3 + saat % 4, false, &protokoll);
             EXPECT_EQ(protokoll.size() % zufall.passlaenge(), 0u) << "variant " << v << " seed " << saat;
             EXPECT_LT(CheckPosFelder(s), s.n());
         }
@@ -104,10 +98,10 @@ TEST(NeuesSpiel, BrettIstGemischtUndLoesbar)
     for (int v = 1; v <= 3; ++v)
         for (int n = 3; n <= 6; ++n)
             for (unsigned saat = 1; saat <= 25; ++saat) {
-                Spielstand s = Einstellungen(v, n, saat % 2);
+                Spielstand s;
                 MtZufall zufall(saat * 31 + n);
                 std::vector<Zug> protokoll;
-                NeuesSpiel(s, zufall, &protokoll);
+                Neu(s, zufall, v, n, saat % 2, &protokoll);
                 ASSERT_LT(CheckPosFelder(s), n) << "variant " << v << " n=" << n;
                 ASSERT_EQ(s.ZugAnzahl, 0);
 

@@ -21,30 +21,26 @@ TEST(Uhr, Sekunde3599BeendetDasSpielUndDieUhrErreicht3600Nie)
 {
     Spielstand s = GeloestesBrett(3, 4);
     s.phase = Phase::Laeuft;
-    s.Vorschau = 0;
     s.Sekunden = 3597;
     EXPECT_FALSE(Tick(s).zeitAbgelaufen);
     const Tickergebnis letzter = Tick(s);
     EXPECT_TRUE(letzter.zeitAbgelaufen);
     EXPECT_EQ(s.Sekunden, 3599);
     EXPECT_EQ(s.phase, Phase::Vorbei);
-    EXPECT_EQ(s.Vorschau, 1);
     EXPECT_FALSE(s.pauseVerfuegbar());
     EXPECT_FALSE(s.brettAktiv());
     EXPECT_FALSE(Tick(s).gezaehlt);
     EXPECT_EQ(s.Sekunden, 3599);
 }
 
-TEST(Pause, NurImLaufendenSpielUndOhneKachelnummern)
+TEST(Pause, NurImLaufendenSpiel)
 {
     Spielstand s = GeloestesBrett(1, 3);
     EXPECT_FALSE(PauseUmschalten(s));  // before the first move
     EXPECT_EQ(s.phase, Phase::Aufgebaut);
 
     s.phase = Phase::Laeuft;
-    s.NummernModus = 2;
     EXPECT_TRUE(PauseUmschalten(s));
-    EXPECT_EQ(s.NummernModus, 0);
     EXPECT_FALSE(s.uhrLaeuft());
     EXPECT_TRUE(s.pauseVerfuegbar());
     EXPECT_FALSE(PauseUmschalten(s));

@@ -1,55 +1,70 @@
 #pragma once
-// The main window with its game state, in a temporary working folder, with message boxes
-// recorded instead of shown.
+// The main window with its session in a temporary working folder, with message boxes, sounds
+// and error reports recorded instead of shown.
 
 #include <QAction>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include "daten/daten.h"
+#include "daten/texte.h"
+#include "daten/umgebung.h"
 #include "main/frmmain.h"
+#include "sitzung/spielsitzung.h"
 
 using namespace engine;
 
-
 class Hauptfenster : public ::testing::Test {
 protected:
-    Hauptfenster() : zufall(5), frm(spiel, zufall)
-    {
-        ProgPfad = ordner.path();
-        LadeSprache();
-        frm.Meldung = [this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); };
-        frm.Fehlerbericht = [this](const QString& text) { fehler.push_back(text); };
-    }
-    ~Hauptfenster() override { AktSprache = 0; }
+    Hauptfenster() { texte.Laden(); }
 
-    // A game of the given variant and side whose board is then laid out by hand.
-    void Spiel(int variante, int n, std::initializer_list<int> felder = {})
+    // A game of the given variant and side; with `felder` its board laid out by hand (in
+    // variant 1 the empty field then belongs in field n·n).
+    void Spiel(int variante, int n, std::initializer_list<int> felder = {}, bool vorschau = true,
+               uint16_t zuege = 0, uint16_t sekunden = 0)
     {
-        spiel.Variante = static_cast<uint8_t>(variante);
-        spiel.Groesse = static_cast<uint8_t>(n);
-        frm.InitSpielfeld();
-        if (felder.size()) {
-            int p = 1;
-            for (int teil : felder)
-                spiel.Spielfeld[p++] = static_cast<uint8_t>(teil);
-            if (variante == 1)
-                spiel.FreiesFeld = n * n;
-            frm.bild.BrettZeichnen(spiel);
+        sitzung::Einstellungen e;
+        e.variante = static_cast<Variante>(variante);
+        e.groesse = n;
+        e.vorschau = vorschau;
+        if (!felder.size()) {
+            sitzung.NeuesSpiel(e);
+            return;
         }
+        Spielstand s;
+        s.variante = e.variante;
+        s.Groesse = static_cast<uint8_t>(n);
+        for (int p = 1; p <= MaxFelder; ++p)
+            s.Spielfeld[p] = static_cast<uint8_t>(p);
+        int p = 1;
+        for (int teil : felder)
+            s.Spielfeld[p++] = static_cast<uint8_t>(teil);
+        s.FreiesFeld = variante == 1 ? n * n : 0;
+        s.ZugAnzahl = zuege;
+        s.Sekunden = sekunden;
+        s.phase = zuege ? Phase::Laeuft : Phase::Aufgebaut;
+        sitzung.Fortsetzen(e, s);
     }
 
-    void Klick(Qt::MouseButton taste, int x, int y) { QTest::mouseClick(frm.ptbSpielfeld, taste, {}, QPoint(x, y)); }
-
+    const Spielstand& spiel() const { return sitzung.spiel(); }
+    QWidget* Spielfeld() { return frm.findChild<QWidget*>(QStringLiteral("ptbSpielfeld")); }
+    void Klick(Qt::MouseButton taste, int x, int y) { QTest::mouseClick(Spielfeld(), taste, {}, QPoint(x, y)); }
     QAction* Eintrag(const char* name) { return frm.findChild<QAction*>(QLatin1String(name)); }
+    QMenu* Menue(const char* name) { return frm.findChild<QMenu*>(QLatin1String(name)); }
+    const QImage& Kopie() const { return frm.bild().kopie(); }
+    const QImage& Original() const { return frm.bild().original(); }
 
     QTemporaryDir ordner;
-    Spielstand spiel;
-    MtZufall zufall;
-    TfrmMain frm;
+    daten::Umgebung umgebung{ordner.path(), false, true};
+    daten::Texte texte{umgebung};
+    MtZufall zufall{5};
+    sitzung::Spielsitzung sitzung{zufall};
     std::vector<std::pair<QString, QPoint>> meldungen;
-    std::vector<QString> fehler;
+    std::vector<QString> fehler, toene;
+    haupt::TfrmMain frm{umgebung, texte, sitzung,
+                        {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
+                         [this](const QString& datei) { toene.push_back(datei); },
+                         [this](const QString& text) { fehler.push_back(text); }}};
 };
-

@@ -8,15 +8,16 @@
 #include "main/brettbild.h"
 
 using engine::Spielstand;
+using haupt::Brettbild;
+using haupt::Markierfarbe;
 
 namespace {
 
 Spielstand Brett(int variante, int n)
 {
     Spielstand s;
-    s.Variante = static_cast<uint8_t>(variante);
+    s.variante = static_cast<engine::Variante>(variante);
     s.Groesse = static_cast<uint8_t>(n);
-    s.Teilgroesse = static_cast<uint8_t>(360 / n);
     for (int p = 1; p <= engine::MaxFelder; ++p)
         s.Spielfeld[p] = static_cast<uint8_t>(p);
     s.phase = engine::Phase::Aufgebaut;
@@ -49,52 +50,55 @@ bool GleicherBereich(const QImage& a, QPoint pa, const QImage& b, QPoint pb, QSi
 TEST(Brettbild, KunstIstGeladen)
 {
     Brettbild bild;
-    EXPECT_EQ(bild.imgHintergrund.size(), QSize(755, 475));
-    EXPECT_EQ(bild.imgKopie.size(), QSize(755, 475));
-    EXPECT_EQ(bild.imgOriginal.size(), QSize(360, 360));
+    EXPECT_EQ(bild.hintergrund().size(), QSize(755, 475));
+    EXPECT_EQ(bild.kopie().size(), QSize(755, 475));
+    EXPECT_EQ(bild.original().size(), QSize(360, 360));
 }
 
 TEST(Brettbild, GitterlinienLiegenAufDerErstenPixelreiheJederFeldreihe)
 {
     for (int n = 3; n <= 6; ++n) {
         Brettbild bild;
-        bild.imgOriginal = Muster();
+        bild.BildVorbereiten(Muster());
         const Spielstand s = Brett(2, n);
+        bild.BrettWaehlen(n, s.variante);
         bild.BrettZeichnen(s);
         const int t = 360 / n;
         for (int k = 1; k < n; ++k) {
             const int g = 57 + k * t;
             for (int y = 56; y <= 415; ++y)
-                ASSERT_EQ(bild.imgKopie.pixel(g, y), Markierfarbe) << "n=" << n << " x=" << g << " y=" << y;
+                ASSERT_EQ(bild.kopie().pixel(g, y), Markierfarbe) << "n=" << n << " x=" << g << " y=" << y;
             for (int x = 57; x <= 416; ++x)
-                ASSERT_EQ(bild.imgKopie.pixel(x, g - 1), Markierfarbe) << "n=" << n << " y=" << g - 1;
-            EXPECT_NE(bild.imgKopie.pixel(g + 1, 100 + k), Markierfarbe);
+                ASSERT_EQ(bild.kopie().pixel(x, g - 1), Markierfarbe) << "n=" << n << " y=" << g - 1;
+            EXPECT_NE(bild.kopie().pixel(g + 1, 100 + k), Markierfarbe);
         }
         // No line on the board's outer edge.
-        EXPECT_NE(bild.imgKopie.pixel(57, 300), Markierfarbe);
-        EXPECT_NE(bild.imgKopie.pixel(300, 56), Markierfarbe);
+        EXPECT_NE(bild.kopie().pixel(57, 300), Markierfarbe);
+        EXPECT_NE(bild.kopie().pixel(300, 56), Markierfarbe);
     }
     Brettbild drei;
+    drei.BrettWaehlen(3, engine::Variante(1));
     drei.BrettZeichnen(Brett(1, 3));
     for (int y = 56; y <= 415; y += 359)
         for (int x : {177, 297})
-            EXPECT_EQ(drei.imgKopie.pixel(x, y), Markierfarbe);
+            EXPECT_EQ(drei.kopie().pixel(x, y), Markierfarbe);
     for (int x = 57; x <= 416; x += 359)
         for (int y : {176, 296})
-            EXPECT_EQ(drei.imgKopie.pixel(x, y), Markierfarbe);
+            EXPECT_EQ(drei.kopie().pixel(x, y), Markierfarbe);
 }
 
 TEST(Brettbild, TeilWirdOhneSkalierungAusDemBildGeschnitten)
 {
     Brettbild bild;
-    bild.imgOriginal = Muster();
+    bild.BildVorbereiten(Muster());
     Spielstand s = Brett(2, 5);
+    bild.BrettWaehlen(5, s.variante);
     s.Spielfeld[7] = 25;
     bild.ShowMorvikTeil(s, 7);
     // Field 7 is (129,128)-(201,200); its first row and column carry grid lines.
-    EXPECT_TRUE(GleicherBereich(bild.imgKopie, {130, 129}, bild.imgOriginal, {289, 289}, {71, 71}));
-    EXPECT_EQ(bild.imgKopie.pixel(129, 150), Markierfarbe);
-    EXPECT_EQ(bild.imgKopie.pixel(150, 128), Markierfarbe);
+    EXPECT_TRUE(GleicherBereich(bild.kopie(), {130, 129}, bild.original(), {289, 289}, {71, 71}));
+    EXPECT_EQ(bild.kopie().pixel(129, 150), Markierfarbe);
+    EXPECT_EQ(bild.kopie().pixel(150, 128), Markierfarbe);
 }
 
 TEST(Brettbild, LeeresFeldZeigtDasKreuzSeinerGroesse)
@@ -105,9 +109,10 @@ TEST(Brettbild, LeeresFeldZeigtDasKreuzSeinerGroesse)
         Spielstand s = Brett(1, n);
         s.FreiesFeld = n * n;
         s.Spielfeld[1] = 0;  // the empty field wherever it lies
+        bild.BrettWaehlen(n, s.variante);
         bild.ShowMorvikTeil(s, 1);
         const int t = 360 / n;
-        EXPECT_TRUE(GleicherBereich(bild.imgKopie, {57, 56}, Kunst(kreuz[n - 3]), {0, 0}, {t, t})) << "n=" << n;
+        EXPECT_TRUE(GleicherBereich(bild.kopie(), {57, 56}, Kunst(kreuz[n - 3]), {0, 0}, {t, t})) << "n=" << n;
     }
 }
 
@@ -133,28 +138,30 @@ TEST(Brettbild, PfeileUndAchsenSitzenAmRahmenUndAufDenKreuzungen)
 {
     const QImage achse = Kunst("imgAchse");
     Brettbild bild;
-    bild.imgOriginal = Muster();
+    bild.BildVorbereiten(Muster());
     Spielstand s = Brett(3, 6);
+    bild.BrettWaehlen(6, s.variante);
     for (int feld = 1; feld <= 36; ++feld)
         bild.ShowMorvikTeil(s, feld);
-    const QImage ohneAchsen = bild.imgKopie.copy();
-    bild.ZeigeAchsen(s);
+    const QImage ohneAchsen = bild.kopie().copy();
+    bild.ZeigeAchsen();
     for (int x = 104; x <= 344; x += 60)
         for (int y = 104; y <= 344; y += 60)
-            ASSERT_TRUE(TransparentGezeichnet(bild.imgKopie, {x, y}, achse, ohneAchsen));
+            ASSERT_TRUE(TransparentGezeichnet(bild.kopie(), {x, y}, achse, ohneAchsen));
 
     const QImage rechts = Kunst("imgPfeilRechts"), unten = Kunst("imgPfeilUnten");
     const QImage links = Kunst("imgPfeilLinks"), oben = Kunst("imgPfeilOben");
     Brettbild pfeile;
     pfeile.HintergrundZeichnen();
-    const QImage rahmen = pfeile.imgKopie.copy();
+    const QImage rahmen = pfeile.kopie().copy();
+    pfeile.BrettWaehlen(4, engine::Variante(2));
     pfeile.BrettZeichnen(Brett(2, 4));
     for (int i = 1; i <= 4; ++i) {
         const int lage = (i - 1) * 90 + 27;
-        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {24, 56 + lage}, rechts, rahmen));
-        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {57 + lage, 23}, unten, rahmen));
-        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {425, 56 + lage}, links, rahmen));
-        EXPECT_TRUE(TransparentGezeichnet(pfeile.imgKopie, {57 + lage, 424}, oben, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.kopie(), {24, 56 + lage}, rechts, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.kopie(), {57 + lage, 23}, unten, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.kopie(), {425, 56 + lage}, links, rahmen));
+        EXPECT_TRUE(TransparentGezeichnet(pfeile.kopie(), {57 + lage, 424}, oben, rahmen));
     }
 }
 
@@ -163,35 +170,38 @@ TEST(Brettbild, FaerbenNachDerGanzzahlformel)
     Brettbild bild;
     const QRgb farben[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0),
                            qRgb(0, 0, 255), qRgb(90, 90, 90), qRgb(10, 200, 30)};
+    QImage bunt(360, 360, QImage::Format_RGB32);
+    bunt.fill(Qt::black);
     for (int i = 0; i < 7; ++i)
-        bild.imgOriginal.setPixel(i, 0, farben[i]);
+        bunt.setPixel(i, 0, farben[i]);
+    bild.BildVorbereiten(bunt);
     bild.Faerben();
     const int grau[] = {0, 255, 76, 150, 27, 90, (77 * 10 + 151 * 200 + 28 * 30) / 256};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(bild.imgOriginal.pixel(i, 0), qRgb(grau[i], grau[i], grau[i])) << i;
+        EXPECT_EQ(bild.original().pixel(i, 0), qRgb(grau[i], grau[i], grau[i])) << i;
 }
 
 TEST(Brettbild, BildVorbereitenMitRueckfallAufDasTitelbild)
 {
     Brettbild bild;
-    bild.BildVorbereiten("");
-    EXPECT_TRUE(GleicherBereich(bild.imgOriginal, {0, 0}, bild.imgHintergrund, {57, 55}, {360, 360}));
+    bild.BildVorbereiten(QString());
+    EXPECT_TRUE(GleicherBereich(bild.original(), {0, 0}, bild.hintergrund(), {57, 55}, {360, 360}));
 
     QTemporaryDir ordner;
     Brettbild fehlt;
-    fehlt.BildVorbereiten(ordner.filePath("weg.bmp").toStdString());
-    EXPECT_EQ(fehlt.imgOriginal.size(), QSize(360, 360));
-    const QImage ecke = bild.imgHintergrund.copy(57, 55, 260, 260).scaled(360, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    EXPECT_EQ(fehlt.imgOriginal.pixel(180, 180), ecke.convertToFormat(QImage::Format_RGB32).pixel(180, 180));
+    fehlt.BildVorbereiten(ordner.filePath("weg.bmp"));
+    EXPECT_EQ(fehlt.original().size(), QSize(360, 360));
+    const QImage ecke = bild.hintergrund().copy(57, 55, 260, 260).scaled(360, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(fehlt.original().pixel(180, 180), ecke.convertToFormat(QImage::Format_RGB32).pixel(180, 180));
 
     QImage klein(100, 50, QImage::Format_RGB32);
     klein.fill(qRgb(200, 30, 40));
     const QString pfad = ordner.filePath("klein.bmp");
     ASSERT_TRUE(klein.save(pfad, "BMP"));
     Brettbild gestreckt;
-    gestreckt.BildVorbereiten(pfad.toStdString());
-    EXPECT_EQ(gestreckt.imgOriginal.pixel(0, 0), qRgb(200, 30, 40));
-    EXPECT_EQ(gestreckt.imgOriginal.pixel(359, 359), qRgb(200, 30, 40));
+    gestreckt.BildVorbereiten(pfad);
+    EXPECT_EQ(gestreckt.original().pixel(0, 0), qRgb(200, 30, 40));
+    EXPECT_EQ(gestreckt.original().pixel(359, 359), qRgb(200, 30, 40));
 }
 
 TEST(Brettbild, KachelnummernUndUmrissAufDerVorschau)
@@ -201,12 +211,11 @@ TEST(Brettbild, KachelnummernUndUmrissAufDerVorschau)
     s.FreiesFeld = 16;
     s.Spielfeld[16] = 0;
     std::swap(s.Spielfeld[1], s.Spielfeld[16]);  // the empty field now lies on field 1
-    s.NummernModus = 1;
-    s.NummernFeld = 1;
-    QImage schirm = bild.imgKopie.copy();
+    bild.BrettWaehlen(4, s.variante);
+    QImage schirm = bild.kopie().copy();
     {
         QPainter p(&schirm);
-        bild.ZeigeNummern(p, s);
+        bild.ZeigeNummern(p, s, sitzung::Nummernmodus::EinFeld, 1);
     }
     const QImage ziffern = Kunst("imgZiffernHilfe");
     // "16" for the missing tile at (T + 18, T + 18); the digits' marking colour is kept.
@@ -227,17 +236,16 @@ TEST(Brettbild, KachelnummernUndUmrissAufDerVorschau)
     EXPECT_NE(schirm.pixel(675, 210), Markierfarbe);
 
     // Mode 2: every field's number, no outline.
-    s.NummernModus = 2;
-    QImage alle = bild.imgKopie.copy();
+    QImage alle = bild.kopie().copy();
     {
         QPainter p(&alle);
-        bild.ZeigeNummern(p, s);
+        bild.ZeigeNummern(p, s, sitzung::Nummernmodus::Alle, 0);
     }
     EXPECT_NE(alle.pixel(653, 189), Markierfarbe);
     int felderMitZiffern = 0;
     for (int feld = 1; feld <= 16; ++feld) {
         const QPoint e(90 * ((feld - 1) % 4 + 1) + 18, 90 * ((feld - 1) / 4 + 1) + 18);
-        felderMitZiffern += alle.copy(QRect(e, QSize(32, 30))) != bild.imgKopie.copy(QRect(e, QSize(32, 30)));
+        felderMitZiffern += alle.copy(QRect(e, QSize(32, 30))) != bild.kopie().copy(QRect(e, QSize(32, 30)));
     }
     EXPECT_EQ(felderMitZiffern, 16);
 }

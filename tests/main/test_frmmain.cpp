@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "daten/textkatalog.h"
 #include "hauptfenster.h"
 #include "optionen/einstellungen.h"
 
@@ -19,11 +20,11 @@ using namespace engine;
 
 TEST_F(Hauptfenster, FensterHatFesteGroesseUndKeinMaximieren)
 {
-    EXPECT_EQ(frm.ptbSpielfeld->size(), QSize(755, 475));
+    EXPECT_EQ(Spielfeld()->size(), QSize(755, 475));
     EXPECT_EQ(frm.windowTitle(), QStringLiteral("Tavelor"));
     EXPECT_FALSE(frm.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(frm.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());  // no board before the first game
+    EXPECT_FALSE(Spielfeld()->isEnabled());  // no board before the first game
 }
 
 TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
@@ -34,11 +35,11 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
         titel << a->text();
     EXPECT_EQ(titel, deutsch);
     QStringList spielmenue;
-    for (QAction* a : frm.mnuSpiel->actions())
+    for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Besten&liste", "-", "&Beenden"}));
     QStringList optionen;
-    for (QAction* a : frm.mnuOptionen->actions())
+    for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(optionen, (QStringList{"Pa&use", "-", "&Ton an", "&Musik", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
@@ -49,120 +50,117 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Eintrag("mnuHilfe")->shortcut(), QKeySequence(Qt::Key_F1));
 
     Eintrag("mnuEnglish")->trigger();
-    EXPECT_EQ(AktSprache, 1000);
+    EXPECT_TRUE(texte.englisch());
     EXPECT_TRUE(Eintrag("mnuEnglish")->isChecked());
     EXPECT_FALSE(Eintrag("mnuDeutsch")->isChecked());
-    EXPECT_EQ(frm.mnuSpiel->title(), QStringLiteral("&Game"));
+    EXPECT_EQ(Menue("mnuSpiel")->title(), QStringLiteral("&Game"));
     EXPECT_EQ(Eintrag("mnuBestenliste")->text(), QStringLiteral("&Best results..."));
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
-    EXPECT_EQ(frm.InfoBox.FensterTitel, QStringLiteral("Info about Tavelor"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
 {
-    ProgPfad = ordner.filePath("gibt/es/nicht");
+    umgebung.progPfad = ordner.filePath("gibt/es/nicht");
     Eintrag("mnuEnglish")->trigger();
-    EXPECT_EQ(AktSprache, 0);
+    EXPECT_FALSE(texte.englisch());
     EXPECT_TRUE(Eintrag("mnuDeutsch")->isChecked());
-    EXPECT_EQ(frm.mnuSpiel->title(), QStringLiteral("&Spiel"));
+    EXPECT_EQ(Menue("mnuSpiel")->title(), QStringLiteral("&Spiel"));
     ASSERT_EQ(fehler.size(), 1u);
-    EXPECT_EQ(fehler[0], QStringLiteral("nach %1/options.ini kann nicht geschrieben werden").arg(ProgPfad));
+    EXPECT_EQ(fehler[0], QStringLiteral("nach %1/options.ini kann nicht geschrieben werden").arg(umgebung.progPfad));
 }
 
 TEST_F(Hauptfenster, LinksklickNebenDemLeerenFeldSchiebtZaehltUndStartetDieUhr)
 {
     Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
-    const QImage vorher = frm.bild.imgKopie.copy();
+    const QImage vorher = Kopie().copy();
     Klick(Qt::LeftButton, 57 + 60, 56 + 240 + 60);  // field 7: the empty field
-    EXPECT_EQ(spiel.ZugAnzahl, 0);
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
     Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);  // field 8 slides left
-    EXPECT_EQ(spiel.ZugAnzahl, 1);
-    EXPECT_EQ(spiel.Spielfeld[7], 7);
-    EXPECT_EQ(spiel.Spielfeld[8], 0);
-    EXPECT_TRUE(frm.tmrUhr->isActive());
+    EXPECT_EQ(spiel().ZugAnzahl, 1);
+    EXPECT_EQ(spiel().Spielfeld[7], 7);
+    EXPECT_EQ(spiel().Spielfeld[8], 0);
+    EXPECT_TRUE(sitzung.uhrLaeuft());
     EXPECT_TRUE(Eintrag("mnuPause")->isEnabled());
     // Field 7 now shows tile 7, field 8 the cross; the move counter reads 0001.
-    EXPECT_EQ(frm.bild.imgKopie.copy(58, 297, 119, 119), frm.bild.imgOriginal.copy(1, 241, 119, 119));
-    EXPECT_EQ(frm.bild.imgKopie.copy(178, 297, 119, 119), QImage(":/kunst/imgKreuz3.png").convertToFormat(QImage::Format_RGB32).copy(1, 1, 119, 119));
-    EXPECT_NE(frm.bild.imgKopie.copy(631, 310, 22, 30), vorher.copy(631, 310, 22, 30));
-    EXPECT_EQ(frm.bild.imgKopie.copy(565, 310, 66, 30), vorher.copy(565, 310, 66, 30));
+    EXPECT_EQ(Kopie().copy(58, 297, 119, 119), Original().copy(1, 241, 119, 119));
+    EXPECT_EQ(Kopie().copy(178, 297, 119, 119), QImage(":/kunst/imgKreuz3.png").convertToFormat(QImage::Format_RGB32).copy(1, 1, 119, 119));
+    EXPECT_NE(Kopie().copy(631, 310, 22, 30), vorher.copy(631, 310, 22, 30));
+    EXPECT_EQ(Kopie().copy(565, 310, 66, 30), vorher.copy(565, 310, 66, 30));
 }
 
 TEST_F(Hauptfenster, KlicksOhneZugLassenAllesWieEsWar)
 {
     Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8});
-    const auto brett = spiel.Spielfeld;
-    const QImage vorher = frm.bild.imgKopie.copy();
+    const auto brett = spiel().Spielfeld;
+    const QImage vorher = Kopie().copy();
     Klick(Qt::LeftButton, 57, 300);              // the board's first pixel column
     Klick(Qt::LeftButton, 100, 100);             // a tile without an empty neighbour
     Klick(Qt::MiddleButton, 57 + 300, 56 + 300); // the middle button never moves
     Klick(Qt::LeftButton, 600, 300);             // the right-hand panel
-    EXPECT_EQ(spiel.Spielfeld, brett);
-    EXPECT_EQ(spiel.ZugAnzahl, 0);
-    EXPECT_FALSE(frm.tmrUhr->isActive());
+    EXPECT_EQ(spiel().Spielfeld, brett);
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
+    EXPECT_FALSE(sitzung.uhrLaeuft());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
-    EXPECT_EQ(frm.bild.imgKopie, vorher);
+    EXPECT_EQ(Kopie(), vorher);
 }
 
 TEST_F(Hauptfenster, RechtsklickZeigtKachelnummernUndEinZugNimmtSieWeg)
 {
     Spiel(2, 3, {2, 1, 3, 4, 5, 6, 7, 8, 9});
     Klick(Qt::RightButton, 100, 100);
-    EXPECT_EQ(spiel.NummernModus, 1);
-    EXPECT_EQ(spiel.NummernFeld, 1);
-    const QImage eins = frm.ptbSpielfeld->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_NE(eins.copy(138, 138, 32, 30), frm.bild.imgKopie.copy(138, 138, 32, 30));
+    EXPECT_EQ(sitzung.nummernmodus(), sitzung::Nummernmodus::EinFeld);
+    EXPECT_EQ(sitzung.nummernfeld(), 1);
+    const QImage eins = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(eins.copy(138, 138, 32, 30), Kopie().copy(138, 138, 32, 30));
     Klick(Qt::RightButton, 100, 100);
-    EXPECT_EQ(spiel.NummernModus, 2);
+    EXPECT_EQ(sitzung.nummernmodus(), sitzung::Nummernmodus::Alle);
     Klick(Qt::LeftButton, 30, 100);  // shift row 1
-    EXPECT_EQ(spiel.NummernModus, 0);
-    const QImage ohne = frm.ptbSpielfeld->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(ohne, frm.bild.imgKopie);
+    EXPECT_EQ(sitzung.nummernmodus(), sitzung::Nummernmodus::Keine);
+    const QImage ohne = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(ohne, Kopie());
 }
 
 TEST_F(Hauptfenster, PauseZeigtDasGanzeBildUndStelltDasBrettWiederHer)
 {
     Spiel(3, 4);
     Klick(Qt::LeftButton, 57 + 90, 56 + 90);  // turn axis 1: the clock starts
-    ASSERT_TRUE(frm.tmrUhr->isActive());
-    const QImage brett = frm.bild.imgKopie.copy();
+    ASSERT_TRUE(sitzung.uhrLaeuft());
+    const QImage brett = Kopie().copy();
 
     Eintrag("mnuPause")->trigger();
     EXPECT_TRUE(Eintrag("mnuPause")->isChecked());
-    EXPECT_FALSE(frm.tmrUhr->isActive());
-    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 70, 150), frm.bild.imgOriginal.copy(0, 0, 70, 150));
-    EXPECT_NE(frm.bild.imgKopie.copy(127, 206, 220, 60), frm.bild.imgOriginal.copy(70, 150, 220, 60));
+    EXPECT_FALSE(sitzung.uhrLaeuft());
+    EXPECT_EQ(Kopie().copy(57, 56, 70, 150), Original().copy(0, 0, 70, 150));
+    EXPECT_NE(Kopie().copy(127, 206, 220, 60), Original().copy(70, 150, 220, 60));
 
-    const auto felder = spiel.Spielfeld;
+    const auto felder = spiel().Spielfeld;
     Klick(Qt::LeftButton, 57 + 90, 56 + 90);  // a click on the board only resumes
-    EXPECT_EQ(spiel.Spielfeld, felder);
+    EXPECT_EQ(spiel().Spielfeld, felder);
     EXPECT_FALSE(Eintrag("mnuPause")->isChecked());
-    EXPECT_TRUE(frm.tmrUhr->isActive());
-    EXPECT_EQ(frm.bild.imgKopie, brett);
+    EXPECT_TRUE(sitzung.uhrLaeuft());
+    EXPECT_EQ(Kopie(), brett);
 }
 
 TEST_F(Hauptfenster, UhrZaehltUndZeitgrenzeBeendetDasSpiel)
 {
-    Spiel(2, 4);
-    Klick(Qt::LeftButton, 30, 100);
-    spiel.Vorschau = 0;
-    frm.tmrUhrTimer();
-    EXPECT_EQ(spiel.Sekunden, 1);
-    spiel.Sekunden = 3598;
-    frm.tmrUhrTimer();
-    EXPECT_EQ(spiel.Sekunden, 3599);
+    Spiel(2, 4, {2, 1}, false, 1, 3597);
+    EXPECT_EQ(Spielfeld()->width(), 474);
+    sitzung.Sekunde();
+    EXPECT_EQ(spiel().Sekunden, 3598);
+    sitzung.Sekunde();
+    EXPECT_EQ(spiel().Sekunden, 3599);
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].first, LadeText(505, 0));
+    EXPECT_EQ(meldungen[0].first, daten::LadeText(505, 0));
     EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(95, 215));
-    EXPECT_FALSE(frm.tmrUhr->isActive());
-    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
+    EXPECT_FALSE(sitzung.uhrLaeuft());
+    EXPECT_FALSE(Spielfeld()->isEnabled());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
-    EXPECT_EQ(spiel.Vorschau, 1);
-    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
-    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);
-    frm.tmrUhrTimer();
-    EXPECT_EQ(spiel.Sekunden, 3599);
+    EXPECT_TRUE(sitzung.einstellungen().vorschau);
+    EXPECT_EQ(Spielfeld()->width(), 755);
+    EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());
+    sitzung.Sekunde();
+    EXPECT_EQ(spiel().Sekunden, 3599);
 }
 
 // The windows are built in the program's order in a folder whose options file says English:
@@ -176,19 +174,10 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     ASSERT_TRUE(bild.open(QIODevice::WriteOnly) && bild.write("BM kaputt") > 0);
     ini.close();
     bild.close();
-    const QString vorher = QDir::currentPath();
-    QDir::setCurrent(ordner.path());
 
     QStringList meldungen;
-    {
-        Spielstand spiel;
-        MtZufall zufall(1);
-        TfrmMain frm(spiel, zufall);
-        TfrmEinstellungen einstellungen(spiel, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
-    }
-    QDir::setCurrent(vorher);
-    const QTemporaryDir ohneOptionen;  // German again for the tests that follow
-    ProgPfad = ohneOptionen.path();
-    LadeSprache();
-    EXPECT_EQ(meldungen, QStringList{LadeText(804, 1000)});
+    const daten::Umgebung umgebung{ordner.path(), false, false};
+    const daten::Texte texte(umgebung);
+    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    EXPECT_EQ(meldungen, QStringList{daten::LadeText(804, 1000)});
 }

@@ -2,6 +2,8 @@
 
 #include "main/infobox.h"
 
+using haupt::InfoBoxDlg;
+
 TEST(InfoBox, ZentriertUeberDemHauptfenster)
 {
     InfoBoxDlg box;

@@ -10,8 +10,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "beste/BestenListe.h"
-#include "beste/Rangfolge.h"
+#include "beste/bestenliste.h"
+#include "beste/frmbestenliste.h"
+#include "daten/textkatalog.h"
 #include "hauptfenster.h"
 #include "main/hilfefenster.h"
 #include "optionen/einstellungen.h"
@@ -34,20 +35,20 @@ void WennModal(std::function<void(QWidget*)> schritt)
 class Spielende : public Hauptfenster {
 protected:
     Spielende()
-        : einstellungen(spiel, Einstellungsdienste{[](QWidget*, const QString&) {}, [] {}}, &frm),
-          bestenliste(spiel, &frm)
     {
-        frm.DialogeSetzen(&einstellungen, &bestenliste);
+        frm.DialogeSetzen(&einstellungen, &dialog);
         // Once shown, the offscreen platform knows the dialog's frame, as a window manager would.
-        bestenliste.show();
-        bestenliste.hide();
+        dialog.show();
+        dialog.hide();
     }
 
     // A 3 x 3 board one slide from solved: tile 8 in field 9, field 8 empty.
-    void FastGeloest()
+    void FastGeloest(uint16_t sekunden = 0) { Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8}, false, 0, sekunden); }
+    // Five results of one move each in the 3 x 3 list of variant 1: nothing enters any more.
+    void VolleListe()
     {
-        Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8});
-        spiel.Vorschau = 0;
+        for (int platz = 1; platz <= 5; ++platz)
+            bestenliste.Eintragen({Variante::Schieben, 3, 1, 0});
     }
     void LoesenderKlick() { Klick(Qt::LeftButton, 57 + 240 + 60, 56 + 240 + 60); }
 
@@ -57,16 +58,16 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    TfrmEinstellungen einstellungen;
-    TfrmBestenListe bestenliste;
+    optionen::TfrmEinstellungen einstellungen{umgebung, texte, {[](QWidget*, const QString&) {}, [] {}}, &frm};
+    beste::Bestenliste bestenliste{umgebung};
+    beste::TfrmBestenListe dialog{bestenliste, texte, &frm};
 };
 
 } // namespace
 
 TEST_F(Spielende, GeloestesSpielNimmtDenNamenInDieBestenlisteAuf)
 {
-    FastGeloest();
-    spiel.Sekunden = 42;
+    FastGeloest(42);
     QPoint dialogLage, feldLage;
     bool feldSichtbar = false;
     WennModal([&](QWidget* dialog) {
@@ -80,14 +81,13 @@ TEST_F(Spielende, GeloestesSpielNimmtDenNamenInDieBestenlisteAuf)
     });
     LoesenderKlick();
 
-    EXPECT_EQ(spiel.phase, Phase::Vorbei);
-    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
-    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
-    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);  // the missing tile too
+    EXPECT_EQ(spiel().phase, Phase::Vorbei);
+    EXPECT_FALSE(Spielfeld()->isEnabled());
+    EXPECT_EQ(Spielfeld()->width(), 755);
+    EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());  // the missing tile too
     EXPECT_TRUE(feldSichtbar);
     EXPECT_EQ(feldLage.y(), 70);
     EXPECT_EQ(dialogLage, QPoint(69, 110));
-    EXPECT_EQ(spiel.NeuerEintrag, 0);
     EXPECT_TRUE(meldungen.empty());
 
     const QByteArray datei = Datei();
@@ -99,45 +99,38 @@ TEST_F(Spielende, GeloestesSpielNimmtDenNamenInDieBestenlisteAuf)
 
 TEST_F(Spielende, ZuSchwachesErgebnisBekommtNurEineMeldung)
 {
-    const int d = ListenIndex(1, 3);
-    for (int platz = 1; platz <= 5; ++platz) {
-        bestenliste.Liste.Zuege[d][platz] = 1;
-        bestenliste.Liste.Zeiten[d][platz] = 0;
-    }
-    FastGeloest();
-    spiel.Sekunden = 5;
+    VolleListe();
+    FastGeloest(5);
     LoesenderKlick();
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].first, LadeText(503, 0));
+    EXPECT_EQ(meldungen[0].first, daten::LadeText(503, 0));
     EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(100, 235));
-    EXPECT_EQ(spiel.phase, Phase::Vorbei);
+    EXPECT_EQ(spiel().phase, Phase::Vorbei);
     EXPECT_TRUE(Datei().isEmpty());  // nothing saved
 }
 
 TEST_F(Spielende, Zug9999OhneLoesungBeendetDasSpielMitMeldung)
 {
-    Spiel(2, 4);
-    spiel.ZugAnzahl = 9998;
-    spiel.Vorschau = 0;
-    Klick(Qt::LeftButton, 30, 100);
-    ASSERT_NE(spiel.phase, Phase::Laeuft);
+    Spiel(2, 4, {2, 1}, false, 9998);
+    Klick(Qt::LeftButton, 30, 300);  // row 3: still unsolved
+    ASSERT_NE(spiel().phase, Phase::Laeuft);
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].first, LadeText(504, 0));
+    EXPECT_EQ(meldungen[0].first, daten::LadeText(504, 0));
     EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(100, 215));
-    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());
-    EXPECT_FALSE(frm.tmrUhr->isActive());
-    EXPECT_EQ(frm.ptbSpielfeld->width(), 755);
-    EXPECT_EQ(frm.bild.imgKopie.copy(57, 56, 360, 360), frm.bild.imgOriginal);
+    EXPECT_FALSE(Spielfeld()->isEnabled());
+    EXPECT_FALSE(sitzung.uhrLaeuft());
+    EXPECT_EQ(Spielfeld()->width(), 755);
+    EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());
 }
 
 TEST_F(Spielende, UhrTicktWeiterWaehrendEinModalerDialogOffenIst)
 {
     Spiel(3, 4);
     Klick(Qt::LeftButton, 57 + 90, 56 + 90);
-    ASSERT_TRUE(frm.tmrUhr->isActive());
+    ASSERT_TRUE(sitzung.uhrLaeuft());
     WennModal([](QWidget* dialog) { QTimer::singleShot(2600, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); }); });
-    frm.mnuBestenlisteClick();
-    EXPECT_GE(spiel.Sekunden, 2);
+    Eintrag("mnuBestenliste")->trigger();
+    EXPECT_GE(spiel().Sekunden, 2);
 }
 
 TEST_F(Spielende, EinstellungenOhneVorschauMachenDasFensterSchmal)
@@ -146,27 +139,29 @@ TEST_F(Spielende, EinstellungenOhneVorschauMachenDasFensterSchmal)
         dialog->findChild<QCheckBox*>(QStringLiteral("chkVorschau"))->setChecked(true);
         dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
     });
-    frm.mnuNeuesSpielClick(frm.mnuNeuesSpiel);
-    EXPECT_EQ(spiel.Vorschau, 0);
-    EXPECT_EQ(frm.ptbSpielfeld->width(), 474);
-    EXPECT_EQ(spiel.phase, Phase::Aufgebaut);
-    EXPECT_TRUE(frm.ptbSpielfeld->isEnabled());
+    Eintrag("mnuNeuesSpiel")->trigger();
+    EXPECT_FALSE(sitzung.einstellungen().vorschau);
+    EXPECT_EQ(Spielfeld()->width(), 474);
+    EXPECT_EQ(spiel().phase, Phase::Aufgebaut);
+    EXPECT_TRUE(Spielfeld()->isEnabled());
 
     // Cancelling the next dialog changes nothing.
-    const auto brett = spiel.Spielfeld;
+    const auto brett = spiel().Spielfeld;
     WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    frm.mnuNeuesSpielClick(frm.mnuNeuesSpiel);
-    EXPECT_EQ(spiel.Spielfeld, brett);
-    EXPECT_EQ(frm.ptbSpielfeld->width(), 474);
+    Eintrag("mnuNeuesSpiel")->trigger();
+    EXPECT_EQ(spiel().Spielfeld, brett);
+    EXPECT_EQ(Spielfeld()->width(), 474);
 }
 
 TEST_F(Spielende, StartdialogWirdDanachZumRueckweg)
 {
     EXPECT_FALSE(einstellungen.IstZurueckModus());
     WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });  // the close box
-    frm.mnuNeuesSpielClick(&frm);
+    frm.show();  // the first showing opens the settings dialog
+    for (int i = 0; i < 200 && !einstellungen.IstZurueckModus(); ++i)
+        QTest::qWait(10);
     EXPECT_TRUE(einstellungen.IstZurueckModus());
-    EXPECT_FALSE(frm.ptbSpielfeld->isEnabled());  // no game was set up
+    EXPECT_FALSE(Spielfeld()->isEnabled());  // no game was set up
 }
 
 TEST_F(Spielende, InfoBoxUndHilfe)
@@ -178,9 +173,9 @@ TEST_F(Spielende, InfoBoxUndHilfe)
         titel = box->windowTitle();
         static_cast<QDialog*>(box)->accept();
     });
-    frm.mnuInfoClick();
+    Eintrag("mnuInfo")->trigger();
     const QRect fenster = frm.frameGeometry();
-    EXPECT_EQ(lage, InfoBoxDlg::Lage({fenster.left() + (fenster.width() - 285) / 2, fenster.top() + (fenster.height() - 320) / 2},
+    EXPECT_EQ(lage, haupt::InfoBoxDlg::Lage({fenster.left() + (fenster.width() - 285) / 2, fenster.top() + (fenster.height() - 320) / 2},
                                      frm.screen()->size()));
     EXPECT_EQ(titel, QStringLiteral("Info über Tavelor"));
 
@@ -188,51 +183,42 @@ TEST_F(Spielende, InfoBoxUndHilfe)
     ASSERT_TRUE(hilfe.open(QIODevice::WriteOnly));
     hilfe.write("<html><body><h1>Hilfe zu Tavelor</h1><p>Schieben, drehen, gewinnen.</p></body></html>");
     hilfe.close();
-    LadeSprache();
-    frm.mnuHilfe->trigger();
-    auto* fensterHilfe = frm.findChild<Hilfefenster*>();
+    Eintrag("mnuHilfe")->trigger();
+    auto* fensterHilfe = frm.findChild<haupt::Hilfefenster*>();
     ASSERT_NE(fensterHilfe, nullptr);
     EXPECT_TRUE(fensterHilfe->isVisible());
     EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("Schieben, drehen, gewinnen.")));
 
-    SetzeSprache(1000);  // there is no English help in this folder
-    frm.mnuHilfe->trigger();
+    texte.Setzen(daten::Sprache::Englisch);  // there is no English help in this folder
+    Eintrag("mnuHilfe")->trigger();
     EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("morvik_en.hlp could not be found")));
 }
 
 TEST_F(Spielende, ToeneNurMitAudioausgabeUndEingeschaltetemTon)
 {
-    std::vector<QString> toene;
-    frm.Tonausgabe = [&](const QString& datei) { toene.push_back(datei); };
-    const int warVorhanden = WaveVorhanden;
-
-    WaveVorhanden = 1;
     Spiel(2, 4);
     Klick(Qt::LeftButton, 30, 100);  // sound switched off: silent
     EXPECT_TRUE(toene.empty());
-    frm.mnuTon->trigger();
-    ASSERT_TRUE(frm.mnuTon->isChecked());
+    Eintrag("mnuTon")->trigger();
+    ASSERT_TRUE(Eintrag("mnuTon")->isChecked());
     Klick(Qt::LeftButton, 30, 100);
     EXPECT_EQ(toene, std::vector<QString>{QStringLiteral("ton1.wav")});
 
-    WaveVorhanden = 0;  // no audio output: never a sound, whatever the switch says
+    umgebung.audioVorhanden = false;  // no audio output: never a sound, whatever the switch says
     Klick(Qt::LeftButton, 30, 100);
     EXPECT_EQ(toene.size(), 1u);
 
-    WaveVorhanden = 1;
-    const int d = ListenIndex(1, 3);
-    for (int platz = 1; platz <= 5; ++platz)
-        bestenliste.Liste.Zuege[d][platz] = 1;
+    umgebung.audioVorhanden = true;
+    VolleListe();
     FastGeloest();
     toene.clear();
     LoesenderKlick();  // solved, but not good enough
     EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton3.wav")}));
 
-    ListeLoeschen(bestenliste.Liste, d);
+    bestenliste.Loeschen(beste::ListenIndex(Variante::Schieben, 3));
     FastGeloest();
     toene.clear();
     WennModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click(); });
     LoesenderKlick();
     EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton2.wav")}));
-    WaveVorhanden = warVorhanden;
 }

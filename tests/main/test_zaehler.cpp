@@ -4,6 +4,8 @@
 
 #include "main/brettbild.h"
 
+using haupt::Brettbild;
+
 namespace {
 
 QImage Kunst(const char* name) { return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32); }
@@ -46,7 +48,7 @@ TEST(Zaehler, ZuegeVierstelligMitFuehrendenNullen)
     const std::pair<int, const char*> faelle[] = {{0, "0000"}, {7, "0007"}, {42, "0042"}, {1234, "1234"}, {9999, "9999"}};
     for (auto [zuege, text] : faelle) {
         bild.ZeigeZugNr(zuege);
-        EXPECT_EQ(Zuganzeige(bild.imgKopie), QLatin1String(text));
+        EXPECT_EQ(Zuganzeige(bild.kopie()), QLatin1String(text));
     }
 }
 
@@ -57,20 +59,20 @@ TEST(Zaehler, ZeitAlsMinutenUndSekunden)
     const std::pair<int, const char*> faelle[] = {{0, "00:00"}, {65, "01:05"}, {600, "10:00"}, {3599, "59:59"}};
     for (auto [sekunden, text] : faelle) {
         bild.ZeigeZeit(sekunden);
-        EXPECT_EQ(Zeitanzeige(bild.imgKopie), QLatin1String(text));
+        EXPECT_EQ(Zeitanzeige(bild.kopie()), QLatin1String(text));
     }
     // The colon belongs to the background and is never overdrawn.
-    EXPECT_EQ(bild.imgKopie.pixel(609, 387), bild.imgHintergrund.pixel(609, 387));
+    EXPECT_EQ(bild.kopie().pixel(609, 387), bild.hintergrund().pixel(609, 387));
 }
 
 TEST(Zaehler, BeschriftungNachSprache)
 {
     const QImage schrift = Kunst("imgSchrift");
     Brettbild bild;
-    bild.ZeigeSchrift(0);
-    EXPECT_EQ(bild.imgKopie.copy(518, 280, 180, 25), schrift.copy(0, 0, 180, 25));
-    EXPECT_EQ(bild.imgKopie.copy(518, 350, 180, 25), schrift.copy(0, 25, 180, 25));
-    bild.ZeigeSchrift(1000);
-    EXPECT_EQ(bild.imgKopie.copy(518, 280, 180, 25), schrift.copy(0, 50, 180, 25));
-    EXPECT_EQ(bild.imgKopie.copy(518, 350, 180, 25), schrift.copy(0, 75, 180, 25));
+    bild.ZeigeSchrift(false);
+    EXPECT_EQ(bild.kopie().copy(518, 280, 180, 25), schrift.copy(0, 0, 180, 25));
+    EXPECT_EQ(bild.kopie().copy(518, 350, 180, 25), schrift.copy(0, 25, 180, 25));
+    bild.ZeigeSchrift(true);
+    EXPECT_EQ(bild.kopie().copy(518, 280, 180, 25), schrift.copy(0, 50, 180, 25));
+    EXPECT_EQ(bild.kopie().copy(518, 350, 180, 25), schrift.copy(0, 75, 180, 25));
 }

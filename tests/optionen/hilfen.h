@@ -2,10 +2,11 @@
 // A settings dialog over a picture folder of its own, with its error boxes and end
 // requests recorded instead of shown.
 
+#include "optionen/bausteine.h"
 #include "optionen/einstellungen.h"
 
-#include "daten/programm.h"
-#include "daten/sprache.h"
+#include "daten/texte.h"
+#include "daten/umgebung.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,28 +19,29 @@
 
 #include <memory>
 
+using namespace optionen;
+
+// A control of the dialog, found by its name.
+template <class T>
+T* Teil(const QObject& dialog, const char* name)
+{
+    T* teil = dialog.findChild<T*>(QLatin1String(name));
+    if (!teil)
+        ADD_FAILURE() << "no control " << name;
+    return teil;
+}
+
 class EinstellungenTest : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
-    QString altProgPfad = ProgPfad;
-    int altVonCD = VonCD;
-    engine::Spielstand spiel;
+    daten::Umgebung umgebung{ordner.path(), true, false};  // from a CD: a language switch writes nothing
+    daten::Texte texte{umgebung};
+    // The game's settings as the main window keeps them: the dialog's choice replaces them on OK.
+    sitzung::Einstellungen einstellungen;
     QStringList meldungen;
     int beendet = 0;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(ordner.isValid());
-        ProgPfad = ordner.path();
-        VonCD = 1;  // a language switch then writes no options file
-        SetzeSprache(0);
-    }
-    void TearDown() override
-    {
-        SetzeSprache(0);
-        ProgPfad = altProgPfad;
-        VonCD = altVonCD;
-    }
+    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
 
     QString Bilder() const { return ordner.filePath(QStringLiteral("images")); }
     void LegeBilderordnerAn() { ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("images"))); }
@@ -64,12 +66,18 @@ protected:
     {
         Einstellungsdienste dienste{[this](QWidget*, const QString& text) { meldungen << text; },
                                     [this] { ++beendet; }};
-        return std::make_unique<TfrmEinstellungen>(spiel, std::move(dienste));
+        auto dialog = std::make_unique<TfrmEinstellungen>(umgebung, texte, std::move(dienste));
+        QObject::connect(dialog.get(), &QDialog::finished, [this, d = dialog.get()](int ergebnis) {
+            if (ergebnis == QDialog::Accepted)
+                einstellungen = d->Gewaehlt();
+        });
+        return dialog;
     }
 
-    // Shows the dialog and lets the activation after the showing run.
-    static void Zeige(TfrmEinstellungen& dialog)
+    // Shows the dialog with the current settings and lets the activation after the showing run.
+    void Zeige(TfrmEinstellungen& dialog)
     {
+        dialog.Vorlegen(einstellungen);
         dialog.show();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
@@ -77,9 +85,10 @@ protected:
 
     static QStringList Dateien(const TfrmEinstellungen& dialog)
     {
+        const QListWidget* liste = Teil<QListWidget>(dialog, "FileListBox");
         QStringList namen;
-        for (int i = 0; i < dialog.FileListBox->count(); ++i)
-            namen << dialog.FileListBox->item(i)->text();
+        for (int i = 0; i < liste->count(); ++i)
+            namen << liste->item(i)->text();
         return namen;
     }
 };

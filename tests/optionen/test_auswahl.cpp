@@ -24,44 +24,44 @@ protected:
     }
     static QRadioButton* Item(TfrmEinstellungen& d, int index)
     {
-        return static_cast<QRadioButton*>(d.rdgTeileAnzahlItems->button(index));
+        return static_cast<QRadioButton*>(Teil<QButtonGroup>(d, "rdgTeileAnzahlItems")->button(index));
     }
 };
 
 TEST_F(Auswahl, FreiesFeldZufallNurBeiDerSchiebevariante)
 {
     for (uint8_t variante : {2, 3}) {
-        spiel.Variante = variante;
+        einstellungen.variante = engine::Variante(variante);
         auto d = Baue();
         Zeige(*d);
-        EXPECT_FALSE(d->chkPosZufall->isEnabled()) << "Variante " << int(variante);
+        EXPECT_FALSE(Teil<QCheckBox>(*d, "chkPosZufall")->isEnabled()) << "Variante " << int(variante);
     }
 
-    spiel.Variante = 3;
+    einstellungen.variante = engine::Variante(3);
     auto d = Baue();
     Zeige(*d);
-    d->chkPosZufall->setChecked(true);
-    QTest::mouseClick(d->imgVariante1, Qt::LeftButton);
-    EXPECT_TRUE(d->chkPosZufall->isEnabled());
-    EXPECT_EQ(d->shpVariante->pos(), QPoint(21, 22));
-    QTest::mouseClick(d->imgVariante2, Qt::LeftButton);
-    EXPECT_FALSE(d->chkPosZufall->isEnabled());
-    EXPECT_EQ(d->shpVariante->pos(), QPoint(141, 22));
-    EXPECT_TRUE(d->chkPosZufall->isChecked()) << "the check state is not the variant's to change";
+    Teil<QCheckBox>(*d, "chkPosZufall")->setChecked(true);
+    QTest::mouseClick(Teil<TKlickbild>(*d, "imgVariante1"), Qt::LeftButton);
+    EXPECT_TRUE(Teil<QCheckBox>(*d, "chkPosZufall")->isEnabled());
+    EXPECT_EQ(Teil<QWidget>(*d, "shpVariante")->pos(), QPoint(21, 22));
+    QTest::mouseClick(Teil<TKlickbild>(*d, "imgVariante2"), Qt::LeftButton);
+    EXPECT_FALSE(Teil<QCheckBox>(*d, "chkPosZufall")->isEnabled());
+    EXPECT_EQ(Teil<QWidget>(*d, "shpVariante")->pos(), QPoint(141, 22));
+    EXPECT_TRUE(Teil<QCheckBox>(*d, "chkPosZufall")->isChecked()) << "the check state is not the variant's to change";
 
-    QTest::mouseClick(d->imgVariante1, Qt::RightButton);
-    EXPECT_EQ(d->shpVariante->pos(), QPoint(141, 22)) << "only a left click chooses";
+    QTest::mouseClick(Teil<TKlickbild>(*d, "imgVariante1"), Qt::RightButton);
+    EXPECT_EQ(Teil<QWidget>(*d, "shpVariante")->pos(), QPoint(141, 22)) << "only a left click chooses";
 }
 
 TEST_F(Auswahl, RahmenLaesstKlicksZumBildDurch)
 {
-    spiel.Variante = 1;
+    einstellungen.variante = engine::Variante(1);
     auto d = Baue();
     Zeige(*d);
-    QSignalSpy klicks(d->imgVariante1, &TKlickbild::geklickt);
+    QSignalSpy klicks(Teil<TKlickbild>(*d, "imgVariante1"), &TKlickbild::geklickt);
     // Through the window, so the click lands on whatever lies on top at that point.
-    const QPoint mitte = d->imgVariante1->mapTo(d.get(), d->imgVariante1->rect().center());
-    ASSERT_TRUE(d->shpVariante->geometry().contains(d->shpVariante->parentWidget()->mapFrom(d.get(), mitte)));
+    const QPoint mitte = Teil<TKlickbild>(*d, "imgVariante1")->mapTo(d.get(), Teil<TKlickbild>(*d, "imgVariante1")->rect().center());
+    ASSERT_TRUE(Teil<QWidget>(*d, "shpVariante")->geometry().contains(Teil<QWidget>(*d, "shpVariante")->parentWidget()->mapFrom(d.get(), mitte)));
     QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {}, mitte);
     EXPECT_EQ(klicks.count(), 1);
 }
@@ -70,38 +70,38 @@ TEST_F(Auswahl, OKSchreibtJedenWert)
 {
     auto d = Baue();
     Zeige(*d);
-    QTest::mouseClick(d->imgVariante3, Qt::LeftButton);
+    QTest::mouseClick(Teil<TKlickbild>(*d, "imgVariante3"), Qt::LeftButton);
     Item(*d, 3)->click();
-    d->chkVorschau->setChecked(true);
-    d->chkSWBild->setChecked(true);
-    d->chkPosZufall->setChecked(true);
-    d->FileListBox->setCurrentRow(1);
-    QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    Teil<QCheckBox>(*d, "chkVorschau")->setChecked(true);
+    Teil<QCheckBox>(*d, "chkSWBild")->setChecked(true);
+    Teil<QCheckBox>(*d, "chkPosZufall")->setChecked(true);
+    Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(1);
+    QTest::mouseClick(Teil<QPushButton>(*d, "btnOK"), Qt::LeftButton);
 
     EXPECT_EQ(d->result(), QDialog::Accepted);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(spiel.Variante, 3);
-    EXPECT_EQ(spiel.Groesse, 6);
-    EXPECT_EQ(spiel.Vorschau, 0);
-    EXPECT_EQ(spiel.SWBild, 1);
-    EXPECT_EQ(spiel.PosZufall, 1) << "taken also from the disabled box";
-    EXPECT_EQ(QString::fromStdString(spiel.Bilddatei), Bilder() + QStringLiteral("/zwei.bmp"));
+    EXPECT_EQ(einstellungen.variante, engine::Variante(3));
+    EXPECT_EQ(einstellungen.groesse, 6);
+    EXPECT_FALSE(einstellungen.vorschau);
+    EXPECT_TRUE(einstellungen.swBild);
+    EXPECT_TRUE(einstellungen.posZufall) << "taken also from the disabled box";
+    EXPECT_EQ(einstellungen.bilddatei, Bilder() + QStringLiteral("/zwei.bmp"));
 }
 
 TEST_F(Auswahl, TeileAnzahlUndVorschauAbbilden)
 {
     const int groessen[] = {3, 4, 5, 6};
     for (int index = 0; index < 4; ++index) {
-        spiel.Groesse = 3;
-        spiel.Vorschau = uint8_t(index % 2);
+        einstellungen.groesse = 3;
+        einstellungen.vorschau = index % 2 == 1;
         auto d = Baue();
         Zeige(*d);
-        EXPECT_EQ(d->chkVorschau->isChecked(), index % 2 == 0) << "the box asks to hide the preview";
+        EXPECT_EQ(Teil<QCheckBox>(*d, "chkVorschau")->isChecked(), index % 2 == 0) << "the box asks to hide the preview";
         Item(*d, index)->click();
-        d->chkVorschau->setChecked(index % 2 == 1);
-        d->btnOK->click();
-        EXPECT_EQ(spiel.Groesse, groessen[index]);
-        EXPECT_EQ(spiel.Vorschau, index % 2 == 1 ? 0 : 1);
+        Teil<QCheckBox>(*d, "chkVorschau")->setChecked(index % 2 == 1);
+        Teil<QPushButton>(*d, "btnOK")->click();
+        EXPECT_EQ(einstellungen.groesse, groessen[index]);
+        EXPECT_EQ(einstellungen.vorschau, index % 2 == 0);
     }
 }
 
@@ -109,32 +109,32 @@ TEST_F(Auswahl, EnterBestaetigt)
 {
     auto d = Baue();
     Zeige(*d);
-    QTest::mouseClick(d->imgVariante2, Qt::LeftButton);
-    QTest::keyClick(d->FileListBox, Qt::Key_Return);
+    QTest::mouseClick(Teil<TKlickbild>(*d, "imgVariante2"), Qt::LeftButton);
+    QTest::keyClick(Teil<QListWidget>(*d, "FileListBox"), Qt::Key_Return);
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(spiel.Variante, 2);
+    EXPECT_EQ(einstellungen.variante, engine::Variante(2));
 }
 
 // Changes every control; returns the picture chosen.
 QString AendereAlles(TfrmEinstellungen& d)
 {
-    QTest::mouseClick(d.imgVariante2, Qt::LeftButton);
-    d.rdgTeileAnzahlItems->button(0)->click();
-    d.chkVorschau->toggle();
-    d.chkSWBild->toggle();
-    d.chkPosZufall->toggle();
-    d.FileListBox->setCurrentRow(1);
-    return d.FileListBox->currentItem()->text();
+    QTest::mouseClick(Teil<TKlickbild>(d, "imgVariante2"), Qt::LeftButton);
+    Teil<QButtonGroup>(d, "rdgTeileAnzahlItems")->button(0)->click();
+    Teil<QCheckBox>(d, "chkVorschau")->toggle();
+    Teil<QCheckBox>(d, "chkSWBild")->toggle();
+    Teil<QCheckBox>(d, "chkPosZufall")->toggle();
+    Teil<QListWidget>(d, "FileListBox")->setCurrentRow(1);
+    return Teil<QListWidget>(d, "FileListBox")->currentItem()->text();
 }
 
 TEST_F(Auswahl, VerlassenOhneOKAendertNichtsUndNaechsteAnzeigeLaedtNeu)
 {
-    spiel.Variante = 1;
-    spiel.Groesse = 5;
-    spiel.Vorschau = 1;
-    spiel.SWBild = 0;
-    spiel.PosZufall = 0;
-    spiel.Bilddatei = "vorher.bmp";
+    einstellungen.variante = engine::Variante(1);
+    einstellungen.groesse = 5;
+    einstellungen.vorschau = true;
+    einstellungen.swBild = false;
+    einstellungen.posZufall = false;
+    einstellungen.bilddatei = "vorher.bmp";
 
     enum class Weg { Zurueck, Escape, Schliessfeld };
     for (Weg weg : {Weg::Zurueck, Weg::Escape, Weg::Schliessfeld}) {
@@ -142,33 +142,33 @@ TEST_F(Auswahl, VerlassenOhneOKAendertNichtsUndNaechsteAnzeigeLaedtNeu)
         auto d = Baue();
         d->ZurueckModus();
         Zeige(*d);
-        const bool posZufall = !d->chkPosZufall->isChecked();
+        const bool posZufall = !Teil<QCheckBox>(*d, "chkPosZufall")->isChecked();
         const QString gewaehlt = AendereAlles(*d);
         if (weg == Weg::Zurueck)
-            QTest::mouseClick(d->btnAbbruch, Qt::LeftButton);
+            QTest::mouseClick(Teil<QPushButton>(*d, "btnAbbruch"), Qt::LeftButton);
         else if (weg == Weg::Escape)
-            QTest::keyClick(d->FileListBox, Qt::Key_Escape);
+            QTest::keyClick(Teil<QListWidget>(*d, "FileListBox"), Qt::Key_Escape);
         else
             d->close();
 
         EXPECT_EQ(d->result(), QDialog::Rejected);
         EXPECT_FALSE(d->isVisible());
         EXPECT_EQ(beendet, 0);
-        EXPECT_EQ(spiel.Variante, 1);
-        EXPECT_EQ(spiel.Groesse, 5);
-        EXPECT_EQ(spiel.Vorschau, 1);
-        EXPECT_EQ(spiel.SWBild, 0);
-        EXPECT_EQ(spiel.PosZufall, 0);
-        EXPECT_EQ(spiel.Bilddatei, "vorher.bmp");
+        EXPECT_EQ(einstellungen.variante, engine::Variante(1));
+        EXPECT_EQ(einstellungen.groesse, 5);
+        EXPECT_TRUE(einstellungen.vorschau);
+        EXPECT_FALSE(einstellungen.swBild);
+        EXPECT_FALSE(einstellungen.posZufall);
+        EXPECT_EQ(einstellungen.bilddatei, "vorher.bmp");
 
         Zeige(*d);
-        EXPECT_EQ(d->shpVariante->x(), 21);
-        EXPECT_TRUE(d->chkPosZufall->isEnabled());
+        EXPECT_EQ(Teil<QWidget>(*d, "shpVariante")->x(), 21);
+        EXPECT_TRUE(Teil<QCheckBox>(*d, "chkPosZufall")->isEnabled());
         EXPECT_TRUE(Item(*d, 2)->isChecked());
-        EXPECT_FALSE(d->chkVorschau->isChecked());
-        EXPECT_FALSE(d->chkSWBild->isChecked());
-        EXPECT_EQ(d->chkPosZufall->isChecked(), posZufall) << "kept from the last showing";
-        EXPECT_EQ(d->FileListBox->currentItem()->text(), gewaehlt) << "kept from the last showing";
+        EXPECT_FALSE(Teil<QCheckBox>(*d, "chkVorschau")->isChecked());
+        EXPECT_FALSE(Teil<QCheckBox>(*d, "chkSWBild")->isChecked());
+        EXPECT_EQ(Teil<QCheckBox>(*d, "chkPosZufall")->isChecked(), posZufall) << "kept from the last showing";
+        EXPECT_EQ(Teil<QListWidget>(*d, "FileListBox")->currentItem()->text(), gewaehlt) << "kept from the last showing";
     }
 }
 
@@ -178,13 +178,13 @@ TEST_F(Modus, BeendenKnopfUndEscBeendenDasProgramm)
 {
     auto d = Baue();
     Zeige(*d);
-    QTest::mouseClick(d->btnAbbruch, Qt::LeftButton);
+    QTest::mouseClick(Teil<QPushButton>(*d, "btnAbbruch"), Qt::LeftButton);
     EXPECT_EQ(d->result(), TfrmEinstellungen::Abbruch);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(beendet, 1);
 
     Zeige(*d);
-    QTest::keyClick(d->FileListBox, Qt::Key_Escape);
+    QTest::keyClick(Teil<QListWidget>(*d, "FileListBox"), Qt::Key_Escape);
     EXPECT_EQ(d->result(), TfrmEinstellungen::Abbruch);
     EXPECT_EQ(beendet, 2);
 
@@ -203,12 +203,12 @@ TEST_F(Modus, ModalerLaufEndetMitAbbruch)
     QTimer::singleShot(0, d.get(), [&] {
         QTimer::singleShot(0, d.get(), [&] {
             fokus = d->focusWidget();
-            QTest::keyClick(d->FileListBox, Qt::Key_Escape);
+            QTest::keyClick(Teil<QListWidget>(*d, "FileListBox"), Qt::Key_Escape);
         });
     });
     QTimer::singleShot(5000, d.get(), [&] { d->done(-1); });  // a safety net, not a limit
     EXPECT_EQ(d->exec(), TfrmEinstellungen::Abbruch);
-    EXPECT_EQ(fokus, d->FileListBox);
+    EXPECT_EQ(fokus, Teil<QListWidget>(*d, "FileListBox"));
     EXPECT_EQ(beendet, 1);
 }
 

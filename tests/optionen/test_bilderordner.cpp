@@ -12,7 +12,7 @@ class Bilderordner : public EinstellungenTest {
 protected:
     static QColor VorschauFarbe(const TfrmEinstellungen& d)
     {
-        const QImage bild = d.imgVorschau->pixmap().toImage();
+        const QImage bild = Teil<QLabel>(d, "imgVorschau")->pixmap().toImage();
         return bild.isNull() ? QColor() : bild.pixelColor(60, 60);
     }
 };
@@ -29,7 +29,7 @@ TEST_F(Bilderordner, ListetBmpOhneRuecksichtAufGrossschreibung)
 
     auto d = Baue();
     EXPECT_EQ(Dateien(*d), (QStringList{"A.bmp", "a2.bmp", "b.BMP", "C.Bmp"}));
-    EXPECT_EQ(d->FileListBox->currentRow(), 0);
+    EXPECT_EQ(Teil<QListWidget>(*d, "FileListBox")->currentRow(), 0);
     EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
 }
 
@@ -38,16 +38,16 @@ TEST_F(Bilderordner, GeloeschteDateiMeldet803MitNamen)
     LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
     LegeBildAn(QStringLiteral("weg.bmp"), Qt::blue);
     auto d = Baue();
-    EXPECT_EQ(d->imgVorschau->pixmap().size(), QSize(120, 120));
+    EXPECT_EQ(Teil<QLabel>(*d, "imgVorschau")->pixmap().size(), QSize(120, 120));
     ASSERT_TRUE(QFile::remove(Bilder() + QStringLiteral("/weg.bmp")));
     Zeige(*d);
-    d->FileListBox->setCurrentRow(1);
+    Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(1);
 
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("Folgende Datei wurde nicht gefunden :\n\nweg.bmp")});
     EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green)) << "the preview keeps its picture";
-    EXPECT_EQ(d->FileListBox->currentRow(), 1) << "the selection stays on the faulty file";
-    d->btnOK->click();
-    EXPECT_EQ(QString::fromStdString(spiel.Bilddatei), Bilder() + QStringLiteral("/weg.bmp"));
+    EXPECT_EQ(Teil<QListWidget>(*d, "FileListBox")->currentRow(), 1) << "the selection stays on the faulty file";
+    Teil<QPushButton>(*d, "btnOK")->click();
+    EXPECT_EQ(einstellungen.bilddatei, Bilder() + QStringLiteral("/weg.bmp"));
 }
 
 TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
@@ -62,9 +62,9 @@ TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
     auto d = Baue();
     for (int zeile = 1; zeile <= 3; ++zeile) {
         meldungen.clear();
-        d->FileListBox->setCurrentRow(zeile);
+        Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(zeile);
         EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")})
-            << d->FileListBox->item(zeile)->text().toStdString();
+            << Teil<QListWidget>(*d, "FileListBox")->item(zeile)->text().toStdString();
         EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green));
     }
 }
@@ -72,11 +72,11 @@ TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
 TEST_F(Bilderordner, KaputtesErstesBildMeldetSchonBeimErstellen)
 {
     LegeDateiAn(QStringLiteral("a.bmp"), "BM kaputt");
-    SetzeSprache(1000);
+    texte.Setzen(daten::Sprache::Englisch);
     auto d = Baue();
     EXPECT_EQ(meldungen,
               QStringList{QStringLiteral("The file you selected does not have the correct graphics format.")});
-    EXPECT_TRUE(d->imgVorschau->pixmap().isNull());
+    EXPECT_TRUE(Teil<QLabel>(*d, "imgVorschau")->pixmap().isNull());
 }
 
 // Palette pictures, down to one bit, show in the preview as they are, not dithered.
@@ -90,7 +90,7 @@ TEST_F(Bilderordner, VorschauZeigtPalettenbilderWieSieSind)
     ASSERT_TRUE(muster.convertToFormat(QImage::Format_Mono, {qRgb(0, 0, 128), qRgb(255, 255, 0)})
                     .save(Bilder() + QStringLiteral("/einbit.bmp"), "BMP"));
     auto d = Baue();
-    const QImage vorschau = d->imgVorschau->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage vorschau = Teil<QLabel>(*d, "imgVorschau")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage erwartet = muster.scaled(vorschau.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     ASSERT_EQ(vorschau.size(), QSize(120, 120));
     double summe = 0;
@@ -117,7 +117,7 @@ TEST_F(Bilderordner, FehlenderOrdnerMeldet805UndBeendet)
 TEST_F(Bilderordner, OrdnerOhneBilderMeldet806UndGibtLeereBilddatei)
 {
     LegeDateiAn(QStringLiteral("notiz.txt"), "kein Bild");
-    spiel.Bilddatei = "alt.bmp";
+    einstellungen.bilddatei = "alt.bmp";
     auto d = Baue();
     EXPECT_TRUE(meldungen.isEmpty());
     for (int anzeige = 0; anzeige < 2; ++anzeige) {
@@ -126,9 +126,9 @@ TEST_F(Bilderordner, OrdnerOhneBilderMeldet806UndGibtLeereBilddatei)
         EXPECT_EQ(meldungen.back(), QStringLiteral("Es wurden keine Bilder im Pfad \\images gefunden."));
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(beendet, 0);
-        d->btnOK->click();
+        Teil<QPushButton>(*d, "btnOK")->click();
         EXPECT_EQ(d->result(), QDialog::Accepted);
-        EXPECT_EQ(spiel.Bilddatei, "");
+        EXPECT_EQ(einstellungen.bilddatei, "");
     }
 }
 

@@ -24,11 +24,13 @@ protected:
     }
     static QStringList Beschriftungen(const TfrmEinstellungen& d)
     {
-        QStringList texte{d.windowTitle(), d.gpbVariante->title(), d.rdgTeileAnzahl->title()};
-        for (QAbstractButton* item : d.rdgTeileAnzahlItems->buttons())
+        QStringList texte{d.windowTitle(), Teil<QGroupBox>(d, "gpbVariante")->title(),
+                          Teil<QGroupBox>(d, "rdgTeileAnzahl")->title()};
+        for (QAbstractButton* item : Teil<QButtonGroup>(d, "rdgTeileAnzahlItems")->buttons())
             texte << item->text();
-        texte << d.gpbMotiv->title() << d.chkSWBild->text() << d.chkVorschau->text() << d.chkPosZufall->text()
-              << d.btnOK->text() << d.btnAbbruch->text();
+        texte << Teil<QGroupBox>(d, "gpbMotiv")->title();
+        for (const char* name : {"chkSWBild", "chkVorschau", "chkPosZufall", "btnOK", "btnAbbruch"})
+            texte << Teil<QAbstractButton>(d, name)->text();
         return texte;
     }
 };
@@ -42,14 +44,14 @@ TEST_F(Oberflaeche, BeschriftungenFolgenDerSprache)
                               "Spiel &beenden"};
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 
-    SetzeSprache(1000);
+    texte.Setzen(daten::Sprache::Englisch);
     EXPECT_EQ(Beschriftungen(*d),
               (QStringList{"Settings", "Version", "Number of pieces", "9 pieces", "16 pieces", "25 pieces",
                            "36 pieces", "Image subject", "Convert image into a black-and-white image",
                            "Hide preview display during the game", "Select empty field randomly", "&OK",
                            "E&xit game"}));
 
-    SetzeSprache(0);
+    texte.Setzen(daten::Sprache::Deutsch);
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 }
 
@@ -59,11 +61,11 @@ TEST_F(Oberflaeche, JedeBeschriftungPasstInIhrFeld)
     for (bool zurueck : {false, true}) {
         if (zurueck)
             d->ZurueckModus();
-        for (int sprache : {0, 1000}) {
-            SetzeSprache(sprache);
+        for (auto sprache : {daten::Sprache::Deutsch, daten::Sprache::Englisch}) {
+            texte.Setzen(sprache);
             for (const QAbstractButton* knopf : d->findChildren<QAbstractButton*>())
                 EXPECT_LE(knopf->sizeHint().width(), knopf->width())
-                    << sprache << " " << knopf->text().toStdString();
+                    << int(sprache) << " " << knopf->text().toStdString();
         }
     }
 }
@@ -72,12 +74,12 @@ TEST_F(Oberflaeche, SprachwechselBehaeltDenZurueckModus)
 {
     auto d = Baue();
     d->ZurueckModus();
-    SetzeSprache(1000);
-    EXPECT_EQ(d->btnAbbruch->text(), QStringLiteral("&Back to the game"));
-    SetzeSprache(0);
-    EXPECT_EQ(d->btnAbbruch->text(), QStringLiteral("&Zurück zum Spiel"));
+    texte.Setzen(daten::Sprache::Englisch);
+    EXPECT_EQ(Teil<QPushButton>(*d, "btnAbbruch")->text(), QStringLiteral("&Back to the game"));
+    texte.Setzen(daten::Sprache::Deutsch);
+    EXPECT_EQ(Teil<QPushButton>(*d, "btnAbbruch")->text(), QStringLiteral("&Zurück zum Spiel"));
     Zeige(*d);
-    d->btnAbbruch->click();
+    Teil<QPushButton>(*d, "btnAbbruch")->click();
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_EQ(beendet, 0);
 }
@@ -96,13 +98,13 @@ TEST_F(Oberflaeche, FensterMitSchliessfeldOhneMinimierenUndFesteGroesse)
 
 TEST_F(Oberflaeche, TabFolge)
 {
-    spiel.Groesse = 6;
+    einstellungen.groesse = 6;
     auto d = Baue();
     Zeige(*d);
     QApplication::setActiveWindow(d.get());
-    d->rdgTeileAnzahlItems->button(3)->setFocus();
-    const QList<QWidget*> erwartet{d->chkVorschau, d->FileListBox, d->chkPosZufall, d->chkSWBild, d->btnOK,
-                                   d->btnAbbruch};
+    Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->button(3)->setFocus();
+    const QList<QWidget*> erwartet{Teil<QCheckBox>(*d, "chkVorschau"), Teil<QListWidget>(*d, "FileListBox"), Teil<QCheckBox>(*d, "chkPosZufall"), Teil<QCheckBox>(*d, "chkSWBild"), Teil<QPushButton>(*d, "btnOK"),
+                                   Teil<QPushButton>(*d, "btnAbbruch")};
     for (QWidget* naechstes : erwartet) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), naechstes) << naechstes->objectName().toStdString();
@@ -113,23 +115,23 @@ TEST_F(Oberflaeche, TabFolge)
 // the arrow keys choose another.
 TEST_F(Oberflaeche, TabInDieGroessenwahlTrifftDasGewaehlteTeil)
 {
-    spiel.Groesse = 5;
+    einstellungen.groesse = 5;
     auto d = Baue();
     Zeige(*d);
     QApplication::setActiveWindow(d.get());
-    QAbstractButton* gewaehlt = d->rdgTeileAnzahlItems->button(2);
-    d->btnAbbruch->setFocus();
-    QTest::keyClick(d->btnAbbruch, Qt::Key_Tab);
+    QAbstractButton* gewaehlt = Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->button(2);
+    Teil<QPushButton>(*d, "btnAbbruch")->setFocus();
+    QTest::keyClick(Teil<QPushButton>(*d, "btnAbbruch"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), gewaehlt);
-    d->chkVorschau->setFocus();
-    QTest::keyClick(d->chkVorschau, Qt::Key_Backtab, Qt::ShiftModifier);
+    Teil<QCheckBox>(*d, "chkVorschau")->setFocus();
+    QTest::keyClick(Teil<QCheckBox>(*d, "chkVorschau"), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), gewaehlt);
     QTest::keyClick(gewaehlt, Qt::Key_Space);
-    EXPECT_EQ(d->rdgTeileAnzahlItems->checkedId(), 2);
+    EXPECT_EQ(Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->checkedId(), 2);
     QTest::keyClick(gewaehlt, Qt::Key_Right);
-    EXPECT_EQ(d->rdgTeileAnzahlItems->checkedId(), 3);
+    EXPECT_EQ(Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->checkedId(), 3);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), d->chkVorschau);
+    EXPECT_EQ(QApplication::focusWidget(), Teil<QCheckBox>(*d, "chkVorschau"));
 }
 
 TEST_F(Oberflaeche, FehlermeldungIstFehlerboxMitOKMittigAufDemSchirm)
@@ -148,22 +150,22 @@ TEST_F(Oberflaeche, FehlermeldungIstFehlerboxMitOKMittigAufDemSchirm)
 // also saved in both languages as PNGs with that prefix, to look at.
 TEST_F(Oberflaeche, RahmenUmDieGewaehlteVariante)
 {
-    spiel.Variante = 2;
+    einstellungen.variante = engine::Variante(2);
     auto d = Baue();
     d->ZurueckModus();
     Zeige(*d);
     const QImage bild = d->grab().toImage();
     if (const QString datei = qEnvironmentVariable("TAVELOR_BILD"); !datei.isEmpty()) {
         bild.save(datei + QStringLiteral("_de.png"));
-        SetzeSprache(1000);
+        texte.Setzen(daten::Sprache::Englisch);
         d->grab().save(datei + QStringLiteral("_en.png"));
     }
 
     const QColor gelb(255, 255, 0);
-    const QPoint ecke = d->gpbVariante->mapTo(d.get(), QPoint(141, 22));
+    const QPoint ecke = Teil<QGroupBox>(*d, "gpbVariante")->mapTo(d.get(), QPoint(141, 22));
     for (const QPoint p : {QPoint(0, 0), QPoint(2, 50), QPoint(103, 103), QPoint(50, 101)})
         EXPECT_EQ(bild.pixelColor(ecke + p), gelb) << p.x() << "," << p.y();
-    const QPoint alteEcke = d->gpbVariante->mapTo(d.get(), QPoint(21, 22));
+    const QPoint alteEcke = Teil<QGroupBox>(*d, "gpbVariante")->mapTo(d.get(), QPoint(21, 22));
     EXPECT_NE(bild.pixelColor(alteEcke + QPoint(1, 50)), gelb);
 }
 

@@ -1,0 +1,111 @@
+#include "main/brettgeometrie.h"
+
+#include <cmath>
+
+namespace haupt {
+
+namespace {
+
+bool Zwischen(int wert, int von, int bis) { return wert >= von && wert <= bis; }
+
+// The arrow strips: their inner band (x or y) and their reach along the board (inclusive).
+constexpr int StreifenLinks = 20, StreifenRechts = 422, StreifenBreite = 30;
+constexpr int StreifenVon = 56, StreifenBis = 415;
+// An axis zone is a 21 x 21 square round its grid point, one pixel lower than centred.
+constexpr int AchsZone = 47, AchsZonenKante = 21;
+constexpr int PfeilLaenge = 36;
+
+} // namespace
+
+Brettgeometrie::Brettgeometrie(int n, engine::Variante variante, double skala)
+    : n_(n), variante_(variante), t_(BrettKante / n), skala_(skala)
+{
+}
+
+QRect Brettgeometrie::geraet(const QRect& logisch) const
+{
+    if (skala_ == 1.0)
+        return logisch;
+    const auto k = [this](int wert) { return int(std::lround(wert * skala_)); };
+    return QRect(QPoint(k(logisch.left()), k(logisch.top())),
+                 QPoint(k(logisch.left() + logisch.width()) - 1, k(logisch.top() + logisch.height()) - 1));
+}
+
+QRect Brettgeometrie::feld(int p) const
+{
+    return {BrettEcke + QPoint((p - 1) % n_ * t_, (p - 1) / n_ * t_), QSize(t_, t_)};
+}
+
+QRect Brettgeometrie::teilQuelle(int t) const { return {(t - 1) % n_ * t_, (t - 1) / n_ * t_, t_, t_}; }
+
+// The lines lie on the first pixel column and row of field column and row k + 1.
+QRect Brettgeometrie::senkrechteLinie(int k) const { return {BrettEcke.x() + k * t_, BrettEcke.y(), 1, BrettKante}; }
+
+QRect Brettgeometrie::waagerechteLinie(int k) const
+{
+    return {BrettEcke.x(), BrettEcke.y() + k * t_, BrettKante, 1};
+}
+
+QPoint Brettgeometrie::pfeilRechts(int zeile) const { return {24, BrettEcke.y() + (zeile - 1) * t_ + (t_ - PfeilLaenge) / 2}; }
+QPoint Brettgeometrie::pfeilUnten(int spalte) const { return {BrettEcke.x() + (spalte - 1) * t_ + (t_ - PfeilLaenge) / 2, 23}; }
+QPoint Brettgeometrie::pfeilLinks(int zeile) const { return {425, pfeilRechts(zeile).y()}; }
+QPoint Brettgeometrie::pfeilOben(int spalte) const { return {pfeilUnten(spalte).x(), 424}; }
+
+QPoint Brettgeometrie::knopf(int i, int j) const { return {44 + i * t_, 44 + j * t_}; }
+
+QPoint Brettgeometrie::nummer(int p) const
+{
+    return {t_ * ((p - 1) % n_ + 1) + 18, t_ * ((p - 1) / n_ + 1) + 18};
+}
+
+QRect Brettgeometrie::vorschauZelle(int t) const
+{
+    const int h = t_ / 2;
+    return {Vorschau.x() + (t - 1) % n_ * t_ / 2, Vorschau.y() - 1 + (t - 1) / n_ * t_ / 2, h + 1, h + 1};
+}
+
+// The field range starts one pixel inside the board's top-left corner.
+int Brettgeometrie::FeldBei(QPoint p) const
+{
+    if (!Zwischen(p.x(), BrettEcke.x() + 1, BrettEcke.x() + BrettKante - 1)
+        || !Zwischen(p.y(), BrettEcke.y() + 1, BrettEcke.y() + BrettKante - 1))
+        return 0;
+    return (p.y() - BrettEcke.y()) / t_ * n_ + (p.x() - BrettEcke.x()) / t_ + 1;
+}
+
+engine::Ziel Brettgeometrie::ZielBei(QPoint p) const
+{
+    using engine::Zielart;
+    engine::Ziel ziel{Zielart::Nichts, 0, FeldBei(p)};
+    switch (variante_) {
+    case engine::Variante::Schieben:
+        if (ziel.feld)
+            ziel.art = Zielart::Feld, ziel.nummer = ziel.feld;
+        break;
+    case engine::Variante::Verschieben: {
+        const bool zeilen = Zwischen(p.y(), StreifenVon, StreifenBis), spalten = Zwischen(p.x(), StreifenVon, StreifenBis);
+        const int zeile = (p.y() - StreifenVon) / t_ + 1, spalte = (p.x() - StreifenVon) / t_ + 1;
+        const auto imStreifen = [](int wert, int anfang) { return Zwischen(wert, anfang, anfang + StreifenBreite); };
+        if (imStreifen(p.x(), StreifenLinks) && zeilen)
+            ziel.art = Zielart::StreifenLinks, ziel.nummer = zeile;
+        else if (imStreifen(p.y(), StreifenLinks) && spalten)
+            ziel.art = Zielart::StreifenOben, ziel.nummer = spalte;
+        else if (imStreifen(p.x(), StreifenRechts) && zeilen)
+            ziel.art = Zielart::StreifenRechts, ziel.nummer = zeile;
+        else if (imStreifen(p.y(), StreifenRechts) && spalten)
+            ziel.art = Zielart::StreifenUnten, ziel.nummer = spalte;
+        break;
+    }
+    case engine::Variante::Drehen:
+        for (int i = 1; i < n_; ++i)
+            for (int j = 1; j < n_; ++j) {
+                const QRect zone(i * t_ + AchsZone, j * t_ + AchsZone, AchsZonenKante, AchsZonenKante);
+                if (zone.contains(p))
+                    return {Zielart::Achse, (j - 1) * (n_ - 1) + i, ziel.feld};
+            }
+        break;
+    }
+    return ziel;
+}
+
+} // namespace haupt
