@@ -89,24 +89,24 @@ int TfrmBestenListe::AktuelleListe() const { return ListenIndex(variante_, groes
 void TfrmBestenListe::FormShow()
 {
     constexpr int seite = 40;
-    imgForm->setPixmap(QPixmap::fromImage(imgSymbol.copy(seite * (int(variante_) - 1), 0, seite, seite)));
+    imgForm_->setPixmap(QPixmap::fromImage(imgSymbol_.copy(seite * (int(variante_) - 1), 0, seite, seite)));
     const QString groesse = QString::number(groesse_);
-    lblTeileAnzahl->setText(groesse + QLatin1Char('x') + groesse + lblTeileAnzahl->text().mid(3));
-    lblTeileAnzahl->adjustSize();
+    lblTeileAnzahl_->setText(groesse + QLatin1Char('x') + groesse + lblTeileAnzahl_->text().mid(3));
+    lblTeileAnzahl_->adjustSize();
     ShowListe();
     if (neu_)
         Neueintrag();
     else
-        btnOK->setFocus();
+        btnOK_->setFocus();
 }
 
 void TfrmBestenListe::ShowListe()
 {
-    Eintrag->hide();
+    Eintrag_->hide();
     const int d = AktuelleListe();
     const TListe& liste = bestenliste_.liste();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
-        const TZeile& zeile = zeilen[static_cast<std::size_t>(i - 1)];
+        const TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
         zeile.Name->setText(SichtbarerName(NameAlsText(liste.Namen[d][i]), zeile.Name->fontMetrics()));
         zeile.Name->adjustSize();
         ZeigeZahl(zeile.S, QString::number(liste.Zuege[d][i]), Zeilenschrift());
@@ -118,17 +118,17 @@ void TfrmBestenListe::Neueintrag()
 {
     platz_ = bestenliste_.Eintragen(*neu_);
     ShowListe();
-    Eintrag->move(Eintrag->x(), ZeilenOben(platz_));
-    Eintrag->clear();
-    Eintrag->show();
-    Eintrag->setFocus();
+    Eintrag_->move(Eintrag_->x(), ZeilenOben(platz_));
+    Eintrag_->clear();
+    Eintrag_->show();
+    Eintrag_->setFocus();
 }
 
 void TfrmBestenListe::btnOKClick()
 {
     // platz_ is 0 when no entry was opened in this showing: there is no place to name.
     if (neu_ && platz_ > 0) {
-        bestenliste_.NameSetzen(AktuelleListe(), platz_, QStringView(Eintrag->text()).left(NamenLaenge));
+        bestenliste_.NameSetzen(AktuelleListe(), platz_, QStringView(Eintrag_->text()).left(NamenLaenge));
         SaveListe();
     }
     platz_ = 0;
@@ -137,7 +137,7 @@ void TfrmBestenListe::btnOKClick()
 
 void TfrmBestenListe::btnLoeschenClick()
 {
-    Eintrag->clear();
+    Eintrag_->clear();
     bestenliste_.Loeschen(AktuelleListe());
     SaveListe();
     ShowListe();

@@ -81,17 +81,17 @@ private:
     std::optional<Ergebnis> neu_;
     int platz_ = 0;
 
-    QFrame* pnlHintergrund = nullptr;
-    QLabel* imgForm = nullptr;
-    QLabel* lblTeileAnzahl = nullptr;
-    QLabel* imgUeberschrift = nullptr;
-    QLabel* lblUeberschrift = nullptr;
-    TPlatzierung* lblPlatzierung = nullptr;
-    std::array<TZeile, PlatzAnzahl> zeilen{};
-    QLineEdit* Eintrag = nullptr;
-    QImage imgSymbol;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnLoeschen = nullptr;
+    QFrame* pnlHintergrund_ = nullptr;
+    QLabel* imgForm_ = nullptr;
+    QLabel* lblTeileAnzahl_ = nullptr;
+    QLabel* imgUeberschrift_ = nullptr;
+    QLabel* lblUeberschrift_ = nullptr;
+    TPlatzierung* lblPlatzierung_ = nullptr;
+    std::array<TZeile, PlatzAnzahl> zeilen_{};
+    QLineEdit* Eintrag_ = nullptr;
+    QImage imgSymbol_;
+    QPushButton* btnOK_ = nullptr;
+    QPushButton* btnLoeschen_ = nullptr;
 };
 
 } // namespace beste

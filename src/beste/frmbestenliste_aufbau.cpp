@@ -82,7 +82,7 @@ void TfrmBestenListe::BaueFenster()
     setFixedSize(337, 307);
     Faerbe(this, QPalette::Window, Silber);
     setAutoFillBackground(true);
-    imgSymbol = QImage(QStringLiteral(":/kunst/imgSymbol.png"));
+    imgSymbol_ = QImage(QStringLiteral(":/kunst/imgSymbol.png"));
     BauePanel();
     BaueZeilen();
     BaueKnoepfe();
@@ -90,98 +90,98 @@ void TfrmBestenListe::BaueFenster()
 
 void TfrmBestenListe::BauePanel()
 {
-    pnlHintergrund = new QFrame(this);
-    pnlHintergrund->setObjectName(QStringLiteral("pnlHintergrund"));
-    pnlHintergrund->setGeometry(9, 8, 320, 241);
-    pnlHintergrund->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnlHintergrund->setLineWidth(1);
-    QPalette farben = pnlHintergrund->palette();
+    pnlHintergrund_ = new QFrame(this);
+    pnlHintergrund_->setObjectName(QStringLiteral("pnlHintergrund"));
+    pnlHintergrund_->setGeometry(9, 8, 320, 241);
+    pnlHintergrund_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlHintergrund_->setLineWidth(1);
+    QPalette farben = pnlHintergrund_->palette();
     farben.setColor(QPalette::Window, Qt::black);
     farben.setColor(QPalette::Light, Qt::white);
     farben.setColor(QPalette::Dark, QColor(128, 128, 128));
-    pnlHintergrund->setPalette(farben);
-    pnlHintergrund->setAutoFillBackground(true);
+    pnlHintergrund_->setPalette(farben);
+    pnlHintergrund_->setAutoFillBackground(true);
 
-    imgForm = NeuesBild(pnlHintergrund, QStringLiteral("imgForm"), QRect(11, 11, 40, 40));
-    lblTeileAnzahl = NeuesLabel(pnlHintergrund, QStringLiteral("lblTeileAnzahl"), Zeilenschrift(), Qt::white);
-    lblTeileAnzahl->move(62, 13);
-    imgUeberschrift = NeuesBild(pnlHintergrund, QStringLiteral("imgUeberschrift"), QRect(62, 27, 250, 25));
-    imgUeberschrift->setPixmap(Kunst("imgUeberschrift"));
-    lblUeberschrift = NeuesLabel(pnlHintergrund, QStringLiteral("lblUeberschrift"),
+    imgForm_ = NeuesBild(pnlHintergrund_, QStringLiteral("imgForm"), QRect(11, 11, 40, 40));
+    lblTeileAnzahl_ = NeuesLabel(pnlHintergrund_, QStringLiteral("lblTeileAnzahl"), Zeilenschrift(), Qt::white);
+    lblTeileAnzahl_->move(62, 13);
+    imgUeberschrift_ = NeuesBild(pnlHintergrund_, QStringLiteral("imgUeberschrift"), QRect(62, 27, 250, 25));
+    imgUeberschrift_->setPixmap(Kunst("imgUeberschrift"));
+    lblUeberschrift_ = NeuesLabel(pnlHintergrund_, QStringLiteral("lblUeberschrift"),
                                  FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13), Kastanienbraun);
-    lblUeberschrift->setGeometry(70, 31, 235, 16);
+    lblUeberschrift_->setGeometry(70, 31, 235, 16);
 
-    lblPlatzierung = new TPlatzierung(pnlHintergrund);
-    lblPlatzierung->setObjectName(QStringLiteral("lblPlatzierung"));
-    lblPlatzierung->setFont(FetteSchrift(QStringLiteral("DejaVu Sans Mono"), 15));
-    Faerbe(lblPlatzierung, QPalette::WindowText, Qt::white);
-    lblPlatzierung->setGeometry(25, 69, 19, 154);
-    lblPlatzierung->setText(QStringLiteral("1.  2.  3.  4.  5."));
+    lblPlatzierung_ = new TPlatzierung(pnlHintergrund_);
+    lblPlatzierung_->setObjectName(QStringLiteral("lblPlatzierung"));
+    lblPlatzierung_->setFont(FetteSchrift(QStringLiteral("DejaVu Sans Mono"), 15));
+    Faerbe(lblPlatzierung_, QPalette::WindowText, Qt::white);
+    lblPlatzierung_->setGeometry(25, 69, 19, 154);
+    lblPlatzierung_->setText(QStringLiteral("1.  2.  3.  4.  5."));
 }
 
 void TfrmBestenListe::BaueZeilen()
 {
     const QFont schrift = Zeilenschrift();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
-        TZeile& zeile = zeilen[static_cast<std::size_t>(i - 1)];
-        zeile.Name = NeuesLabel(pnlHintergrund, QStringLiteral("Name%1").arg(i), schrift, Gelb);
+        TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
+        zeile.Name = NeuesLabel(pnlHintergrund_, QStringLiteral("Name%1").arg(i), schrift, Gelb);
         zeile.Name->move(ZeileLinks, ZeilenOben(i));
-        zeile.S = NeuesLabel(pnlHintergrund, QStringLiteral("S%1").arg(i), schrift, Gelb);
+        zeile.S = NeuesLabel(pnlHintergrund_, QStringLiteral("S%1").arg(i), schrift, Gelb);
         zeile.S->setGeometry(225, ZeilenOben(i), 30, ZeilenHoehe);
         zeile.S->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        zeile.Z = NeuesLabel(pnlHintergrund, QStringLiteral("Z%1").arg(i), schrift, Gelb);
+        zeile.Z = NeuesLabel(pnlHintergrund_, QStringLiteral("Z%1").arg(i), schrift, Gelb);
         zeile.Z->setGeometry(274, ZeilenOben(i), 33, ZeilenHoehe);
         zeile.Z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     // The numbers stand on the baselines of the rows.
-    const int grundlinie = ZeileOben - lblPlatzierung->y() + QFontMetrics(schrift).ascent();
-    lblPlatzierung->SetzeZeilen(grundlinie, ZeilenAbstand);
+    const int grundlinie = ZeileOben - lblPlatzierung_->y() + QFontMetrics(schrift).ascent();
+    lblPlatzierung_->SetzeZeilen(grundlinie, ZeilenAbstand);
 
     // Created last, so that it lies over the name it replaces.
-    Eintrag = new QLineEdit(pnlHintergrund);
-    Eintrag->setObjectName(QStringLiteral("Eintrag"));
-    Eintrag->setGeometry(ZeileLinks, ZeileOben, 137, ZeilenHoehe);
-    Eintrag->setFrame(false);
+    Eintrag_ = new QLineEdit(pnlHintergrund_);
+    Eintrag_->setObjectName(QStringLiteral("Eintrag"));
+    Eintrag_->setGeometry(ZeileLinks, ZeileOben, 137, ZeilenHoehe);
+    Eintrag_->setFrame(false);
     // The line edit keeps a margin of its own: the typed name starts where the names do.
-    Eintrag->setTextMargins(-2, 0, 0, 0);
-    Eintrag->setFont(schrift);
-    Eintrag->setMaxLength(NamenLaenge);
-    Eintrag->setValidator(new TNamensPruefer(Eintrag));
-    Faerbe(Eintrag, QPalette::Base, Qt::black);
-    Faerbe(Eintrag, QPalette::Text, Gelb);
-    Eintrag->hide();
+    Eintrag_->setTextMargins(-2, 0, 0, 0);
+    Eintrag_->setFont(schrift);
+    Eintrag_->setMaxLength(NamenLaenge);
+    Eintrag_->setValidator(new TNamensPruefer(Eintrag_));
+    Faerbe(Eintrag_, QPalette::Base, Qt::black);
+    Faerbe(Eintrag_, QPalette::Text, Gelb);
+    Eintrag_->hide();
 }
 
 void TfrmBestenListe::BaueKnoepfe()
 {
-    btnOK = new QPushButton(this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(58, 265, 100, 28);
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &TfrmBestenListe::btnOKClick);
+    btnOK_ = new QPushButton(this);
+    btnOK_->setObjectName(QStringLiteral("btnOK"));
+    btnOK_->setGeometry(58, 265, 100, 28);
+    btnOK_->setDefault(true);
+    connect(btnOK_, &QPushButton::clicked, this, &TfrmBestenListe::btnOKClick);
 
-    btnLoeschen = new QPushButton(this);
-    btnLoeschen->setObjectName(QStringLiteral("btnLoeschen"));
-    btnLoeschen->setGeometry(178, 265, 100, 28);
+    btnLoeschen_ = new QPushButton(this);
+    btnLoeschen_->setObjectName(QStringLiteral("btnLoeschen"));
+    btnLoeschen_->setGeometry(178, 265, 100, 28);
     // Enter means OK wherever the focus is: it must never clear a list by accident.
-    btnLoeschen->setAutoDefault(false);
+    btnLoeschen_->setAutoDefault(false);
     QIcon glyph;
     glyph.addPixmap(Kunst("glyphLoeschen"), QIcon::Normal);
     glyph.addPixmap(Kunst("glyphLoeschenAus"), QIcon::Disabled);
-    btnLoeschen->setIcon(glyph);
-    btnLoeschen->setIconSize(QSize(18, 18));
-    connect(btnLoeschen, &QPushButton::clicked, this, &TfrmBestenListe::btnLoeschenClick);
+    btnLoeschen_->setIcon(glyph);
+    btnLoeschen_->setIconSize(QSize(18, 18));
+    connect(btnLoeschen_, &QPushButton::clicked, this, &TfrmBestenListe::btnLoeschenClick);
 }
 
 void TfrmBestenListe::TexteSetzen()
 {
     setWindowTitle(texte_(200));
-    lblUeberschrift->setText(texte_(201));
-    btnLoeschen->setText(texte_(202));
-    btnOK->setText(texte_(203));
+    lblUeberschrift_->setText(texte_(201));
+    btnLoeschen_->setText(texte_(202));
+    btnOK_->setText(texte_(203));
     // FormShow puts the board size into the first three characters.
-    lblTeileAnzahl->setText(QStringLiteral("    ") + texte_(204));
-    lblTeileAnzahl->adjustSize();
+    lblTeileAnzahl_->setText(QStringLiteral("    ") + texte_(204));
+    lblTeileAnzahl_->adjustSize();
 }
 
 } // namespace beste

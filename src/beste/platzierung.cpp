@@ -13,8 +13,8 @@ TPlatzierung::TPlatzierung(QWidget* eltern)
 
 void TPlatzierung::SetzeZeilen(int ersteGrundlinie, int abstand)
 {
-    grundlinie = ersteGrundlinie;
-    zeilenAbstand = abstand;
+    grundlinie_ = ersteGrundlinie;
+    zeilenAbstand_ = abstand;
     update();
 }
 
@@ -31,7 +31,7 @@ void TPlatzierung::paintEvent(QPaintEvent* /*ereignis*/)
         if (!zeile.isValid())
             break;
         zeile.setLineWidth(width());
-        zeile.setPosition(QPointF(0, grundlinie + nummer * zeilenAbstand - zeile.ascent()));
+        zeile.setPosition(QPointF(0, grundlinie_ + nummer * zeilenAbstand_ - zeile.ascent()));
     }
     satz.endLayout();
 

@@ -18,8 +18,8 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
-    int grundlinie = 0;
-    int zeilenAbstand = 0;
+    int grundlinie_ = 0;
+    int zeilenAbstand_ = 0;
 };
 
 } // namespace beste

@@ -52,10 +52,6 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
     return bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
-// The title picture in the board well, and its corner that stands in for a broken file.
-constexpr QRect Titelbild{57, 55, 360, 360};
-constexpr QRect Titelecke{57, 55, 260, 260};
-
 } // namespace
 
 Brettbild::Brettbild()
@@ -80,14 +76,14 @@ Brettbild::Brettbild()
 void Brettbild::BildVorbereiten(const QString& bilddatei)
 {
     if (bilddatei.isEmpty()) {
-        original_ = hintergrund_.copy(Titelbild);
+        original_ = hintergrund_.copy(G::Titelbild);
         return;
     }
     QImage geladen;
     if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
         BildVorbereiten(geladen);
     else
-        original_ = Gestreckt(hintergrund_.copy(Titelecke), {G::BrettKante, G::BrettKante});
+        original_ = Gestreckt(hintergrund_.copy(G::Titelecke), {G::BrettKante, G::BrettKante});
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild) { original_ = Gestreckt(bild, {G::BrettKante, G::BrettKante}); }

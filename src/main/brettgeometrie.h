@@ -22,6 +22,10 @@ public:
     static constexpr QPoint BrettEcke{57, 56};
     static constexpr int BrettKante = 360;
     static constexpr QRect Vorschau{518, 55, 180, 180};
+    // The title picture in the background art's board well, one row above the board, and the
+    // corner of it that stands in for a picture that cannot be loaded.
+    static constexpr QRect Titelbild{BrettEcke.x(), BrettEcke.y() - 1, BrettKante, BrettKante};
+    static constexpr QRect Titelecke{BrettEcke.x(), BrettEcke.y() - 1, 260, 260};
     static constexpr QPoint PauseEcke{127, 206};
     static constexpr QRect ZeitRechteck{550, 380, 110, 30};
 

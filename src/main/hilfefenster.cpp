@@ -9,15 +9,15 @@
 
 namespace haupt {
 
-Hilfefenster::Hilfefenster(QWidget* eltern) : QDialog(eltern), browser(new QTextBrowser(this))
+Hilfefenster::Hilfefenster(QWidget* eltern) : QDialog(eltern), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("Hilfefenster"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     resize(560, 520);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    browser->setOpenExternalLinks(false);
+    layout->addWidget(browser_);
+    browser_->setOpenExternalLinks(false);
 }
 
 void Hilfefenster::Zeige(const QString& datei, bool englisch)
@@ -27,12 +27,12 @@ void Hilfefenster::Zeige(const QString& datei, bool englisch)
     QFile file(datei);
     if (info.isFile() && file.open(QIODevice::ReadOnly)) {
         // The help files are HTML whatever their ending says.
-        browser->document()->setMetaInformation(QTextDocument::DocumentUrl, QUrl::fromLocalFile(info.absoluteFilePath()).toString());
-        browser->setHtml(QString::fromUtf8(file.readAll()));
+        browser_->document()->setMetaInformation(QTextDocument::DocumentUrl, QUrl::fromLocalFile(info.absoluteFilePath()).toString());
+        browser_->setHtml(QString::fromUtf8(file.readAll()));
     } else {
         const QString text = englisch ? QStringLiteral("The help file %1 could not be found.")
                                       : QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden.");
-        browser->setPlainText(text.arg(QDir::toNativeSeparators(datei)));
+        browser_->setPlainText(text.arg(QDir::toNativeSeparators(datei)));
     }
     show();
     raise();

@@ -13,10 +13,10 @@ public:
     explicit Hilfefenster(QWidget* eltern = nullptr);
     // Shows the file, or says plainly that it is missing.
     void Zeige(const QString& datei, bool englisch);
-    QTextBrowser* anzeige() const { return browser; }
+    QTextBrowser* anzeige() const { return browser_; }
 
 private:
-    QTextBrowser* browser;
+    QTextBrowser* browser_;
 };
 
 } // namespace haupt
