@@ -12,7 +12,7 @@ namespace daten {
 
 // The message texts by their catalogue numbers.
 namespace text {
-inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, Zurueck = 332;
+inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, MitHilfe = 506, Zurueck = 332;
 inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802, DateiFehlt = 803,
                      GrafikFormat = 804, PfadFehlt = 805, KeineBilder = 806;
 } // namespace text

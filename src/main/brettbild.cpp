@@ -221,4 +221,80 @@ void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld, bool mi
     }
 }
 
+QPoint Brettbild::KnopfMitte(int achse) const
+{
+    const int seite = geometrie_.n() - 1;
+    return geometrie_.knopf((achse - 1) % seite + 1, (achse - 1) / seite + 1) + QPoint(12, 13);
+}
+
+namespace {
+
+// A frame two pixels wide inside the rectangle, in the marking colour.
+void Rahmen(QPainter& p, const QRect& r)
+{
+    p.save();
+    p.setPen(QPen(QColor(Markierfarbe), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+    p.restore();
+}
+
+void Ring(QPainter& p, QPoint mitte)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(Markierfarbe), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(mitte, 17, 17);
+    p.restore();
+}
+
+// A small mouse whose left or right button is filled: the button that makes the turn.
+void Maus(QPainter& p, QPoint ecke, bool links)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    const QRect koerper(ecke, QSize(16, 22));
+    p.drawRoundedRect(koerper, 7, 7);
+    p.setBrush(QColor(Markierfarbe));
+    const QRect taste = links ? QRect(ecke, QSize(8, 10)) : QRect(ecke + QPoint(8, 0), QSize(8, 10));
+    p.drawRect(taste);
+    p.drawLine(ecke + QPoint(8, 0), ecke + QPoint(8, 10));
+    p.drawLine(ecke + QPoint(0, 10), ecke + QPoint(16, 10));
+    p.restore();
+}
+
+} // namespace
+
+void Brettbild::ZeigeCursor(QPainter& p, engine::Variante variante, int cursor) const
+{
+    if (cursor == 0)
+        return;
+    if (variante == engine::Variante::Verschieben)
+        Rahmen(p, geometrie_.feld(cursor));
+    else if (variante == engine::Variante::Drehen)
+        Ring(p, KnopfMitte(cursor));
+}
+
+void Brettbild::ZeigeTipp(QPainter& p, const engine::Zug& zug) const
+{
+    using engine::Operation;
+    switch (zug.op) {
+    case Operation::TeilSchieben: Rahmen(p, geometrie_.feld(zug.a)); break;
+    case Operation::ZeileRechts: Rahmen(p, {geometrie_.pfeilRechts(zug.a), QSize(26, 36)}); break;
+    case Operation::ZeileLinks: Rahmen(p, {geometrie_.pfeilLinks(zug.a), QSize(26, 36)}); break;
+    case Operation::SpalteRunter: Rahmen(p, {geometrie_.pfeilUnten(zug.a), QSize(36, 26)}); break;
+    case Operation::SpalteHoch: Rahmen(p, {geometrie_.pfeilOben(zug.a), QSize(36, 26)}); break;
+    case Operation::AchseRechts:
+    case Operation::AchseLinks: {
+        const QPoint mitte = KnopfMitte(zug.a);
+        Ring(p, mitte);
+        Maus(p, mitte + QPoint(14, -34), zug.op == Operation::AchseRechts);
+        break;
+    }
+    }
+}
+
 } // namespace haupt

@@ -61,7 +61,14 @@ public:
     // The tile numbers of the help mode, drawn over the shown composite.
     void ZeigeNummern(QPainter& p, const engine::Spielstand& s, sitzung::Nummernmodus modus, int feld) const;
 
+    // The keyboard cursor: a frame round its field (variant 2) or a ring round its knob (variant 3).
+    void ZeigeCursor(QPainter& p, engine::Variante variante, int cursor) const;
+    // A hint: the field, arrow or knob of the move marked, in variant 3 with the mouse button
+    // that makes the turn.
+    void ZeigeTipp(QPainter& p, const engine::Zug& zug) const;
+
 private:
+    QPoint KnopfMitte(int achse) const;
     void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     void Ziffer(int ziffer, QPoint wo);
 

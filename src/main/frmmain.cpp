@@ -11,6 +11,8 @@
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
 #include "daten/ton.h"
+#include "daten/vorlieben.h"
+#include "engine/tastatur.h"
 #include "fenster/meldungsbox.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
@@ -35,11 +37,18 @@ void Spielfeldanzeige::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawImage(QPoint(0, 0), bild_.kopie(), QRect(0, 0, width(), G::ClientHoehe));
     bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
+    if (ueberlagerung_)
+        ueberlagerung_(p);
 }
 
 void Spielfeldanzeige::mousePressEvent(QMouseEvent* ereignis)
 {
     emit MouseDown(ereignis->button(), ereignis->position().toPoint());
+}
+
+void Spielfeldanzeige::keyPressEvent(QKeyEvent* ereignis)
+{
+    emit TasteGedrueckt(ereignis->key(), ereignis->modifiers());
 }
 
 // ---- creation ----
@@ -64,8 +73,11 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
 
     ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
     ptbSpielfeld_->setEnabled(false);  // no board before the first game
+    ptbSpielfeld_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(ptbSpielfeld_);
     connect(ptbSpielfeld_, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
+    connect(ptbSpielfeld_, &Spielfeldanzeige::TasteGedrueckt, this, &TfrmMain::SpielfeldTaste);
+    ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_); });
 
     connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
     connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this,
@@ -76,6 +88,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
 
     BaueMenue();
+    mnuAnimation_->setChecked(daten::AnimationGespeichert(umgebung_));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
     setWindowTitle(QStringLiteral("Tavelor"));
@@ -136,6 +149,15 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
 // ---- what the session reports ----
 
 // A new game: everything of the last one is drawn over, from the background on.
+// A new game with the settings of the last one, without asking.
+void TfrmMain::mnuNeuesSpielWieZuvorClick()
+{
+    if (sitzung_.spiel().phase == Phase::KeinSpiel)
+        return;
+    bild_.BildVorbereiten(sitzung_.einstellungen().bilddatei);
+    sitzung_.NeuesSpiel(sitzung_.einstellungen());
+}
+
 void TfrmMain::InitSpielfeld()
 {
     const engine::Spielstand& s = sitzung_.spiel();
@@ -154,8 +176,10 @@ void TfrmMain::InitSpielfeld()
     bild_.VorschauZeichnen();
     bild_.BrettWaehlen(s.n(), s.variante);
     bild_.BrettZeichnen(s);
+    cursor_ = 0;
     PhaseUebernehmen(s.phase);
     ptbSpielfeldPaint();
+    ptbSpielfeld_->setFocus();
 }
 
 void TfrmMain::Gezogen(const std::vector<int>& felder)
@@ -163,6 +187,7 @@ void TfrmMain::Gezogen(const std::vector<int>& felder)
     Spiele("ton1.wav");
     bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
     bild_.FelderZeichnen(sitzung_.spiel(), felder);
+    AktionenAktualisieren();
     ptbSpielfeldPaint();
 }
 
@@ -178,6 +203,7 @@ void TfrmMain::PhaseUebernehmen(Phase phase)
     ptbSpielfeld_->setEnabled(sitzung_.spiel().brettAktiv());
     mnuPause_->setEnabled(sitzung_.spiel().pauseVerfuegbar());
     mnuPause_->setChecked(sitzung_.spiel().pausiert());
+    AktionenAktualisieren();
     if (phase == Phase::Pausiert) {
         bild_.PauseZeigen();
         ptbSpielfeldPaint();
@@ -198,6 +224,15 @@ void TfrmMain::SpielBeendet(engine::Ende ende)
 }
 
 // ---- the window's state ----
+
+// Undo and redo only while the session has something to take back or do again; a quick new
+// game once a game has been set up.
+void TfrmMain::AktionenAktualisieren()
+{
+    mnuRueckgaengig_->setEnabled(sitzung_.KannRueckgaengig());
+    mnuWiederholen_->setEnabled(sitzung_.KannWiederholen());
+    mnuNeuesSpielWieZuvor_->setEnabled(sitzung_.spiel().phase != Phase::KeinSpiel);
+}
 
 void TfrmMain::ClientBreiteSetzen(bool vorschau)
 {
@@ -221,7 +256,60 @@ void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
     const engine::Taste t = taste == Qt::LeftButton    ? engine::Taste::Links
                             : taste == Qt::RightButton ? engine::Taste::Rechts
                                                        : engine::Taste::Mitte;
+    if (cursor_) {  // the mouse takes over from the keys
+        cursor_ = 0;
+        ptbSpielfeldPaint();
+    }
     sitzung_.Druecke(bild_.geometrie().ZielBei(punkt), t);
+}
+
+// The keys of the board. Before a game and after its end they do nothing; while paused any of
+// them only resumes, as a click would.
+void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
+{
+    using engine::Richtung;
+    const engine::Spielstand& s = sitzung_.spiel();
+    std::optional<Richtung> richtung;
+    switch (taste) {
+    case Qt::Key_Left: richtung = Richtung::Links; break;
+    case Qt::Key_Right: richtung = Richtung::Rechts; break;
+    case Qt::Key_Up: richtung = Richtung::Hoch; break;
+    case Qt::Key_Down: richtung = Richtung::Runter; break;
+    default: break;
+    }
+    const bool drehen = taste == Qt::Key_Space || taste == Qt::Key_Return || taste == Qt::Key_Enter
+                        || taste == Qt::Key_Backspace;
+    if (!s.brettAktiv() || (!richtung && !drehen && taste != Qt::Key_N))
+        return;
+    if (s.pausiert()) {
+        sitzung_.PauseUmschalten();
+        return;
+    }
+    if (taste == Qt::Key_N) {
+        sitzung_.Druecke({engine::Zielart::Nichts, 0, engine::NummernFeldFuerTaste(s, cursor_)}, engine::Taste::Rechts);
+        return;
+    }
+    const bool umschalt = umschalter & Qt::ShiftModifier;
+    switch (s.variante) {
+    case engine::Variante::Schieben:
+        if (richtung)
+            if (const auto zug = engine::SchiebeZug(s, *richtung))
+                sitzung_.Ziehe(*zug);
+        return;
+    case engine::Variante::Verschieben:
+        if (richtung && umschalt && cursor_)
+            sitzung_.Ziehe(engine::VerschiebeZug(s.n(), cursor_, *richtung));
+        else if (richtung)
+            cursor_ = engine::CursorSchritt(s, cursor_, *richtung);
+        break;
+    case engine::Variante::Drehen:
+        if (richtung)
+            cursor_ = engine::CursorSchritt(s, cursor_, *richtung);
+        else if (cursor_)
+            sitzung_.Ziehe(engine::DreheZug(cursor_, !(umschalt || taste == Qt::Key_Backspace)));
+        break;
+    }
+    ptbSpielfeldPaint();
 }
 
 // The finished picture over the board, and the preview shown whatever the settings said.
@@ -275,6 +363,16 @@ void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
     eintrag->setChecked(true);
     bild_.ZeigeSchrift(texte_.englisch());
     ptbSpielfeldPaint();
+}
+
+void TfrmMain::mnuAnimationClick()
+{
+    try {
+        daten::AnimationSpeichern(umgebung_, mnuAnimation_->isChecked());
+    } catch (const daten::Schreibfehler& fehler) {
+        mnuAnimation_->setChecked(!mnuAnimation_->isChecked());
+        dienste_.Fehlerbericht(fehler.text());
+    }
 }
 
 void TfrmMain::mnuBestenlisteClick()

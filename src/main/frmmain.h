@@ -46,16 +46,22 @@ class Spielfeldanzeige : public QWidget {
 public:
     Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern);
 
+    // What the window lays over the composite besides the tile numbers (cursor, hint).
+    void SetzeUeberlagerung(std::function<void(QPainter&)> ueberlagerung) { ueberlagerung_ = std::move(ueberlagerung); }
+
 signals:
     void MouseDown(Qt::MouseButton taste, QPoint punkt);
+    void TasteGedrueckt(int taste, Qt::KeyboardModifiers umschalter);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     const Brettbild& bild_;
     const sitzung::Spielsitzung& sitzung_;
+    std::function<void(QPainter&)> ueberlagerung_;
 };
 
 class TfrmMain : public QMainWindow {
@@ -80,6 +86,9 @@ private:
 
     void FormActivate();
     void mnuNeuesSpielClick(bool beimStart);
+    void mnuNeuesSpielWieZuvorClick();
+    void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
+    void mnuAnimationClick();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
     void mnuPauseClick();
@@ -96,6 +105,7 @@ private:
     void PhaseUebernehmen(engine::Phase phase);
     void SpielBeendet(engine::Ende ende);
 
+    void AktionenAktualisieren();
     void ClientBreiteSetzen(bool vorschau);
     void Spiele(const char* datei);
     QPoint Fensterpunkt(int dx, int dy) const;
@@ -111,11 +121,12 @@ private:
     InfoBoxDlg infoBox_;
     std::unique_ptr<daten::Tonspieler> ton_;
     engine::Phase phase_ = engine::Phase::KeinSpiel;
+    int cursor_ = 0;  // keyboard cursor: field (variant 2) or axis (variant 3), 0 = hidden
 
     Spielfeldanzeige* ptbSpielfeld_;
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;
-    QAction *mnuNeuesSpiel_, *mnuBestenliste_, *mnuBeenden_;
-    QAction *mnuPause_, *mnuTon_, *mnuMusik_, *mnuDeutsch_, *mnuEnglish_;
+    QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
+    QAction *mnuPause_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
     QAction *mnuHilfe_, *mnuInfo_;
     QActionGroup* sprachgruppe_;
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;

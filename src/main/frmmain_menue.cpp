@@ -23,7 +23,14 @@ void TfrmMain::BaueMenue()
 
     mnuSpiel_ = menue(nullptr, "mnuSpiel");
     mnuNeuesSpiel_ = eintrag(mnuSpiel_, "mnuNeuesSpiel", [this] { mnuNeuesSpielClick(false); });
+    mnuNeuesSpielWieZuvor_ = eintrag(mnuSpiel_, "mnuNeuesSpielWieZuvor", &TfrmMain::mnuNeuesSpielWieZuvorClick);
+    mnuNeuesSpielWieZuvor_->setShortcut(Qt::Key_F2);
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
+    mnuSpiel_->addSeparator();
+    mnuRueckgaengig_ = eintrag(mnuSpiel_, "mnuRueckgaengig", [this] { sitzung_.Rueckgaengig(); });
+    mnuRueckgaengig_->setShortcut(QKeySequence::Undo);
+    mnuWiederholen_ = eintrag(mnuSpiel_, "mnuWiederholen", [this] { sitzung_.Wiederholen(); });
+    mnuWiederholen_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuSpiel_->addSeparator();
     mnuBeenden_ = eintrag(mnuSpiel_, "mnuBeenden", &TfrmMain::mnuBeendenClick);
 
@@ -38,6 +45,8 @@ void TfrmMain::BaueMenue()
     mnuMusik_ = mnuOptionen_->addAction(QString());
     mnuMusik_->setObjectName(QStringLiteral("mnuMusik"));
     mnuMusik_->setVisible(false);
+    mnuAnimation_ = eintrag(mnuOptionen_, "mnuAnimation", &TfrmMain::mnuAnimationClick);
+    mnuAnimation_->setCheckable(true);
     mnuOptionen_->addSeparator();
     mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
     sprachgruppe_ = new QActionGroup(this);
@@ -56,6 +65,7 @@ void TfrmMain::BaueMenue()
     mnuProgInfos_->addSeparator();
     mnuInfo_ = eintrag(mnuProgInfos_, "mnuInfo", &TfrmMain::mnuInfoClick);
     TexteSetzen();
+    AktionenAktualisieren();
 }
 
 void TfrmMain::TexteSetzen()
@@ -63,10 +73,11 @@ void TfrmMain::TexteSetzen()
     const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, 0}, {mnuOptionen_, 20}, {mnuSprache_, 30}, {mnuProgInfos_, 50}};
     for (auto [m, id] : menues)
         m->setTitle(texte_(id));
-    const std::pair<QAction*, int> eintraege[] = {{mnuNeuesSpiel_, 1}, {mnuBestenliste_, 2}, {mnuBeenden_, 19},
-                                                  {mnuPause_, 21},      {mnuTon_, 25},         {mnuMusik_, 26},
-                                                  {mnuDeutsch_, 31},    {mnuEnglish_, 32},     {mnuHilfe_, 51},
-                                                  {mnuInfo_, 52}};
+    const std::pair<QAction*, int> eintraege[] = {
+        {mnuNeuesSpiel_, 1}, {mnuNeuesSpielWieZuvor_, 3}, {mnuBestenliste_, 2}, {mnuRueckgaengig_, 4},
+        {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTon_, 25},
+        {mnuMusik_, 26},      {mnuAnimation_, 24},
+        {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");

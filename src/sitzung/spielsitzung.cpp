@@ -26,6 +26,7 @@ void Spielsitzung::Fortsetzen(const Einstellungen& einstellungen, const engine::
     einstellungen_ = einstellungen;
     spiel_ = stand;
     nummernmodus_ = Nummernmodus::Keine;
+    mitHilfe_ = false;
     verlauf_.clear();
     zurueckgenommen_.clear();
     uhr_.stop();

@@ -28,6 +28,9 @@ public:
     Nummernmodus nummernmodus() const { return nummernmodus_; }
     int nummernfeld() const { return nummernfeld_; }
     bool uhrLaeuft() const { return uhr_.isActive(); }
+    // Hint or solver used in this game: a solved board then enters no list.
+    bool mitHilfe() const { return mitHilfe_; }
+    void HilfeGenutzt() { mitHilfe_ = true; }
 
     // A new game with these settings: scrambled, counters at 0, clock off until the first move.
     void NeuesSpiel(const Einstellungen& einstellungen);
@@ -68,6 +71,7 @@ private:
     engine::Spielstand spiel_;
     Nummernmodus nummernmodus_ = Nummernmodus::Keine;
     int nummernfeld_ = 0;
+    bool mitHilfe_ = false;
     std::vector<engine::Zug> verlauf_, zurueckgenommen_;
     QTimer uhr_;
 };

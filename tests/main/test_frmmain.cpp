@@ -37,11 +37,12 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList spielmenue;
     for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Besten&liste", "-", "&Beenden"}));
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "-", "&Rückgängig",
+                                       "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "-", "&Ton an", "&Musik", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "-", "&Ton an", "&Musik", "&Animation", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
@@ -180,4 +181,73 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     const daten::Texte texte(umgebung);
     const optionen::TfrmEinstellungen einstellungen(umgebung, texte, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
     EXPECT_EQ(meldungen, QStringList{daten::LadeText(804, 1000)});
+}
+
+// Keys move as clicks do; while paused a key only resumes.
+TEST_F(Hauptfenster, PfeiltastenSchiebenUndPauseNimmtNurDieTasteAuf)
+{
+    Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8});
+    QTest::keyClick(Spielfeld(), Qt::Key_Up);  // nothing below the empty field
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
+    QTest::keyClick(Spielfeld(), Qt::Key_Right);  // tile 7 moves right into field 8
+    EXPECT_EQ(spiel().Spielfeld[8], 7);
+    EXPECT_EQ(spiel().ZugAnzahl, 1);
+    EXPECT_TRUE(sitzung.uhrLaeuft());
+    Eintrag("mnuPause")->trigger();
+    QTest::keyClick(Spielfeld(), Qt::Key_Left);
+    EXPECT_EQ(spiel().ZugAnzahl, 1);
+    EXPECT_FALSE(spiel().pausiert());
+    QTest::keyClick(Spielfeld(), Qt::Key_N);
+    EXPECT_EQ(sitzung.nummernmodus(), sitzung::Nummernmodus::EinFeld);
+    EXPECT_EQ(sitzung.nummernfeld(), 8) << "the field right of the empty one";
+}
+
+// Variants 2 and 3 walk a cursor; Shift+arrow shifts, Space and Backspace turn; a click hides it.
+TEST_F(Hauptfenster, CursorZeigtSichUndSpieltDieVarianten)
+{
+    Spiel(2, 3, {2, 1, 3, 4, 5, 6, 7, 8, 9});
+    const QImage ohne = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QTest::keyClick(Spielfeld(), Qt::Key_Down);  // appears on field 1
+    QTest::keyClick(Spielfeld(), Qt::Key_Down);  // field 4
+    const QImage mit = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(mit.pixel(57 + 60, 56 + 120 + 1), haupt::Markierfarbe) << "frame round field 4";
+    EXPECT_NE(ohne.pixel(57 + 60, 56 + 120 + 1), haupt::Markierfarbe);
+    QTest::keyClick(Spielfeld(), Qt::Key_Left, Qt::ShiftModifier);  // row 2 to the left
+    EXPECT_EQ(spiel().Spielfeld[6], 4);
+    Klick(Qt::LeftButton, 600, 300);
+    EXPECT_EQ(Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(57 + 60, 56 + 120 + 1),
+              Kopie().pixel(57 + 60, 56 + 120 + 1)) << "a click hides the cursor";
+
+    Spiel(3, 3, {2, 1, 3, 4, 5, 6, 7, 8, 9});
+    const auto brett = spiel().Spielfeld;
+    QTest::keyClick(Spielfeld(), Qt::Key_Space);  // no cursor yet: nothing
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
+    QTest::keyClick(Spielfeld(), Qt::Key_Right);
+    QTest::keyClick(Spielfeld(), Qt::Key_Right);  // axis 2
+    QTest::keyClick(Spielfeld(), Qt::Key_Space);
+    EXPECT_EQ(spiel().Spielfeld[3], 1) << "field 2's tile turned clockwise to field 3";
+    QTest::keyClick(Spielfeld(), Qt::Key_Backspace);
+    EXPECT_EQ(spiel().Spielfeld, brett);
+    EXPECT_EQ(spiel().ZugAnzahl, 2);
+}
+
+TEST_F(Hauptfenster, RueckgaengigWiederholenUndNeuesSpielWieZuvor)
+{
+    EXPECT_FALSE(Eintrag("mnuRueckgaengig")->isEnabled());
+    EXPECT_FALSE(Eintrag("mnuNeuesSpielWieZuvor")->isEnabled()) << "no game yet";
+    Spiel(2, 4, {2, 1}, false);
+    Klick(Qt::LeftButton, 30, 300);
+    ASSERT_TRUE(Eintrag("mnuRueckgaengig")->isEnabled());
+    EXPECT_EQ(Eintrag("mnuRueckgaengig")->shortcut(), QKeySequence(QKeySequence::Undo));
+    Eintrag("mnuRueckgaengig")->trigger();
+    EXPECT_EQ(spiel().ZugAnzahl, 2);
+    EXPECT_FALSE(Eintrag("mnuRueckgaengig")->isEnabled());
+    EXPECT_TRUE(Eintrag("mnuWiederholen")->isEnabled());
+
+    Eintrag("mnuNeuesSpielWieZuvor")->trigger();
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
+    EXPECT_EQ(spiel().variante, Variante::Verschieben);
+    EXPECT_EQ(spiel().n(), 4);
+    EXPECT_EQ(Spielfeld()->width(), 474);
+    EXPECT_FALSE(Eintrag("mnuWiederholen")->isEnabled());
 }
