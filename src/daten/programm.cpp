@@ -3,11 +3,10 @@
 #include "meldungsbox.h"
 #include "sprache.h"
 #include "textkatalog.h"
+#include "daten/ton.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
@@ -71,5 +70,5 @@ void InitProgramm()
         bildschirm && !BildschirmGenuegt(bildschirm->geometry().height(), bildschirm->depth()))
         MeldeSystemanforderung(*bildschirm);
     VonCD = IstCdRom(ProgPfad) ? 1 : 0;
-    WaveVorhanden = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
+    WaveVorhanden = AudioAusgabeVorhanden() ? 1 : 0;
 }
