@@ -31,6 +31,7 @@ int Tonformat::BytesProFrame() const
 namespace {
 
 constexpr quint16 FormatPcm = 0x0001;
+constexpr quint16 FormatFliesskomma = 0x0003;
 constexpr quint16 FormatErweitert = 0xFFFE;
 // The tail shared by all sub-format GUIDs of WAVE_FORMAT_EXTENSIBLE; the first two bytes name the format.
 constexpr char GuidRest[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, char(0x80),
@@ -58,8 +59,16 @@ std::optional<quint16> Formattag(const char* fmt, qint64 laenge)
 
 std::optional<Probenformat> ProbenformatZu(std::optional<quint16> tag, quint16 bits)
 {
+    if (tag == FormatPcm && bits == 8)
+        return Probenformat::UInt8;
     if (tag == FormatPcm && bits == 16)
         return Probenformat::Int16;
+    if (tag == FormatPcm && bits == 24)
+        return Probenformat::Int24;
+    if (tag == FormatPcm && bits == 32)
+        return Probenformat::Int32;
+    if (tag == FormatFliesskomma && bits == 32)
+        return Probenformat::Float32;
     return std::nullopt;
 }
 

@@ -33,8 +33,8 @@ struct Wavedaten {
     QByteArray pcm;
 };
 
-// Reads a RIFF/WAVE file held in memory: 16-bit PCM, in any channel count and rate the sound
-// server takes.
+// Reads a RIFF/WAVE file held in memory: integer PCM of 8, 16, 24 or 32 bits and 32-bit float,
+// also in the extensible form, in any channel count and rate the sound server takes.
 // Anything else, or a damaged file, gives no value.
 std::optional<Wavedaten> LeseWave(const QByteArray& datei);
 

@@ -124,14 +124,24 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
 
 // ---- Reading WAVE files ----
 
-TEST(WaveLesen, LiestPcm16InJederKanalzahlUndRate)
+TEST(WaveLesen, LiestJedesAbspielbareProbenformatAuchErweitert)
 {
-    const Tonformat formate[] = {Mono16, {Probenformat::Int16, 2, 22050}, {Probenformat::Int16, 6, 48000}};
-    for (const Tonformat& format : formate) {
+    const struct {
+        Tonformat format;
+        bool erweitert;
+    } faelle[] = {
+        {{Probenformat::UInt8, 1, 11025}, false},   {{Probenformat::Int16, 1, 44100}, false},
+        {{Probenformat::Int16, 6, 22050}, false},   {{Probenformat::Int24, 2, 48000}, false},
+        {{Probenformat::Int32, 1, 96000}, false},   {{Probenformat::Float32, 2, 44100}, false},
+        {{Probenformat::Int16, 4, 48000}, true},    {{Probenformat::Int24, 2, 96000}, true},
+        {{Probenformat::Float32, 2, 48000}, true},
+    };
+    for (const auto& [format, erweitert] : faelle) {
         const QByteArray pcm = Sinus(440, 0.01, format);
-        const auto ton = LeseWave(Wave(format, pcm));
-        ASSERT_TRUE(ton) << format.kanaele << " channels at " << format.rate;
-        EXPECT_EQ(ton->format, format);
+        const QByteArray fmt = FmtFuer(format, erweitert);
+        const auto ton = LeseWave(Riff(Chunk("fmt ", fmt) + Chunk("data", pcm)));
+        ASSERT_TRUE(ton) << fmt.toHex().constData();
+        EXPECT_EQ(ton->format, format) << fmt.toHex().constData();
         EXPECT_EQ(ton->pcm, pcm);
     }
 }
@@ -146,26 +156,21 @@ TEST(WaveLesen, UeberspringtFremdeChunksAuchMitUngeraderLaenge)
     EXPECT_EQ(ton->pcm, pcm);
 }
 
-TEST(WaveLesen, ErweitertesFormatGiltNurMitPcmAlsUnterformat)
-{
-    const QByteArray pcm = Sinus(440, 0.01, {Probenformat::Int16, 4, 48000});
-    const auto pcmTon = LeseWave(Riff(Chunk("fmt ", FmtErweitert(1, 4, 48000, 16)) + Chunk("data", pcm)));
-    ASSERT_TRUE(pcmTon);
-    EXPECT_EQ(pcmTon->format.kanaele, 4);
-    EXPECT_EQ(pcmTon->pcm, pcm);
-    EXPECT_FALSE(LeseWave(Riff(Chunk("fmt ", FmtErweitert(3, 4, 48000, 16)) + Chunk("data", pcm))));
-}
-
-TEST(WaveLesen, VerweigertAlleFormateAusserPcm16)
+TEST(WaveLesen, VerweigertWasNichtAbgespieltWerdenKann)
 {
     const QByteArray daten(64, '\0');
     const QByteArray formate[] = {
-        Fmt(3, 1, 44100, 32, 4),  // float
-        Fmt(1, 1, 44100, 8, 1),  // 8 bit
-        Fmt(1, 2, 44100, 24, 6),  // 24 bit
+        Fmt(2, 1, 44100, 4, 256),  // ADPCM
+        FmtErweitert(2, 1, 44100, 16),  // ADPCM in the extensible form
+        FmtErweitert(1, 1, 44100, 16).left(24),  // extensible without its sub-format
+        Fmt(1, 1, 44100, 12, 2),  // 12 bit
+        Fmt(3, 1, 44100, 64, 8),  // 64-bit float
         Fmt(1, 2, 44100, 16, 2),  // block size does not match the channels
+        Fmt(1, 1, 44100, 24, 4),  // nor the bits
         Fmt(1, 0, 44100, 16, 0),  // no channel
+        Fmt(1, 33, 44100, 8, 33),  // more channels than the server takes
         Fmt(1, 1, 0, 16, 2),  // no rate
+        Fmt(1, 1, 400000, 16, 2),  // a rate above the server's
         Fmt(1, 1, 44100, 16, 2).left(14),  // format chunk too short
     };
     for (const QByteArray& fmt : formate)
@@ -193,12 +198,12 @@ TEST(WaveLesen, VerweigertKurzeFremdeUndUnvollstaendigeDateien)
 
 TEST(WaveLesen, AbgeschnitteneDatenBehaltenDieGanzenFrames)
 {
-    const Tonformat stereo{Probenformat::Int16, 2, 44100};
+    const Tonformat stereo{Probenformat::Int24, 2, 44100};
     const QByteArray pcm = Sinus(440, 0.01, stereo);
-    const QByteArray datei = Riff(Chunk("fmt ", FmtFuer(stereo)) + Chunk("data", pcm.left(10), 4000));
+    const QByteArray datei = Riff(Chunk("fmt ", FmtFuer(stereo)) + Chunk("data", pcm.left(14), 4000));
     const auto ton = LeseWave(datei);
     ASSERT_TRUE(ton);
-    EXPECT_EQ(ton->pcm, pcm.left(8));
+    EXPECT_EQ(ton->pcm, pcm.left(12));
 }
 
 // ---- Finding the file ----
@@ -343,9 +348,9 @@ std::vector<Spur> FindeToene(const std::vector<float>& aufnahme, double frequenz
 TEST_F(TonMitServer, LangeFolgeVonToenenKommtGanzAn)
 {
     LegeAb("ton1.wav", Wave(440, 0.15, Mono16));
-    // Then two sounds in other formats.
-    LegeAb("ton2.wav", Wave(660, 0.3, {Probenformat::Int16, 2, 48000}));
-    LegeAb("ton3.wav", Wave(880, 0.3, {Probenformat::Int16, 1, 22050}));
+    // Then two sounds in other formats, the last one as plain as WAVE files come.
+    LegeAb("ton2.wav", Wave(660, 0.3, {Probenformat::Float32, 2, 48000}));
+    LegeAb("ton3.wav", Wave(880, 0.3, {Probenformat::UInt8, 1, 11025}));
     Tonspieler spieler(basis.path());
     QElapsedTimer uhr;
     uhr.start();
@@ -383,7 +388,7 @@ TEST_F(TonMitServer, NeuerTonSchneidetDenLaufendenAbAuchInAnderemFormat)
 {
     LegeAb("ton1.wav", Wave(440, 0.5, Mono16));
     LegeAb("ton2.wav", Wave(660, 0.6, Mono16));
-    LegeAb("ton3.wav", Wave(880, 0.3, {Probenformat::Int16, 2, 48000}));
+    LegeAb("ton3.wav", Wave(880, 0.3, {Probenformat::Int24, 2, 48000}));
     Tonspieler spieler(basis.path());
     spieler.Spiele("ton1.wav");
     QTest::qWait(200);
