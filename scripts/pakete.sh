@@ -4,7 +4,7 @@ set -euo pipefail
 
 pakete=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libpulse-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick

@@ -1,27 +1,39 @@
 #include "daten/ton.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
+#include "daten/pulseausgabe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QtEndian>
 
+#include <pulse/sample.h>
+
 #include <cstring>
-#include <limits>
 
 namespace daten {
 
 bool AudioAusgabeVorhanden()
 {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    return daten::PulseHatAusgabe();
+}
+
+int Tonformat::BytesProFrame() const
+{
+    switch (probenformat) {
+    case Probenformat::UInt8: return kanaele;
+    case Probenformat::Int16: return 2 * kanaele;
+    case Probenformat::Int24: return 3 * kanaele;
+    case Probenformat::Int32:
+    case Probenformat::Float32: return 4 * kanaele;
+    }
+    return 0;
 }
 
 namespace {
 
 constexpr quint16 FormatPcm = 0x0001;
+constexpr quint16 FormatFliesskomma = 0x0003;
 constexpr quint16 FormatErweitert = 0xFFFE;
 // The tail shared by all sub-format GUIDs of WAVE_FORMAT_EXTENSIBLE; the first two bytes name the format.
 constexpr char GuidRest[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, char(0x80),
@@ -47,7 +59,22 @@ std::optional<quint16> Formattag(const char* fmt, qint64 laenge)
     return Wort(fmt + 24);
 }
 
-std::optional<QAudioFormat> LeseFormat(const QByteArray& datei, const Chunk& chunk)
+std::optional<Probenformat> ProbenformatZu(std::optional<quint16> tag, quint16 bits)
+{
+    if (tag == FormatPcm && bits == 8)
+        return Probenformat::UInt8;
+    if (tag == FormatPcm && bits == 16)
+        return Probenformat::Int16;
+    if (tag == FormatPcm && bits == 24)
+        return Probenformat::Int24;
+    if (tag == FormatPcm && bits == 32)
+        return Probenformat::Int32;
+    if (tag == FormatFliesskomma && bits == 32)
+        return Probenformat::Float32;
+    return std::nullopt;
+}
+
+std::optional<Tonformat> LeseFormat(const QByteArray& datei, const Chunk& chunk)
 {
     if (chunk.laenge < 16 || chunk.anfang + chunk.laenge > datei.size())
         return std::nullopt;
@@ -55,14 +82,13 @@ std::optional<QAudioFormat> LeseFormat(const QByteArray& datei, const Chunk& chu
     const quint16 kanaele = Wort(fmt + 2);
     const quint32 rate = Doppelwort(fmt + 4);
     const quint16 blockgroesse = Wort(fmt + 12);
-    const quint16 bits = Wort(fmt + 14);
-    if (Formattag(fmt, chunk.laenge) != FormatPcm || bits != 16 || kanaele == 0 || rate == 0
-        || rate > quint32(std::numeric_limits<int>::max()) || blockgroesse != kanaele * 2)
+    const std::optional<Probenformat> probenformat = ProbenformatZu(Formattag(fmt, chunk.laenge), Wort(fmt + 14));
+    // The sound server's own limits decide what can be played.
+    if (!probenformat || kanaele == 0 || kanaele > PA_CHANNELS_MAX || rate == 0 || rate > PA_RATE_MAX)
         return std::nullopt;
-    QAudioFormat format;
-    format.setSampleFormat(QAudioFormat::Int16);
-    format.setChannelCount(kanaele);
-    format.setSampleRate(int(rate));
+    const Tonformat format{*probenformat, kanaele, int(rate)};
+    if (blockgroesse != format.BytesProFrame())
+        return std::nullopt;
     return format;
 }
 
@@ -84,12 +110,12 @@ std::optional<Wavedaten> LeseWave(const QByteArray& datei)
     }
     if (!fmt || !data)
         return std::nullopt;
-    const std::optional<QAudioFormat> format = LeseFormat(datei, *fmt);
+    const std::optional<Tonformat> format = LeseFormat(datei, *fmt);
     if (!format)
         return std::nullopt;
     // A file cut short still plays what it holds, up to the last whole frame.
     const qint64 vorhanden = qMin(data->laenge, datei.size() - data->anfang);
-    const qint64 bytesProFrame = format->bytesPerFrame();
+    const qint64 bytesProFrame = format->BytesProFrame();
     return Wavedaten{*format, datei.mid(data->anfang, vorhanden - vorhanden % bytesProFrame)};
 }
 
@@ -103,10 +129,7 @@ QString SucheTondatei(const QString& name, const QString& basisordner)
     return {};
 }
 
-Tonspieler::Tonspieler(QString basisordner)
-    : basisordner(std::move(basisordner)), puffer(std::make_unique<QBuffer>())
-{
-}
+Tonspieler::Tonspieler(QString basisordner) : basisordner(std::move(basisordner)) {}
 
 Tonspieler::~Tonspieler() = default;
 
@@ -118,16 +141,9 @@ void Tonspieler::Spiele(const QString& dateiname)
     const Wavedaten* ton = Lade(pfad);
     if (!ton || ton->pcm.isEmpty())
         return;
-    if (ausgabe)
-        ausgabe->stop();  // cuts off the sound still playing
-    puffer->close();
-    if (!BereiteAusgabeVor(ton->format))
-        return;
-    puffer->setData(ton->pcm);
-    puffer->open(QIODevice::ReadOnly);
-    // The sink turns idle while the end of the sound is still queued: it is left running, never
-    // stopped on that signal, so the whole sound is heard.
-    ausgabe->start(puffer.get());
+    if (!ausgabe)
+        ausgabe = std::make_unique<daten::Pulseausgabe>();
+    ausgabe->Spiele(*ton);
 }
 
 const Wavedaten* Tonspieler::Lade(const QString& pfad)
@@ -141,19 +157,6 @@ const Wavedaten* Tonspieler::Lade(const QString& pfad)
         eintrag = geladen.insert(pfad, std::move(ton));
     }
     return eintrag->has_value() ? &**eintrag : nullptr;
-}
-
-// One sink is kept for the life of the player; only a sound of another format needs a new one.
-bool Tonspieler::BereiteAusgabeVor(const QAudioFormat& format)
-{
-    if (ausgabe && ausgabe->format() == format)
-        return true;
-    ausgabe.reset();
-    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-    if (geraet.isNull())
-        return false;
-    ausgabe = std::make_unique<QAudioSink>(geraet, format);
-    return true;
 }
 
 } // namespace daten

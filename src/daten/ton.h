@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -8,21 +7,34 @@
 #include <memory>
 #include <optional>
 
-class QAudioSink;
-class QBuffer;
-
 namespace daten {
 
-// True when the system offers at least one audio output; start-up turns this into WaveVorhanden.
+class Pulseausgabe;
+
+// True when a sound server answers and offers at least one output; start-up turns this into
+// the environment's audio flag. False without one, after about a second at most; never starts a server.
 bool AudioAusgabeVorhanden();
+
+// How a sample is stored; little-endian, as in WAVE files. 8-bit samples are unsigned.
+enum class Probenformat { UInt8, Int16, Int24, Int32, Float32 };
+
+struct Tonformat {
+    Probenformat probenformat = Probenformat::Int16;
+    int kanaele = 0;
+    int rate = 0;
+
+    int BytesProFrame() const;
+    friend bool operator==(const Tonformat&, const Tonformat&) = default;
+};
 
 // The sample data of a WAVE file, ready for the audio output.
 struct Wavedaten {
-    QAudioFormat format;
+    Tonformat format;
     QByteArray pcm;
 };
 
-// Reads a RIFF/WAVE file held in memory: 16-bit PCM, any channel count and rate.
+// Reads a RIFF/WAVE file held in memory: integer PCM of 8, 16, 24 or 32 bits and 32-bit float,
+// also in the extensible form, in any channel count and rate the sound server takes.
 // Anything else, or a damaged file, gives no value.
 std::optional<Wavedaten> LeseWave(const QByteArray& datei);
 
@@ -40,19 +52,17 @@ public:
     Tonspieler(const Tonspieler&) = delete;
     Tonspieler& operator=(const Tonspieler&) = delete;
 
-    // Returns at once; the sound runs in the event loop.
+    // Returns at once; the sound plays on a thread of the sound library's own.
     void Spiele(const QString& dateiname);
 
 private:
     const Wavedaten* Lade(const QString& pfad);
-    bool BereiteAusgabeVor(const QAudioFormat& format);
 
     QString basisordner;
     // Every file is read once; a damaged file is remembered as such so it is not read again.
     QHash<QString, std::optional<Wavedaten>> geladen;
-    // The buffer outlives the sink, which reads from it until it is stopped.
-    std::unique_ptr<QBuffer> puffer;
-    std::unique_ptr<QAudioSink> ausgabe;
+    // Made with the first sound: until then nothing of the audio system is touched.
+    std::unique_ptr<daten::Pulseausgabe> ausgabe;
 };
 
 } // namespace daten

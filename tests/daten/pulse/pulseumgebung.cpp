@@ -3,8 +3,13 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 void RichteAudioUmgebungEin(const QString& ordner, bool mitServer)
 {
@@ -12,9 +17,17 @@ void RichteAudioUmgebungEin(const QString& ordner, bool mitServer)
     QDir().mkpath(laufzeit);
     QFile::setPermissions(laufzeit, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(ordner + "/home/.config");
+    // Without a server, starting one is allowed but only runs a stand-in that leaves a trace.
+    const QString ersatz = ordner + "/pulseaudio-ersatz";
+    QFile skript(ersatz);
+    if (!mitServer && skript.open(QIODevice::WriteOnly))
+        skript.write("#!/bin/sh\ntouch \"$0.gestartet\"\nexit 1\n");
+    skript.close();
+    skript.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile konfiguration(ordner + "/client.conf");
     if (konfiguration.open(QIODevice::WriteOnly))
-        konfiguration.write("autospawn = no\n");
+        konfiguration.write(mitServer ? "autospawn = no\n"
+                                      : "autospawn = yes\ndaemon-binary = " + QFile::encodeName(ersatz) + "\n");
     konfiguration.close();
 
     qputenv("XDG_RUNTIME_DIR", laufzeit.toLocal8Bit());
@@ -24,9 +37,32 @@ void RichteAudioUmgebungEin(const QString& ordner, bool mitServer)
     for (const char* name : {"PULSE_RUNTIME_PATH", "PULSE_STATE_PATH", "PULSE_SINK", "PULSE_SOURCE",
                              "PULSE_COOKIE"})
         qunsetenv(name);
-    // Naming the socket keeps clients off any system-wide server, with or without ours.
-    const QString socket = laufzeit + (mitServer ? "/pulse/native" : "/keiner");
-    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+    // Naming the socket keeps clients off any system-wide server. Without ours none is named:
+    // libpulse would only try to start one when it is not told where to look.
+    if (mitServer)
+        qputenv("PULSE_SERVER", ("unix:" + laufzeit + "/pulse/native").toLocal8Bit());
+    else
+        qunsetenv("PULSE_SERVER");
+}
+
+Stummserver::Stummserver(const QString& socketpfad) : socket(::socket(AF_UNIX, SOCK_STREAM, 0))
+{
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    qstrncpy(adresse.sun_path, QFile::encodeName(socketpfad).constData(), sizeof adresse.sun_path);
+    QDir().mkpath(QFileInfo(socketpfad).path());
+    if (socket < 0 || bind(socket, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) != 0
+        || listen(socket, 4) != 0) {
+        if (socket >= 0)
+            close(socket);
+        socket = -1;
+    }
+}
+
+Stummserver::~Stummserver()
+{
+    if (socket >= 0)
+        close(socket);
 }
 
 Pulseserver::~Pulseserver()

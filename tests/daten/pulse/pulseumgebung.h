@@ -6,10 +6,23 @@
 
 #include <vector>
 
-// Points this process's sound clients at a private folder, before Qt Multimedia is first used:
-// with a server, at the one started there; without, at nothing at all (no fallback to a
-// system-wide server, no automatic start of one).
+// Points this process's sound clients at a private folder: with a server, at the one started
+// there; without, at an empty folder where an attempt to start a server runs a stand-in that
+// leaves the file "pulseaudio-ersatz.gestartet" (only a system-wide server could still be found).
 void RichteAudioUmgebungEin(const QString& ordner, bool mitServer);
+
+// A socket where a sound server is looked for that takes connections and never answers.
+class Stummserver {
+public:
+    explicit Stummserver(const QString& socketpfad);
+    ~Stummserver();
+    Stummserver(const Stummserver&) = delete;
+    Stummserver& operator=(const Stummserver&) = delete;
+    bool Lauscht() const { return socket >= 0; }
+
+private:
+    int socket;
+};
 
 // A private sound server with one silent output, "nullsink", whose monitor can be recorded.
 class Pulseserver {
