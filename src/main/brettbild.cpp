@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "daten/bilddatei.h"
 
 using engine::Spielstand;
@@ -295,6 +297,72 @@ void Brettbild::ZeigeTipp(QPainter& p, const engine::Zug& zug) const
         break;
     }
     }
+}
+
+void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engine::Zug& zug, double anteil) const
+{
+    using engine::Operation;
+    const int t = geometrie_.teilgroesse(), n = nachher.n();
+    const double rest = 1.0 - anteil;
+    // Tile `teil` drawn at `feld` shifted by (dx, dy) field widths.
+    auto teil = [&](int teilnummer, int feld, double dx, double dy) {
+        const QRect ziel = geometrie_.feld(feld);
+        p.drawImage(QPointF(ziel.x() + dx * t, ziel.y() + dy * t), original_, geometrie_.teilQuelle(teilnummer));
+    };
+    const std::vector<int> felder = engine::GeaenderteFelder(n, zug);
+    QRect bereich;
+    for (int feld : felder)
+        bereich |= geometrie_.feld(feld);
+    p.save();
+    p.setClipRect(bereich);
+    p.fillRect(bereich, Qt::black);
+    switch (zug.op) {
+    case Operation::TeilSchieben: {  // from zug.a into zug.b
+        p.drawImage(geometrie_.feld(zug.a).topLeft(), kreuz_[n - 3], {0, 0, t, t});
+        const QPoint von = geometrie_.feld(zug.a).topLeft(), nach = geometrie_.feld(zug.b).topLeft();
+        const QPointF weg = QPointF(von - nach) / t * rest;
+        teil(nachher.Spielfeld[zug.b], zug.b, weg.x(), weg.y());
+        break;
+    }
+    case Operation::ZeileRechts:
+    case Operation::ZeileLinks:
+    case Operation::SpalteRunter:
+    case Operation::SpalteHoch: {
+        // Every tile comes from the neighbouring field; the one that wrapped round also leaves
+        // at the far end.
+        const bool zeile = zug.op == Operation::ZeileRechts || zug.op == Operation::ZeileLinks;
+        const double richtung = (zug.op == Operation::ZeileRechts || zug.op == Operation::SpalteRunter) ? 1 : -1;
+        for (int feld : felder) {
+            const double versatz = -richtung * rest;
+            teil(nachher.Spielfeld[feld], feld, zeile ? versatz : 0, zeile ? 0 : versatz);
+        }
+        const int eingang = richtung > 0 ? felder.front() : felder.back();
+        const int ausgang = richtung > 0 ? felder.back() : felder.front();
+        const double weiter = richtung * anteil;
+        teil(nachher.Spielfeld[eingang], ausgang, zeile ? weiter : 0, zeile ? 0 : weiter);
+        break;
+    }
+    case Operation::AchseRechts:
+    case Operation::AchseLinks: {
+        // The four fields clockwise from the top left; each tile came from the field before it.
+        const auto ring = engine::AchsFelder(n, zug.a);
+        for (int i = 0; i < 4; ++i) {
+            const int feld = ring[std::size_t(i)];
+            const int herkunft = ring[std::size_t(zug.op == Operation::AchseRechts ? (i + 3) % 4 : (i + 1) % 4)];
+            const QPointF weg = QPointF(geometrie_.feld(herkunft).topLeft() - geometrie_.feld(feld).topLeft()) / t * rest;
+            teil(nachher.Spielfeld[feld], feld, weg.x(), weg.y());
+        }
+        break;
+    }
+    }
+    p.restore();
+}
+
+void Brettbild::ZeigeGlanz(QPainter& p, double staerke) const
+{
+    QColor licht(Markierfarbe);
+    licht.setAlphaF(0.55 * std::clamp(staerke, 0.0, 1.0));
+    p.fillRect(geometrie_.brett(), licht);
 }
 
 } // namespace haupt

@@ -67,6 +67,12 @@ public:
     // that makes the turn.
     void ZeigeTipp(QPainter& p, const engine::Zug& zug) const;
 
+    // One frame of a move in motion, `anteil` 0..1 of the way: the tiles of the board after the
+    // move drawn where they are on their way, inside the fields the move changes.
+    void ZeigeBewegung(QPainter& p, const engine::Spielstand& nachher, const engine::Zug& zug, double anteil) const;
+    // The glow of a solved board, `staerke` 1 fading to 0.
+    void ZeigeGlanz(QPainter& p, double staerke) const;
+
 private:
     QPoint KnopfMitte(int achse) const;
     void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;

@@ -77,11 +77,12 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     setCentralWidget(ptbSpielfeld_);
     connect(ptbSpielfeld_, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
     connect(ptbSpielfeld_, &Spielfeldanzeige::TasteGedrueckt, this, &TfrmMain::SpielfeldTaste);
-    ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_); });
+    ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { Ueberlagern(p); });
+    bild_takt_.setInterval(15);
+    connect(&bild_takt_, &QTimer::timeout, ptbSpielfeld_, qOverload<>(&QWidget::update));
 
     connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
-    connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this,
-            [this](const engine::Zug&, const std::vector<int>& felder) { Gezogen(felder); });
+    connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this, &TfrmMain::Gezogen);
     connect(&sitzung_, &sitzung::Spielsitzung::sekundeVergangen, this, &TfrmMain::Zeit);
     connect(&sitzung_, &sitzung::Spielsitzung::phaseGeaendert, this, &TfrmMain::PhaseUebernehmen);
     connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
@@ -177,18 +178,51 @@ void TfrmMain::InitSpielfeld()
     bild_.BrettWaehlen(s.n(), s.variante);
     bild_.BrettZeichnen(s);
     cursor_ = 0;
+    bewegung_.reset();
+    glanz_ = false;
+    ++spielNummer_;
     PhaseUebernehmen(s.phase);
     ptbSpielfeldPaint();
     ptbSpielfeld_->setFocus();
 }
 
-void TfrmMain::Gezogen(const std::vector<int>& felder)
+namespace {
+
+constexpr int BewegungMs = 120;
+constexpr int GlanzMs = 450;
+
+} // namespace
+
+void TfrmMain::Gezogen(const engine::Zug& zug, const std::vector<int>& felder)
 {
+    if (mnuAnimation_->isChecked()) {  // a move still in motion simply gives way to this one
+        bewegung_ = zug;
+        bewegungsUhr_.start();
+        bild_takt_.start();
+    }
     Spiele("ton1.wav");
     bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
     bild_.FelderZeichnen(sitzung_.spiel(), felder);
     AktionenAktualisieren();
     ptbSpielfeldPaint();
+}
+
+// Transient pictures over the composite: a move in motion, the glow of a solved board, the
+// keyboard cursor. With animation off only the cursor is ever drawn here.
+void TfrmMain::Ueberlagern(QPainter& p)
+{
+    if (bewegung_) {
+        const double anteil = double(bewegungsUhr_.elapsed()) / BewegungMs;
+        if (anteil < 1)
+            bild_.ZeigeBewegung(p, sitzung_.spiel(), *bewegung_, anteil);
+        else
+            bewegung_.reset();
+    }
+    if (glanz_)
+        bild_.ZeigeGlanz(p, 1.0 - double(glanzUhr_.elapsed()) / GlanzMs);
+    if (!bewegung_ && !glanz_)
+        bild_takt_.stop();
+    bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_);
 }
 
 void TfrmMain::Zeit(int sekunden)
@@ -205,6 +239,7 @@ void TfrmMain::PhaseUebernehmen(Phase phase)
     mnuPause_->setChecked(sitzung_.spiel().pausiert());
     AktionenAktualisieren();
     if (phase == Phase::Pausiert) {
+        bewegung_.reset();
         bild_.PauseZeigen();
         ptbSpielfeldPaint();
     } else if (vorher == Phase::Pausiert && phase == Phase::Laeuft) {
@@ -216,7 +251,22 @@ void TfrmMain::PhaseUebernehmen(Phase phase)
 void TfrmMain::SpielBeendet(engine::Ende ende)
 {
     switch (ende) {
-    case engine::Ende::Geloest: SpielGeloest(); break;
+    case engine::Ende::Geloest:
+        if (mnuAnimation_->isChecked()) {  // the solved board glows before the list opens
+            glanz_ = true;
+            glanzUhr_.start();
+            bild_takt_.start();
+            QTimer::singleShot(GlanzMs, this, [this, spiel = spielNummer_] {
+                if (spiel != spielNummer_)
+                    return;
+                glanz_ = false;
+                bewegung_.reset();
+                SpielGeloest();
+            });
+        } else {
+            SpielGeloest();
+        }
+        break;
     case engine::Ende::MaxZuege: GrenzeErreicht(daten::text::MaxZuege, Fensterpunkt(100, 215)); break;
     case engine::Ende::MaxZeit: GrenzeErreicht(daten::text::MaxZeit, Fensterpunkt(95, 215)); break;
     case engine::Ende::Keins: break;

@@ -2,8 +2,10 @@
 // The main window: a view of the game session. It maps the mouse to targets through the board
 // geometry, draws what the session reports, and runs the menu.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -100,7 +102,8 @@ private:
 
     // What the session reports.
     void InitSpielfeld();
-    void Gezogen(const std::vector<int>& felder);
+    void Gezogen(const engine::Zug& zug, const std::vector<int>& felder);
+    void Ueberlagern(QPainter& p);
     void Zeit(int sekunden);
     void PhaseUebernehmen(engine::Phase phase);
     void SpielBeendet(engine::Ende ende);
@@ -122,6 +125,12 @@ private:
     std::unique_ptr<daten::Tonspieler> ton_;
     engine::Phase phase_ = engine::Phase::KeinSpiel;
     int cursor_ = 0;  // keyboard cursor: field (variant 2) or axis (variant 3), 0 = hidden
+    // The move in motion while animation is on; the composite already shows where it ends.
+    std::optional<engine::Zug> bewegung_;
+    QElapsedTimer bewegungsUhr_, glanzUhr_;
+    bool glanz_ = false;
+    int spielNummer_ = 0;  // tells a late glow that its game has been replaced
+    QTimer bild_takt_;
 
     Spielfeldanzeige* ptbSpielfeld_;
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;

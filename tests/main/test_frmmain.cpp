@@ -251,3 +251,32 @@ TEST_F(Hauptfenster, RueckgaengigWiederholenUndNeuesSpielWieZuvor)
     EXPECT_EQ(Spielfeld()->width(), 474);
     EXPECT_FALSE(Eintrag("mnuWiederholen")->isEnabled());
 }
+
+// With animation on, a move is seen in motion for a moment and ends exactly where it would
+// without; a move during the motion is taken at once. A solved board glows before the end.
+TEST_F(Hauptfenster, AnimationZeigtDenWegUndEndetImGewohntenBild)
+{
+    Eintrag("mnuAnimation")->trigger();
+    ASSERT_TRUE(Eintrag("mnuAnimation")->isChecked());
+    Spiel(2, 3, {2, 1, 3, 4, 5, 6, 7, 8, 9});
+    auto schirm = [this] { return Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    Klick(Qt::LeftButton, 30, 300);  // row 3 to the right
+    EXPECT_NE(schirm(), Kopie()) << "the row is on its way";
+    Klick(Qt::LeftButton, 30, 300);  // taken at once, the first move's motion gives way
+    EXPECT_EQ(spiel().ZugAnzahl, 2);
+    QTest::qWait(200);
+    EXPECT_EQ(schirm(), Kopie());
+    if (const QString datei = qEnvironmentVariable("TAVELOR_BILD"); !datei.isEmpty()) {
+        Klick(Qt::LeftButton, 30, 100);
+        QTest::qWait(50);
+        schirm().save(datei + QStringLiteral("_bewegung.png"));
+    }
+
+    Spiel(2, 3, {2, 3, 1, 4, 5, 6, 7, 8, 9});
+    Klick(Qt::LeftButton, 30, 100);  // row 1 to the right: solved
+    EXPECT_EQ(spiel().phase, Phase::Vorbei);
+    EXPECT_NE(schirm().pixel(200, 200), Kopie().pixel(200, 200)) << "the glow";
+    QTest::qWait(600);
+    EXPECT_EQ(schirm(), Kopie());
+    EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());
+}
