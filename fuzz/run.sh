@@ -24,7 +24,7 @@ for ziel in "${ziele[@]}"; do
 done
 
 ordner=build-fuzz
-bash scripts/pakete.sh
+bash scripts/pakete.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELOR_FUZZ=ON >/dev/null
 cmake --build "$ordner" -j"$(nproc)" --target tavelor_korpus "${ziele[@]/#/fuzz_}"
 
@@ -37,6 +37,8 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export QT_QPA_PLATFORM=offscreen   # no target opens a window; this keeps Qt from looking for one
 
 fehler=0
+gut=0
+schlecht=0
 zusammenfassung=()
 for ziel in "${ziele[@]}"; do
   log="$ordner/logs/$ziel.log"
@@ -49,8 +51,10 @@ for ziel in "${ziele[@]}"; do
   tempo=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   if [ "$status" -eq 0 ]; then
     ergebnis="no finding"
+    gut=$((gut + 1))
   else
     fehler=1
+    schlecht=$((schlecht + 1))
     ergebnis="FINDING (exit $status), see $log"
     grep -m1 -E 'ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error|rule broken' "$log" || true
     grep -E '^artifact_prefix|Test unit written to' "$log" || true
@@ -60,4 +64,5 @@ done
 
 echo
 printf '%s\n' "${zusammenfassung[@]}"
+echo "fuzz: $gut passed, $schlecht failed"
 exit "$fehler"

@@ -252,13 +252,19 @@ void Bilder(const Ablage& ablage)
         {"daten-hinter-dem-ende", 10, 5000, 4}, {"daten-im-kopf", 10, 10, 4},
         {"info-laenge-13", 14, 13, 4}, {"info-laenge-riesig", 14, 0x7FFFFFF0, 4},
         {"ebenen-0", 26, 0, 2},
+        {"breite-riesig", 18, 0x7FFFFFFF, 4},
     };
-    for (const Verbogen& v : verbogen) {
-        QByteArray datei = ganz;
+    const auto verbiege = [](QByteArray datei, const Verbogen& v) {
         for (int k = 0; k < v.breite; ++k)
             datei[v.stelle + k] = char((v.wert >> (8 * k)) & 0xFF);
-        ablage(QStringLiteral("kaputt-%1").arg(QLatin1String(v.name)), datei);
-    }
+        return datei;
+    };
+    for (const Verbogen& v : verbogen)
+        ablage(QStringLiteral("kaputt-%1").arg(QLatin1String(v.name)), verbiege(ganz, v));
+    // The size a header promises for 32 bits per pixel on 2^31 - 1 rows of 2^31 - 1 pixels.
+    QByteArray riesig = Datei(Unkomprimiert(1, 1, 32));
+    riesig = verbiege(verbiege(riesig, {"", 18, 0x7FFFFFFF, 4}), {"", 22, 0x7FFFFFFF, 4});
+    ablage("kaputt-riesig-32bit", riesig);
 
     ablage("png", Gespeichert("PNG"));
     ablage("jpeg", Gespeichert("JPG"));
