@@ -44,11 +44,11 @@ struct Ergebnis {
     QImage brett;   // stretched to the board, as drawn
 };
 
-Ergebnis Lade(const QString& pfad)
+Ergebnis Lade(const QString& pfad, bool strecken)
 {
     Ergebnis e;
     e.fehler = LadeBild(pfad, e.bild);
-    if (e.fehler == Ladefehler::Keiner)
+    if (e.fehler == Ladefehler::Keiner && strecken)
         e.brett = e.bild.scaled(BrettKante, BrettKante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_RGB32);
     return e;
@@ -58,7 +58,7 @@ Ergebnis LadeGefuellt(const QString& pfad, std::size_t bildbytes, int byte)
 {
     fuellByte = byte;
     fuellGroesse = bildbytes;
-    Ergebnis e = Lade(pfad);
+    Ergebnis e = Lade(pfad, true);
     fuellGroesse = 0;
     return e;
 }
@@ -76,10 +76,15 @@ void ZeigeUnterschied(const QImage& a, const QImage& b)
     std::fprintf(stderr, "the %dx%d picture as loaded is the same both times\n", a.width(), a.height());
 }
 
-void PruefeGleich(const Ergebnis& a, const Ergebnis& b)
+void PruefeGleicheArt(const Ergebnis& a, const Ergebnis& b)
 {
     PRUEFE(a.fehler == b.fehler);
     PRUEFE(a.bild.size() == b.bild.size() && a.bild.format() == b.bild.format());
+}
+
+void PruefeGleich(const Ergebnis& a, const Ergebnis& b)
+{
+    PruefeGleicheArt(a, b);
     if (a.fehler != Ladefehler::Keiner)
         return;
     PRUEFE(a.brett.size() == QSize(BrettKante, BrettKante) && b.brett.size() == a.brett.size());
@@ -117,14 +122,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     (void)BmpGekuerzt(QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse)), qint64(groesse));
 
-    const Ergebnis erstes = Lade(pfad);
+    // The first load only tells the image's size in memory; the other two are compared.
+    const Ergebnis erstes = Lade(pfad, false);
     if (erstes.fehler != Ladefehler::Keiner)
         return 0;
     PRUEFE(!erstes.bild.isNull());
     const auto bildbytes = std::size_t(erstes.bild.sizeInBytes());
     const Ergebnis hell = LadeGefuellt(pfad, bildbytes, 0xFF);
     const Ergebnis dunkel = LadeGefuellt(pfad, bildbytes, 0x00);
-    PruefeGleich(erstes, hell);
+    PruefeGleicheArt(erstes, hell);
     PruefeGleich(hell, dunkel);
     return 0;
 }
