@@ -82,14 +82,16 @@ private:
     QByteArray daten;
 };
 
-// A folder of this process's own on a memory file system where there is one: the high-score
-// file is synced on every save, which costs nothing there.
+// A folder of this process's own, in TMPDIR when set (fuzz/run.sh points it to a folder it
+// removes afterwards, since a crash skips the clean-up), else on a memory file system where
+// there is one: the high-score file is synced on every save, which costs nothing there.
 inline const std::filesystem::path& Arbeitsordner()
 {
     static const std::filesystem::path ordner = [] {
         std::error_code fehler;
         std::filesystem::path basis = "/dev/shm";
-        if (!std::filesystem::is_directory(basis, fehler) || ::access(basis.c_str(), W_OK) != 0)
+        if (std::getenv("TMPDIR") || !std::filesystem::is_directory(basis, fehler)
+            || ::access(basis.c_str(), W_OK) != 0)
             basis = std::filesystem::temp_directory_path();
         std::string muster = (basis / "tavelor-fuzz-XXXXXX").string();
         if (!::mkdtemp(muster.data())) {
