@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, playing and testing need, and only those missing.
+# Arguments name further packages for one purpose, e.g. the fuzzers' compiler (fuzz/run.sh).
 set -euo pipefail
 
 pakete=(
@@ -9,6 +10,7 @@ pakete=(
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils
+  "$@"
 )
 
 fehlend=()
