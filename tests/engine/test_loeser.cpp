@@ -1,0 +1,177 @@
+// The solver: every way it gives leads home by legal moves, and where it promises the fewest
+// moves, an independent breadth-first search agrees.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <unordered_map>
+
+#include "engine/loeser.h"
+#include "hilfen.h"
+
+using namespace engine;
+using namespace engine::test;
+
+namespace {
+
+Spielstand Gemischt(int variante, int n, unsigned saat, bool posZufall = true)
+{
+    Spielstand s;
+    MtZufall zufall(saat);
+    NeuesSpiel(s, zufall, static_cast<Variante>(variante), n, posZufall);
+    return s;
+}
+
+bool Nachbarn(int n, int a, int b)
+{
+    const int dz = std::abs((a - 1) / n - (b - 1) / n), ds = std::abs((a - 1) % n - (b - 1) % n);
+    return dz + ds == 1;
+}
+
+// Whether the move is one the player could make here.
+bool Erlaubt(const Spielstand& s, const Zug& z)
+{
+    const int n = s.n();
+    switch (z.op) {
+    case Operation::TeilSchieben:
+        return s.variante == Variante::Schieben && z.a >= 1 && z.a <= s.felder() &&
+               s.Spielfeld[z.b] == 0 && s.Spielfeld[z.a] != 0 && Nachbarn(n, z.a, z.b);
+    case Operation::ZeileRechts:
+    case Operation::ZeileLinks:
+    case Operation::SpalteRunter:
+    case Operation::SpalteHoch:
+        return s.variante == Variante::Verschieben && z.a >= 1 && z.a <= n;
+    case Operation::AchseRechts:
+    case Operation::AchseLinks:
+        return s.variante == Variante::Drehen && z.a >= 1 && z.a <= AchsenAnzahl(n);
+    }
+    return false;
+}
+
+// Plays the moves one by one; fails the test at the first illegal one.
+Spielstand Gespielt(Spielstand s, const std::vector<Zug>& zuege)
+{
+    for (size_t i = 0; i < zuege.size(); ++i) {
+        if (!Erlaubt(s, zuege[i])) {
+            ADD_FAILURE() << "move " << i << " is not legal here";
+            break;
+        }
+        Ausfuehren(s, zuege[i]);
+    }
+    return s;
+}
+
+// Every move a player has on the board.
+std::vector<Zug> AlleZuege(const Spielstand& s)
+{
+    std::vector<Zug> zuege;
+    const int n = s.n();
+    if (s.variante == Variante::Schieben) {
+        const int leer = s.LeeresFeld();
+        for (int p = 1; p <= s.felder(); ++p)
+            if (Nachbarn(n, p, leer))
+                zuege.push_back({Operation::TeilSchieben, p, leer});
+    } else if (s.variante == Variante::Verschieben) {
+        for (int i = 1; i <= n; ++i)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter,
+                                 Operation::SpalteHoch})
+                zuege.push_back({op, i});
+    } else {
+        for (int k = 1; k <= AchsenAnzahl(n); ++k) {
+            zuege.push_back({Operation::AchseRechts, k});
+            zuege.push_back({Operation::AchseLinks, k});
+        }
+    }
+    return zuege;
+}
+
+uint64_t Schluessel(const Spielstand& s)
+{
+    uint64_t w = 0;
+    for (int p = 1; p <= s.felder(); ++p)
+        w = w * 37 + s.Spielfeld[p];
+    return w;
+}
+
+// Plain breadth-first search from the solved board: the distance of every position it reaches
+// within `tiefe` moves.
+std::unordered_map<uint64_t, int> AbstaendeVomZiel(const Spielstand& ziel, int tiefe = 99)
+{
+    std::unordered_map<uint64_t, int> abstand{{Schluessel(ziel), 0}};
+    std::deque<Spielstand> schlange{ziel};
+    while (!schlange.empty()) {
+        const Spielstand s = schlange.front();
+        schlange.pop_front();
+        const int d = abstand[Schluessel(s)];
+        if (d == tiefe)
+            continue;
+        for (const Zug& z : AlleZuege(s)) {
+            Spielstand t = s;
+            Ausfuehren(t, z);
+            if (abstand.emplace(Schluessel(t), d + 1).second)
+                schlange.push_back(t);
+        }
+    }
+    return abstand;
+}
+
+} // namespace
+
+TEST(Loesung, GeloestesBrettBrauchtKeinenZugUndKeinenTipp)
+{
+    for (int v : {1, 2, 3})
+        for (int n : {3, 4, 6}) {
+            const Spielstand s = GeloestesBrett(v, n, v == 1 ? 2 : 0);
+            EXPECT_TRUE(Loesung(s).empty());
+            EXPECT_FALSE(Tipp(s));
+        }
+}
+
+TEST(Loesung, UnmoeglicheBretterBekommenKeinenWeg)
+{
+    Spielstand vertauscht = GeloestesBrett(1, 3);
+    std::swap(vertauscht.Spielfeld[1], vertauscht.Spielfeld[2]);  // one swap: odd, empty field home
+    Spielstand doppelt = GeloestesBrett(3, 4);
+    doppelt.Spielfeld[5] = 6;
+    Spielstand ungerade = GeloestesBrett(2, 5);  // odd lines shift by even permutations only
+    std::swap(ungerade.Spielfeld[1], ungerade.Spielfeld[2]);
+    for (const Spielstand& s : {vertauscht, doppelt, ungerade}) {
+        EXPECT_FALSE(Loesbar(s));
+        EXPECT_TRUE(Loesung(s).empty());
+        EXPECT_FALSE(Tipp(s));
+    }
+    Spielstand gerade = GeloestesBrett(2, 4);  // even lines: a single swap is reachable
+    std::swap(gerade.Spielfeld[1], gerade.Spielfeld[2]);
+    EXPECT_TRUE(Loesbar(gerade));
+}
+
+// Side 3: the table's ways are as short as the plain search says, for every variant and for
+// empty fields at home in a corner, on an edge and in the middle.
+TEST(Loesung, DreiMalDreiIstOptimal)
+{
+    for (int v : {1, 2, 3}) {
+        for (int frei : v == 1 ? std::vector<int>{9, 2, 5} : std::vector<int>{0}) {
+            const auto abstand = AbstaendeVomZiel(GeloestesBrett(v, 3, frei));
+            for (unsigned saat = 1; saat <= 3; ++saat) {
+                Spielstand s = Gemischt(v, 3, saat);
+                if (v == 1) {  // the game's walk, but from a chosen home of the empty field
+                    MtZufall zufall(saat);
+                    s = GeloestesBrett(1, 3, frei);
+                    for (int i = 0; i < 201; ++i) {
+                        const auto zuege = AlleZuege(s);
+                        Ausfuehren(s, zuege[zufall.Random(int(zuege.size()))]);
+                    }
+                }
+                const auto weg = Loesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+                EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s))) << "variant " << v << " seed " << saat;
+                // The hint starts a shortest way.
+                const auto tipp = Tipp(s);
+                ASSERT_TRUE(tipp);
+                Spielstand t = s;
+                Ausfuehren(t, *tipp);
+                EXPECT_EQ(abstand.at(Schluessel(t)), abstand.at(Schluessel(s)) - 1);
+            }
+        }
+    }
+}
