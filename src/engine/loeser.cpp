@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "engine/loeser_tabelle.h"
+#include "engine/loeser_tiefensuche.h"
 
 namespace engine {
 
@@ -127,6 +128,8 @@ std::vector<Zug> Loesung(const Spielstand& s)
     std::vector<Zug> zuege;
     if (s.n() == 3)
         zuege = loeser::TabellenLoesung(s);
+    else if (s.variante == Variante::Schieben && s.n() == 4)
+        zuege = loeser::KuerzesteSchiebeLoesung(s);
     GemerktePlaene().Merken(s, zuege);
     return zuege;
 }
@@ -149,6 +152,8 @@ void LoeserVorbereiten(const Spielstand& s)
         return;
     if (s.n() == 3)
         loeser::TabelleVorbereiten(s);
+    else if (s.variante == Variante::Schieben && s.n() == 4)
+        loeser::SchiebeMusterVorbereiten(s);
 }
 
 } // namespace engine

@@ -175,3 +175,28 @@ TEST(Loesung, DreiMalDreiIstOptimal)
         }
     }
 }
+
+// Side 4, sliding: boards a few moves from home, where the plain search still knows the
+// distance, for homes of the empty field in corners, edges and the middle.
+TEST(Loesung, VierMalVierSchiebenIstOptimal)
+{
+    for (int frei : {16, 1, 7, 2, 12}) {
+        const Spielstand ziel = GeloestesBrett(1, 4, frei);
+        const auto abstand = AbstaendeVomZiel(ziel, 14);
+        MtZufall zufall{unsigned(frei)};
+        for (int laenge : {8, 12, 14}) {
+            Spielstand s = ziel;
+            int vorher = 0;
+            for (int i = 0; i < laenge; ++i) {  // never straight back
+                auto zuege = AlleZuege(s);
+                std::erase_if(zuege, [&](const Zug& z) { return z.a == vorher; });
+                const Zug z = zuege[zufall.Random(int(zuege.size()))];
+                vorher = z.b;
+                Ausfuehren(s, z);
+            }
+            const auto weg = Loesung(s);
+            EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+            EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s))) << "home " << frei << ", " << laenge << " moves";
+        }
+    }
+}
