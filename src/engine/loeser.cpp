@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 
+#include "engine/loeser_reihen.h"
 #include "engine/loeser_tabelle.h"
 #include "engine/loeser_tiefensuche.h"
 
@@ -130,6 +131,8 @@ std::vector<Zug> Loesung(const Spielstand& s)
         zuege = loeser::TabellenLoesung(s);
     else if (s.variante == Variante::Schieben && s.n() == 4)
         zuege = loeser::KuerzesteSchiebeLoesung(s);
+    else if (s.variante == Variante::Schieben)
+        zuege = loeser::SchiebeLoesungReihenweise(s);
     GemerktePlaene().Merken(s, zuege);
     return zuege;
 }
