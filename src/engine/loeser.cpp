@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 
+#include "engine/loeser_platzieren.h"
 #include "engine/loeser_reihen.h"
 #include "engine/loeser_tabelle.h"
 #include "engine/loeser_tiefensuche.h"
@@ -133,6 +134,8 @@ std::vector<Zug> Loesung(const Spielstand& s)
         zuege = loeser::KuerzesteSchiebeLoesung(s);
     else if (s.variante == Variante::Schieben)
         zuege = loeser::SchiebeLoesungReihenweise(s);
+    else
+        zuege = loeser::PlatzierendeLoesung(s);
     GemerktePlaene().Merken(s, zuege);
     return zuege;
 }
@@ -157,6 +160,8 @@ void LoeserVorbereiten(const Spielstand& s)
         loeser::TabelleVorbereiten(s);
     else if (s.variante == Variante::Schieben && s.n() == 4)
         loeser::SchiebeMusterVorbereiten(s);
+    else if (s.variante != Variante::Schieben)
+        loeser::MakrosVorbereiten(s);
 }
 
 } // namespace engine

@@ -1,0 +1,232 @@
+#include "engine/loeser_platzieren.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <functional>
+#include <queue>
+
+#include "engine/loeser_makro.h"
+
+namespace engine::loeser {
+
+namespace {
+
+// The board in cells 0..n²-1, tiles named by their home cell.
+class Platzierer {
+public:
+    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(Makros(s.variante, s.n()))
+    {
+        for (int c = 0; c < n_ * n_; ++c)
+            brett_[c] = uint8_t(s.Spielfeld[c + 1] - 1);
+    }
+
+    std::vector<Zug> Loesen()
+    {
+        const int n = n_;
+        auto zelle = [n](int z, int sp) { return z * n + sp; };
+        bool ok = true;
+        if (v_ == Variante::Verschieben) {
+            // The top left (n-1) x (n-1) block row by row, with the last column and row free to
+            // move; then that column and row down to five cells round the corner. With even n a
+            // shift is odd: from the first tile on the last column, the board's parity is kept
+            // even, so the five cells end in an even order, which commutators can undo.
+            for (int z = 0; z < n - 1; ++z)
+                for (int sp = 0; sp < n - 1; ++sp)
+                    ok = ok && Platzieren(zelle(z, sp));
+            paritaetHalten_ = n % 2 == 0;
+            for (int z = 0; z < n - 3; ++z)
+                ok = ok && Platzieren(zelle(z, n - 1));
+            for (int sp = 0; sp < n - 3; ++sp)
+                ok = ok && Platzieren(zelle(n - 1, sp));
+            ok = ok && Rest({zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
+                             zelle(n - 1, n - 3)});
+        } else {
+            // Rows from the top down to the last two, then those two column by column, then the
+            // last 2 x 3 cells exactly.
+            for (int z = 0; z < n - 2; ++z)
+                for (int sp = 0; sp < n; ++sp)
+                    ok = ok && Platzieren(zelle(z, sp));
+            for (int sp = 0; sp < n - 3; ++sp)
+                ok = ok && Platzieren(zelle(n - 2, sp)) && Platzieren(zelle(n - 1, sp));
+            std::vector<int> rest;
+            for (int z = n - 2; z < n; ++z)
+                for (int sp = n - 3; sp < n; ++sp)
+                    rest.push_back(zelle(z, sp));
+            ok = ok && Rest(rest);
+        }
+        if (!ok)
+            return {};
+        return Vereinfacht(zuege_, v_, n_);
+    }
+
+private:
+    bool BrettUngerade() const
+    {
+        std::array<bool, MaxFelder> gesehen{};
+        bool ungerade = false;
+        for (int c = 0; c < n_ * n_; ++c) {
+            int laenge = 0;
+            for (int d = c; !gesehen[d]; d = brett_[d])
+                gesehen[d] = true, ++laenge;
+            if (laenge % 2 == 0 && laenge > 0)
+                ungerade = !ungerade;
+        }
+        return ungerade;
+    }
+
+    void Anwenden(const Makro& m)
+    {
+        const auto alt = brett_;
+        for (const auto& [von, nach] : m.wirkung)
+            brett_[nach] = alt[von];
+        zuege_.insert(zuege_.end(), m.zuege.begin(), m.zuege.end());
+    }
+
+    // Dijkstra over the places of the tile (and, while the parity is kept, the parity of what
+    // was done), along macros that leave the finished cells alone.
+    bool Platzieren(int ziel)
+    {
+        const int start = int(std::find(brett_.begin(), brett_.end(), uint8_t(ziel)) - brett_.begin());
+        const bool ungerade = paritaetHalten_ && BrettUngerade();
+        auto fertig = [&](int knoten) { return knoten / 2 == ziel && (knoten % 2 == 1) == ungerade; };
+        std::array<int, 2 * MaxFelder> abstand, vorgaenger, makro;
+        abstand.fill(INT_MAX);
+        using Eintrag = std::pair<int, int>;
+        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
+        abstand[2 * start] = 0;
+        offen.push({0, 2 * start});
+        int gefunden = -1;
+        auto lockern = [&](int von, int nach, int m) {
+            const int d = abstand[von] + bib_.makros[m].kosten();
+            if (d < abstand[nach]) {
+                abstand[nach] = d, vorgaenger[nach] = von, makro[nach] = m;
+                offen.push({d, nach});
+            }
+        };
+        while (!offen.empty()) {
+            const auto [d, knoten] = offen.top();
+            offen.pop();
+            if (d > abstand[knoten])
+                continue;
+            if (fertig(knoten)) {
+                gefunden = knoten;
+                break;
+            }
+            const int c = knoten / 2, par = knoten % 2;
+            for (const auto& [m, nach] : bib_.ab[c])
+                if (!(bib_.makros[m].traeger & fest_))
+                    lockern(knoten, 2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+            if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
+                if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
+                    lockern(knoten, 2 * c + 1 - par, m);
+        }
+        if (gefunden < 0)
+            return false;
+        std::vector<int> kette;
+        for (int k = gefunden; k != 2 * start; k = vorgaenger[k])
+            kette.push_back(makro[k]);
+        for (auto it = kette.rbegin(); it != kette.rend(); ++it)
+            Anwenden(bib_.makros[*it]);
+        fest_ |= uint64_t(1) << ziel;
+        return true;
+    }
+
+    int UngeraderMakroOhne(uint64_t belegt) const
+    {
+        int beste = -1;
+        for (size_t m = 0; m < bib_.makros.size(); ++m) {
+            const Makro& mk = bib_.makros[m];
+            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_.makros[beste].kosten()))
+                beste = int(m);
+        }
+        return beste;
+    }
+
+    // The last cells: Dijkstra over every order of their tiles, along the macros that move
+    // nothing else.
+    bool Rest(const std::vector<int>& zellen)
+    {
+        const int k = int(zellen.size());
+        uint64_t maske = 0;
+        std::array<int, MaxFelder> lokal{};
+        for (int i = 0; i < k; ++i) {
+            maske |= uint64_t(1) << zellen[i];
+            lokal[zellen[i]] = i;
+        }
+        std::vector<int> makros;
+        for (size_t m = 0; m < bib_.makros.size(); ++m)
+            if (!(bib_.makros[m].traeger & ~maske))
+                makros.push_back(int(m));
+
+        // An order as a number: the tiles' places in base k.
+        auto kodieren = [&](const std::vector<int>& ordnung) {
+            int w = 0;
+            for (int i = k - 1; i >= 0; --i)
+                w = w * k + ordnung[i];
+            return w;
+        };
+        auto dekodieren = [&](int w) {
+            std::vector<int> ordnung(static_cast<size_t>(k));
+            for (int i = 0; i < k; ++i)
+                ordnung[i] = w % k, w /= k;
+            return ordnung;
+        };
+        int groesse = 1;
+        for (int i = 0; i < k; ++i)
+            groesse *= k;
+        std::vector<int> start(static_cast<size_t>(k)), ziel(static_cast<size_t>(k));
+        for (int i = 0; i < k; ++i)
+            start[i] = lokal[brett_[zellen[i]]], ziel[i] = i;
+        const auto zahl = static_cast<size_t>(groesse);
+        std::vector<int> abstand(zahl, INT_MAX), vorgaenger(zahl), makro(zahl);
+        using Eintrag = std::pair<int, int>;
+        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
+        const int s0 = kodieren(start), z0 = kodieren(ziel);
+        abstand[s0] = 0;
+        offen.push({0, s0});
+        while (!offen.empty()) {
+            const auto [d, w] = offen.top();
+            offen.pop();
+            if (d > abstand[w])
+                continue;
+            if (w == z0)
+                break;
+            const auto ordnung = dekodieren(w);
+            for (int m : makros) {
+                auto neu = ordnung;
+                for (const auto& [von, nach] : bib_.makros[m].wirkung)
+                    neu[lokal[nach]] = ordnung[lokal[von]];
+                const int nw = kodieren(neu), nd = d + bib_.makros[m].kosten();
+                if (nd < abstand[nw]) {
+                    abstand[nw] = nd, vorgaenger[nw] = w, makro[nw] = m;
+                    offen.push({nd, nw});
+                }
+            }
+        }
+        if (abstand[z0] == INT_MAX)
+            return false;
+        std::vector<int> kette;
+        for (int w = z0; w != s0; w = vorgaenger[w])
+            kette.push_back(makro[w]);
+        for (auto it = kette.rbegin(); it != kette.rend(); ++it)
+            Anwenden(bib_.makros[*it]);
+        return true;
+    }
+
+    int n_;
+    Variante v_;
+    const Makrobibliothek& bib_;
+    std::array<uint8_t, MaxFelder> brett_{};
+    uint64_t fest_ = 0;
+    bool paritaetHalten_ = false;
+    std::vector<Zug> zuege_;
+};
+
+} // namespace
+
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s) { return Platzierer(s).Loesen(); }
+
+void MakrosVorbereiten(const Spielstand& s) { Makros(s.variante, s.n()); }
+
+} // namespace engine::loeser
