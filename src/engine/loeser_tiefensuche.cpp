@@ -16,13 +16,16 @@ namespace {
 constexpr int Seite = 4, Zellen = 16;
 
 // The patterns in use, by tiles (= home fields, 1-based). Compact blocks interact least.
-constexpr int MusterAnzahl = 5;
+constexpr int MusterAnzahl = 8;
 constexpr std::array<std::array<int, 5>, MusterAnzahl> MusterTeile = {{
     {1, 2, 3, 5, 6},       // top left
     {4, 7, 8, 11, 12},     // right, empty field at home in the corner
     {4, 7, 8, 12, 16},     // right column
     {9, 10, 13, 14, 15},   // bottom left
     {9, 10, 11, 13, 14},   // bottom left, empty field at home on the bottom edge
+    {1, 2, 5, 6, 9},       // a second set for that home: left,
+    {3, 4, 7, 8, 11},      // right
+    {10, 12, 13, 14, 16},  // and bottom
 }};
 
 const Musterdatenbank& Muster(int nummer)
@@ -39,17 +42,18 @@ const Musterdatenbank& Muster(int nummer)
 }
 
 // Every home of the empty field is turned by a symmetry of the square into a corner (16), a
-// middle field (11) or an edge field (15). Homes on the main diagonal keep their place when rows
-// and columns swap, so there the pattern set read on the swapped board gives a second bound.
+// middle field (11) or an edge field (15). The bound is the larger of two pattern sets' sums.
+// Homes on the main diagonal keep their place when rows and columns swap, so there the same set
+// read on the swapped board gives the second sum for free; the edge needs a set of its own.
 struct Aufteilung {
     int heim;
-    std::array<int, 3> muster;
-    bool spiegeln;
+    std::array<int, 3> muster, zweite;
+    bool zweiteGetauscht;
 };
 constexpr std::array<Aufteilung, 3> Aufteilungen = {{
-    {16, {0, 1, 3}, true},
-    {11, {0, 2, 3}, true},
-    {15, {0, 2, 4}, false},
+    {16, {0, 1, 3}, {0, 1, 3}, true},
+    {11, {0, 2, 3}, {0, 2, 3}, true},
+    {15, {0, 2, 4}, {5, 6, 7}, false},
 }};
 
 int Getauscht(int zelle) { return (zelle % Seite) * Seite + zelle / Seite; }
@@ -75,41 +79,61 @@ const Nachbarliste& Nachbarn()
     return liste;
 }
 
-// IDA*: depth-first searches with a growing bound on moves made plus the lower bound. The
-// bound's index per pattern changes in one nibble per move, so a step costs a few operations.
-class Suche {
-public:
-    Suche(const Spielstand& s, const Aufteilung& a) : spiegeln_(a.spiegeln)
+// One pattern set read on the board, or on the board with rows and columns swapped: per tile its
+// pattern and the place of its nibble in that pattern's index, per cell the cell it is read as.
+struct Sicht {
+    std::array<const uint8_t*, 3> werte{};
+    std::array<uint8_t, Zellen> muster{}, platz{}, zelle{};
+    std::array<uint32_t, 3> index{};
+    std::array<int, 3> teil{};  // the patterns' values for the current position
+
+    Sicht(const std::array<int, 3>& satz, bool getauscht)
+    {
+        std::array<int, Zellen> m{}, p{};
+        for (int j = 0; j < 3; ++j) {
+            werte[j] = Muster(satz[j]).Werte();
+            for (int i = 0; i < 5; ++i)
+                m[MusterTeile[satz[j]][i] - 1] = j, p[MusterTeile[satz[j]][i] - 1] = 4 * i;
+        }
+        for (int c = 0; c < Zellen; ++c) {
+            zelle[c] = uint8_t(getauscht ? Getauscht(c) : c);
+            muster[c] = uint8_t(m[zelle[c]]);  // tile c is read as tile zelle[c]
+            platz[c] = uint8_t(p[zelle[c]]);
+        }
+    }
+    void Setzen(int t, int c) { index[muster[t]] += uint32_t(zelle[c]) << platz[t]; }
+    void Bewerten()
     {
         for (int j = 0; j < 3; ++j)
-            werte_[j] = Muster(a.muster[j]).Werte();
-        std::array<int, Zellen> muster{}, platz{};
-        for (int j = 0; j < 3; ++j)
-            for (int i = 0; i < 5; ++i) {
-                muster[MusterTeile[a.muster[j]][i] - 1] = j;
-                platz[MusterTeile[a.muster[j]][i] - 1] = 4 * i;
-            }
+            teil[j] = werte[j][index[j]];
+    }
+    int Summe() const { return teil[0] + teil[1] + teil[2]; }
+};
+
+// IDA*: depth-first searches with a growing bound on moves made plus the lower bound. A move
+// changes one pattern's index per set, in one nibble, so a step costs a few operations.
+class Suche {
+public:
+    Suche(const Spielstand& s, const Aufteilung& a) : sicht_{Sicht(a.muster, false), Sicht(a.zweite, a.zweiteGetauscht)}
+    {
         for (int c = 0; c < Zellen; ++c) {
             const int teil = s.Spielfeld[c + 1];
             if (teil == 0) {
                 leer_ = c;
                 continue;
             }
-            const int t = teil - 1, gt = Getauscht(t);
-            muster_[t] = uint8_t(muster[t]);
-            platz_[t] = uint8_t(platz[t]);
-            spiegelMuster_[t] = uint8_t(muster[gt]);
-            spiegelPlatz_[t] = uint8_t(platz[gt]);
-            brett_[c] = uint8_t(t);
-            index_[muster_[t]] += uint32_t(c) << platz_[t];
-            spiegelIndex_[spiegelMuster_[t]] += uint32_t(Getauscht(c)) << spiegelPlatz_[t];
+            brett_[c] = uint8_t(teil - 1);
+            for (Sicht& v : sicht_)
+                v.Setzen(teil - 1, c);
         }
+        for (Sicht& v : sicht_)
+            v.Bewerten();
     }
 
     std::vector<Zug> Loesen()
     {
-        int grenze = Schranke();
-        startLeer_ = leer_;
+        int grenze = std::max(sicht_[0].Summe(), sicht_[1].Summe());
+        const int start = leer_;
         pfad_.reserve(100);
         for (;;) {
             naechsteGrenze_ = INT_MAX;
@@ -118,7 +142,7 @@ public:
             grenze = naechsteGrenze_;
         }
         std::vector<Zug> zuege;
-        int leer = startLeer_;
+        int leer = start;
         for (int feld : pfad_) {
             zuege.push_back(Schiebezug(feld + 1, leer + 1));
             leer = feld;
@@ -127,57 +151,51 @@ public:
     }
 
 private:
-    int Summe(const std::array<uint32_t, 3>& index) const
-    {
-        return werte_[0][index[0]] + werte_[1][index[1]] + werte_[2][index[2]];
-    }
-    int Schranke() const
-    {
-        const int h = Summe(index_);
-        return spiegeln_ ? std::max(h, Summe(spiegelIndex_)) : h;
-    }
-
-    // Moves the tile on `von` into the empty field, or back.
-    void Schieben(int von, int nach)
-    {
-        const int t = brett_[von];
-        brett_[nach] = uint8_t(t);
-        index_[muster_[t]] += (uint32_t(nach) << platz_[t]) - (uint32_t(von) << platz_[t]);
-        spiegelIndex_[spiegelMuster_[t]] += (uint32_t(Getauscht(nach)) << spiegelPlatz_[t]) -
-                                            (uint32_t(Getauscht(von)) << spiegelPlatz_[t]);
-        leer_ = von;
-    }
-
+    // Searches on below a position whose bound is within the limit; children over the limit are
+    // not entered, only their bound is noted for the next round.
     bool Tiefe(int g, int grenze, int vorher)
     {
-        const int h = Schranke();
-        if (h == 0)
-            return true;  // every tile home, so the empty field is too
-        if (g + h > grenze) {
-            naechsteGrenze_ = std::min(naechsteGrenze_, g + h);
-            return false;
-        }
-        const Nachbarliste& nb = Nachbarn();
         const int leer = leer_;
-        for (int i = 0; i < nb.anzahl[leer]; ++i) {
-            const int von = nb.zelle[leer][i];
+        for (int i = 0; i < nachbarn_.anzahl[leer]; ++i) {
+            const int von = nachbarn_.zelle[leer][i];
             if (von == vorher)
                 continue;
-            Schieben(von, leer);
+            const int t = brett_[von];
+            std::array<uint32_t, 2> altIndex;
+            std::array<int, 2> altTeil;
+            int h = 0;
+            for (int k = 0; k < 2; ++k) {
+                Sicht& v = sicht_[k];
+                const int m = v.muster[t];
+                altIndex[k] = v.index[m], altTeil[k] = v.teil[m];
+                v.index[m] += (uint32_t(v.zelle[leer]) << v.platz[t]) - (uint32_t(v.zelle[von]) << v.platz[t]);
+                v.teil[m] = v.werte[m][v.index[m]];
+                h = std::max(h, v.Summe());
+            }
+            brett_[leer] = uint8_t(t);
+            leer_ = von;
             pfad_.push_back(von);
-            if (Tiefe(g + 1, grenze, leer))
+            if (h == 0)
+                return true;  // every tile home, so the empty field is too
+            if (g + 1 + h > grenze)
+                naechsteGrenze_ = std::min(naechsteGrenze_, g + 1 + h);
+            else if (Tiefe(g + 1, grenze, leer))
                 return true;
             pfad_.pop_back();
-            Schieben(leer, von);
+            brett_[von] = uint8_t(t);
+            leer_ = leer;
+            for (int k = 0; k < 2; ++k) {
+                const int m = sicht_[k].muster[t];
+                sicht_[k].index[m] = altIndex[k], sicht_[k].teil[m] = altTeil[k];
+            }
         }
         return false;
     }
 
-    bool spiegeln_;
-    std::array<const uint8_t*, 3> werte_{};
-    std::array<uint8_t, Zellen> brett_{}, muster_{}, platz_{}, spiegelMuster_{}, spiegelPlatz_{};
-    std::array<uint32_t, 3> index_{}, spiegelIndex_{};
-    int leer_ = 0, startLeer_ = 0;
+    std::array<Sicht, 2> sicht_;
+    std::array<uint8_t, Zellen> brett_{};
+    const Nachbarliste& nachbarn_ = Nachbarn();
+    int leer_ = 0;
     int naechsteGrenze_ = INT_MAX;
     std::vector<int> pfad_;
 };
@@ -205,8 +223,9 @@ std::vector<Zug> KuerzesteSchiebeLoesung(const Spielstand& s)
 
 void SchiebeMusterVorbereiten(const Spielstand& s)
 {
-    for (int m : Einordnung(s.FreiesFeld).second->muster)
-        Muster(m);
+    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
+    for (int j = 0; j < 3; ++j)
+        Muster(a.muster[j]), Muster(a.zweite[j]);
 }
 
 } // namespace engine::loeser
