@@ -89,7 +89,9 @@ private:
     {
         const int start = int(std::find(brett_.begin(), brett_.end(), uint8_t(ziel)) - brett_.begin());
         const bool ungerade = paritaetHalten_ && BrettUngerade();
-        auto fertig = [&](int knoten) { return knoten / 2 == ziel && (knoten % 2 == 1) == ungerade; };
+        auto fertig = [&](int knoten) {
+            return knoten / 2 == ziel && (!paritaetHalten_ || (knoten % 2 == 1) == ungerade);
+        };
         std::array<int, 2 * MaxFelder> abstand, vorgaenger, makro;
         abstand.fill(INT_MAX);
         using Eintrag = std::pair<int, int>;

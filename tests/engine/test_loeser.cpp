@@ -145,6 +145,22 @@ TEST(Loesung, UnmoeglicheBretterBekommenKeinenWeg)
     EXPECT_TRUE(Loesbar(gerade));
 }
 
+// A board one move from home, in any variant and on any side, gets that move undone and
+// nothing else: also the piecewise solvers take the obvious way.
+TEST(Loesung, EinZugVomZielWirdZurueckgenommen)
+{
+    for (int v : {1, 2, 3})
+        for (int n = 3; n <= MaxSeite; ++n)
+            for (int frei = 1; frei <= (v == 1 ? n * n : 1); ++frei) {
+                const Spielstand ziel = GeloestesBrett(v, n, frei);
+                for (const Zug& z : AlleZuege(ziel)) {
+                    Spielstand s = ziel;
+                    Ausfuehren(s, z);
+                    EXPECT_EQ(Loesung(s), std::vector<Zug>{Umkehrung(z)}) << "variant " << v << " side " << n;
+                }
+            }
+}
+
 // Side 3: the table's ways are as short as the plain search says, for every variant and for
 // empty fields at home in a corner, on an edge and in the middle.
 TEST(Loesung, DreiMalDreiIstOptimal)
