@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 
+#include "engine/loeser_kurz.h"
 #include "engine/loeser_platzieren.h"
 #include "engine/loeser_reihen.h"
 #include "engine/loeser_tabelle.h"
@@ -13,6 +14,11 @@
 namespace engine {
 
 namespace {
+
+// Near home, variants 2 and 3 look for a shortest way of up to this many moves first, within a
+// few milliseconds' worth of positions.
+constexpr int KurzeWege = 6;
+constexpr long KurzeKnoten = 200000;
 
 bool GleicheStellung(const Spielstand& a, const Spielstand& b)
 {
@@ -134,6 +140,8 @@ std::vector<Zug> Loesung(const Spielstand& s)
         zuege = loeser::KuerzesteSchiebeLoesung(s);
     else if (s.variante == Variante::Schieben)
         zuege = loeser::SchiebeLoesungReihenweise(s);
+    else if (const auto kurz = loeser::KurzerWeg(s, KurzeWege, KurzeKnoten))
+        zuege = *kurz;
     else
         zuege = loeser::PlatzierendeLoesung(s);
     GemerktePlaene().Merken(s, zuege);

@@ -1,7 +1,8 @@
 #pragma once
 // Ways home for every board: the automatic solution and the hint. Boards of side 3 in every
 // variant and sliding games of side 4 are solved in the fewest possible moves; everything
-// larger piece by piece, short but not always shortest.
+// larger piece by piece, short but not always shortest, except that shifting and turning games
+// a few moves from home get a shortest way.
 
 #include <optional>
 #include <vector>

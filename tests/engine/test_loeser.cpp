@@ -161,6 +161,27 @@ TEST(Loesung, EinZugVomZielWirdZurueckgenommen)
             }
 }
 
+// Shifting and turning games a few moves from home get a shortest way, as the plain search says.
+TEST(Loesung, NahAmZielKuerzesterWeg)
+{
+    for (int v : {2, 3})
+        for (int n : {4, 6}) {
+            const Spielstand ziel = GeloestesBrett(v, n);
+            const auto abstand = AbstaendeVomZiel(ziel, 3);
+            MtZufall zufall{unsigned(10 * v + n)};
+            for (int versuch = 0; versuch < 5; ++versuch) {
+                Spielstand s = ziel;
+                for (int i = 0; i < 3; ++i) {
+                    const auto zuege = AlleZuege(s);
+                    Ausfuehren(s, zuege[zufall.Random(int(zuege.size()))]);
+                }
+                const auto weg = Loesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+                EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s))) << "variant " << v << " side " << n;
+            }
+        }
+}
+
 // Side 3: the table's ways are as short as the plain search says, for every variant and for
 // empty fields at home in a corner, on an edge and in the middle.
 TEST(Loesung, DreiMalDreiIstOptimal)
