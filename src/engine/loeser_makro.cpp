@@ -81,20 +81,23 @@ std::vector<Folge> Grundzuege(Variante v, int n)
     return grund;
 }
 
-Perm Nacheinander(const Perm& a, const Perm& b, int zellen)
+// First a, then b.
+Folge Verkettet(const Folge& a, const Folge& b, int zellen)
 {
-    Perm c{};
+    Folge f{a.zuege, {}, 0, -1};
+    f.zuege.insert(f.zuege.end(), b.zuege.begin(), b.zuege.end());
     for (int i = 0; i < zellen; ++i)
-        c[i] = b[a[i]];
-    return c;
+        f.nach[i] = b.nach[a.nach[i]];
+    f.traeger = Traeger(f.nach, zellen);
+    return f;
 }
 
-Perm Invers(const Perm& a, int zellen)
+Folge Umgekehrt(const Folge& a, int zellen)
 {
-    Perm c{};
+    Folge f{Rueckwaerts(a.zuege), {}, a.traeger, a.linie};
     for (int i = 0; i < zellen; ++i)
-        c[a[i]] = uint8_t(i);
-    return c;
+        f.nach[a.nach[i]] = uint8_t(i);
+    return f;
 }
 
 bool Ungerade(const Perm& nach, int zellen)
@@ -111,73 +114,67 @@ bool Ungerade(const Perm& nach, int zellen)
     return ungerade;
 }
 
+// Collects macros by what they do: of sequences with the same effect the shortest stays.
+class Sammlung {
+public:
+    Sammlung(int zellen, Makrobibliothek& bib) : zellen_(zellen), bib_(bib) {}
+
+    void Aufnehmen(const Folge& f)
+    {
+        if (f.traeger == 0)
+            return;
+        std::string schluessel;
+        for (int c = 0; c < zellen_; ++c)
+            if (f.traeger >> c & 1)
+                schluessel += char(c), schluessel += char(f.nach[c]);
+        const auto [it, neu] = bekannt_.emplace(schluessel, bib_.makros.size());
+        if (!neu) {
+            if (bib_.makros[it->second].zuege.size() > f.zuege.size())
+                bib_.makros[it->second].zuege = f.zuege;
+            return;
+        }
+        Makro m{f.zuege, f.traeger, {}, Ungerade(f.nach, zellen_)};
+        for (int c = 0; c < zellen_; ++c)
+            if (f.traeger >> c & 1)
+                m.wirkung.push_back({uint8_t(c), f.nach[c]});
+        bib_.makros.push_back(std::move(m));
+    }
+
+private:
+    int zellen_;
+    Makrobibliothek& bib_;
+    std::unordered_map<std::string, size_t> bekannt_;
+};
+
+// The single moves; x y x⁻¹ for moves x, y that share cells (y carried to where x takes its
+// cells); the commutators x y x⁻¹ y⁻¹, which move only the cells near the crossing; and those
+// commutators carried elsewhere by one more move and its undoing.
 std::unique_ptr<Makrobibliothek> Bauen(Variante v, int n)
 {
     const int zellen = n * n;
     const std::vector<Folge> grund = Grundzuege(v, n);
+    std::vector<Folge> umgekehrt;
+    for (const Folge& x : grund)
+        umgekehrt.push_back(Umgekehrt(x, zellen));
     auto bib = std::make_unique<Makrobibliothek>();
-    std::unordered_map<std::string, size_t> bekannt;  // effect -> macro: the cheapest one stays
-
-    auto aufnehmen = [&](std::vector<Zug> zuege, const Perm& nach) {
-        const uint64_t traeger = Traeger(nach, zellen);
-        if (traeger == 0)
-            return;
-        std::string schluessel;
-        for (int c = 0; c < zellen; ++c)
-            if (traeger >> c & 1)
-                schluessel += char(c), schluessel += char(nach[c]);
-        const auto [it, neu] = bekannt.emplace(schluessel, bib->makros.size());
-        if (!neu) {
-            if (bib->makros[it->second].zuege.size() > zuege.size())
-                bib->makros[it->second].zuege = std::move(zuege);
-            return;
-        }
-        Makro m;
-        m.zuege = std::move(zuege);
-        m.traeger = traeger;
-        for (int c = 0; c < zellen; ++c)
-            if (traeger >> c & 1)
-                m.wirkung.push_back({uint8_t(c), nach[c]});
-        m.ungerade = Ungerade(nach, zellen);
-        bib->makros.push_back(std::move(m));
-    };
-    auto verbunden = [](const Folge& a, const Folge& b) { return a.linie != b.linie && (a.traeger & b.traeger); };
-    auto folge = [](std::initializer_list<const std::vector<Zug>*> teile) {
-        std::vector<Zug> z;
-        for (const auto* t : teile)
-            z.insert(z.end(), t->begin(), t->end());
-        return z;
-    };
+    Sammlung sammlung(zellen, *bib);
 
     std::vector<Folge> kommutatoren;
-    for (const Folge& x : grund) {
-        aufnehmen(x.zuege, x.nach);
-        const auto xr = Rueckwaerts(x.zuege);
-        const Perm xi = Invers(x.nach, zellen);
-        for (const Folge& y : grund) {
-            if (!verbunden(x, y))
+    for (size_t i = 0; i < grund.size(); ++i) {
+        sammlung.Aufnehmen(grund[i]);
+        for (size_t j = 0; j < grund.size(); ++j) {
+            if (grund[i].linie == grund[j].linie || !(grund[i].traeger & grund[j].traeger))
                 continue;
-            // x y x⁻¹: y moved to where x takes its cells.
-            aufnehmen(folge({&x.zuege, &y.zuege, &xr}), Nacheinander(Nacheinander(x.nach, y.nach, zellen), xi, zellen));
-            // x y x⁻¹ y⁻¹: only the cells near the crossing move.
-            const auto yr = Rueckwaerts(y.zuege);
-            Folge k{folge({&x.zuege, &y.zuege, &xr, &yr}), {}, 0, -1};
-            k.nach = Nacheinander(Nacheinander(Nacheinander(x.nach, y.nach, zellen), xi, zellen),
-                                  Invers(y.nach, zellen), zellen);
-            k.traeger = Traeger(k.nach, zellen);
-            aufnehmen(k.zuege, k.nach);
-            kommutatoren.push_back(std::move(k));
+            const Folge xy = Verkettet(grund[i], grund[j], zellen);
+            sammlung.Aufnehmen(Verkettet(xy, umgekehrt[i], zellen));
+            kommutatoren.push_back(Verkettet(xy, Verkettet(umgekehrt[i], umgekehrt[j], zellen), zellen));
+            sammlung.Aufnehmen(kommutatoren.back());
         }
     }
-    // Commutators carried elsewhere by one more move and its undoing.
     for (const Folge& k : kommutatoren)
-        for (const Folge& z : grund) {
-            if (!(z.traeger & k.traeger))
-                continue;
-            const auto zr = Rueckwaerts(z.zuege);
-            aufnehmen(folge({&z.zuege, &k.zuege, &zr}),
-                      Nacheinander(Nacheinander(z.nach, k.nach, zellen), Invers(z.nach, zellen), zellen));
-        }
+        for (size_t i = 0; i < grund.size(); ++i)
+            if (grund[i].traeger & k.traeger)
+                sammlung.Aufnehmen(Verkettet(Verkettet(grund[i], k, zellen), umgekehrt[i], zellen));
 
     bib->ab.resize(size_t(zellen));
     for (size_t i = 0; i < bib->makros.size(); ++i)

@@ -92,44 +92,17 @@ private:
         auto fertig = [&](int knoten) {
             return knoten / 2 == ziel && (!paritaetHalten_ || (knoten % 2 == 1) == ungerade);
         };
-        std::array<int, 2 * MaxFelder> abstand, vorgaenger, makro;
-        abstand.fill(INT_MAX);
-        using Eintrag = std::pair<int, int>;
-        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
-        abstand[2 * start] = 0;
-        offen.push({0, 2 * start});
-        int gefunden = -1;
-        auto lockern = [&](int von, int nach, int m) {
-            const int d = abstand[von] + bib_.makros[m].kosten();
-            if (d < abstand[nach]) {
-                abstand[nach] = d, vorgaenger[nach] = von, makro[nach] = m;
-                offen.push({d, nach});
-            }
-        };
-        while (!offen.empty()) {
-            const auto [d, knoten] = offen.top();
-            offen.pop();
-            if (d > abstand[knoten])
-                continue;
-            if (fertig(knoten)) {
-                gefunden = knoten;
-                break;
-            }
+        auto kanten = [&](int knoten, auto&& kante) {
             const int c = knoten / 2, par = knoten % 2;
             for (const auto& [m, nach] : bib_.ab[c])
                 if (!(bib_.makros[m].traeger & fest_))
-                    lockern(knoten, 2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+                    kante(2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
             if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
                 if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
-                    lockern(knoten, 2 * c + 1 - par, m);
-        }
-        if (gefunden < 0)
+                    kante(2 * c + 1 - par, m);
+        };
+        if (!KuerzesteKette(2 * n_ * n_, 2 * start, fertig, kanten))
             return false;
-        std::vector<int> kette;
-        for (int k = gefunden; k != 2 * start; k = vorgaenger[k])
-            kette.push_back(makro[k]);
-        for (auto it = kette.rbegin(); it != kette.rend(); ++it)
-            Anwenden(bib_.makros[*it]);
         fest_ |= uint64_t(1) << ziel;
         return true;
     }
@@ -145,8 +118,8 @@ private:
         return beste;
     }
 
-    // The last cells: Dijkstra over every order of their tiles, along the macros that move
-    // nothing else.
+    // The last cells: Dijkstra over every order of their tiles (the tiles' places, a digit in
+    // base k each), along the macros that move nothing else.
     bool Rest(const std::vector<int>& zellen)
     {
         const int k = int(zellen.size());
@@ -160,60 +133,59 @@ private:
         for (size_t m = 0; m < bib_.makros.size(); ++m)
             if (!(bib_.makros[m].traeger & ~maske))
                 makros.push_back(int(m));
+        int stellen = 1, start = 0, ziel = 0;
+        for (int i = 0; i < k; ++i, stellen *= k)
+            start += stellen * lokal[brett_[zellen[i]]], ziel += stellen * i;
 
-        // An order as a number: the tiles' places in base k.
-        auto kodieren = [&](const std::vector<int>& ordnung) {
-            int w = 0;
-            for (int i = k - 1; i >= 0; --i)
-                w = w * k + ordnung[i];
-            return w;
-        };
-        auto dekodieren = [&](int w) {
-            std::vector<int> ordnung(static_cast<size_t>(k));
-            for (int i = 0; i < k; ++i)
-                ordnung[i] = w % k, w /= k;
-            return ordnung;
-        };
-        int groesse = 1;
-        for (int i = 0; i < k; ++i)
-            groesse *= k;
-        std::vector<int> start(static_cast<size_t>(k)), ziel(static_cast<size_t>(k));
-        for (int i = 0; i < k; ++i)
-            start[i] = lokal[brett_[zellen[i]]], ziel[i] = i;
-        const auto zahl = static_cast<size_t>(groesse);
-        std::vector<int> abstand(zahl, INT_MAX), vorgaenger(zahl), makro(zahl);
-        using Eintrag = std::pair<int, int>;
-        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
-        const int s0 = kodieren(start), z0 = kodieren(ziel);
-        abstand[s0] = 0;
-        offen.push({0, s0});
-        while (!offen.empty()) {
-            const auto [d, w] = offen.top();
-            offen.pop();
-            if (d > abstand[w])
-                continue;
-            if (w == z0)
-                break;
-            const auto ordnung = dekodieren(w);
+        auto kanten = [&](int w, auto&& kante) {
+            std::array<int, MaxFelder> ordnung{};
+            for (int i = 0, r = w; i < k; ++i, r /= k)
+                ordnung[i] = r % k;
             for (int m : makros) {
                 auto neu = ordnung;
                 for (const auto& [von, nach] : bib_.makros[m].wirkung)
                     neu[lokal[nach]] = ordnung[lokal[von]];
-                const int nw = kodieren(neu), nd = d + bib_.makros[m].kosten();
-                if (nd < abstand[nw]) {
-                    abstand[nw] = nd, vorgaenger[nw] = w, makro[nw] = m;
-                    offen.push({nd, nw});
-                }
+                int nw = 0;
+                for (int i = k - 1; i >= 0; --i)
+                    nw = nw * k + neu[i];
+                kante(nw, m);
             }
+        };
+        return KuerzesteKette(stellen, start, [ziel](int w) { return w == ziel; }, kanten);
+    }
+
+    // Dijkstra from `start` to the first node `fertig` accepts; `kanten(knoten, kante)` calls
+    // kante(nach, makro) for every macro usable there. The macros of the way are played.
+    template <typename Fertig, typename Kanten>
+    bool KuerzesteKette(int knoten, int start, Fertig fertig, Kanten kanten)
+    {
+        const auto zahl = static_cast<size_t>(knoten);
+        std::vector<int> abstand(zahl, INT_MAX), vorgaenger(zahl), makro(zahl);
+        using Eintrag = std::pair<int, int>;
+        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
+        abstand[start] = 0;
+        offen.push({0, start});
+        while (!offen.empty()) {
+            const auto [d, k] = offen.top();
+            offen.pop();
+            if (d > abstand[k])
+                continue;
+            if (fertig(k)) {
+                std::vector<int> kette;
+                for (int w = k; w != start; w = vorgaenger[w])
+                    kette.push_back(makro[w]);
+                for (auto it = kette.rbegin(); it != kette.rend(); ++it)
+                    Anwenden(bib_.makros[*it]);
+                return true;
+            }
+            kanten(k, [&](int nach, int m) {
+                if (d + bib_.makros[m].kosten() < abstand[nach]) {
+                    abstand[nach] = d + bib_.makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
+                    offen.push({abstand[nach], nach});
+                }
+            });
         }
-        if (abstand[z0] == INT_MAX)
-            return false;
-        std::vector<int> kette;
-        for (int w = z0; w != s0; w = vorgaenger[w])
-            kette.push_back(makro[w]);
-        for (auto it = kette.rbegin(); it != kette.rend(); ++it)
-            Anwenden(bib_.makros[*it]);
-        return true;
+        return false;
     }
 
     int n_;
