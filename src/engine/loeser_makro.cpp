@@ -183,17 +183,17 @@ std::unique_ptr<Makrobibliothek> Bauen(Variante v, int n)
     return bib;
 }
 
-} // namespace
+// Moves as (line or axis, +1 or -1) for the simplifier: a line's moves add up modulo its
+// period, parallel lines commute, and so do axes that share no field.
+struct Linien {
+    bool schieben;
+    int n;
 
-std::vector<Zug> Vereinfacht(const std::vector<Zug>& zuege, Variante v, int n)
-{
-    // A move as (line or axis, +1 or -1); a line's moves add up modulo its period.
-    const bool schieben = v == Variante::Verschieben;
-    const int periode = schieben ? n : 4;
-    struct Block {
+    struct Stueck {
         int linie, menge;
     };
-    auto block = [&](const Zug& z) -> Block {
+    Stueck Als(const engine::Zug& z) const
+    {
         switch (z.op) {
         case Operation::ZeileRechts: return {z.a, 1};
         case Operation::ZeileLinks: return {z.a, -1};
@@ -203,30 +203,38 @@ std::vector<Zug> Vereinfacht(const std::vector<Zug>& zuege, Variante v, int n)
         case Operation::AchseLinks: return {z.a, -1};
         default: return {0, 0};
         }
-    };
-    // Parallel lines commute, and so do axes that share no field.
-    auto vertauschbar = [&](int a, int b) {
+    }
+    bool Vertauschbar(int a, int b) const
+    {
         if (schieben)
             return (a > n) == (b > n);
         const int za = (a - 1) / (n - 1), sa = (a - 1) % (n - 1), zb = (b - 1) / (n - 1), sb = (b - 1) % (n - 1);
         return std::abs(za - zb) >= 2 || std::abs(sa - sb) >= 2;
-    };
-    auto zug = [&](int linie, bool vor) -> Zug {
+    }
+    engine::Zug AlsZug(int linie, bool vor) const
+    {
         if (!schieben)
             return {vor ? Operation::AchseRechts : Operation::AchseLinks, linie};
         if (linie <= n)
             return {vor ? Operation::ZeileRechts : Operation::ZeileLinks, linie};
         return {vor ? Operation::SpalteRunter : Operation::SpalteHoch, linie - n};
-    };
+    }
+};
 
+} // namespace
+
+std::vector<Zug> Vereinfacht(const std::vector<Zug>& zuege, Variante v, int n)
+{
+    const Linien linien{v == Variante::Verschieben, n};
+    const int periode = linien.schieben ? n : 4;
     std::vector<Zug> ergebnis = zuege;
     for (size_t vorher = SIZE_MAX; ergebnis.size() < vorher;) {
         vorher = ergebnis.size();
-        std::vector<Block> bloecke;
+        std::vector<Linien::Stueck> bloecke;
         for (const Zug& z : ergebnis) {
-            const Block b = block(z);
+            const Linien::Stueck b = linien.Als(z);
             int j = int(bloecke.size()) - 1;
-            while (j >= 0 && bloecke[j].linie != b.linie && vertauschbar(bloecke[j].linie, b.linie))
+            while (j >= 0 && bloecke[j].linie != b.linie && linien.Vertauschbar(bloecke[j].linie, b.linie))
                 --j;
             if (j >= 0 && bloecke[j].linie == b.linie) {
                 bloecke[j].menge = (bloecke[j].menge + b.menge + periode) % periode;
@@ -237,9 +245,9 @@ std::vector<Zug> Vereinfacht(const std::vector<Zug>& zuege, Variante v, int n)
             }
         }
         ergebnis.clear();
-        for (const Block& b : bloecke) {
+        for (const Linien::Stueck& b : bloecke) {
             const bool vor = 2 * b.menge <= periode;
-            ergebnis.insert(ergebnis.end(), size_t(vor ? b.menge : periode - b.menge), zug(b.linie, vor));
+            ergebnis.insert(ergebnis.end(), size_t(vor ? b.menge : periode - b.menge), linien.AlsZug(b.linie, vor));
         }
     }
     return ergebnis;
