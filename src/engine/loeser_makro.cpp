@@ -1,5 +1,6 @@
 #include "engine/loeser_makro.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -180,6 +181,10 @@ std::unique_ptr<Makrobibliothek> Bauen(Variante v, int n)
     for (size_t i = 0; i < bib->makros.size(); ++i)
         for (const auto& [von, nach] : bib->makros[i].wirkung)
             bib->ab[von].push_back({int(i), nach});
+    for (auto& liste : bib->ab)
+        std::stable_sort(liste.begin(), liste.end(), [&](const auto& a, const auto& b) {
+            return bib->makros[a.first].kosten() < bib->makros[b.first].kosten();
+        });
     return bib;
 }
 

@@ -21,7 +21,7 @@ struct Makro {
 
 struct Makrobibliothek {
     std::vector<Makro> makros;
-    // For every cell, the macros that move its tile, with the cell it ends on.
+    // For every cell, the macros that move its tile, with the cell it ends on, cheapest first.
     std::vector<std::vector<std::pair<int, uint8_t>>> ab;
 };
 

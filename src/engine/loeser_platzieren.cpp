@@ -6,6 +6,7 @@
 #include <functional>
 #include <queue>
 
+#include "engine/loeser_intern.h"
 #include "engine/loeser_makro.h"
 
 namespace engine::loeser {
@@ -92,11 +93,14 @@ private:
         auto fertig = [&](int knoten) {
             return knoten / 2 == ziel && (!paritaetHalten_ || (knoten % 2 == 1) == ungerade);
         };
-        auto kanten = [&](int knoten, auto&& kante) {
+        auto kanten = [&](int knoten, int grenze, auto&& kante) {
             const int c = knoten / 2, par = knoten % 2;
-            for (const auto& [m, nach] : bib_.ab[c])
+            for (const auto& [m, nach] : bib_.ab[c]) {
+                if (bib_.makros[m].kosten() >= grenze)
+                    break;
                 if (!(bib_.makros[m].traeger & fest_))
                     kante(2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+            }
             if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
                 if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
                     kante(2 * c + 1 - par, m);
@@ -129,19 +133,23 @@ private:
             maske |= uint64_t(1) << zellen[i];
             lokal[zellen[i]] = i;
         }
-        std::vector<int> makros;
+        std::vector<int> makros;  // cheapest first
         for (size_t m = 0; m < bib_.makros.size(); ++m)
             if (!(bib_.makros[m].traeger & ~maske))
                 makros.push_back(int(m));
+        std::stable_sort(makros.begin(), makros.end(),
+                         [&](int a, int b) { return bib_.makros[a].kosten() < bib_.makros[b].kosten(); });
         int stellen = 1, start = 0, ziel = 0;
         for (int i = 0; i < k; ++i, stellen *= k)
             start += stellen * lokal[brett_[zellen[i]]], ziel += stellen * i;
 
-        auto kanten = [&](int w, auto&& kante) {
+        auto kanten = [&](int w, int grenze, auto&& kante) {
             std::array<int, MaxFelder> ordnung{};
             for (int i = 0, r = w; i < k; ++i, r /= k)
                 ordnung[i] = r % k;
             for (int m : makros) {
+                if (bib_.makros[m].kosten() >= grenze)
+                    break;
                 auto neu = ordnung;
                 for (const auto& [von, nach] : bib_.makros[m].wirkung)
                     neu[lokal[nach]] = ordnung[lokal[von]];
@@ -154,8 +162,10 @@ private:
         return KuerzesteKette(stellen, start, [ziel](int w) { return w == ziel; }, kanten);
     }
 
-    // Dijkstra from `start` to the first node `fertig` accepts; `kanten(knoten, kante)` calls
-    // kante(nach, makro) for every macro usable there. The macros of the way are played.
+    // Dijkstra from `start` to the first node `fertig` accepts; `kanten(knoten, grenze, kante)`
+    // calls kante(nach, makro) for every macro usable there, and may leave out those costing
+    // `grenze` or more, which could not beat the best way found so far. The macros of the way
+    // are played.
     template <typename Fertig, typename Kanten>
     bool KuerzesteKette(int knoten, int start, Fertig fertig, Kanten kanten)
     {
@@ -165,6 +175,7 @@ private:
         std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
         abstand[start] = 0;
         offen.push({0, start});
+        int bisher = fertig(start) ? 0 : INT_MAX;
         while (!offen.empty()) {
             const auto [d, k] = offen.top();
             offen.pop();
@@ -178,10 +189,12 @@ private:
                     Anwenden(bib_.makros[*it]);
                 return true;
             }
-            kanten(k, [&](int nach, int m) {
+            kanten(k, bisher == INT_MAX ? INT_MAX : bisher - d, [&](int nach, int m) {
                 if (d + bib_.makros[m].kosten() < abstand[nach]) {
                     abstand[nach] = d + bib_.makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
                     offen.push({abstand[nach], nach});
+                    if (fertig(nach))
+                        bisher = std::min(bisher, abstand[nach]);
                 }
             });
         }
@@ -199,7 +212,85 @@ private:
 
 } // namespace
 
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s) { return Platzierer(s).Loesen(); }
+namespace {
+
+// Every move of the variant with the cells it changes: after the move, cell c holds what
+// quelle[c] held.
+struct Zugbild {
+    Zug zug;
+    std::array<uint8_t, MaxFelder> quelle;
+};
+
+std::vector<Zugbild> AlleZuege(Variante v, int n)
+{
+    std::vector<Zug> alle;
+    if (v == Variante::Verschieben) {
+        for (int i = 1; i <= n; ++i)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
+                alle.push_back({op, i});
+    } else {
+        for (int k = 1; k <= AchsenAnzahl(n); ++k)
+            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
+                alle.push_back({op, k});
+    }
+    std::vector<Zugbild> bilder;
+    for (const Zug& z : alle) {
+        Spielstand t;
+        t.variante = v;
+        t.Groesse = uint8_t(n);
+        for (int p = 1; p <= n * n; ++p)
+            t.Spielfeld[p] = uint8_t(p);
+        Ausfuehren(t, z);
+        Zugbild b{z, {}};
+        for (int c = 0; c < n * n; ++c)
+            b.quelle[c] = uint8_t(t.Spielfeld[c + 1] - 1);
+        bilder.push_back(b);
+    }
+    return bilder;
+}
+
+// The board under a symmetry of the square; the moves found there, played on the real board.
+// A symmetry maps lines to lines and axes to axes (mirrors turn the other way round): the real
+// move of an image move takes its tiles from the preimages of the image move's sources.
+std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
+{
+    const int n = s.n();
+    const Symmetrie sym = Symmetrie::Nummer(n, nummer);
+    const auto zuege = AlleZuege(s.variante, n);
+    std::vector<Zug> echt(zuege.size(), zuege.front().zug);
+    for (const Zugbild& bild : zuege)
+        for (size_t i = 0; i < zuege.size(); ++i) {
+            bool gleich = true;
+            for (int c = 0; c < n * n && gleich; ++c)
+                gleich = zuege[i].quelle[c] == sym.Urbild(bild.quelle[sym.Bild(c + 1) - 1] + 1) - 1;
+            if (gleich)
+                echt[size_t(&bild - zuege.data())] = zuege[i].zug;
+        }
+
+    Spielstand b = s;
+    for (int p = 1; p <= n * n; ++p)
+        b.Spielfeld[sym.Bild(p)] = uint8_t(sym.Bild(s.Spielfeld[p]));
+    std::vector<Zug> weg;
+    for (const Zug& z : Platzierer(b).Loesen())
+        for (size_t i = 0; i < zuege.size(); ++i)
+            if (zuege[i].zug == z)
+                weg.push_back(echt[i]);
+    return weg;
+}
+
+} // namespace
+
+// Each symmetry puts other tiles first: the shortest of the eight ways wins.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s)
+{
+    std::vector<Zug> beste;
+    for (int i = 0; i < 8; ++i) {
+        auto zuege = UeberSymmetrie(s, i);
+        if (i == 0 || zuege.size() < beste.size())
+            beste = std::move(zuege);
+    }
+    return beste;
+}
 
 void MakrosVorbereiten(const Spielstand& s) { Makros(s.variante, s.n()); }
 
