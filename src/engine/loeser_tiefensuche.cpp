@@ -15,17 +15,16 @@ namespace {
 
 constexpr int Seite = 4, Zellen = 16;
 
-// The patterns in use, by tiles (= home fields, 1-based). Compact blocks interact least.
-constexpr int MusterAnzahl = 8;
-constexpr std::array<std::array<int, 5>, MusterAnzahl> MusterTeile = {{
-    {1, 2, 3, 5, 6},       // top left
-    {4, 7, 8, 11, 12},     // right, empty field at home in the corner
-    {4, 7, 8, 12, 16},     // right column
-    {9, 10, 13, 14, 15},   // bottom left
-    {9, 10, 11, 13, 14},   // bottom left, empty field at home on the bottom edge
-    {1, 2, 5, 6, 9},       // a second set for that home: left,
-    {3, 4, 7, 8, 11},      // right
-    {10, 12, 13, 14, 16},  // and bottom
+// The patterns whose tables are built, by tiles (= home fields, 1-based). Compact blocks
+// interact least. A pattern that is a mirror or turn of one of these reads its table through
+// that symmetry, so few tables serve every home of the empty field.
+constexpr int MusterAnzahl = 4;
+using Teile = std::array<int, 5>;
+constexpr std::array<Teile, MusterAnzahl> MusterTeile = {{
+    {1, 2, 3, 5, 6},      // a corner block
+    {4, 7, 8, 11, 12},    // a staircase
+    {4, 7, 8, 12, 16},    // a column with one more
+    {9, 10, 11, 13, 14},  // a row of three over two
 }};
 
 const Musterdatenbank& Muster(int nummer)
@@ -41,22 +40,41 @@ const Musterdatenbank& Muster(int nummer)
     return *db[nummer];
 }
 
+// Which built table, read through which symmetry, holds the pattern of these tiles.
+std::pair<int, Symmetrie> Quelle(const Teile& teile)
+{
+    auto sortiert = [](Teile t) {
+        std::sort(t.begin(), t.end());
+        return t;
+    };
+    for (int q = 0; q < MusterAnzahl; ++q)
+        for (int i = 0; i < 8; ++i) {
+            const Symmetrie sym = Symmetrie::Nummer(Seite, i);
+            Teile bild{};
+            for (int k = 0; k < 5; ++k)
+                bild[k] = sym.Bild(MusterTeile[q][k]);
+            if (sortiert(bild) == sortiert(teile))
+                return {q, sym};
+        }
+    return {0, Symmetrie::Nummer(Seite, 0)};  // unreachable: every set below is such an image
+}
+
 // Every home of the empty field is turned by a symmetry of the square into a corner (16), a
-// middle field (11) or an edge field (15). The bound is the larger of two pattern sets' sums.
-// Homes on the main diagonal keep their place when rows and columns swap, so there the same set
-// read on the swapped board gives the second sum for free; the edge needs a set of its own.
+// middle field (11) or an edge field (15). The bound is the larger of two pattern sets' sums;
+// for homes on the diagonal the second set is the first with rows and columns swapped.
+using Satz = std::array<Teile, 3>;
 struct Aufteilung {
     int heim;
-    std::array<int, 3> muster, zweite;
-    bool zweiteGetauscht;
+    std::array<Satz, 2> saetze;
 };
-constexpr std::array<Aufteilung, 3> Aufteilungen = {{
-    {16, {0, 1, 3}, {0, 1, 3}, true},
-    {11, {0, 2, 3}, {0, 2, 3}, true},
-    {15, {0, 2, 4}, {5, 6, 7}, false},
+const std::array<Aufteilung, 3> Aufteilungen = {{
+    {16, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 11, 12}, {9, 10, 13, 14, 15}}},
+           {{{1, 2, 5, 6, 9}, {10, 11, 13, 14, 15}, {3, 4, 7, 8, 12}}}}}},
+    {11, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 12, 16}, {9, 10, 13, 14, 15}}},
+           {{{1, 2, 5, 6, 9}, {10, 13, 14, 15, 16}, {3, 4, 7, 8, 12}}}}}},
+    {15, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 12, 16}, {9, 10, 11, 13, 14}}},
+           {{{1, 2, 3, 4, 6}, {7, 8, 11, 12, 16}, {5, 9, 10, 13, 14}}}}}},
 }};
-
-int Getauscht(int zelle) { return (zelle % Seite) * Seite + zelle / Seite; }
 
 struct Nachbarliste {
     std::array<std::array<int8_t, 4>, Zellen> zelle;
@@ -79,29 +97,29 @@ const Nachbarliste& Nachbarn()
     return liste;
 }
 
-// One pattern set read on the board, or on the board with rows and columns swapped: per tile its
-// pattern and the place of its nibble in that pattern's index, per cell the cell it is read as.
+// One pattern set: per tile its pattern and the place of its nibble in that pattern's index,
+// per pattern and cell the cell its table reads (the table may be a mirror image).
 struct Sicht {
     std::array<const uint8_t*, 3> werte{};
-    std::array<uint8_t, Zellen> muster{}, platz{}, zelle{};
+    std::array<uint8_t, Zellen> muster{}, platz{};
+    std::array<std::array<uint8_t, Zellen>, 3> zelle{};
     std::array<uint32_t, 3> index{};
     std::array<int, 3> teil{};  // the patterns' values for the current position
 
-    Sicht(const std::array<int, 3>& satz, bool getauscht)
+    explicit Sicht(const Satz& satz)
     {
-        std::array<int, Zellen> m{}, p{};
         for (int j = 0; j < 3; ++j) {
-            werte[j] = Muster(satz[j]).Werte();
-            for (int i = 0; i < 5; ++i)
-                m[MusterTeile[satz[j]][i] - 1] = j, p[MusterTeile[satz[j]][i] - 1] = 4 * i;
-        }
-        for (int c = 0; c < Zellen; ++c) {
-            zelle[c] = uint8_t(getauscht ? Getauscht(c) : c);
-            muster[c] = uint8_t(m[zelle[c]]);  // tile c is read as tile zelle[c]
-            platz[c] = uint8_t(p[zelle[c]]);
+            const auto [q, sym] = Quelle(satz[j]);
+            werte[j] = Muster(q).Werte();
+            for (int i = 0; i < 5; ++i) {
+                const int t = sym.Bild(MusterTeile[q][i]) - 1;
+                muster[t] = uint8_t(j), platz[t] = uint8_t(4 * i);
+            }
+            for (int c = 0; c < Zellen; ++c)
+                zelle[j][c] = uint8_t(sym.Urbild(c + 1) - 1);
         }
     }
-    void Setzen(int t, int c) { index[muster[t]] += uint32_t(zelle[c]) << platz[t]; }
+    void Setzen(int t, int c) { index[muster[t]] += uint32_t(zelle[muster[t]][c]) << platz[t]; }
     void Bewerten()
     {
         for (int j = 0; j < 3; ++j)
@@ -114,7 +132,7 @@ struct Sicht {
 // changes one pattern's index per set, in one nibble, so a step costs a few operations.
 class Suche {
 public:
-    Suche(const Spielstand& s, const Aufteilung& a) : sicht_{Sicht(a.muster, false), Sicht(a.zweite, a.zweiteGetauscht)}
+    Suche(const Spielstand& s, const Aufteilung& a) : sicht_{Sicht(a.saetze[0]), Sicht(a.saetze[1])}
     {
         for (int c = 0; c < Zellen; ++c) {
             const int teil = s.Spielfeld[c + 1];
@@ -168,7 +186,7 @@ private:
                 Sicht& v = sicht_[k];
                 const int m = v.muster[t];
                 altIndex[k] = v.index[m], altTeil[k] = v.teil[m];
-                v.index[m] += (uint32_t(v.zelle[leer]) << v.platz[t]) - (uint32_t(v.zelle[von]) << v.platz[t]);
+                v.index[m] += (uint32_t(v.zelle[m][leer]) << v.platz[t]) - (uint32_t(v.zelle[m][von]) << v.platz[t]);
                 v.teil[m] = v.werte[m][v.index[m]];
                 h = std::max(h, v.Summe());
             }
@@ -223,9 +241,9 @@ std::vector<Zug> KuerzesteSchiebeLoesung(const Spielstand& s)
 
 void SchiebeMusterVorbereiten(const Spielstand& s)
 {
-    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
-    for (int j = 0; j < 3; ++j)
-        Muster(a.muster[j]), Muster(a.zweite[j]);
+    for (const Satz& satz : Einordnung(s.FreiesFeld).second->saetze)
+        for (const Teile& teile : satz)
+            Muster(Quelle(teile).first);
 }
 
 } // namespace engine::loeser
