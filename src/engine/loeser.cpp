@@ -1,0 +1,175 @@
+#include "engine/loeser.h"
+
+#include <array>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+
+#include "engine/loeser_kurz.h"
+#include "engine/loeser_platzieren.h"
+#include "engine/loeser_reihen.h"
+#include "engine/loeser_tabelle.h"
+#include "engine/loeser_tiefensuche.h"
+
+namespace engine {
+
+namespace {
+
+// Near home, variants 2 and 3 look for a shortest way of up to this many moves first, within a
+// few milliseconds' worth of positions.
+constexpr int KurzeWege = 6;
+constexpr long KurzeKnoten = 200000;
+
+bool GleicheStellung(const Spielstand& a, const Spielstand& b)
+{
+    if (a.variante != b.variante || a.Groesse != b.Groesse)
+        return false;
+    if (a.variante == Variante::Schieben && a.FreiesFeld != b.FreiesFeld)
+        return false;
+    for (int p = 1; p <= a.felder(); ++p)
+        if (a.Spielfeld[p] != b.Spielfeld[p])
+            return false;
+    return true;
+}
+
+// Parity of the board read as a permutation of the fields (the empty field as its home's tile).
+bool UngeradePermutation(const Spielstand& s)
+{
+    std::array<int, MaxFelder + 1> label{};
+    for (int p = 1; p <= s.felder(); ++p)
+        label[p] = s.Spielfeld[p] == 0 ? s.FreiesFeld : s.Spielfeld[p];
+    bool ungerade = false;
+    std::array<bool, MaxFelder + 1> gesehen{};
+    for (int p = 1; p <= s.felder(); ++p) {
+        int laenge = 0;
+        for (int q = p; !gesehen[q]; q = label[q]) {
+            gesehen[q] = true;
+            ++laenge;
+        }
+        if (laenge > 0 && laenge % 2 == 0)
+            ungerade = !ungerade;
+    }
+    return ungerade;
+}
+
+// Plans made for hints, so that following the hints walks one plan home.
+class Plaene {
+public:
+    std::optional<Zug> Weiter(const Spielstand& s)
+    {
+        std::lock_guard sperre(mutex_);
+        for (const Plan& plan : plaene_) {
+            Spielstand x = plan.start;
+            for (const Zug& zug : plan.zuege) {
+                if (GleicheStellung(x, s))
+                    return zug;
+                Ausfuehren(x, zug);
+            }
+        }
+        return std::nullopt;
+    }
+    void Merken(const Spielstand& s, const std::vector<Zug>& zuege)
+    {
+        std::lock_guard sperre(mutex_);
+        plaene_.push_front({s, zuege});
+        if (plaene_.size() > 4)
+            plaene_.pop_back();
+    }
+
+private:
+    struct Plan {
+        Spielstand start;
+        std::vector<Zug> zuege;
+    };
+    std::mutex mutex_;
+    std::deque<Plan> plaene_;
+};
+
+Plaene& GemerktePlaene()
+{
+    static Plaene plaene;
+    return plaene;
+}
+
+} // namespace
+
+bool Loesbar(const Spielstand& s)
+{
+    const int n = s.n();
+    if (n < 3 || n > MaxSeite)
+        return false;
+    const bool schieben = s.variante == Variante::Schieben;
+    if (schieben && (s.FreiesFeld < 1 || s.FreiesFeld > s.felder()))
+        return false;
+    std::array<bool, MaxFelder + 1> da{};
+    int leer = 0;
+    for (int p = 1; p <= s.felder(); ++p) {
+        const int teil = s.Spielfeld[p];
+        if (schieben && teil == 0) {
+            if (leer != 0)
+                return false;
+            leer = p;
+            continue;
+        }
+        if (teil < 1 || teil > s.felder() || da[teil] || (schieben && teil == s.FreiesFeld))
+            return false;
+        da[teil] = true;
+    }
+    if (schieben) {
+        // Every slide swaps two fields and moves the empty field by one.
+        if (leer == 0)
+            return false;
+        const int weg = std::abs((leer - 1) / n - (s.FreiesFeld - 1) / n) +
+                        std::abs((leer - 1) % n - (s.FreiesFeld - 1) % n);
+        return UngeradePermutation(s) == (weg % 2 == 1);
+    }
+    // Shifting a line of odd length is an even permutation; turns and even lines give all.
+    if (s.variante == Variante::Verschieben && n % 2 == 1)
+        return !UngeradePermutation(s);
+    return true;
+}
+
+std::vector<Zug> Loesung(const Spielstand& s)
+{
+    if (!Loesbar(s) || Geloest(s))
+        return {};
+    std::vector<Zug> zuege;
+    if (s.n() == 3)
+        zuege = loeser::TabellenLoesung(s);
+    else if (s.variante == Variante::Schieben && s.n() == 4)
+        zuege = loeser::KuerzesteSchiebeLoesung(s);
+    else if (s.variante == Variante::Schieben)
+        zuege = loeser::SchiebeLoesungReihenweise(s);
+    else if (const auto kurz = loeser::KurzerWeg(s, KurzeWege, KurzeKnoten))
+        zuege = *kurz;
+    else
+        zuege = loeser::PlatzierendeLoesung(s);
+    GemerktePlaene().Merken(s, zuege);
+    return zuege;
+}
+
+std::optional<Zug> Tipp(const Spielstand& s)
+{
+    if (!Loesbar(s) || Geloest(s))
+        return std::nullopt;
+    if (const auto zug = GemerktePlaene().Weiter(s))
+        return zug;
+    const std::vector<Zug> zuege = Loesung(s);
+    if (zuege.empty())
+        return std::nullopt;
+    return zuege.front();
+}
+
+void LoeserVorbereiten(const Spielstand& s)
+{
+    if (!Loesbar(s))
+        return;
+    if (s.n() == 3)
+        loeser::TabelleVorbereiten(s);
+    else if (s.variante == Variante::Schieben && s.n() == 4)
+        loeser::SchiebeMusterVorbereiten(s);
+    else if (s.variante != Variante::Schieben)
+        loeser::MakrosVorbereiten(s);
+}
+
+} // namespace engine

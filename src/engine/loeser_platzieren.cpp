@@ -1,0 +1,297 @@
+#include "engine/loeser_platzieren.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <functional>
+#include <queue>
+
+#include "engine/loeser_intern.h"
+#include "engine/loeser_makro.h"
+
+namespace engine::loeser {
+
+namespace {
+
+// The board in cells 0..n²-1, tiles named by their home cell.
+class Platzierer {
+public:
+    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(Makros(s.variante, s.n()))
+    {
+        for (int c = 0; c < n_ * n_; ++c)
+            brett_[c] = uint8_t(s.Spielfeld[c + 1] - 1);
+    }
+
+    std::vector<Zug> Loesen()
+    {
+        const int n = n_;
+        auto zelle = [n](int z, int sp) { return z * n + sp; };
+        bool ok = true;
+        if (v_ == Variante::Verschieben) {
+            // The top left (n-1) x (n-1) block row by row, with the last column and row free to
+            // move; then that column and row down to five cells round the corner. With even n a
+            // shift is odd: from the first tile on the last column, the board's parity is kept
+            // even, so the five cells end in an even order, which commutators can undo.
+            for (int z = 0; z < n - 1; ++z)
+                for (int sp = 0; sp < n - 1; ++sp)
+                    ok = ok && Platzieren(zelle(z, sp));
+            paritaetHalten_ = n % 2 == 0;
+            for (int z = 0; z < n - 3; ++z)
+                ok = ok && Platzieren(zelle(z, n - 1));
+            for (int sp = 0; sp < n - 3; ++sp)
+                ok = ok && Platzieren(zelle(n - 1, sp));
+            ok = ok && Rest({zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
+                             zelle(n - 1, n - 3)});
+        } else {
+            // Rows from the top down to the last two, then those two column by column, then the
+            // last 2 x 3 cells exactly.
+            for (int z = 0; z < n - 2; ++z)
+                for (int sp = 0; sp < n; ++sp)
+                    ok = ok && Platzieren(zelle(z, sp));
+            for (int sp = 0; sp < n - 3; ++sp)
+                ok = ok && Platzieren(zelle(n - 2, sp)) && Platzieren(zelle(n - 1, sp));
+            std::vector<int> rest;
+            for (int z = n - 2; z < n; ++z)
+                for (int sp = n - 3; sp < n; ++sp)
+                    rest.push_back(zelle(z, sp));
+            ok = ok && Rest(rest);
+        }
+        if (!ok)
+            return {};
+        return Vereinfacht(zuege_, v_, n_);
+    }
+
+private:
+    bool BrettUngerade() const
+    {
+        std::array<bool, MaxFelder> gesehen{};
+        bool ungerade = false;
+        for (int c = 0; c < n_ * n_; ++c) {
+            int laenge = 0;
+            for (int d = c; !gesehen[d]; d = brett_[d])
+                gesehen[d] = true, ++laenge;
+            if (laenge % 2 == 0 && laenge > 0)
+                ungerade = !ungerade;
+        }
+        return ungerade;
+    }
+
+    void Anwenden(const Makro& m)
+    {
+        const auto alt = brett_;
+        for (const auto& [von, nach] : m.wirkung)
+            brett_[nach] = alt[von];
+        zuege_.insert(zuege_.end(), m.zuege.begin(), m.zuege.end());
+    }
+
+    // Dijkstra over the places of the tile (and, while the parity is kept, the parity of what
+    // was done), along macros that leave the finished cells alone.
+    bool Platzieren(int ziel)
+    {
+        const int start = int(std::find(brett_.begin(), brett_.end(), uint8_t(ziel)) - brett_.begin());
+        const bool ungerade = paritaetHalten_ && BrettUngerade();
+        auto fertig = [&](int knoten) {
+            return knoten / 2 == ziel && (!paritaetHalten_ || (knoten % 2 == 1) == ungerade);
+        };
+        auto kanten = [&](int knoten, int grenze, auto&& kante) {
+            const int c = knoten / 2, par = knoten % 2;
+            for (const auto& [m, nach] : bib_.ab[c]) {
+                if (bib_.makros[m].kosten() >= grenze)
+                    break;
+                if (!(bib_.makros[m].traeger & fest_))
+                    kante(2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+            }
+            if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
+                if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
+                    kante(2 * c + 1 - par, m);
+        };
+        if (!KuerzesteKette(2 * n_ * n_, 2 * start, fertig, kanten))
+            return false;
+        fest_ |= uint64_t(1) << ziel;
+        return true;
+    }
+
+    int UngeraderMakroOhne(uint64_t belegt) const
+    {
+        int beste = -1;
+        for (size_t m = 0; m < bib_.makros.size(); ++m) {
+            const Makro& mk = bib_.makros[m];
+            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_.makros[beste].kosten()))
+                beste = int(m);
+        }
+        return beste;
+    }
+
+    // The last cells: Dijkstra over every order of their tiles (the tiles' places, a digit in
+    // base k each), along the macros that move nothing else.
+    bool Rest(const std::vector<int>& zellen)
+    {
+        const int k = int(zellen.size());
+        uint64_t maske = 0;
+        std::array<int, MaxFelder> lokal{};
+        for (int i = 0; i < k; ++i) {
+            maske |= uint64_t(1) << zellen[i];
+            lokal[zellen[i]] = i;
+        }
+        std::vector<int> makros;  // cheapest first
+        for (size_t m = 0; m < bib_.makros.size(); ++m)
+            if (!(bib_.makros[m].traeger & ~maske))
+                makros.push_back(int(m));
+        std::stable_sort(makros.begin(), makros.end(),
+                         [&](int a, int b) { return bib_.makros[a].kosten() < bib_.makros[b].kosten(); });
+        int stellen = 1, start = 0, ziel = 0;
+        for (int i = 0; i < k; ++i, stellen *= k)
+            start += stellen * lokal[brett_[zellen[i]]], ziel += stellen * i;
+
+        auto kanten = [&](int w, int grenze, auto&& kante) {
+            std::array<int, MaxFelder> ordnung{};
+            for (int i = 0, r = w; i < k; ++i, r /= k)
+                ordnung[i] = r % k;
+            for (int m : makros) {
+                if (bib_.makros[m].kosten() >= grenze)
+                    break;
+                auto neu = ordnung;
+                for (const auto& [von, nach] : bib_.makros[m].wirkung)
+                    neu[lokal[nach]] = ordnung[lokal[von]];
+                int nw = 0;
+                for (int i = k - 1; i >= 0; --i)
+                    nw = nw * k + neu[i];
+                kante(nw, m);
+            }
+        };
+        return KuerzesteKette(stellen, start, [ziel](int w) { return w == ziel; }, kanten);
+    }
+
+    // Dijkstra from `start` to the first node `fertig` accepts; `kanten(knoten, grenze, kante)`
+    // calls kante(nach, makro) for every macro usable there, and may leave out those costing
+    // `grenze` or more, which could not beat the best way found so far. The macros of the way
+    // are played.
+    template <typename Fertig, typename Kanten>
+    bool KuerzesteKette(int knoten, int start, Fertig fertig, Kanten kanten)
+    {
+        const auto zahl = static_cast<size_t>(knoten);
+        std::vector<int> abstand(zahl, INT_MAX), vorgaenger(zahl), makro(zahl);
+        using Eintrag = std::pair<int, int>;
+        std::priority_queue<Eintrag, std::vector<Eintrag>, std::greater<>> offen;
+        abstand[start] = 0;
+        offen.push({0, start});
+        int bisher = fertig(start) ? 0 : INT_MAX;
+        while (!offen.empty()) {
+            const auto [d, k] = offen.top();
+            offen.pop();
+            if (d > abstand[k])
+                continue;
+            if (fertig(k)) {
+                std::vector<int> kette;
+                for (int w = k; w != start; w = vorgaenger[w])
+                    kette.push_back(makro[w]);
+                for (auto it = kette.rbegin(); it != kette.rend(); ++it)
+                    Anwenden(bib_.makros[*it]);
+                return true;
+            }
+            kanten(k, bisher == INT_MAX ? INT_MAX : bisher - d, [&](int nach, int m) {
+                if (d + bib_.makros[m].kosten() < abstand[nach]) {
+                    abstand[nach] = d + bib_.makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
+                    offen.push({abstand[nach], nach});
+                    if (fertig(nach))
+                        bisher = std::min(bisher, abstand[nach]);
+                }
+            });
+        }
+        return false;
+    }
+
+    int n_;
+    Variante v_;
+    const Makrobibliothek& bib_;
+    std::array<uint8_t, MaxFelder> brett_{};
+    uint64_t fest_ = 0;
+    bool paritaetHalten_ = false;
+    std::vector<Zug> zuege_;
+};
+
+} // namespace
+
+namespace {
+
+// Every move of the variant with the cells it changes: after the move, cell c holds what
+// quelle[c] held.
+struct Zugbild {
+    Zug zug;
+    std::array<uint8_t, MaxFelder> quelle;
+};
+
+std::vector<Zugbild> AlleZuege(Variante v, int n)
+{
+    std::vector<Zug> alle;
+    if (v == Variante::Verschieben) {
+        for (int i = 1; i <= n; ++i)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
+                alle.push_back({op, i});
+    } else {
+        for (int k = 1; k <= AchsenAnzahl(n); ++k)
+            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
+                alle.push_back({op, k});
+    }
+    std::vector<Zugbild> bilder;
+    for (const Zug& z : alle) {
+        Spielstand t;
+        t.variante = v;
+        t.Groesse = uint8_t(n);
+        for (int p = 1; p <= n * n; ++p)
+            t.Spielfeld[p] = uint8_t(p);
+        Ausfuehren(t, z);
+        Zugbild b{z, {}};
+        for (int c = 0; c < n * n; ++c)
+            b.quelle[c] = uint8_t(t.Spielfeld[c + 1] - 1);
+        bilder.push_back(b);
+    }
+    return bilder;
+}
+
+// The board under a symmetry of the square; the moves found there, played on the real board.
+// A symmetry maps lines to lines and axes to axes (mirrors turn the other way round): the real
+// move of an image move takes its tiles from the preimages of the image move's sources.
+std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
+{
+    const int n = s.n();
+    const Symmetrie sym = Symmetrie::Nummer(n, nummer);
+    const auto zuege = AlleZuege(s.variante, n);
+    std::vector<Zug> echt(zuege.size(), zuege.front().zug);
+    for (const Zugbild& bild : zuege)
+        for (size_t i = 0; i < zuege.size(); ++i) {
+            bool gleich = true;
+            for (int c = 0; c < n * n && gleich; ++c)
+                gleich = zuege[i].quelle[c] == sym.Urbild(bild.quelle[sym.Bild(c + 1) - 1] + 1) - 1;
+            if (gleich)
+                echt[size_t(&bild - zuege.data())] = zuege[i].zug;
+        }
+
+    Spielstand b = s;
+    for (int p = 1; p <= n * n; ++p)
+        b.Spielfeld[sym.Bild(p)] = uint8_t(sym.Bild(s.Spielfeld[p]));
+    std::vector<Zug> weg;
+    for (const Zug& z : Platzierer(b).Loesen())
+        for (size_t i = 0; i < zuege.size(); ++i)
+            if (zuege[i].zug == z)
+                weg.push_back(echt[i]);
+    return weg;
+}
+
+} // namespace
+
+// Each symmetry puts other tiles first: the shortest of the eight ways wins.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s)
+{
+    std::vector<Zug> beste;
+    for (int i = 0; i < 8; ++i) {
+        auto zuege = UeberSymmetrie(s, i);
+        if (i == 0 || zuege.size() < beste.size())
+            beste = std::move(zuege);
+    }
+    return beste;
+}
+
+void MakrosVorbereiten(const Spielstand& s) { Makros(s.variante, s.n()); }
+
+} // namespace engine::loeser

@@ -1,0 +1,259 @@
+#include "engine/loeser_tabelle.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <mutex>
+
+#include "engine/loeser_intern.h"
+
+namespace engine::loeser {
+
+namespace {
+
+constexpr int Zellen = 9;
+constexpr uint32_t Stellungen = 362880;  // 9!
+constexpr uint8_t Unerreicht = 0xFF;
+
+// Cell (0-based) to label: the home cell of its piece; in variant 1 the empty field carries the
+// label of its own home, so every goal is the identity.
+using Perm = std::array<uint8_t, Zellen>;
+
+// Bits set in a 9-bit mask, from a table: without -mpopcnt std::popcount is a slow loop.
+constexpr std::array<uint8_t, 512> Bitzahlen = [] {
+    std::array<uint8_t, 512> t{};
+    for (int m = 0; m < 512; ++m)
+        t[m] = uint8_t(std::popcount(unsigned(m)));
+    return t;
+}();
+
+// Lehmer code: the position's number among all 9! orders.
+uint32_t Rang(const Perm& p)
+{
+    static constexpr uint32_t fakultaet[Zellen] = {40320, 5040, 720, 120, 24, 6, 2, 1, 1};
+    uint32_t rang = 0, benutzt = 0;
+    for (int i = 0; i < Zellen - 1; ++i) {
+        const uint32_t v = p[i];
+        rang += (v - Bitzahlen[benutzt & ((1u << v) - 1)]) * fakultaet[i];
+        benutzt |= 1u << v;
+    }
+    return rang;
+}
+
+// Four bits a cell, for the queue of the breadth-first search.
+uint64_t Packen(const Perm& p)
+{
+    uint64_t w = 0;
+    for (int i = 0; i < Zellen; ++i)
+        w |= uint64_t(p[i]) << (4 * i);
+    return w;
+}
+
+Perm Entpacken(uint64_t w)
+{
+    Perm p;
+    for (int i = 0; i < Zellen; ++i)
+        p[i] = uint8_t(w >> (4 * i) & 0xF);
+    return p;
+}
+
+// Variants 2 and 3: after the move, cell i holds what cell quelle[i] held.
+struct Tabellenzug {
+    Zug zug;
+    Perm quelle;
+};
+
+std::vector<Tabellenzug> Zuege(Variante v)
+{
+    std::vector<Zug> alle;
+    if (v == Variante::Verschieben) {
+        for (int i = 1; i <= 3; ++i)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter,
+                                 Operation::SpalteHoch})
+                alle.push_back({op, i});
+    } else {
+        for (int k = 1; k <= AchsenAnzahl(3); ++k)
+            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
+                alle.push_back({op, k});
+    }
+    std::vector<Tabellenzug> zuege;
+    for (const Zug& zug : alle) {
+        Spielstand s;
+        s.Groesse = 3;
+        for (int p = 1; p <= Zellen; ++p)
+            s.Spielfeld[p] = uint8_t(p);
+        Ausfuehren(s, zug);
+        Tabellenzug t{zug, {}};
+        for (int i = 0; i < Zellen; ++i)
+            t.quelle[i] = uint8_t(s.Spielfeld[i + 1] - 1);
+        zuege.push_back(t);
+    }
+    return zuege;
+}
+
+Perm Angewandt(const Perm& p, const Tabellenzug& z)
+{
+    Perm q;
+    for (int i = 0; i < Zellen; ++i)
+        q[i] = p[z.quelle[i]];
+    return q;
+}
+
+// Neighbours of a cell, right, below, left, above.
+std::vector<int> Nachbarn(int zelle)
+{
+    std::vector<int> n;
+    if (zelle % 3 != 2) n.push_back(zelle + 1);
+    if (zelle < 6) n.push_back(zelle + 3);
+    if (zelle % 3 != 0) n.push_back(zelle - 1);
+    if (zelle >= 3) n.push_back(zelle - 3);
+    return n;
+}
+
+const std::array<std::vector<int>, Zellen>& AlleNachbarn()
+{
+    static const auto nachbarn = [] {
+        std::array<std::vector<int>, Zellen> n;
+        for (int z = 0; z < Zellen; ++z)
+            n[z] = Nachbarn(z);
+        return n;
+    }();
+    return nachbarn;
+}
+
+Perm Identitaet()
+{
+    Perm p;
+    for (int i = 0; i < Zellen; ++i)
+        p[i] = uint8_t(i);
+    return p;
+}
+
+int Stelle(const Perm& p, int label)
+{
+    for (int i = 0; i < Zellen; ++i)
+        if (p[i] == label)
+            return i;
+    return -1;
+}
+
+// Breadth-first search from the goal over every position; the moves are their own inverses'
+// kind, so the distance from the goal is the distance to it. The queue keeps the distance in
+// the bits above the position.
+// The search stops once it has seen as many positions as the moves can reach: half of all for
+// slides and odd-length shifts (parity), all for turns.
+template <typename Nachfolger>
+std::vector<uint8_t> Abstaende(size_t erreichbar, Nachfolger nachfolger)
+{
+    std::vector<uint8_t> abstand(Stellungen, Unerreicht);
+    std::vector<uint64_t> schlange;
+    schlange.reserve(Stellungen);
+    abstand[Rang(Identitaet())] = 0;
+    schlange.push_back(Packen(Identitaet()));
+    for (size_t i = 0; i < schlange.size() && schlange.size() < erreichbar; ++i) {
+        const Perm p = Entpacken(schlange[i]);
+        const uint64_t d = (schlange[i] >> 40) + 1;
+        nachfolger(p, [&](const Perm& q) {
+            uint8_t& a = abstand[Rang(q)];
+            if (a == Unerreicht) {
+                a = uint8_t(d);
+                schlange.push_back(Packen(q) | d << 40);
+            }
+        });
+    }
+    return abstand;
+}
+
+std::vector<uint8_t> SchiebeAbstaende(int leerLabel)
+{
+    return Abstaende(Stellungen / 2, [leerLabel](const Perm& p, auto&& melde) {
+        const int leer = Stelle(p, leerLabel);
+        for (int q : AlleNachbarn()[leer]) {
+            Perm r = p;
+            std::swap(r[leer], r[q]);
+            melde(r);
+        }
+    });
+}
+
+std::vector<uint8_t> DrehAbstaende(Variante v)
+{
+    const auto zuege = Zuege(v);
+    const size_t erreichbar = v == Variante::Drehen ? Stellungen : Stellungen / 2;
+    return Abstaende(erreichbar, [&zuege](const Perm& p, auto&& melde) {
+        for (const Tabellenzug& z : zuege)
+            melde(Angewandt(p, z));
+    });
+}
+
+struct Tabelle {
+    std::once_flag gebaut;
+    std::vector<uint8_t> abstand;
+};
+
+Tabelle& TabelleFuer(const Spielstand& s)
+{
+    static Tabelle schieben[Zellen], verschieben, drehen;
+    Tabelle* t = &drehen;
+    if (s.variante == Variante::Schieben)
+        t = &schieben[s.FreiesFeld - 1];
+    else if (s.variante == Variante::Verschieben)
+        t = &verschieben;
+    std::call_once(t->gebaut, [&] {
+        t->abstand = s.variante == Variante::Schieben ? SchiebeAbstaende(s.FreiesFeld - 1)
+                                                      : DrehAbstaende(s.variante);
+    });
+    return *t;
+}
+
+Perm AlsPerm(const Spielstand& s)
+{
+    Perm p;
+    for (int i = 0; i < Zellen; ++i) {
+        const int teil = s.Spielfeld[i + 1];
+        p[i] = uint8_t(teil == 0 ? s.FreiesFeld - 1 : teil - 1);
+    }
+    return p;
+}
+
+} // namespace
+
+void TabelleVorbereiten(const Spielstand& s) { TabelleFuer(s); }
+
+std::vector<Zug> TabellenLoesung(const Spielstand& s)
+{
+    const std::vector<uint8_t>& abstand = TabelleFuer(s).abstand;
+    Perm p = AlsPerm(s);
+    std::vector<Zug> loesung;
+    // Walk downhill: some move always leads one step closer to the goal.
+    if (s.variante == Variante::Schieben) {
+        const int leerLabel = s.FreiesFeld - 1;
+        for (int d = abstand[Rang(p)]; d > 0 && d != Unerreicht; --d) {
+            const int leer = Stelle(p, leerLabel);
+            for (int q : AlleNachbarn()[leer]) {
+                std::swap(p[leer], p[q]);
+                if (abstand[Rang(p)] == d - 1) {
+                    loesung.push_back(Schiebezug(q + 1, leer + 1));
+                    break;
+                }
+                std::swap(p[leer], p[q]);
+            }
+        }
+        return loesung;
+    }
+    static const auto verschieben = Zuege(Variante::Verschieben), drehen = Zuege(Variante::Drehen);
+    const auto& zuege = s.variante == Variante::Verschieben ? verschieben : drehen;
+    for (int d = abstand[Rang(p)]; d > 0 && d != Unerreicht; --d) {
+        for (const Tabellenzug& z : zuege) {
+            const Perm q = Angewandt(p, z);
+            if (abstand[Rang(q)] == d - 1) {
+                loesung.push_back(z.zug);
+                p = q;
+                break;
+            }
+        }
+    }
+    return loesung;
+}
+
+} // namespace engine::loeser
