@@ -6,6 +6,7 @@
 #include "eingabe.h"
 
 #include "beste/liste.h"
+#include "main/brettgeometrie.h"
 #include "engine/mischen.h"
 #include "engine/spielstand.h"
 #include "engine/zufall.h"
@@ -126,7 +127,7 @@ struct Klick {
 Klick KlickFuer(const engine::Zug& zug, int n)
 {
     using engine::Operation;
-    const int t = engine::BrettKante / n;
+    const int t = haupt::Brettgeometrie::BrettKante / n;
     const auto mitte = [&](int reihe) { return 56 + (reihe - 1) * t + t / 2; };
     switch (zug.op) {
     case Operation::TeilSchieben:  // the tile at a slides to b

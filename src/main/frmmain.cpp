@@ -12,6 +12,7 @@
 #include "daten/inidatei.h"
 #include "daten/ton.h"
 #include "daten/vorlieben.h"
+#include "engine/loeser.h"
 #include "engine/tastatur.h"
 #include "fenster/meldungsbox.h"
 #include "main/hilfefenster.h"
@@ -78,6 +79,8 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(ptbSpielfeld_, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
     connect(ptbSpielfeld_, &Spielfeldanzeige::TasteGedrueckt, this, &TfrmMain::SpielfeldTaste);
     ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { Ueberlagern(p); });
+    loesenTakt_.setInterval(250);  // about four moves a second
+    connect(&loesenTakt_, &QTimer::timeout, this, &TfrmMain::LoesungWeiter);
     bild_takt_.setInterval(15);
     connect(&bild_takt_, &QTimer::timeout, ptbSpielfeld_, qOverload<>(&QWidget::update));
 
@@ -180,6 +183,8 @@ void TfrmMain::InitSpielfeld()
     cursor_ = 0;
     bewegung_.reset();
     glanz_ = false;
+    tipp_.reset();
+    AbspielenStoppen();
     ++spielNummer_;
     PhaseUebernehmen(s.phase);
     ptbSpielfeldPaint();
@@ -223,6 +228,8 @@ void TfrmMain::Ueberlagern(QPainter& p)
     if (!bewegung_ && !glanz_)
         bild_takt_.stop();
     bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_);
+    if (tipp_)
+        bild_.ZeigeTipp(p, *tipp_);
 }
 
 void TfrmMain::Zeit(int sekunden)
@@ -279,6 +286,9 @@ void TfrmMain::SpielBeendet(engine::Ende ende)
 // game once a game has been set up.
 void TfrmMain::AktionenAktualisieren()
 {
+    const bool spielbar = sitzung_.spiel().brettAktiv() && !sitzung_.spiel().pausiert();
+    mnuTipp_->setEnabled(spielbar);
+    mnuLoesen_->setEnabled(spielbar);
     mnuRueckgaengig_->setEnabled(sitzung_.KannRueckgaengig());
     mnuWiederholen_->setEnabled(sitzung_.KannWiederholen());
     mnuNeuesSpielWieZuvor_->setEnabled(sitzung_.spiel().phase != Phase::KeinSpiel);
@@ -306,6 +316,7 @@ void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
     const engine::Taste t = taste == Qt::LeftButton    ? engine::Taste::Links
                             : taste == Qt::RightButton ? engine::Taste::Rechts
                                                        : engine::Taste::Mitte;
+    AbspielenStoppen();
     if (cursor_) {  // the mouse takes over from the keys
         cursor_ = 0;
         ptbSpielfeldPaint();
@@ -331,6 +342,7 @@ void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
                         || taste == Qt::Key_Backspace;
     if (!s.brettAktiv() || (!richtung && !drehen && taste != Qt::Key_N))
         return;
+    AbspielenStoppen();
     if (s.pausiert()) {
         sitzung_.PauseUmschalten();
         return;
@@ -377,7 +389,10 @@ void TfrmMain::SpielGeloest()
         return;
     const engine::Spielstand& s = sitzung_.spiel();
     const beste::Ergebnis ergebnis{s.variante, s.n(), s.ZugAnzahl, s.Sekunden};
-    if (frmBestenListe_->KommtInListe(ergebnis)) {
+    if (sitzung_.mitHilfe()) {
+        Spiele("ton3.wav");
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::MitHilfe), Fensterpunkt(100, 235));
+    } else if (frmBestenListe_->KommtInListe(ergebnis)) {
         Spiele("ton2.wav");
         frmBestenListe_->move(Fensterpunkt(69, 110));
         frmBestenListe_->NimmAuf(ergebnis);
@@ -423,6 +438,58 @@ void TfrmMain::mnuAnimationClick()
         mnuAnimation_->setChecked(!mnuAnimation_->isChecked());
         dienste_.Fehlerbericht(fehler.text());
     }
+}
+
+// The best next move, marked for a moment and only on the screen.
+void TfrmMain::mnuTippClick()
+{
+    const engine::Spielstand& s = sitzung_.spiel();
+    if (!s.brettAktiv() || s.pausiert())
+        return;
+    tipp_ = engine::Tipp(s);
+    if (!tipp_)
+        return;
+    sitzung_.HilfeGenutzt();
+    ptbSpielfeldPaint();
+    QTimer::singleShot(1500, this, [this, nummer = ++tippNummer_] {
+        if (nummer == tippNummer_ && tipp_) {
+            tipp_.reset();
+            ptbSpielfeldPaint();
+        }
+    });
+}
+
+// The whole way home, one move each tick, every move shown and counted.
+void TfrmMain::mnuLoesenClick()
+{
+    const engine::Spielstand& s = sitzung_.spiel();
+    if (!s.brettAktiv() || s.pausiert() || loesenTakt_.isActive())
+        return;
+    plan_ = engine::Loesung(s);
+    if (plan_.empty())
+        return;
+    sitzung_.HilfeGenutzt();
+    tipp_.reset();
+    loesenTakt_.start();
+}
+
+void TfrmMain::LoesungWeiter()
+{
+    if (plan_.empty() || !sitzung_.spiel().brettAktiv() || sitzung_.spiel().pausiert()) {
+        AbspielenStoppen();
+        return;
+    }
+    const engine::Zug zug = plan_.front();
+    plan_.erase(plan_.begin());
+    if (plan_.empty())
+        loesenTakt_.stop();  // the last move may end the game and open its dialogs
+    sitzung_.Ziehe(zug);
+}
+
+void TfrmMain::AbspielenStoppen()
+{
+    loesenTakt_.stop();
+    plan_.clear();
 }
 
 void TfrmMain::mnuBestenlisteClick()

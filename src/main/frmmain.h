@@ -91,6 +91,10 @@ private:
     void mnuNeuesSpielWieZuvorClick();
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();
+    void mnuTippClick();
+    void mnuLoesenClick();
+    void LoesungWeiter();
+    void AbspielenStoppen();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
     void mnuPauseClick();
@@ -129,13 +133,17 @@ private:
     std::optional<engine::Zug> bewegung_;
     QElapsedTimer bewegungsUhr_, glanzUhr_;
     bool glanz_ = false;
-    int spielNummer_ = 0;  // tells a late glow that its game has been replaced
+    int spielNummer_ = 0;  // tells a late glow or hint that its game has been replaced
+    std::optional<engine::Zug> tipp_;    // shown for a moment
+    int tippNummer_ = 0;                 // tells a hint's timer that a newer hint replaced it
+    std::vector<engine::Zug> plan_;      // the rest of a solution being played
+    QTimer loesenTakt_;
     QTimer bild_takt_;
 
     Spielfeldanzeige* ptbSpielfeld_;
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
-    QAction *mnuPause_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
+    QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
     QAction *mnuHilfe_, *mnuInfo_;
     QActionGroup* sprachgruppe_;
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;

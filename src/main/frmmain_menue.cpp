@@ -9,9 +9,11 @@ namespace haupt {
 
 void TfrmMain::BaueMenue()
 {
+    // Every command stops a solution being played, before it does its own work.
     auto eintrag = [this](QMenu* menue, const char* name, auto handler) {
         QAction* a = menue->addAction(QString());
         a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, &TfrmMain::AbspielenStoppen);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
@@ -38,9 +40,15 @@ void TfrmMain::BaueMenue()
     mnuPause_ = eintrag(mnuOptionen_, "mnuPause", &TfrmMain::mnuPauseClick);
     mnuPause_->setCheckable(true);
     mnuPause_->setEnabled(false);
+    mnuTipp_ = eintrag(mnuOptionen_, "mnuTipp", &TfrmMain::mnuTippClick);
+    mnuTipp_->setShortcut(Qt::Key_H);
+    mnuLoesen_ = mnuOptionen_->addAction(QString());  // the one command that does not stop it
+    mnuLoesen_->setObjectName(QStringLiteral("mnuLoesen"));
+    connect(mnuLoesen_, &QAction::triggered, this, &TfrmMain::mnuLoesenClick);
     mnuOptionen_->addSeparator();
     mnuTon_ = mnuOptionen_->addAction(QString());  // a check entry: it flips itself
     mnuTon_->setObjectName(QStringLiteral("mnuTon"));
+    connect(mnuTon_, &QAction::triggered, this, &TfrmMain::AbspielenStoppen);
     mnuTon_->setCheckable(true);
     mnuMusik_ = mnuOptionen_->addAction(QString());
     mnuMusik_->setObjectName(QStringLiteral("mnuMusik"));
@@ -75,8 +83,8 @@ void TfrmMain::TexteSetzen()
         m->setTitle(texte_(id));
     const std::pair<QAction*, int> eintraege[] = {
         {mnuNeuesSpiel_, 1}, {mnuNeuesSpielWieZuvor_, 3}, {mnuBestenliste_, 2}, {mnuRueckgaengig_, 4},
-        {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTon_, 25},
-        {mnuMusik_, 26},      {mnuAnimation_, 24},
+        {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTipp_, 22},
+        {mnuLoesen_, 23},     {mnuTon_, 25},               {mnuMusik_, 26},      {mnuAnimation_, 24},
         {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));

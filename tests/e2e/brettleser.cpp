@@ -85,3 +85,24 @@ std::vector<int> SchiebebrettLesen(const QImage& schirm, const Spielfenster& f, 
     }
     return brett;
 }
+
+std::vector<int> BrettLesen(const QImage& schirm, const Spielfenster& f, int n)
+{
+    const int h = Seite(n) / 2, rand = 8;  // half size, as on the preview
+    std::vector<QImage> zellen;
+    for (int teil = 1; teil <= n * n; ++teil) {
+        const QPoint ecke = f.client + Vorschau + QPoint((teil - 1) % n * h, (teil - 1) / n * h);
+        zellen.push_back(schirm.copy(QRect(ecke + QPoint(rand, rand), QSize(h - 2 * rand, h - 2 * rand))));
+    }
+    std::vector<int> brett(n * n + 1, 0);
+    std::vector<bool> gesehen(n * n + 1, false);
+    for (int feld = 1; feld <= n * n; ++feld) {
+        const QImage halb = schirm.copy(Feldrechteck(f, n, feld)).scaled(h, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const int teil = AehnlichsteZelle(halb.copy(rand, rand, h - 2 * rand, h - 2 * rand), zellen);
+        if (gesehen[teil])
+            return {};
+        gesehen[teil] = true;
+        brett[feld] = teil;
+    }
+    return brett;
+}

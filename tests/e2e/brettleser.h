@@ -25,3 +25,8 @@ int LeeresFeld(const QImage& schirm, const Spielfenster& f, int n);
 // told by matching each field against the cells of the preview; empty when the board cannot
 // be read as one empty field and n*n-1 different tiles.
 std::vector<int> SchiebebrettLesen(const QImage& schirm, const Spielfenster& f, int n);
+
+// The tile on every field of a game without an empty field (variants 2 and 3), told by the
+// inside of each field, away from the grid and the knobs; empty when the fields do not show
+// n*n different tiles.
+std::vector<int> BrettLesen(const QImage& schirm, const Spielfenster& f, int n);

@@ -42,7 +42,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "-", "&Ton an", "&Musik", "&Animation", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());

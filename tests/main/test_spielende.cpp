@@ -222,3 +222,41 @@ TEST_F(Spielende, ToeneNurMitAudioausgabeUndEingeschaltetemTon)
     LoesenderKlick();
     EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton2.wav")}));
 }
+
+// A hint marks the move for a moment; a game solved with help enters no list.
+TEST_F(Spielende, TippZeigtDenZugUndMitHilfeGibtEsKeinenEintrag)
+{
+    FastGeloest();
+    Eintrag("mnuTipp")->trigger();
+    const QImage markiert = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(markiert.pixel(57 + 240 + 1, 56 + 240 + 60), haupt::Markierfarbe) << "frame round field 9";
+    QTest::qWait(1700);
+    EXPECT_EQ(Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32), Kopie().copy(0, 0, 474, 475))
+        << "gone again";
+    LoesenderKlick();
+    EXPECT_EQ(spiel().phase, Phase::Vorbei);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, daten::LadeText(506, 0));
+    EXPECT_EQ(Datei(), QByteArray()) << "no entry was saved";
+}
+
+// Solve plays every move, counted; a click stops it.
+TEST_F(Spielende, LoesenSpieltZugUmZugUndEinKlickHaeltAn)
+{
+    Spiel(2, 3);
+    Eintrag("mnuLoesen")->trigger();
+    QTest::qWait(400);
+    Klick(Qt::LeftButton, 600, 300);  // beside the board: stops the solution
+    const int gemacht = spiel().ZugAnzahl;
+    EXPECT_GE(gemacht, 1);
+    QTest::qWait(600);
+    EXPECT_EQ(spiel().ZugAnzahl, gemacht);
+
+    Eintrag("mnuLoesen")->trigger();
+    for (int i = 0; i < 200 && spiel().phase != Phase::Vorbei; ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(spiel().phase, Phase::Vorbei);
+    EXPECT_TRUE(engine::Geloest(spiel()));
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, daten::LadeText(506, 0));
+}
