@@ -363,3 +363,23 @@ TEST(Loesung, WegeBleibenKurz)
         EXPECT_LE(summe / 10, grenze[v]) << "variant " << v;
     }
 }
+
+// Hints for several games taken in turns (more games than plans are kept) still lead each
+// game home, each by legal moves.
+TEST(Loesung, TippsFuerAbwechselndeSpieleFuehrenNachHause)
+{
+    std::vector<Spielstand> spiele;
+    for (int v : {1, 2, 3})
+        for (int n : {3, 5})
+            spiele.push_back(Gemischt(v, n, 21));
+    for (int runde = 0; runde < 400; ++runde)
+        for (Spielstand& s : spiele)
+            if (!Geloest(s)) {
+                const auto tipp = Tipp(s);
+                ASSERT_TRUE(tipp);
+                ASSERT_TRUE(Erlaubt(s, *tipp));
+                Ausfuehren(s, *tipp);
+            }
+    for (const Spielstand& s : spiele)
+        EXPECT_TRUE(Geloest(s)) << "variant " << int(s.variante) << " side " << s.n();
+}
