@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PRUEFE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
         PRUEFE(datei.write(reinterpret_cast<const char*>(daten), qint64(groesse)) == qint64(groesse));
     }
-    (void)BmpGekuerzt(QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse)), qint64(groesse));
+    (void)BmpGekuerzt(QByteArrayView(reinterpret_cast<const char*>(daten), qsizetype(groesse)));
 
     // The first load only tells the image's size in memory; the other two are compared.
     const Ergebnis erstes = Lade(pfad, false);

@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::optional<Wavedaten> ton = LeseWave(datei);
     if (!ton)
         return 0;
-    const int frame = ton->format.bytesPerFrame();
-    PRUEFE(ton->format.isValid());
-    PRUEFE(ton->format.channelCount() >= 1 && ton->format.sampleRate() >= 1 && frame >= 1);
+    const int frame = ton->format.BytesProFrame();
+    PRUEFE(ton->format.kanaele >= 1 && ton->format.rate >= 1 && frame >= 1);
     PRUEFE(ton->pcm.size() % frame == 0);
     PRUEFE(ton->pcm.size() <= datei.size());
     return 0;

@@ -129,32 +129,32 @@ QString SucheTondatei(const QString& name, const QString& basisordner)
     return {};
 }
 
-Tonspieler::Tonspieler(QString basisordner) : basisordner(std::move(basisordner)) {}
+Tonspieler::Tonspieler(QString basisordner) : basisordner_(std::move(basisordner)) {}
 
 Tonspieler::~Tonspieler() = default;
 
 void Tonspieler::Spiele(const QString& dateiname)
 {
-    const QString pfad = SucheTondatei(dateiname, basisordner);
+    const QString pfad = SucheTondatei(dateiname, basisordner_);
     if (pfad.isEmpty())
         return;
     const Wavedaten* ton = Lade(pfad);
     if (!ton || ton->pcm.isEmpty())
         return;
-    if (!ausgabe)
-        ausgabe = std::make_unique<daten::Pulseausgabe>();
-    ausgabe->Spiele(*ton);
+    if (!ausgabe_)
+        ausgabe_ = std::make_unique<daten::Pulseausgabe>();
+    ausgabe_->Spiele(*ton);
 }
 
 const Wavedaten* Tonspieler::Lade(const QString& pfad)
 {
-    auto eintrag = geladen.constFind(pfad);
-    if (eintrag == geladen.constEnd()) {
+    auto eintrag = geladen_.constFind(pfad);
+    if (eintrag == geladen_.constEnd()) {
         QFile datei(pfad);
         std::optional<Wavedaten> ton;
         if (datei.open(QIODevice::ReadOnly))
             ton = LeseWave(datei.readAll());
-        eintrag = geladen.insert(pfad, std::move(ton));
+        eintrag = geladen_.insert(pfad, std::move(ton));
     }
     return eintrag->has_value() ? &**eintrag : nullptr;
 }

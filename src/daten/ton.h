@@ -58,11 +58,11 @@ public:
 private:
     const Wavedaten* Lade(const QString& pfad);
 
-    QString basisordner;
+    QString basisordner_;
     // Every file is read once; a damaged file is remembered as such so it is not read again.
-    QHash<QString, std::optional<Wavedaten>> geladen;
+    QHash<QString, std::optional<Wavedaten>> geladen_;
     // Made with the first sound: until then nothing of the audio system is touched.
-    std::unique_ptr<daten::Pulseausgabe> ausgabe;
+    std::unique_ptr<daten::Pulseausgabe> ausgabe_;
 };
 
 } // namespace daten

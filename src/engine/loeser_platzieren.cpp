@@ -177,7 +177,8 @@ private:
         offen.push({0, start});
         int bisher = fertig(start) ? 0 : INT_MAX;
         while (!offen.empty()) {
-            const auto [d, k] = offen.top();
+            // Plain names, not a structured binding: a lambda below uses them (clang 14).
+            const int d = offen.top().first, k = offen.top().second;
             offen.pop();
             if (d > abstand[k])
                 continue;
