@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace daten {
@@ -88,12 +89,19 @@ bool BmpGekuerzt(QByteArrayView datei)
     const qint64 hoehe = kern ? U16(datei, 20) : std::llabs(I32(datei, 22));
     const qint64 bits = kern ? U16(datei, 24) : U16(datei, 28);
     const quint32 kompression = kern ? 0 : U32(datei, 30);
+    // An offset of 0 names no place: the reader goes on right after the headers, the colour
+    // masks and the palette.
+    const qint64 palette = bits > 8 ? 0 : qint64(1) << bits;
+    const qint64 farben = !kern && U32(datei, 46) ? std::min<qint64>(U32(datei, 46), palette) : palette;
+    const qint64 kopfEnde = DateiKopf + infoLaenge + (kompression == 3 && infoLaenge == 40 ? 12 : 0)
+                            + farben * (kern ? 3 : 4);
+    const qint64 beginn = datenBeginn != 0 ? qint64(datenBeginn) : kopfEnde;
     if (kompression == KompressionRle8 || kompression == KompressionRle4)
-        return !RleVollstaendig(datei, datenBeginn, kompression == KompressionRle4);
+        return !RleVollstaendig(datei, beginn, kompression == KompressionRle4);
     if (kompression != 0 && kompression != 3)
         return false;  // other codings: the reader decides
     const qint64 pixelbytes = Rasterbytes(breite, hoehe, bits);
-    return pixelbytes < 0 || datei.size() < qint64(datenBeginn) + pixelbytes;
+    return pixelbytes < 0 || datei.size() < beginn + pixelbytes;
 }
 
 Ladefehler LadeBild(const QString& pfad, QImage& bild)

@@ -170,3 +170,17 @@ TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindKeinBild)
     EXPECT_EQ(bild.pixel(39, 19), qRgb(0x40, 0x40, 0x40));
     EXPECT_EQ(LadeBild(Schreibe(ordner, "kern_kurz.bmp", kern.chopped(5)), bild), Ladefehler::KeinBild);
 }
+
+// Found by fuzzing: a data offset of 0 lets the pixels start right after the header, so a file
+// that ends early was taken for whole and the reader showed memory it never wrote.
+TEST(LadeBild, DatenAnfangNullZaehltAbDemKopfende)
+{
+    QTemporaryDir ordner;
+    QImage bild;
+    // 5 x 3 pixels, top-down, 24 bits: three rows of 16 bytes after the 54 header bytes.
+    const QByteArray kopf = "BM" + Le32(0) + Le32(0) + Le32(0) + Le32(40) + Le32(5) + Le32(quint32(-3)) + Le16(1)
+                            + Le16(24) + Le32(0) + Le32(48) + Le32(0) + Le32(0) + Le32(0) + Le32(0);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", kopf + QByteArray(48, char(0x33))), bild), Ladefehler::Keiner);
+    EXPECT_EQ(bild.pixel(4, 2), qRgb(0x33, 0x33, 0x33));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", kopf + QByteArray(20, char(0x33))), bild), Ladefehler::KeinBild);
+}
