@@ -2,6 +2,7 @@
 // What the solver's parts share: moves of variant 1 as field pairs, and the symmetries of the
 // square, which let one table or pattern set serve every home of the empty field.
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -59,6 +60,22 @@ inline std::vector<Zug> Zurueckgebildet(const std::vector<Zug>& zuege, const Sym
     for (const Zug& z : zuege)
         echt.push_back(Schiebezug(sym.Urbild(z.a), sym.Urbild(z.b)));
     return echt;
+}
+
+// Where a move takes each cell's tile from, on the solved board: after the move, cell c
+// (counted from 0) holds what cell herkunft[c] held.
+inline std::array<uint8_t, MaxFelder> Herkunft(Variante variante, int n, const Zug& zug)
+{
+    Spielstand t;
+    t.variante = variante;
+    t.Groesse = uint8_t(n);
+    for (int p = 1; p <= n * n; ++p)
+        t.Spielfeld[p] = uint8_t(p);
+    Ausfuehren(t, zug);
+    std::array<uint8_t, MaxFelder> herkunft{};
+    for (int c = 0; c < n * n; ++c)
+        herkunft[c] = uint8_t(t.Spielfeld[c + 1] - 1);
+    return herkunft;
 }
 
 } // namespace engine::loeser

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "engine/loeser_intern.h"
+
 namespace engine::loeser {
 
 namespace {
@@ -63,15 +65,8 @@ public:
 private:
     void Dazu(Zug zug, int linie, bool vor)
     {
-        Spielstand t;
-        t.variante = v_;
-        t.Groesse = uint8_t(n_);
-        for (int p = 1; p <= n_ * n_; ++p)
-            t.Spielfeld[p] = uint8_t(p);
-        Ausfuehren(t, zug);
-        Kurzzug k{zug, linie, vor, {}, {}};
+        Kurzzug k{zug, linie, vor, Herkunft(v_, n_, zug), {}};
         for (int c = 0; c < n_ * n_; ++c) {
-            k.quelle[c] = uint8_t(t.Spielfeld[c + 1] - 1);
             if (k.quelle[c] != c)
                 k.zellen.push_back(uint8_t(c));
         }

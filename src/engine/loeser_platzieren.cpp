@@ -236,16 +236,7 @@ std::vector<Zugbild> AlleZuege(Variante v, int n)
     }
     std::vector<Zugbild> bilder;
     for (const Zug& z : alle) {
-        Spielstand t;
-        t.variante = v;
-        t.Groesse = uint8_t(n);
-        for (int p = 1; p <= n * n; ++p)
-            t.Spielfeld[p] = uint8_t(p);
-        Ausfuehren(t, z);
-        Zugbild b{z, {}};
-        for (int c = 0; c < n * n; ++c)
-            b.quelle[c] = uint8_t(t.Spielfeld[c + 1] - 1);
-        bilder.push_back(b);
+        bilder.push_back({z, Herkunft(v, n, z)});
     }
     return bilder;
 }
