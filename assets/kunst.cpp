@@ -1,5 +1,8 @@
 #include "kunst.h"
 
+#include <QFile>
+#include <QImageReader>
+
 namespace kunst {
 
 QStringList Kunstnamen()
@@ -13,7 +16,17 @@ QStringList Kunstnamen()
 
 QString Kunstpfad(const QString& name)
 {
-    return QStringLiteral(":/kunst/") + name + QStringLiteral(".png");
+    return QStringLiteral(":/kunst/") + name;
+}
+
+QImage Bild(const QString& name)
+{
+    QFile datei(Kunstpfad(name));
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader leser(&datei, datei.peek(2) == "P6" ? "ppm" : "png");
+    leser.setAutoDetectImageFormat(false);  // with it, every image plugin is loaded and asked first
+    return leser.read();
 }
 
 } // namespace kunst

@@ -1,6 +1,7 @@
-// The game's art, compiled in: every name here loads as QImage(":/kunst/" + name + ".png").
+// The game's art, compiled in: every name here loads with Bild(name).
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,10 @@ namespace kunst {
 // All resource names, in the order the main window, the dialogs and the icon need them.
 QStringList Kunstnamen();
 
-// ":/kunst/NAME.png"
+// ":/kunst/NAME": opaque art is binary PPM, art with transparency PNG.
 QString Kunstpfad(const QString& name);
+
+// The decoded image; null for an unknown name. Read by Qt's own readers, without image plugins.
+QImage Bild(const QString& name);
 
 } // namespace kunst

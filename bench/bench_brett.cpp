@@ -68,6 +68,16 @@ static void ZugNeuZeichnen(benchmark::State& state)
 }
 BENCHMARK(ZugNeuZeichnen)->Unit(benchmark::kMicrosecond);
 
+// What the main window pays at start for its art: every bitmap of the board decoded and prepared.
+static void BrettbildAnlegen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Brettbild bild;
+        benchmark::DoNotOptimize(bild.kopie().constBits());
+    }
+}
+BENCHMARK(BrettbildAnlegen)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

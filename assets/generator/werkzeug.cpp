@@ -146,9 +146,9 @@ QImage neuesBild(int breite, int hoehe, const QColor& grund)
     return bild;
 }
 
-bool speichere(const QImage& bild, const QString& pfad)
+bool speichere(const QImage& bild, const QString& pfad, const char* format)
 {
-    QImageWriter schreiber(pfad);
+    QImageWriter schreiber(pfad, format);
     return schreiber.write(bild);
 }
 

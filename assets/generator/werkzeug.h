@@ -49,6 +49,6 @@ QColor mische(const QColor& a, const QColor& b, double t);
 QImage neuesBild(int breite, int hoehe, const QColor& grund = Qt::black);
 
 // Writes PNG or BMP, chosen by the file name's extension.
-bool speichere(const QImage& bild, const QString& pfad);
+bool speichere(const QImage& bild, const QString& pfad, const char* format = nullptr);
 
 } // namespace werk

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "kunst.h"
+
 namespace beste {
 
 namespace {
@@ -59,7 +61,7 @@ QLabel* NeuesBild(QWidget* eltern, const QString& name, const QRect& platz)
 
 QPixmap Kunst(const char* name)
 {
-    return QPixmap(QStringLiteral(":/kunst/%1.png").arg(QLatin1StringView(name)));
+    return QPixmap::fromImage(kunst::Bild(QLatin1StringView(name)));
 }
 
 } // namespace
@@ -82,7 +84,7 @@ void TfrmBestenListe::BaueFenster()
     setFixedSize(337, 307);
     Faerbe(this, QPalette::Window, Silber);
     setAutoFillBackground(true);
-    imgSymbol_ = QImage(QStringLiteral(":/kunst/imgSymbol.png"));
+    imgSymbol_ = kunst::Bild(QStringLiteral("imgSymbol"));
     BauePanel();
     BaueZeilen();
     BaueKnoepfe();

@@ -116,6 +116,12 @@ Ladefehler LadeBild(const QString& pfad, QImage& bild)
             return Ladefehler::KeinBild;
     }
     QImageReader leser(&datei);
+    // Told that a file is a bitmap, Qt reads it itself instead of loading every image plugin first
+    // to ask whether one of them knows better.
+    if (datei.peek(2) == "BM") {
+        leser.setFormat("bmp");
+        leser.setAutoDetectImageFormat(false);
+    }
     QImage gelesen;
     if (!VorbelegtesBild(leser, gelesen))
         return Ladefehler::KeinBild;

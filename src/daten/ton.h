@@ -11,8 +11,9 @@ namespace daten {
 
 class Pulseausgabe;
 
-// True when a sound server answers and offers at least one output; start-up turns this into
-// the environment's audio flag. False without one, after about a second at most; never starts a server.
+// True when a sound server answers and offers at least one output. False without one, after
+// about a second at most; never starts a server. Asked only once sound is wanted: until then
+// nothing of the audio system is touched.
 bool AudioAusgabeVorhanden();
 
 // How a sample is stored; little-endian, as in WAVE files. 8-bit samples are unsigned.

@@ -1,7 +1,5 @@
 #include "daten/umgebung.h"
 
-#include "daten/ton.h"
-
 #include <QFile>
 
 #include <filesystem>
@@ -27,7 +25,6 @@ Umgebung Umgebung::Ermitteln()
     Umgebung umgebung;
     umgebung.progPfad = Arbeitsordner();
     umgebung.vonCD = IstCdRom(umgebung.progPfad);
-    umgebung.audioVorhanden = AudioAusgabeVorhanden();
     return umgebung;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Where the program runs and what the machine offers, decided once at start-up and handed to
-// everything that builds a path or writes a file.
+// Where the program runs, decided once at start-up and handed to everything that builds a path
+// or writes a file.
 
 #include <QString>
 
@@ -11,14 +11,13 @@ enum class Sprache { Deutsch, Englisch };
 struct Umgebung {
     QString progPfad = QStringLiteral(".");  // working directory at start-up: the base of every path
     bool vonCD = false;                       // started from a CD-ROM: no file is written
-    bool audioVorhanden = false;              // at least one audio output exists
 
     QString optionsDatei() const { return progPfad + QLatin1String("/options.ini"); }
     QString bilderordner() const { return progPfad + QLatin1String("/images"); }
     QString listenDatei() const { return progPfad + QLatin1String("/morvik.dat"); }
     QString hilfeDatei(Sprache sprache) const;
 
-    // The working directory, its file system, and the machine's audio outputs.
+    // The working directory and its file system.
     static Umgebung Ermitteln();
 };
 

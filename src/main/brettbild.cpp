@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "daten/bilddatei.h"
+#include "kunst.h"
 
 using engine::Spielstand;
 
@@ -17,7 +18,7 @@ using G = Brettgeometrie;
 
 QImage Kunst(const char* name)
 {
-    return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
+    return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
 }
 
 // Art drawn "transparent" leaves out the colour of its bottom-left pixel.

@@ -18,6 +18,7 @@
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
 #include "optionen/einstellungen.h"
+#include "kunst.h"
 
 namespace haupt {
 
@@ -71,6 +72,8 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
         };
     if (!dienste_.Fehlerbericht)
         dienste_.Fehlerbericht = FehlerMelden;
+    if (!dienste_.AudioVorhanden)
+        dienste_.AudioVorhanden = daten::AudioAusgabeVorhanden;
 
     ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
     ptbSpielfeld_->setEnabled(false);  // no board before the first game
@@ -96,7 +99,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
     setWindowTitle(QStringLiteral("Tavelor"));
-    setWindowIcon(QIcon(QStringLiteral(":/kunst/symbol.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol")))));
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
 }
 
@@ -305,7 +308,7 @@ QPoint TfrmMain::Fensterpunkt(int dx, int dy) const { return frameGeometry().top
 
 void TfrmMain::Spiele(const char* datei)
 {
-    if (umgebung_.audioVorhanden && mnuTon_->isChecked())
+    if (mnuTon_->isChecked() && audioVorhanden_.value_or(false))
         dienste_.Ton(QLatin1String(datei));
 }
 

@@ -40,6 +40,7 @@ struct Hauptfensterdienste {
     std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;  // message box at a screen point
     std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
     std::function<void(const QString&)> Fehlerbericht;  // the general error report
+    std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
 };
 
 // The paint box: shows the composite and the tile numbers, and hands mouse presses on.
@@ -127,6 +128,7 @@ private:
     Brettbild bild_;
     InfoBoxDlg infoBox_;
     std::unique_ptr<daten::Tonspieler> ton_;
+    std::optional<bool> audioVorhanden_;  // asked when sound is first switched on, not at start
     engine::Phase phase_ = engine::Phase::KeinSpiel;
     int cursor_ = 0;  // keyboard cursor: field (variant 2) or axis (variant 3), 0 = hidden
     // The move in motion while animation is on; the composite already shows where it ends.

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "kunst.h"
+
 namespace haupt {
 
 QPoint InfoBoxDlg::Lage(QPoint gewuenscht, QSize bildschirm)
@@ -41,7 +43,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     auto* symbol = new QLabel(panel);
     symbol->setGeometry(20, 11, 32, 32);
     symbol->setScaledContents(true);
-    symbol->setPixmap(QPixmap(QStringLiteral(":/kunst/symbol.png")));
+    symbol->setPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol"))));
 
     auto* name = new QLabel(ProgrammName, panel);
     name->setGeometry(75, 9, 170, 18);
@@ -65,7 +67,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
         auto* variante = new QLabel(panel);
         variante->setGeometry(20 + (v - 1) * 76, 64, 68, 68);
         variante->setScaledContents(true);
-        variante->setPixmap(QPixmap(QStringLiteral(":/kunst/imgVariante%1.png").arg(v)));
+        variante->setPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("imgVariante%1").arg(v))));
     }
     auto* beschreibung = new QLabel(Beschreibung, panel);
     beschreibung->setGeometry(20, 144, 220, 90);

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+#include "kunst.h"
+
 namespace optionen {
 
 namespace {
@@ -36,8 +38,8 @@ T* Baue(QWidget* eltern, const char* name, int links, int oben, int breite, int 
 QIcon AbbruchGlyphe()
 {
     QIcon glyphe;
-    glyphe.addPixmap(QPixmap(QStringLiteral(":/kunst/glyphAbbruch.png")), QIcon::Normal);
-    glyphe.addPixmap(QPixmap(QStringLiteral(":/kunst/glyphAbbruchAus.png")), QIcon::Disabled);
+    glyphe.addPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("glyphAbbruch"))), QIcon::Normal);
+    glyphe.addPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("glyphAbbruchAus"))), QIcon::Disabled);
     return glyphe;
 }
 
@@ -47,7 +49,7 @@ TKlickbild* TfrmEinstellungen::BaueVariantenbild(int nummer)
 {
     const QByteArray name = "imgVariante" + QByteArray::number(nummer);
     auto* bild = Baue<TKlickbild>(gpbVariante_, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
-    bild->setPixmap(QPixmap(QStringLiteral(":/kunst/%1.png").arg(QLatin1StringView(name))));
+    bild->setPixmap(QPixmap::fromImage(kunst::Bild(QLatin1StringView(name))));
     connect(bild, &TKlickbild::geklickt, this, &TfrmEinstellungen::imgVarianteClick);
     return bild;
 }

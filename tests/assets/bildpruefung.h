@@ -15,7 +15,7 @@ namespace pruefung {
 
 inline QImage lade(const QString& name)
 {
-    return QImage(kunst::Kunstpfad(name));
+    return kunst::Bild(name);
 }
 
 inline int helligkeit(QRgb c)

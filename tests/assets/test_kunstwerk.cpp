@@ -57,7 +57,7 @@ TEST(Kunstwerk, EinkompilierteKunstIstDieDesGenerators)
     QTemporaryDir ordner;
     ASSERT_EQ(starteKunstwerk({"--kunst", ordner.path()}).code, 0);
     for (const QString& name : kunst::Kunstnamen()) {
-        QFile erzeugt(ordner.path() + "/" + name + ".png"), eingebaut(kunst::Kunstpfad(name));
+        QFile erzeugt(ordner.path() + "/" + name), eingebaut(kunst::Kunstpfad(name));
         ASSERT_TRUE(erzeugt.open(QIODevice::ReadOnly)) << qPrintable(name);
         ASSERT_TRUE(eingebaut.open(QIODevice::ReadOnly)) << qPrintable(name);
         EXPECT_TRUE(erzeugt.readAll() == eingebaut.readAll()) << qPrintable(name);

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QRegularExpression>
 
+#include "kunst.h"
+
 namespace {
 
 constexpr int ListeV1G4 = ListenIndex(1, 4);
@@ -104,7 +106,7 @@ TEST_F(BestenDialog, BrettgroesseVorDemTextUndTexteInBeidenSprachen)
 
 TEST_F(BestenDialog, SymbolDerVarianteAusDerSymbolleiste)
 {
-    const QImage leiste(QStringLiteral(":/kunst/imgSymbol.png"));
+    const QImage leiste = kunst::Bild(QStringLiteral("imgSymbol"));
     if (leiste.isNull())
         GTEST_SKIP() << "art not built";
     auto dialog = Dialog();

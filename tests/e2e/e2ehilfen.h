@@ -8,10 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "xsitzung.h"
+#include "kunst.h"
 
 inline QImage Kunst(const char* name)
 {
-    return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
+    return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
 }
 
 // A working folder with the game's pictures, and nothing written yet.

@@ -1,5 +1,7 @@
 #include "spielablauf.h"
 
+#include "kunst.h"
+
 namespace {
 
 constexpr QRgb Rahmengelb = qRgb(255, 255, 0);
@@ -33,7 +35,7 @@ void SpielEinstellen(XSitzung& x, int variante, int seite, Spielfenster& f)
     ASSERT_FALSE(dialog.isEmpty()) << "no settings dialog" << x.bildschirmSichern("einstellungen");
     const QPoint d = x.fensterLage(dialog);
 
-    const QImage bild = QImage(QStringLiteral(":/kunst/imgVariante%1.png").arg(variante))
+    const QImage bild = kunst::Bild(QStringLiteral("imgVariante%1").arg(variante))
                             .convertToFormat(QImage::Format_RGB32);
     ASSERT_TRUE(x.warteBis([&](const QImage& s) { return ZeigtBild(s, d + Variantenbild(variante), bild, 4); }))
         << "the settings dialog does not show variant picture " << variante << x.bildschirmSichern("variantenbild");

@@ -57,14 +57,20 @@ protected:
     const QImage& Original() const { return frm.bild().original(); }
 
     QTemporaryDir ordner;
-    daten::Umgebung umgebung{ordner.path(), false, true};
+    daten::Umgebung umgebung{ordner.path(), false};
     daten::Texte texte{umgebung};
     MtZufall zufall{5};
     sitzung::Spielsitzung sitzung{zufall};
     std::vector<std::pair<QString, QPoint>> meldungen;
     std::vector<QString> fehler, toene;
+    bool audioVorhanden = true;  // what the machine is said to offer when sound is switched on
+    int audioFragen = 0;
     haupt::TfrmMain frm{umgebung, texte, sitzung,
                         {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
                          [this](const QString& datei) { toene.push_back(datei); },
-                         [this](const QString& text) { fehler.push_back(text); }}};
+                         [this](const QString& text) { fehler.push_back(text); },
+                         [this] {
+                             ++audioFragen;
+                             return audioVorhanden;
+                         }}};
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "main/brettbild.h"
+#include "kunst.h"
 
 using engine::Spielstand;
 using haupt::Brettbild;
@@ -34,7 +35,7 @@ QImage Muster()
     return bild;
 }
 
-QImage Kunst(const char* name) { return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32); }
+QImage Kunst(const char* name) { return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32); }
 
 bool GleicherBereich(const QImage& a, QPoint pa, const QImage& b, QPoint pb, QSize groesse)
 {

@@ -14,6 +14,7 @@
 #include "daten/textkatalog.h"
 #include "hauptfenster.h"
 #include "optionen/einstellungen.h"
+#include "kunst.h"
 
 using namespace engine;
 
@@ -85,7 +86,7 @@ TEST_F(Hauptfenster, LinksklickNebenDemLeerenFeldSchiebtZaehltUndStartetDieUhr)
     EXPECT_TRUE(Eintrag("mnuPause")->isEnabled());
     // Field 7 now shows tile 7, field 8 the cross; the move counter reads 0001.
     EXPECT_EQ(Kopie().copy(58, 297, 119, 119), Original().copy(1, 241, 119, 119));
-    EXPECT_EQ(Kopie().copy(178, 297, 119, 119), QImage(":/kunst/imgKreuz3.png").convertToFormat(QImage::Format_RGB32).copy(1, 1, 119, 119));
+    EXPECT_EQ(Kopie().copy(178, 297, 119, 119), kunst::Bild(QStringLiteral("imgKreuz3")).convertToFormat(QImage::Format_RGB32).copy(1, 1, 119, 119));
     EXPECT_NE(Kopie().copy(631, 310, 22, 30), vorher.copy(631, 310, 22, 30));
     EXPECT_EQ(Kopie().copy(565, 310, 66, 30), vorher.copy(565, 310, 66, 30));
 }
@@ -177,7 +178,7 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     bild.close();
 
     QStringList meldungen;
-    const daten::Umgebung umgebung{ordner.path(), false, false};
+    const daten::Umgebung umgebung{ordner.path(), false};
     const daten::Texte texte(umgebung);
     const optionen::TfrmEinstellungen einstellungen(umgebung, texte, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
     EXPECT_EQ(meldungen, QStringList{daten::LadeText(804, 1000)});

@@ -197,18 +197,18 @@ TEST_F(Spielende, InfoBoxUndHilfe)
 TEST_F(Spielende, ToeneNurMitAudioausgabeUndEingeschaltetemTon)
 {
     Spiel(2, 4);
-    Klick(Qt::LeftButton, 30, 100);  // sound switched off: silent
+    Klick(Qt::LeftButton, 30, 100);  // sound switched off: silent, and no question to the audio system
     EXPECT_TRUE(toene.empty());
+    EXPECT_EQ(audioFragen, 0);
     Eintrag("mnuTon")->trigger();
     ASSERT_TRUE(Eintrag("mnuTon")->isChecked());
+    EXPECT_EQ(audioFragen, 1);
     Klick(Qt::LeftButton, 30, 100);
     EXPECT_EQ(toene, std::vector<QString>{QStringLiteral("ton1.wav")});
+    Eintrag("mnuTon")->trigger();
+    Eintrag("mnuTon")->trigger();
+    EXPECT_EQ(audioFragen, 1);  // asked once per run
 
-    umgebung.audioVorhanden = false;  // no audio output: never a sound, whatever the switch says
-    Klick(Qt::LeftButton, 30, 100);
-    EXPECT_EQ(toene.size(), 1u);
-
-    umgebung.audioVorhanden = true;
     VolleListe();
     FastGeloest();
     toene.clear();
@@ -221,6 +221,17 @@ TEST_F(Spielende, ToeneNurMitAudioausgabeUndEingeschaltetemTon)
     WennModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click(); });
     LoesenderKlick();
     EXPECT_EQ(toene, (std::vector<QString>{QStringLiteral("ton1.wav"), QStringLiteral("ton2.wav")}));
+}
+
+TEST_F(Spielende, OhneAudioausgabeBleibtEsStillWasDerSchalterAuchSagt)
+{
+    audioVorhanden = false;
+    Spiel(2, 4);
+    Eintrag("mnuTon")->trigger();
+    ASSERT_TRUE(Eintrag("mnuTon")->isChecked());
+    Klick(Qt::LeftButton, 30, 100);
+    EXPECT_TRUE(toene.empty());
+    EXPECT_EQ(audioFragen, 1);
 }
 
 // A hint marks the move for a moment; a game solved with help enters no list.

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "main/brettbild.h"
+#include "kunst.h"
 
 using haupt::Brettbild;
 
 namespace {
 
-QImage Kunst(const char* name) { return QImage(QStringLiteral(":/kunst/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32); }
+QImage Kunst(const char* name) { return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32); }
 
 // Which digit of the strip the 22 x 30 cell at (x, y) shows, or -1.
 int ZifferBei(const QImage& bild, int x, int y)
