@@ -51,13 +51,15 @@ TfrmBestenListe::TfrmBestenListe(Bestenliste& bestenliste, const daten::Texte& t
         meldung_ = [this](QMessageBox::Icon art, const QString& text, QPoint ecke) {
             fenster::BaueMeldungsbox(art, text, ecke, fenster::Rahmenversatz(*this), this)->exec();
         };
-    BaueFenster();
-    TexteSetzen();
+    setObjectName(QStringLiteral("frmBestenListe"));
+    // The widgets are built when the list is first wanted: most games end without it, and the
+    // program starts faster and smaller.
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmBestenListe::TexteSetzen);
 }
 
 void TfrmBestenListe::Vorbereiten(engine::Variante variante, int groesse, std::optional<Ergebnis> neu)
 {
+    Bauen();
     variante_ = variante;
     groesse_ = groesse;
     neu_ = neu;
@@ -74,6 +76,23 @@ void TfrmBestenListe::NimmAuf(const Ergebnis& ergebnis)
     Vorbereiten(ergebnis.variante, ergebnis.groesse, ergebnis);
     exec();
     neu_.reset();
+}
+
+void TfrmBestenListe::Bauen()
+{
+    if (gebaut_)
+        return;
+    BaueFenster();
+    gebaut_ = true;
+    TexteSetzen();
+}
+
+// Before the dialog shows: widgets made in its show event would stay hidden.
+void TfrmBestenListe::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        Bauen();
+    QDialog::setVisible(sichtbar);
 }
 
 void TfrmBestenListe::showEvent(QShowEvent* ereignis)

@@ -46,6 +46,7 @@ public:
 
     // Neither Escape nor the window manager may close the dialog.
     void reject() override {}
+    void setVisible(bool sichtbar) override;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -64,6 +65,7 @@ private:
         QLabel* Z;
     };
 
+    void Bauen();  // once, when first prepared or shown
     void BaueFenster();
     void BauePanel();
     void BaueZeilen();
@@ -78,6 +80,7 @@ private:
     Meldung meldung_;
     engine::Variante variante_ = engine::Variante::Schieben;
     int groesse_ = 4;
+    bool gebaut_ = false;  // the widgets exist
     std::optional<Ergebnis> neu_;
     int platz_ = 0;
 

@@ -80,7 +80,6 @@ int TfrmBestenListe::ZeilenOben(int platz)
 
 void TfrmBestenListe::BaueFenster()
 {
-    setObjectName(QStringLiteral("frmBestenListe"));
     setFixedSize(337, 307);
     Faerbe(this, QPalette::Window, Silber);
     setAutoFillBackground(true);
@@ -177,6 +176,8 @@ void TfrmBestenListe::BaueKnoepfe()
 
 void TfrmBestenListe::TexteSetzen()
 {
+    if (!gebaut_)
+        return;
     setWindowTitle(texte_(200));
     lblUeberschrift_->setText(texte_(201));
     btnLoeschen_->setText(texte_(202));

@@ -1,6 +1,7 @@
 #include "daten/bilddatei.h"
 
 #include <QFile>
+#include <QDir>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -102,6 +103,14 @@ bool BmpGekuerzt(QByteArrayView datei)
         return false;  // other codings: the reader decides
     const qint64 pixelbytes = Rasterbytes(breite, hoehe, bits);
     return pixelbytes < 0 || datei.size() < beginn + pixelbytes;
+}
+
+QStringList Bilddateien(const QString& ordner)
+{
+    // Matched by hand: a name filter would bring in the regular expression engine at start-up.
+    QStringList namen = QDir(ordner).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    namen.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive); });
+    return namen;
 }
 
 Ladefehler LadeBild(const QString& pfad, QImage& bild)

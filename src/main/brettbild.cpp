@@ -60,7 +60,6 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
 
 Brettbild::Brettbild()
     : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32),
-      hintergrund_(Kunst("imgHintergrund")),
       original_(G::BrettKante, G::BrettKante, QImage::Format_RGB32),
       kreuz_{Kunst("imgKreuz3"), Kunst("imgKreuz4"), Kunst("imgKreuz5"), Kunst("imgKreuz6")},
       ziffern_(Kunst("imgZiffern")),
@@ -80,14 +79,14 @@ Brettbild::Brettbild()
 void Brettbild::BildVorbereiten(const QString& bilddatei)
 {
     if (bilddatei.isEmpty()) {
-        original_ = hintergrund_.copy(G::Titelbild);
+        original_ = hintergrund().copy(G::Titelbild);
         return;
     }
     QImage geladen;
     if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
         BildVorbereiten(geladen);
     else
-        original_ = Gestreckt(hintergrund_.copy(G::Titelecke), {G::BrettKante, G::BrettKante});
+        original_ = Gestreckt(hintergrund().copy(G::Titelecke), {G::BrettKante, G::BrettKante});
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild) { original_ = Gestreckt(bild, {G::BrettKante, G::BrettKante}); }
@@ -109,7 +108,13 @@ void Brettbild::Faerben()
 
 void Brettbild::BrettWaehlen(int n, engine::Variante variante) { geometrie_ = Brettgeometrie(n, variante); }
 
-void Brettbild::HintergrundZeichnen() { Kopiere(kopie_, {0, 0}, hintergrund_, hintergrund_.rect()); }
+QImage Brettbild::hintergrund() { return Kunst("imgHintergrund"); }
+
+void Brettbild::HintergrundZeichnen()
+{
+    const QImage bild = hintergrund();
+    Kopiere(kopie_, {0, 0}, bild, bild.rect());
+}
 
 void Brettbild::VorschauZeichnen()
 {

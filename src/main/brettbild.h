@@ -26,7 +26,9 @@ public:
 
     // The whole client area, as the paint box shows it.
     const QImage& kopie() const { return kopie_; }
-    const QImage& hintergrund() const { return hintergrund_; }
+    // The frame art, decoded anew each time: it is drawn once per game, and keeping it would
+    // hold 1.4 MB for that.
+    static QImage hintergrund();
     // The working picture of the current game, 360 x 360, in board coordinates.
     const QImage& original() const { return original_; }
 
@@ -79,7 +81,7 @@ private:
     void Ziffer(int ziffer, QPoint wo);
 
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
-    QImage kopie_, hintergrund_, original_;
+    QImage kopie_, original_;
     std::array<QImage, 4> kreuz_;  // n = 3 .. 6
     QImage ziffern_, ziffernHilfe_, schrift_, pause_, achse_;
     QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;

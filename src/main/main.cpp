@@ -11,6 +11,8 @@
 #include "optionen/einstellungen.h"
 #include "sitzung/spielsitzung.h"
 
+#include <malloc.h>
+
 int main(int argc, char** argv)
 {
     haupt::Anwendung app(argc, argv);
@@ -30,6 +32,9 @@ int main(int argc, char** argv)
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
+    // Decoding the art and the first picture went through large temporary buffers; the heap
+    // gives their pages back now, before the windows take memory of their own.
+    malloc_trim(0);
     frmMain.show();
     return app.exec();
 }

@@ -73,10 +73,7 @@ QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(
 // The list is read once: pictures added to the folder later are seen at the next start.
 void TfrmEinstellungen::FormCreate()
 {
-    const QDir ordner(Bilderordner(), QStringLiteral("*.bmp"), QDir::Name | QDir::IgnoreCase, QDir::Files);
-    if (!ordner.exists())
-        return;  // FormActivate reports it
-    FileListBox_->addItems(ordner.entryList());
+    FileListBox_->addItems(daten::Bilddateien(Bilderordner()));  // a missing folder: FormActivate reports it
     if (FileListBox_->count() > 0)
         FileListBox_->setCurrentRow(0);  // runs FileListBoxChange
 }

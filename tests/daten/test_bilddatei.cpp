@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -183,4 +184,16 @@ TEST(LadeBild, DatenAnfangNullZaehltAbDemKopfende)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", kopf + QByteArray(48, char(0x33))), bild), Ladefehler::Keiner);
     EXPECT_EQ(bild.pixel(4, 2), qRgb(0x33, 0x33, 0x33));
     EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", kopf + QByteArray(20, char(0x33))), bild), Ladefehler::KeinBild);
+}
+
+TEST(Bilddateien, NurBitmapsJederSchreibweiseNachNamenOhneRuecksichtAufGrossKlein)
+{
+    QTemporaryDir ordner;
+    for (const char* name : {"b.BMP", "A.bmp", "c.png", "e.bmpx", "C.Bmp"}) {
+        QFile datei(ordner.filePath(name));
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(ordner.path()).mkdir("d.bmp"));  // a folder is no picture
+    EXPECT_EQ(daten::Bilddateien(ordner.path()), QStringList({"A.bmp", "b.BMP", "C.Bmp"}));
+    EXPECT_TRUE(daten::Bilddateien(ordner.filePath("fehlt")).isEmpty());
 }
