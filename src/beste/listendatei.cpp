@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <sys/file.h>
@@ -137,11 +136,21 @@ bool SchreibeAlles(int fd, std::span<const std::uint8_t> bytes)
 TListe LadeListe(const fs::path& datei)
 {
     TListenBytes bytes{};
-    std::ifstream ein(datei, std::ios::binary);
-    ein.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (ein.gcount() != static_cast<std::streamsize>(bytes.size()))
+    // Not blocking: a pipe in the list's place must not stall the start.
+    const int fd = ::open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return StandardListe();
-    return ListeAusBytes(bytes);
+    std::size_t gelesen = 0;
+    while (gelesen < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + gelesen, bytes.size() - gelesen);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        gelesen += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return gelesen == bytes.size() ? ListeAusBytes(bytes) : StandardListe();
 }
 
 TSpeicherErgebnis SpeichereListe(const TListe& liste, const fs::path& datei, bool vonCD, const TSchreiber& schreiber)

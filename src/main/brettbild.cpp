@@ -60,7 +60,6 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
 
 Brettbild::Brettbild()
     : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32),
-      original_(G::BrettKante, G::BrettKante, QImage::Format_RGB32),
       kreuz_{Kunst("imgKreuz3"), Kunst("imgKreuz4"), Kunst("imgKreuz5"), Kunst("imgKreuz6")},
       ziffern_(Kunst("imgZiffern")),
       ziffernHilfe_(OhneSchluessel(Kunst("imgZiffernHilfe"))),
@@ -73,7 +72,6 @@ Brettbild::Brettbild()
       pfeilOben_(OhneSchluessel(Kunst("imgPfeilOben")))
 {
     kopie_.fill(Qt::black);
-    original_.fill(Qt::black);
 }
 
 void Brettbild::BildVorbereiten(const QString& bilddatei)

@@ -29,7 +29,8 @@ public:
     // The frame art, decoded anew each time: it is drawn once per game, and keeping it would
     // hold 1.4 MB for that.
     static QImage hintergrund();
-    // The working picture of the current game, 360 x 360, in board coordinates.
+    // The working picture of the current game, 360 x 360, in board coordinates; none before the
+    // first picture is prepared.
     const QImage& original() const { return original_; }
 
     // The picture of the next game: the file stretched to the board, the title art when the
