@@ -104,7 +104,14 @@ void Brettbild::Faerben()
     }
 }
 
-void Brettbild::BrettWaehlen(int n, engine::Variante variante) { geometrie_ = Brettgeometrie(n, variante); }
+void Brettbild::BrettWaehlen(int n, engine::Variante variante)
+{
+    geometrie_ = Brettgeometrie(n, variante);
+    if (original_.isNull()) {  // a game begun without a picture shows black tiles
+        original_ = QImage(G::BrettKante, G::BrettKante, QImage::Format_RGB32);
+        original_.fill(Qt::black);
+    }
+}
 
 QImage Brettbild::hintergrund() { return Kunst("imgHintergrund"); }
 
