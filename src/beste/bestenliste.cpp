@@ -34,6 +34,10 @@ void Bestenliste::NameSetzen(int liste, int platz, QStringView name) { beste::Na
 
 void Bestenliste::Loeschen(int liste) { ListeLoeschen(liste_, liste); }
 
-TSpeicherErgebnis Bestenliste::Speichern() { return SpeichereListe(liste_, Pfad(umgebung_), umgebung_.vonCD); }
+TSpeicherErgebnis Bestenliste::Speichern()
+{
+    umgebung_.SchreibordnerAnlegen();  // a failure shows as the failed save
+    return SpeichereListe(liste_, Pfad(umgebung_), umgebung_.vonCD);
+}
 
 } // namespace beste

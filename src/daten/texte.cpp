@@ -40,9 +40,11 @@ void Texte::Laden()
 void Texte::Setzen(Sprache sprache)
 {
     // Written first: when this throws, the old language stays in force.
-    if (!umgebung_.vonCD)
+    if (!umgebung_.vonCD) {
+        umgebung_.SchreibordnerAnlegen();  // a failure shows as the failed write
         SchreibeIniWert(umgebung_.optionsDatei(), AbschnittSprache, SchluesselAktuell,
                         QByteArray::number(Versatz(sprache)));
+    }
     sprache_ = sprache;
     emit spracheGeaendert();
 }

@@ -18,8 +18,10 @@ bool AnimationGespeichert(const Umgebung& umgebung)
 
 void AnimationSpeichern(const Umgebung& umgebung, bool an)
 {
-    if (!umgebung.vonCD)
+    if (!umgebung.vonCD) {
+        umgebung.SchreibordnerAnlegen();  // a failure shows as the failed write
         SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, Schluessel, an ? "1" : "0");
+    }
 }
 
 } // namespace daten

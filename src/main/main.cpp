@@ -19,9 +19,9 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
 
-    if (!haupt::SystemanforderungErfuellt(daten::Arbeitsordner()))
-        return 0;
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
+    if (!haupt::SystemanforderungErfuellt(umgebung))
+        return 0;
     // Before any window: a broken first picture is reported in the stored language too.
     daten::Texte texte(umgebung);
 

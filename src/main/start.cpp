@@ -12,13 +12,11 @@
 
 namespace haupt {
 
-bool SystemanforderungErfuellt(const QString& progPfad)
+bool SystemanforderungErfuellt(const daten::Umgebung& umgebung)
 {
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     if (!bildschirm || daten::BildschirmGenuegt(bildschirm->geometry().height(), bildschirm->depth()))
         return true;
-    daten::Umgebung umgebung;
-    umgebung.progPfad = progPfad;
     const daten::Texte texte(umgebung);
     const QString text = texte(daten::text::SystemAnforderung);
     // Below 16 bits Qt may not be able to paint the box at all; the terminal still gets the text.

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "daten/umgebung.h"
+
 #include <memory>
 
 class QMessageBox;
@@ -12,7 +14,7 @@ namespace haupt {
 
 // A screen below 600 pixels or 16 bits gets text 800 in the stored language (also on standard
 // error) and false; the program then ends without showing or painting anything else.
-bool SystemanforderungErfuellt(const QString& progPfad);
+bool SystemanforderungErfuellt(const daten::Umgebung& umgebung);
 
 // The error box for a screen that fails the test, with its top-left corner at the screen's
 // centre (not centred on it).

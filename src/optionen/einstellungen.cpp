@@ -15,6 +15,10 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace optionen {
 
 namespace {
@@ -58,7 +62,7 @@ sitzung::Einstellungen TfrmEinstellungen::Gewaehlt() const
     gewaehlt.swBild = chkSWBild_->isChecked();
     gewaehlt.bilddatei.clear();
     if (const QListWidgetItem* eintrag = FileListBox_->currentItem())
-        gewaehlt.bilddatei = Bilderordner() + QLatin1Char('/') + eintrag->text();
+        gewaehlt.bilddatei = eintrag->data(Qt::UserRole).toString();
     return gewaehlt;
 }
 
@@ -70,10 +74,24 @@ void TfrmEinstellungen::ZurueckModus()
 
 QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(); }
 
-// The list is read once: pictures added to the folder later are seen at the next start.
+// The list is read once: pictures added to the folders later are seen at the next start. An
+// installed game lists the shipped pictures and the player's own together, sorted by name.
 void TfrmEinstellungen::FormCreate()
 {
-    FileListBox_->addItems(daten::Bilddateien(Bilderordner()));  // a missing folder: FormActivate reports it
+    std::vector<std::pair<QString, QString>> bilder;  // name, path
+    QStringList ordner{Bilderordner()};  // a missing folder: FormActivate reports it
+    if (umgebung_.installiert())
+        ordner << umgebung_.eigeneBilder();
+    for (const QString& o : ordner)
+        for (const QString& name : daten::Bilddateien(o))
+            bilder.emplace_back(name, o + QLatin1Char('/') + name);
+    std::stable_sort(bilder.begin(), bilder.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
+    for (const auto& [name, pfad] : bilder) {
+        auto* eintrag = new QListWidgetItem(name, FileListBox_);
+        eintrag->setData(Qt::UserRole, pfad);
+    }
     if (FileListBox_->count() > 0)
         FileListBox_->setCurrentRow(0);  // runs FileListBoxChange
 }
@@ -138,7 +156,7 @@ void TfrmEinstellungen::FileListBoxChange()
         return;
     const QString name = eintrag->text();
     QImage bild;
-    switch (daten::LadeBild(Bilderordner() + QLatin1Char('/') + name, bild)) {
+    switch (daten::LadeBild(eintrag->data(Qt::UserRole).toString(), bild)) {
     case daten::Ladefehler::Keiner:
         imgVorschau_->setPixmap(QPixmap::fromImage(
             bild.scaled(VorschauKante, VorschauKante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));

@@ -74,7 +74,7 @@ private:
 class BestenDialog : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
-    daten::Umgebung umgebung{ordner.path(), false};
+    daten::Umgebung umgebung{ordner.path(), false, {}};
     daten::Texte texte{umgebung};
     engine::Variante variante = engine::Variante::Schieben;
     int groesse = 4;

@@ -16,7 +16,7 @@ namespace {
 class TexteTest : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
-    Umgebung umgebung{ordner.path(), false};
+    Umgebung umgebung{ordner.path(), false, {}};
     Texte texte{umgebung};
     QString datei = ordner.filePath("options.ini");
 

@@ -57,7 +57,7 @@ protected:
     const QImage& Original() const { return frm.bild().original(); }
 
     QTemporaryDir ordner;
-    daten::Umgebung umgebung{ordner.path(), false};
+    daten::Umgebung umgebung{ordner.path(), false, {}};
     daten::Texte texte{umgebung};
     MtZufall zufall{5};
     sitzung::Spielsitzung sitzung{zufall};

@@ -178,7 +178,7 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     bild.close();
 
     QStringList meldungen;
-    const daten::Umgebung umgebung{ordner.path(), false};
+    const daten::Umgebung umgebung{ordner.path(), false, {}};
     const daten::Texte texte(umgebung);
     const optionen::TfrmEinstellungen einstellungen(umgebung, texte, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
     EXPECT_EQ(meldungen, QStringList{daten::LadeText(804, 1000)});

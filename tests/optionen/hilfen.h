@@ -34,7 +34,7 @@ T* Teil(const QObject& dialog, const char* name)
 class EinstellungenTest : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
-    daten::Umgebung umgebung{ordner.path(), true};  // from a CD: a language switch writes nothing
+    daten::Umgebung umgebung{ordner.path(), true, {}};  // from a CD: a language switch writes nothing
     daten::Texte texte{umgebung};
     // The game's settings as the main window keeps them: the dialog's choice replaces them on OK.
     sitzung::Einstellungen einstellungen;

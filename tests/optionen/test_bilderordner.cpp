@@ -133,3 +133,27 @@ TEST_F(Bilderordner, OrdnerOhneBilderMeldet806UndGibtLeereBilddatei)
 }
 
 } // namespace
+
+namespace {
+
+// Installed, the list holds the shipped pictures and the player's own, sorted together.
+TEST_F(Bilderordner, InstalliertStehenEigeneBilderMitInDerListe)
+{
+    LegeBildAn(QStringLiteral("Mosaik.bmp"), Qt::green);
+    LegeBildAn(QStringLiteral("Sonne.bmp"));
+    umgebung.nutzerPfad = ordner.filePath(QStringLiteral("nutzer"));
+    ASSERT_TRUE(QDir().mkpath(umgebung.eigeneBilder()));
+    QImage eigenes(8, 8, QImage::Format_RGB32);
+    eigenes.fill(Qt::blue);
+    ASSERT_TRUE(eigenes.save(umgebung.eigeneBilder() + QStringLiteral("/Nordlicht.bmp"), "BMP"));
+
+    auto d = Baue();
+    EXPECT_EQ(Dateien(*d), (QStringList{"Mosaik.bmp", "Nordlicht.bmp", "Sonne.bmp"}));
+    Zeige(*d);
+    Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(1);
+    EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::blue));
+    Teil<QPushButton>(*d, "btnOK")->click();
+    EXPECT_EQ(einstellungen.bilddatei, umgebung.eigeneBilder() + QStringLiteral("/Nordlicht.bmp"));
+}
+
+} // namespace
