@@ -52,17 +52,20 @@ qint64 Rasterbytes(qint64 breite, qint64 hoehe, qint64 bits)
 }
 
 // Pixels a file leaves out (run-length skips, early ends) get the colour of index 0, or black,
-// instead of whatever memory the reader was given. Refuses sizes above the reader's limit.
+// instead of whatever memory the reader was given. Refuses pictures whose true-colour form is
+// above the reader's limit.
 bool VorbelegtesBild(const QImageReader& leser, QImage& bild)
 {
     const QSize groesse = leser.size();
     const QImage::Format format = leser.imageFormat();
     if (!groesse.isValid() || format == QImage::Format_Invalid)
         return true;  // the reader allocates on its own, within its limit
-    const qint64 bits = QImage::toPixelFormat(format).bitsPerPixel();
+    // The limit holds for the true-colour picture the game makes of it, not only for what the
+    // file decodes into: a few hundred bytes of run-length data may unpack to a palette picture
+    // within the limit whose colour form is four times larger and takes seconds to scale.
     const qint64 grenze = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    const qint64 bytes = Rasterbytes(groesse.width(), groesse.height(), bits);
-    if (bytes < 0 || (grenze > 0 && bytes > grenze))
+    const qint64 echtfarbe = Rasterbytes(groesse.width(), groesse.height(), 32);
+    if (echtfarbe < 0 || (grenze > 0 && echtfarbe > grenze))
         return false;
     bild = QImage(groesse, format);
     if (bild.isNull())

@@ -197,3 +197,23 @@ TEST(Bilddateien, NurBitmapsJederSchreibweiseNachNamenOhneRuecksichtAufGrossKlei
     EXPECT_EQ(daten::Bilddateien(ordner.path()), QStringList({"A.bmp", "b.BMP", "C.Bmp"}));
     EXPECT_TRUE(daten::Bilddateien(ordner.filePath("fehlt")).isEmpty());
 }
+
+// Found by fuzzing: 16 bytes of run-length data for a palette picture of 8 x 8388612 pixels. Its
+// palette form kept within the reader's limit, its colour form (268 MB) did not, and scaling it
+// took a minute.
+TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
+{
+    QTemporaryDir ordner;
+    QImage bild;
+    const quint32 hoehe = 8388612;
+    const QByteArray rle = QByteArray::fromHex("0811" "0000" "0811" "0001");  // two rows, end of bitmap
+    const QByteArray kopf = "BM" + Le32(14 + 40 + 64 + quint32(rle.size())) + Le32(0) + Le32(14 + 40 + 64) + Le32(40)
+                            + Le32(8) + Le32(hoehe) + Le16(1) + Le16(4) + Le32(2) + Le32(quint32(rle.size()))
+                            + Le32(0) + Le32(0) + Le32(16) + Le32(0) + QByteArray(64, char(0x7f));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "bombe.bmp", kopf + rle), bild), Ladefehler::KeinBild);
+    // The same data for 8 x 2 pixels is a picture.
+    QByteArray klein = kopf + rle;
+    klein.replace(22, 4, Le32(2));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "klein.bmp", klein), bild), Ladefehler::Keiner);
+    EXPECT_EQ(bild.size(), QSize(8, 2));
+}
