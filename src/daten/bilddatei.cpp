@@ -56,7 +56,8 @@ qint64 Rasterbytes(qint64 breite, qint64 hoehe, qint64 bits)
 // above the reader's limit.
 bool VorbelegtesBild(const QImageReader& leser, QImage& bild)
 {
-    const QSize groesse = leser.size();
+    // A bitmap stored top-down reports a negative height; the picture it makes is the same.
+    const QSize groesse(leser.size().width(), std::abs(leser.size().height()));
     const QImage::Format format = leser.imageFormat();
     if (!groesse.isValid() || format == QImage::Format_Invalid)
         return true;  // the reader allocates on its own, within its limit

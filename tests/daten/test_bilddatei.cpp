@@ -217,3 +217,22 @@ TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "klein.bmp", klein), bild), Ladefehler::Keiner);
     EXPECT_EQ(bild.size(), QSize(8, 2));
 }
+
+// Found by fuzzing: a header the reader takes as the old core form, with a negative height
+// (stored top-down) and rows the file does not hold. The rows left out must be black, not
+// whatever memory the reader was given.
+TEST(LadeBild, KopfUeberSteheBildMitFehlendenZeilenIstSchwarz)
+{
+    QTemporaryDir ordner;
+    const QString pfad = Schreibe(ordner, "kopfueber.bmp",
+                                  QByteArray::fromHex("424d5a0000000000009ae663b60978d22c000500fcf501001800004e9ae663b6"
+                                                      "0978d22c8dee4fa20a720075ce2701004a9f066db42290c900b300"));
+    QImage erstes, zweites;
+    VerschmutzeSpeicher(5 * 2564 * 4);
+    ASSERT_EQ(LadeBild(pfad, erstes), Ladefehler::Keiner);
+    VerschmutzeSpeicher(5 * 2564 * 4);
+    ASSERT_EQ(LadeBild(pfad, zweites), Ladefehler::Keiner);
+    EXPECT_EQ(erstes.size(), QSize(5, 2564));
+    EXPECT_EQ(erstes.pixel(4, 2000), qRgb(0, 0, 0));
+    EXPECT_EQ(erstes, zweites);
+}
