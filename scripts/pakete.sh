@@ -10,6 +10,7 @@ pakete=(
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils
+  desktop-file-utils appstream dpkg-dev groff-base
   "$@"
 )
 

@@ -231,34 +231,4 @@ QImage ueberschrift()
     return bild;
 }
 
-QImage programmsymbol()
-{
-    QImage bild(64, 64, QImage::Format_ARGB32);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient metall(0, 0, 64, 64);
-    metall.setColorAt(0, BlaugrauHell);
-    metall.setColorAt(1, BlaugrauDunkel);
-    p.setPen(QPen(QColor(34, 40, 58), 1.5));
-    p.setBrush(metall);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 61, 61), 10, 10);
-    const QRectF brett(8, 8, 48, 48);
-    p.save();
-    p.setClipRect(brett);
-    maleSonnenblume(p, QRectF(2, 0, 60, 60));
-    p.restore();
-    p.drawImage(QRectF(40, 40, 16, 16), kreuz(16));   // the empty field
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Markierfarbe);
-    for (int k = 1; k <= 2; ++k) {
-        p.drawLine(8 + 16 * k, 8, 8 + 16 * k, 55);
-        p.drawLine(8, 8 + 16 * k, 55, 8 + 16 * k);
-    }
-    p.setPen(QColor(30, 34, 50));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(7, 7, 49, 49));
-    return bild;
-}
-
 } // namespace kunst

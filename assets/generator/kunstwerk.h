@@ -26,7 +26,8 @@ QImage glyphAbbruch(bool aktiv);    // 18 x 18, with alpha
 QImage glyphLoeschen(bool aktiv);   // 18 x 18, with alpha
 QImage symbolLeiste();              // 120 x 40
 QImage ueberschrift();              // 250 x 25
-QImage programmsymbol();            // 64 x 64, with alpha
+QImage programmsymbol(int seite);   // seite x seite, with alpha, laid out for this size
+QByteArray programmsymbolSvg();     // the same shapes as a scalable SVG
 
 // Motifs, drawn into any rectangle so that icons and dialog pictures can share them
 void maleSonnenblume(QPainter& p, const QRectF& r, bool mitHimmel = true);

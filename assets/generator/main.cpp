@@ -2,6 +2,8 @@
 //   tavelor_kunstwerk --kunst DIR      the bitmaps of the windows, named without an extension:
 //                                      binary PPM where opaque, PNG where they need alpha
 //   tavelor_kunstwerk --laufzeit DIR   sample pictures (DIR/images/*.bmp) and the sounds
+//   tavelor_kunstwerk --symbole DIR    the program icon for the desktop: DIR/tavelor_N.png for
+//                                      N = 16 24 32 48 64 128 256, and DIR/tavelor.svg
 #include "kunstwerk.h"
 #include "werkzeug.h"
 
@@ -44,7 +46,7 @@ std::vector<std::pair<QString, Erzeuger>> kunstListe()
         {"glyphLoeschenAus", [] { return glyphLoeschen(false); }},
         {"imgSymbol", symbolLeiste},
         {"imgUeberschrift", ueberschrift},
-        {"symbol", programmsymbol},
+        {"symbol", [] { return programmsymbol(64); }},   // the window icon
     };
 }
 
@@ -110,9 +112,20 @@ bool macheLaufzeit(const QString& ordner)
            && schreibe(kunst::tonTief(), ordner + "/ton3.wav");
 }
 
+// Each size is drawn for itself, not scaled from one bitmap, so that small icons stay sharp.
+bool macheSymbole(const QString& ordner)
+{
+    if (!ordnerBereit(ordner))
+        return false;
+    for (int seite : {16, 24, 32, 48, 64, 128, 256})
+        if (!schreibe(kunst::programmsymbol(seite), QStringLiteral("%1/tavelor_%2.png").arg(ordner).arg(seite)))
+            return false;
+    return schreibe(kunst::programmsymbolSvg(), ordner + "/tavelor.svg");
+}
+
 int nutzung()
 {
-    std::fprintf(stderr, "usage: tavelor_kunstwerk [--kunst DIR] [--laufzeit DIR]\n");
+    std::fprintf(stderr, "usage: tavelor_kunstwerk [--kunst DIR] [--laufzeit DIR] [--symbole DIR]\n");
     return 2;
 }
 
@@ -132,10 +145,13 @@ int main(int argc, char** argv)
     if (argumente.size() < 3 || argumente.size() % 2 == 0)
         return nutzung();
     for (int i = 1; i < argumente.size(); i += 2)
-        if (argumente[i] != "--kunst" && argumente[i] != "--laufzeit")
+        if (argumente[i] != "--kunst" && argumente[i] != "--laufzeit" && argumente[i] != "--symbole")
             return nutzung();
     for (int i = 1; i < argumente.size(); i += 2) {
-        const bool ok = argumente[i] == "--kunst" ? macheKunst(argumente[i + 1]) : macheLaufzeit(argumente[i + 1]);
+        const QString& ordner = argumente[i + 1];
+        const bool ok = argumente[i] == "--kunst"      ? macheKunst(ordner)
+                        : argumente[i] == "--laufzeit" ? macheLaufzeit(ordner)
+                                                       : macheSymbole(ordner);
         if (!ok)
             return 1;
     }
