@@ -92,8 +92,7 @@ baum)
     pruefeBaum ;;
 start)
     starteInstalliert
-    # Esc leaves the settings dialog at the start, and with it the program (today also the
-    # message that ./images is missing, which ends the program as well).
+    # Esc leaves the settings dialog at the start, and with it the program.
     x key Escape; sleep 0.5; x key Escape
     warteAufEnde || falsch "the program does not end on Escape"
     pruefeNichtsGeschrieben ;;
@@ -101,11 +100,15 @@ nutzer)
     starteInstalliert
     sleep 1
     [ -z "$(fenster Fehler)" ] || falsch "an error message instead of the installed pictures"
-    x key Return
+    x key Return  # a game of the first shipped picture
     warteAufFenster Tavelor && sleep 1 || falsch "no game window"
-    x key alt+s; sleep 0.5; x key b
-    warteAufEnde || falsch "Spiel, Beenden does not end the program"
-    [ -s "$wurzel/heim/daten/tavelor/options.ini" ] || falsch "no options.ini in \$XDG_DATA_HOME/tavelor"
+    eval "$(x getwindowgeometry --shell "$(fenster Tavelor)")"
+    x mousemove $((X + 745)) $((Y + HEIGHT - 10)) click 1; sleep 0.3  # the keyboard to the window
+    x key alt+o; sleep 0.3; x key p; sleep 0.3; x key e  # Optionen, Sprache, English
+    optionen=$wurzel/heim/daten/tavelor/options.ini
+    for _ in $(seq 50); do [ -s "$optionen" ] && break; sleep 0.1; done
+    [ -s "$optionen" ] || falsch "no options.ini in \$XDG_DATA_HOME/tavelor after a language switch"
+    kill "$spielpid"; warteAufEnde || falsch "the program does not end"
     pruefeNichtsGeschrieben ;;
 *)
     echo "usage: installation.sh BUILD baum|start|nutzer"; exit 2 ;;
