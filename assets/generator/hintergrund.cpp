@@ -17,20 +17,23 @@ const QRect RahmenTafel(486, 23, 245, 427);
 const QRect Vorschau(518, 55, 180, 180);        // (518,55)-(698,235)
 const QRect Zaehler(518, 274, 180, 142);        // (518,274)-(698,416)
 
-// A light stone with fine veins; the panels cast a soft shadow onto it.
-void maleUmgebung(QImage& bild)
+void skaliere(QPainter& p, double skala)
 {
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
+    if (skala != 1)
+        p.scale(skala, skala);
+}
+
+// A light stone with fine veins; the panels cast a soft shadow onto it.
+void maleUmgebung(QImage& bild, double skala)
+{
+    jedesPixel(bild, QRect(0, 0, 755, 475), skala, [](double x, double y) {
             const double stein = wolken(x / 60.0, y / 60.0, 3, 5);
             const double ader = std::abs(std::sin((x + y * 0.6) / 18.0 + stein * 9.0));
             const double korn = rauschen(x * 0.9, y * 0.9, 41) - 0.5;
             const double hell = 0.86 + 0.06 * stein - 0.05 * std::pow(1 - ader, 8) + 0.025 * korn;
-            bild.setPixelColor(x, y, QColor::fromRgbF(std::clamp(hell * 0.99, 0.0, 1.0),
-                                                     std::clamp(hell * 0.965, 0.0, 1.0),
-                                                     std::clamp(hell * 0.91, 0.0, 1.0)));
-        }
-    }
+            return QColor::fromRgbF(std::clamp(hell * 0.99, 0.0, 1.0), std::clamp(hell * 0.965, 0.0, 1.0),
+                                    std::clamp(hell * 0.91, 0.0, 1.0));
+    });
 }
 
 void maleSchatten(QPainter& p, const QRect& r)
@@ -43,17 +46,16 @@ void maleSchatten(QPainter& p, const QRect& r)
 }
 
 // Brushed blue-grey metal with a raised edge: light above and left, dark below and right.
-void maleRahmen(QImage& bild, const QRect& r)
+void maleRahmen(QImage& bild, const QRect& r, double skala)
 {
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
+    jedesPixel(bild, r, skala, [&r](double x, double y) {
             const double strich = rauschen(x * 0.05, y * 1.3, 17) - 0.5;
             const double schimmer = 0.06 * std::sin((x - r.left()) * 0.018 + (y - r.top()) * 0.011);
-            bild.setPixelColor(x, y, mische(Blaugrau, strich + schimmer > 0 ? BlaugrauHell : BlaugrauDunkel,
-                                            std::abs(strich) * 0.28 + std::abs(schimmer)));
-        }
-    }
+            return mische(Blaugrau, strich + schimmer > 0 ? BlaugrauHell : BlaugrauDunkel,
+                          std::abs(strich) * 0.28 + std::abs(schimmer));
+    });
     QPainter p(&bild);
+    skaliere(p, skala);
     for (int i = 0; i < 3; ++i) {
         const QRect k = r.adjusted(i, i, -i, -i);
         p.setPen(mische(BlaugrauHell, Blaugrau, i / 3.0));
@@ -93,22 +95,21 @@ void maleMulde(QPainter& p, const QRect& innen, int tiefe)
     }
 }
 
-void maleVorschauGrund(QImage& bild)
+void maleVorschauGrund(QImage& bild, double skala)
 {
-    for (int y = Vorschau.top(); y <= Vorschau.bottom(); ++y) {
-        for (int x = Vorschau.left(); x <= Vorschau.right(); ++x) {
-            const int u = x - Vorschau.left(), v = y - Vorschau.top();
-            const bool raute = ((u + v) / 15 + (u - v + 180) / 15) % 2 == 0;
+    jedesPixel(bild, Vorschau, skala, [](double x, double y) {
+            const double u = x - Vorschau.left(), v = y - Vorschau.top();
+            const bool raute = (int(std::floor((u + v) / 15)) + int(std::floor((u - v + 180) / 15))) % 2 == 0;
             const double licht = 1.0 - std::hypot(u - 90, v - 90) / 140.0;
             const QColor muster = raute ? QColor(40, 46, 80) : QColor(28, 32, 60);
-            bild.setPixelColor(x, y, mische(QColor(10, 12, 28), muster, licht));
-        }
-    }
+            return mische(QColor(10, 12, 28), muster, licht);
+    });
 }
 
-void maleZaehlerkasten(QImage& bild)
+void maleZaehlerkasten(QImage& bild, double skala)
 {
     QPainter p(&bild);
+    skaliere(p, skala);
     p.fillRect(Zaehler, Qt::black);
     // the colon of the time display
     p.fillRect(QRect(606, 384, 7, 7), Anzeigerot);
@@ -117,25 +118,31 @@ void maleZaehlerkasten(QImage& bild)
 
 } // namespace
 
-QImage hintergrund()
+QImage hintergrund(double skala)
 {
-    QImage bild = neuesBild(755, 475);
-    maleUmgebung(bild);
+    QImage bild = neuesBild(int(std::lround(755 * skala)), int(std::lround(475 * skala)));
+    maleUmgebung(bild, skala);
     {
         QPainter p(&bild);
+        skaliere(p, skala);
         p.setRenderHint(QPainter::Antialiasing);
         maleSchatten(p, RahmenBrett);
         maleSchatten(p, RahmenTafel);
     }
-    maleRahmen(bild, RahmenBrett);
-    maleRahmen(bild, RahmenTafel);
-    maleVorschauGrund(bild);
+    maleRahmen(bild, RahmenBrett, skala);
+    maleRahmen(bild, RahmenTafel, skala);
+    maleVorschauGrund(bild, skala);
     {
         QPainter p(&bild);
+        skaliere(p, skala);
         maleMulde(p, Brunnen, 6);
         maleMulde(p, Vorschau, 6);
         maleMulde(p, Zaehler, 6);
-        p.drawImage(Brunnen.topLeft(), titelbild());
+        const QImage titel = titelbild(skala);
+        if (skala == 1)
+            p.drawImage(Brunnen.topLeft(), titel);
+        else  // the painter counts logical pixels, the title picture has device pixels
+            p.drawImage(QRectF(Brunnen.topLeft(), QSizeF(360, 361)), titel);
         p.setRenderHint(QPainter::Antialiasing);
         for (const QPointF& m : {QPointF(36.5, 35.5), QPointF(437.5, 35.5), QPointF(36.5, 436.5),
                                  QPointF(437.5, 436.5), QPointF(500.5, 35.5), QPointF(716.5, 35.5),
@@ -149,7 +156,7 @@ QImage hintergrund()
         p.setPen(BlaugrauHell);
         p.drawLine(514, 255, 702, 255);
     }
-    maleZaehlerkasten(bild);
+    maleZaehlerkasten(bild, skala);
     return bild;
 }
 

@@ -8,17 +8,18 @@
 
 namespace kunst {
 
-// Main window
-QImage titelbild();                 // 360 x 361, the picture inside the board well
-QImage hintergrund();               // 755 x 475
+// Main window. Art with a `skala` is drawn by the same code at that many times its size, for
+// screens with more device pixels than logical ones.
+QImage titelbild(double skala = 1);   // 360 x 361, the picture inside the board well
+QImage hintergrund(double skala = 1); // 755 x 475
 QImage kreuz(int seite);            // empty field, 120 / 90 / 72 / 60
-QImage ziffern();                   // 220 x 30, counter digits
-QImage ziffernHilfe();              // 160 x 30, tile-number digits
-QImage schriftStreifen();           // 180 x 100, ZUG ZEIT MOVE TIME
-QImage pauseSchild();                  // 220 x 60
-QImage achse();                     // 25 x 26
+QImage ziffern(double skala = 1);     // 220 x 30, counter digits
+QImage ziffernHilfe(double skala = 1); // 160 x 30, tile-number digits
+QImage schriftStreifen(double skala = 1); // 180 x 100, ZUG ZEIT MOVE TIME
+QImage pauseSchild(double skala = 1);  // 220 x 60
+QImage achse(double skala = 1);       // 25 x 26
 enum class Richtung { Rechts, Links, Unten, Oben };
-QImage pfeil(Richtung richtung);    // 26 x 36 or 36 x 26
+QImage pfeil(Richtung richtung, double skala = 1);  // 26 x 36 or 36 x 26
 
 // Dialogs and program icon
 QImage variante(int nummer);        // 100 x 100, 1..3

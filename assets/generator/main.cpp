@@ -23,16 +23,16 @@ std::vector<std::pair<QString, Erzeuger>> kunstListe()
 {
     using namespace kunst;
     return {
-        {"imgHintergrund", hintergrund},
+        {"imgHintergrund", [] { return hintergrund(); }},
         {"imgKreuz3", [] { return kreuz(120); }},
         {"imgKreuz4", [] { return kreuz(90); }},
         {"imgKreuz5", [] { return kreuz(72); }},
         {"imgKreuz6", [] { return kreuz(60); }},
-        {"imgZiffern", ziffern},
-        {"imgZiffernHilfe", ziffernHilfe},
-        {"imgSchrift", schriftStreifen},
-        {"imgPause", pauseSchild},
-        {"imgAchse", achse},
+        {"imgZiffern", [] { return ziffern(); }},
+        {"imgZiffernHilfe", [] { return ziffernHilfe(); }},
+        {"imgSchrift", [] { return schriftStreifen(); }},
+        {"imgPause", [] { return pauseSchild(); }},
+        {"imgAchse", [] { return achse(); }},
         {"imgPfeilRechts", [] { return pfeil(Richtung::Rechts); }},
         {"imgPfeilLinks", [] { return pfeil(Richtung::Links); }},
         {"imgPfeilUnten", [] { return pfeil(Richtung::Unten); }},
@@ -47,6 +47,29 @@ std::vector<std::pair<QString, Erzeuger>> kunstListe()
         {"imgSymbol", symbolLeiste},
         {"imgUeberschrift", ueberschrift},
         {"symbol", [] { return programmsymbol(64); }},   // the window icon
+    };
+}
+
+// The main window's art at twice its size, drawn by the same code, for screens with two device
+// pixels to a logical one (and, scaled down once by the program, for those in between).
+std::vector<std::pair<QString, Erzeuger>> doppelteKunstListe()
+{
+    using namespace kunst;
+    return {
+        {"imgHintergrund@2x", [] { return hintergrund(2); }},
+        {"imgKreuz3@2x", [] { return kreuz(240); }},
+        {"imgKreuz4@2x", [] { return kreuz(180); }},
+        {"imgKreuz5@2x", [] { return kreuz(144); }},
+        {"imgKreuz6@2x", [] { return kreuz(120); }},
+        {"imgZiffern@2x", [] { return ziffern(2); }},
+        {"imgZiffernHilfe@2x", [] { return ziffernHilfe(2); }},
+        {"imgSchrift@2x", [] { return schriftStreifen(2); }},
+        {"imgPause@2x", [] { return pauseSchild(2); }},
+        {"imgAchse@2x", [] { return achse(2); }},
+        {"imgPfeilRechts@2x", [] { return pfeil(Richtung::Rechts, 2); }},
+        {"imgPfeilLinks@2x", [] { return pfeil(Richtung::Links, 2); }},
+        {"imgPfeilUnten@2x", [] { return pfeil(Richtung::Unten, 2); }},
+        {"imgPfeilOben@2x", [] { return pfeil(Richtung::Oben, 2); }},
     };
 }
 
@@ -92,11 +115,12 @@ bool macheKunst(const QString& ordner)
 {
     if (!ordnerBereit(ordner))
         return false;
-    for (const auto& [name, erzeuge] : kunstListe()) {
-        const QImage bild = erzeuge();
-        if (!schreibe(bild, ordner + '/' + name, bild.hasAlphaChannel() ? "png" : "ppm"))
-            return false;
-    }
+    for (const auto& liste : {kunstListe(), doppelteKunstListe()})
+        for (const auto& [name, erzeuge] : liste) {
+            const QImage bild = erzeuge();
+            if (!schreibe(bild, ordner + '/' + name, bild.hasAlphaChannel() ? "png" : "ppm"))
+                return false;
+        }
     return true;
 }
 

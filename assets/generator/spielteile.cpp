@@ -8,11 +8,28 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 using namespace werk;
 
 namespace kunst {
+
+namespace {
+
+// A blank image of the logical size at `skala`, and a painter that counts in logical pixels.
+QImage skaliertesBild(int breite, int hoehe, double skala, const QColor& grund = Qt::black)
+{
+    return neuesBild(int(std::lround(breite * skala)), int(std::lround(hoehe * skala)), grund);
+}
+
+void skaliere(QPainter& p, double skala)
+{
+    if (skala != 1)
+        p.scale(skala, skala);
+}
+
+} // namespace
 
 QImage kreuz(int seite)
 {
@@ -67,13 +84,14 @@ std::array<QPolygonF, 7> segmente()
 
 } // namespace
 
-QImage ziffern()
+QImage ziffern(double skala)
 {
     // which of the segments a..g light up, per digit
     static const char* const muster[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg",
                                            "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
-    QImage bild = neuesBild(220, 30);
+    QImage bild = skaliertesBild(220, 30, skala);
     QPainter p(&bild);
+    skaliere(p, skala);
     p.setPen(Qt::NoPen);
     const auto seg = segmente();
     for (int d = 0; d < 10; ++d) {
@@ -89,10 +107,11 @@ QImage ziffern()
     return bild;
 }
 
-QImage ziffernHilfe()
+QImage ziffernHilfe(double skala)
 {
-    QImage bild = neuesBild(160, 30, Qt::white);
+    QImage bild = skaliertesBild(160, 30, skala, Qt::white);
     QPainter p(&bild);
+    skaliere(p, skala);
     const QFont f = schrift(Schriftart::SansFett, 40);
     // one scale for all digits, taken from the 0, so the 1 stays narrow
     QPainterPath null;
@@ -117,10 +136,11 @@ QImage ziffernHilfe()
     return bild;
 }
 
-QImage schriftStreifen()
+QImage schriftStreifen(double skala)
 {
-    QImage bild = neuesBild(180, 100);
+    QImage bild = skaliertesBild(180, 100, skala);
     QPainter p(&bild);
+    skaliere(p, skala);
     p.setPen(Qt::NoPen);
     p.setBrush(Markierfarbe);
     QFont f = schrift(Schriftart::SansFett, 40);
@@ -129,23 +149,24 @@ QImage schriftStreifen()
     // all words share one cap height; the width follows the word
     QPainterPath mass;
     mass.addText(0, 0, f, QStringLiteral("Z"));
-    const double skala = 15.0 / mass.boundingRect().height();
+    const double hoehe = 15.0 / mass.boundingRect().height();
     for (int i = 0; i < 4; ++i) {
         QPainterPath roh;
         roh.addText(0, 0, f, worte[i]);
         QTransform t;
         t.translate(90, 25 * i + 12.5);
-        t.scale(skala, skala);
+        t.scale(hoehe, hoehe);
         t.translate(-roh.boundingRect().center().x(), -roh.boundingRect().center().y());
         p.drawPath(t.map(roh));
     }
     return bild;
 }
 
-QImage pauseSchild()
+QImage pauseSchild(double skala)
 {
-    QImage bild = neuesBild(220, 60);
+    QImage bild = skaliertesBild(220, 60, skala);
     QPainter p(&bild);
+    skaliere(p, skala);
     const QRectF tafel(1, 1, 217, 57);
     QLinearGradient grund(0, 0, 0, 60);
     grund.setColorAt(0, QColor(64, 76, 104));
@@ -167,10 +188,11 @@ QImage pauseSchild()
     return bild;
 }
 
-QImage achse()
+QImage achse(double skala)
 {
-    QImage bild = neuesBild(25, 26, Schluessel);
+    QImage bild = skaliertesBild(25, 26, skala, Schluessel);
     QPainter p(&bild);
+    skaliere(p, skala);
     p.setPen(Qt::NoPen);
     // the knob's centre is the grid crossing, at (13, 12) of the bitmap
     p.setBrush(QColor(30, 36, 52));
@@ -190,10 +212,11 @@ QImage achse()
     return bild;
 }
 
-QImage pfeil(Richtung richtung)
+QImage pfeil(Richtung richtung, double skala)
 {
     const bool quer = richtung == Richtung::Rechts || richtung == Richtung::Links;
-    QImage bild = neuesBild(quer ? 26 : 36, quer ? 36 : 26, Schluessel);
+    const int breite = quer ? 26 : 36, hoehe = quer ? 36 : 26;
+    QImage bild = skaliertesBild(breite, hoehe, skala, Schluessel);
     // the right-pointing chevron, turned into place; light always falls from the top left
     const QPolygonF rechts({QPointF(5, 5), QPointF(12, 5), QPointF(21, 18), QPointF(12, 31), QPointF(5, 31),
                             QPointF(14, 18)});
@@ -206,10 +229,11 @@ QImage pfeil(Richtung richtung)
     }
     const QPolygonF form = t.map(rechts);
     QPainter p(&bild);
+    skaliere(p, skala);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(26, 32, 48));
     p.drawPolygon(form.translated(1, 1));
-    QLinearGradient licht(0, 0, bild.width(), bild.height());
+    QLinearGradient licht(0, 0, breite, hoehe);
     licht.setColorAt(0, QColor(226, 234, 248));
     licht.setColorAt(1, QColor(112, 128, 158));
     p.setBrush(licht);

@@ -28,10 +28,9 @@ QColor himmelFarbe(double y)
     return mische(unten, rand, (t - 0.9) / 0.1);
 }
 
-void maleHimmel(QImage& bild)
+void maleHimmel(QImage& bild, double skala)
 {
-    for (int y = 0; y < Horizont + 1; ++y) {
-        for (int x = 0; x < Breite; ++x) {
+    jedesPixel(bild, QRect(0, 0, Breite, int(Horizont) + 1), skala, [](double x, double y) {
             // a diagonal band of haze: the milky way
             const double band = std::exp(-std::pow((x * 0.55 + y - 170) / 40.0, 2));
             const double dunst = band * (0.35 + 0.65 * wolken(x / 22.0, y / 22.0, 7, 4));
@@ -40,9 +39,8 @@ void maleHimmel(QImage& bild)
             const double wolke = wolken(x / 46.0, y / 11.0, 29, 4) * std::exp(-std::pow((y - 158) / 24.0, 2));
             if (wolke > 0.42)
                 c = mische(c, QColor(150, 130, 190), std::min(1.0, (wolke - 0.42) * 3.0));
-            bild.setPixelColor(x, y, c);
-        }
-    }
+            return c;
+    });
 }
 
 void maleSterne(QPainter& p)
@@ -186,11 +184,11 @@ void maleLandschaft(QPainter& p)
     p.drawEllipse(QPointF(156, Horizont - 42), 3, 3);
 }
 
-void maleSee(QImage& bild)
+void maleSee(QImage& bild, double skala)
 {
-    for (int y = int(Horizont) + 1; y < Hoehe; ++y) {
-        const double tiefe = (y - Horizont) / (Hoehe - Horizont);
-        for (int x = 0; x < Breite; ++x) {
+    const int oben = int(Horizont) + 1;
+    jedesPixel(bild, QRect(0, oben, Breite, Hoehe - oben), skala, [](double x, double y) {
+            const double tiefe = (y - Horizont) / (Hoehe - Horizont);
             const double welle = std::sin(x * 0.09 + y * 0.7 + 3 * wolken(x / 30.0, y / 6.0, 5, 3));
             const double spiegelY = std::max(0.0, Horizont - (y - Horizont) * 1.4 - welle * 5);
             QColor c = mische(himmelFarbe(spiegelY), QColor(10, 12, 40), 0.2 + 0.5 * tiefe);
@@ -200,9 +198,8 @@ void maleSee(QImage& bild)
             const double pfad = std::exp(-std::pow((x - 300) / (10 + 46 * tiefe), 2));
             const double glitzer = std::max(0.0, welle - 0.1) / 0.9;
             c = mische(c, QColor(255, 236, 180), pfad * glitzer * 0.95);
-            bild.setPixelColor(x, y, c);
-        }
-    }
+            return c;
+    });
 }
 
 // The town's lights, broken into dashes by the water.
@@ -329,12 +326,14 @@ void maleTitel(QPainter& p)
 
 } // namespace
 
-QImage titelbild()
+QImage titelbild(double skala)
 {
-    QImage bild = neuesBild(Breite, Hoehe);
-    maleHimmel(bild);
-    maleSee(bild);
+    QImage bild = neuesBild(int(std::lround(Breite * skala)), int(std::lround(Hoehe * skala)));
+    maleHimmel(bild, skala);
+    maleSee(bild, skala);
     QPainter p(&bild);
+    if (skala != 1)
+        p.scale(skala, skala);
     p.setRenderHint(QPainter::Antialiasing);
     maleSterne(p);
     maleSternbild(p);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
+#include <cmath>
 #include <cstdint>
 
 namespace werk {
@@ -47,6 +48,18 @@ QPainterPath textPfad(const QString& text, const QFont& font, const QRectF& box,
 
 QColor mische(const QColor& a, const QColor& b, double t);
 QImage neuesBild(int breite, int hoehe, const QColor& grund = Qt::black);
+
+// Art drawn pixel by pixel at `skala` times its size: sets every device pixel of the logical
+// rectangle `r` to `farbe(x, y)`, where x and y are logical coordinates of the pixel's centre,
+// counted as the single-size art counts them (the whole numbers there, so it stays as it was).
+template <typename Farbe>
+void jedesPixel(QImage& bild, const QRect& r, double skala, Farbe farbe)
+{
+    const auto geraet = [skala](int wert) { return int(std::lround(wert * skala)); };
+    for (int y = geraet(r.top()); y < geraet(r.top() + r.height()); ++y)
+        for (int x = geraet(r.left()); x < geraet(r.left() + r.width()); ++x)
+            bild.setPixelColor(x, y, farbe((x + 0.5) / skala - 0.5, (y + 0.5) / skala - 0.5));
+}
 
 // Writes PNG or BMP, chosen by the file name's extension.
 bool speichere(const QImage& bild, const QString& pfad, const char* format = nullptr);

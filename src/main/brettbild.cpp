@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "daten/bilddatei.h"
@@ -37,6 +38,31 @@ QImage OhneSchluessel(const QImage& bild)
     return ergebnis;
 }
 
+// Art for a ratio above 1: the double-size art (the single one where there is none), without
+// its key colour if asked, brought to the device size once here rather than at every draw.
+QImage Kunst(const char* name, double verhaeltnis, bool schluessel = false)
+{
+    if (verhaeltnis == 1.0)
+        return schluessel ? OhneSchluessel(Kunst(name)) : Kunst(name);
+    QImage doppelt = kunst::Bild(QLatin1String(name) + QLatin1String("@2x"));
+    doppelt.setDevicePixelRatio(1.0);  // the reader takes one of 2 from the name; here pixels are counted
+    const bool hatDoppelt = !doppelt.isNull();
+    QImage bild = hatDoppelt ? doppelt : kunst::Bild(QLatin1String(name));
+    const QSize logisch = hatDoppelt ? bild.size() / 2 : bild.size();
+    bild = schluessel ? OhneSchluessel(bild).convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      : bild.convertToFormat(QImage::Format_RGB32);
+    const QSize geraet = Brettgeometrie::Geraet({QPoint(0, 0), logisch}, verhaeltnis).size();
+    if (bild.size() != geraet)
+        bild = bild.scaled(geraet, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return bild;
+}
+
+// A view of an image's own pixels with a ratio of 1: painting into it places in device pixels.
+QImage Geraetepixel(QImage& bild)
+{
+    return QImage(bild.bits(), bild.width(), bild.height(), bild.bytesPerLine(), bild.format());
+}
+
 // Block copy of a rectangle, as the art is laid out on strips.
 void Kopiere(QImage& ziel, QPoint wohin, const QImage& quelle, const QRect& aus)
 {
@@ -45,10 +71,27 @@ void Kopiere(QImage& ziel, QPoint wohin, const QImage& quelle, const QRect& aus)
     p.drawImage(wohin, quelle, aus);
 }
 
-void Zeichne(QImage& ziel, QPoint wohin, const QImage& bild)
+// The same between device rectangles; at a fractional ratio the two may differ by a pixel.
+void Kopiere(QImage& ziel, const QRect& nach, const QImage& quelle, const QRect& aus)
 {
-    QPainter p(&ziel);
-    p.drawImage(wohin, bild);
+    QImage pixel = Geraetepixel(ziel);
+    if (nach.size() == aus.size()) {
+        Kopiere(pixel, nach.topLeft(), quelle, aus);
+        return;
+    }
+    QPainter p(&pixel);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(nach, quelle, aus);
+}
+
+void Zeichne(QImage& ziel, const QRect& nach, const QImage& bild)
+{
+    QImage pixel = Geraetepixel(ziel);
+    QPainter p(&pixel);
+    if (nach.size() == bild.size())
+        p.drawImage(nach.topLeft(), bild);
+    else
+        p.drawImage(nach, bild);
 }
 
 QImage Gestreckt(const QImage& bild, QSize groesse)
@@ -58,41 +101,84 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
 
 } // namespace
 
-Brettbild::Brettbild()
-    : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32),
-      kreuz_{Kunst("imgKreuz3"), Kunst("imgKreuz4"), Kunst("imgKreuz5"), Kunst("imgKreuz6")},
-      ziffern_(Kunst("imgZiffern")),
-      ziffernHilfe_(OhneSchluessel(Kunst("imgZiffernHilfe"))),
-      schrift_(Kunst("imgSchrift")),
-      pause_(OhneSchluessel(Kunst("imgPause"))),
-      achse_(OhneSchluessel(Kunst("imgAchse"))),
-      pfeilRechts_(OhneSchluessel(Kunst("imgPfeilRechts"))),
-      pfeilLinks_(OhneSchluessel(Kunst("imgPfeilLinks"))),
-      pfeilUnten_(OhneSchluessel(Kunst("imgPfeilUnten"))),
-      pfeilOben_(OhneSchluessel(Kunst("imgPfeilOben")))
+Brettbild::Brettbild() : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32)
 {
+    KunstLaden();
     kopie_.fill(Qt::black);
+}
+
+void Brettbild::KunstLaden()
+{
+    const double r = verhaeltnis_;
+    kreuz_ = {Kunst("imgKreuz3", r), Kunst("imgKreuz4", r), Kunst("imgKreuz5", r), Kunst("imgKreuz6", r)};
+    ziffern_ = Kunst("imgZiffern", r);
+    ziffernHilfe_ = Kunst("imgZiffernHilfe", r, true);
+    schrift_ = Kunst("imgSchrift", r);
+    pause_ = Kunst("imgPause", r, true);
+    achse_ = Kunst("imgAchse", r, true);
+    pfeilRechts_ = Kunst("imgPfeilRechts", r, true);
+    pfeilLinks_ = Kunst("imgPfeilLinks", r, true);
+    pfeilUnten_ = Kunst("imgPfeilUnten", r, true);
+    pfeilOben_ = Kunst("imgPfeilOben", r, true);
+}
+
+bool Brettbild::VerhaeltnisSetzen(double verhaeltnis)
+{
+    verhaeltnis = std::max(verhaeltnis, 1.0);
+    if (verhaeltnis == verhaeltnis_)
+        return false;
+    verhaeltnis_ = verhaeltnis;
+    KunstLaden();
+    kopie_ = QImage(int(std::ceil(G::ClientBreiteMitVorschau * verhaeltnis)), int(std::ceil(G::ClientHoehe * verhaeltnis)),
+                    QImage::Format_RGB32);
+    kopie_.fill(Qt::black);
+    kopie_.setDevicePixelRatio(verhaeltnis);
+    geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), verhaeltnis);
+    if (quelle_) {
+        const bool grau = grau_;
+        Vorbereiten(quelle_);
+        if (grau)
+            Faerben();
+    } else if (!original_.isNull()) {  // the black tiles of a game begun without a picture
+        original_ = QImage(Geraet(geometrie_.brett()).size(), QImage::Format_RGB32);
+        original_.fill(Qt::black);
+    }
+    return true;
+}
+
+void Brettbild::Vorbereiten(std::function<QImage(double, QSize)> quelle)
+{
+    quelle_ = std::move(quelle);
+    grau_ = false;
+    original_ = quelle_(verhaeltnis_, Geraet(geometrie_.brett()).size());
 }
 
 void Brettbild::BildVorbereiten(const QString& bilddatei)
 {
     if (bilddatei.isEmpty()) {
-        original_ = hintergrund().copy(G::Titelbild);
+        Vorbereiten([](double r, QSize groesse) {
+            return hintergrund(r).copy({G::Geraet(G::Titelbild, r).topLeft(), groesse});
+        });
         return;
     }
-    QImage geladen;
-    if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
-        BildVorbereiten(geladen);
-    else
-        original_ = Gestreckt(hintergrund().copy(G::Titelecke), {G::BrettKante, G::BrettKante});
+    Vorbereiten([bilddatei](double r, QSize groesse) {
+        QImage geladen;
+        if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
+            return Gestreckt(geladen, groesse);
+        return Gestreckt(hintergrund(r).copy(G::Geraet(G::Titelecke, r)), groesse);
+    });
 }
 
-void Brettbild::BildVorbereiten(const QImage& bild) { original_ = Gestreckt(bild, {G::BrettKante, G::BrettKante}); }
+void Brettbild::BildVorbereiten(const QImage& bild)
+{
+    Vorbereiten([bild](double, QSize groesse) { return Gestreckt(bild, groesse); });
+}
 
 void Brettbild::Faerben()
 {
-    // One pass over the whole picture: RGB32 rows of 360 pixels have no padding, and a plain
-    // loop over a pointer lets the compiler work on several pixels at once.
+    // One pass over the whole picture: RGB32 rows have no padding, and a plain loop over a
+    // pointer lets the compiler work on several pixels at once.
+    grau_ = true;
     const qsizetype anzahl = original_.sizeInBytes() / qsizetype(sizeof(QRgb));
     auto* pixel = reinterpret_cast<QRgb*>(original_.bits());
     for (qsizetype i = 0; i < anzahl; ++i) {
@@ -106,59 +192,80 @@ void Brettbild::Faerben()
 
 void Brettbild::BrettWaehlen(int n, engine::Variante variante)
 {
-    geometrie_ = Brettgeometrie(n, variante);
+    geometrie_ = Brettgeometrie(n, variante, verhaeltnis_);
     if (original_.isNull()) {  // a game begun without a picture shows black tiles
-        original_ = QImage(G::BrettKante, G::BrettKante, QImage::Format_RGB32);
+        original_ = QImage(Geraet(geometrie_.brett()).size(), QImage::Format_RGB32);
         original_.fill(Qt::black);
     }
 }
 
-QImage Brettbild::hintergrund() { return Kunst("imgHintergrund"); }
+QImage Brettbild::hintergrund(double verhaeltnis)
+{
+    QImage bild = Kunst("imgHintergrund", verhaeltnis);
+    const QSize ganz(int(std::ceil(G::ClientBreiteMitVorschau * verhaeltnis)), int(std::ceil(G::ClientHoehe * verhaeltnis)));
+    if (bild.size() != ganz)  // the last device column or row a rounding left out
+        bild = Gestreckt(bild, ganz);
+    return bild;
+}
+
+QRect Brettbild::Ziel(QPoint wo, const QImage& kunst) const
+{
+    const QSize logisch(qRound(kunst.width() / verhaeltnis_), qRound(kunst.height() / verhaeltnis_));
+    return Geraet({wo, logisch});
+}
 
 void Brettbild::HintergrundZeichnen()
 {
-    const QImage bild = hintergrund();
-    Kopiere(kopie_, {0, 0}, bild, bild.rect());
+    const QImage bild = hintergrund(verhaeltnis_);
+    Kopiere(kopie_, bild.rect(), bild, bild.rect());
 }
 
 void Brettbild::VorschauZeichnen()
 {
-    Kopiere(kopie_, G::Vorschau.topLeft(), Gestreckt(original_, G::Vorschau.size()), {QPoint(0, 0), G::Vorschau.size()});
+    const QRect ziel = Geraet(G::Vorschau);
+    Kopiere(kopie_, ziel, Gestreckt(original_, ziel.size()), {QPoint(0, 0), ziel.size()});
 }
 
 void Brettbild::ShowMorvikTeil(const Spielstand& s, int feld)
 {
-    const QPoint ziel = geometrie_.feld(feld).topLeft();
-    const int teil = s.Spielfeld[feld];
+    const QRect ziel = Geraet(geometrie_.feld(feld));
+    const int teil = s.Spielfeld[feld], t = geometrie_.teilgroesse();
     if (teil != 0)
-        Kopiere(kopie_, ziel, original_, geometrie_.teilQuelle(teil));
+        Kopiere(kopie_, ziel, original_, geometrie_.teilQuelleGeraet(teil));
     else
-        Kopiere(kopie_, ziel, kreuz_[s.n() - 3], {0, 0, geometrie_.teilgroesse(), geometrie_.teilgroesse()});
+        Kopiere(kopie_, ziel, kreuz_[s.n() - 3], G::Geraet({0, 0, t, t}, verhaeltnis_));
 
     // The field just drawn covered the grid lines along its top and left edges.
-    QPainter p(&kopie_);
+    QImage pixel = Geraetepixel(kopie_);
+    QPainter p(&pixel);
     for (int k = 1; k < s.n(); ++k) {
-        p.fillRect(geometrie_.senkrechteLinie(k), Markierfarbe);
-        p.fillRect(geometrie_.waagerechteLinie(k), Markierfarbe);
+        p.fillRect(Geraet(geometrie_.senkrechteLinie(k)), Markierfarbe);
+        p.fillRect(Geraet(geometrie_.waagerechteLinie(k)), Markierfarbe);
     }
 }
 
 void Brettbild::PfeileZeichnen()
 {
     for (int i = 1; i <= geometrie_.n(); ++i) {
-        Zeichne(kopie_, geometrie_.pfeilRechts(i), pfeilRechts_);
-        Zeichne(kopie_, geometrie_.pfeilUnten(i), pfeilUnten_);
-        Zeichne(kopie_, geometrie_.pfeilLinks(i), pfeilLinks_);
-        Zeichne(kopie_, geometrie_.pfeilOben(i), pfeilOben_);
+        Zeichne(kopie_, Ziel(geometrie_.pfeilRechts(i), pfeilRechts_), pfeilRechts_);
+        Zeichne(kopie_, Ziel(geometrie_.pfeilUnten(i), pfeilUnten_), pfeilUnten_);
+        Zeichne(kopie_, Ziel(geometrie_.pfeilLinks(i), pfeilLinks_), pfeilLinks_);
+        Zeichne(kopie_, Ziel(geometrie_.pfeilOben(i), pfeilOben_), pfeilOben_);
     }
 }
 
 void Brettbild::ZeigeAchsen()
 {
-    QPainter p(&kopie_);
+    QImage pixel = Geraetepixel(kopie_);
+    QPainter p(&pixel);
     for (int i = 1; i < geometrie_.n(); ++i)
-        for (int j = 1; j < geometrie_.n(); ++j)
-            p.drawImage(geometrie_.knopf(i, j), achse_);
+        for (int j = 1; j < geometrie_.n(); ++j) {
+            const QRect ziel = Ziel(geometrie_.knopf(i, j), achse_);
+            if (ziel.size() == achse_.size())
+                p.drawImage(ziel.topLeft(), achse_);
+            else
+                p.drawImage(ziel, achse_);
+        }
 }
 
 void Brettbild::BrettZeichnen(const Spielstand& s)
@@ -179,22 +286,26 @@ void Brettbild::FelderZeichnen(const Spielstand& s, const std::vector<int>& feld
         ZeigeAchsen();
 }
 
-void Brettbild::GanzesBild() { Kopiere(kopie_, G::BrettEcke, original_, original_.rect()); }
+void Brettbild::GanzesBild() { Kopiere(kopie_, Geraet(geometrie_.brett()), original_, original_.rect()); }
 
 void Brettbild::PauseZeigen()
 {
     GanzesBild();
-    Zeichne(kopie_, G::PauseEcke, pause_);
+    Zeichne(kopie_, Ziel(G::PauseEcke, pause_), pause_);
 }
 
 void Brettbild::ZeigeSchrift(bool englisch)
 {
     const int b = englisch ? 50 : 0;
-    Kopiere(kopie_, G::ZugSchrift, schrift_, {0, b, 180, 25});
-    Kopiere(kopie_, G::ZeitSchrift, schrift_, {0, b + 25, 180, 25});
+    const auto kunst = [this](const QRect& r) { return G::Geraet(r, verhaeltnis_); };
+    Kopiere(kopie_, Geraet({G::ZugSchrift, QSize(180, 25)}), schrift_, kunst({0, b, 180, 25}));
+    Kopiere(kopie_, Geraet({G::ZeitSchrift, QSize(180, 25)}), schrift_, kunst({0, b + 25, 180, 25}));
 }
 
-void Brettbild::Ziffer(int ziffer, QPoint wo) { Kopiere(kopie_, wo, ziffern_, {22 * ziffer, 0, 22, 30}); }
+void Brettbild::Ziffer(int ziffer, QPoint wo)
+{
+    Kopiere(kopie_, Geraet({wo, QSize(22, 30)}), ziffern_, G::Geraet({22 * ziffer, 0, 22, 30}, verhaeltnis_));
+}
 
 void Brettbild::ZeigeZugNr(int zuege)
 {
@@ -227,8 +338,16 @@ void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld, bool mi
 
     // Always two digits, 01 .. 36, in the lower right of the field.
     const QPoint ecke = geometrie_.nummer(feld);
-    p.drawImage(ecke, ziffernHilfe_, {16 * (nummer / 10), 0, 16, 30});
-    p.drawImage(ecke + QPoint(16, 0), ziffernHilfe_, {16 * (nummer % 10), 0, 16, 30});
+    // The painter counts in logical pixels, the art in device pixels.
+    for (int stelle = 0; stelle < 2; ++stelle) {
+        const int ziffer = stelle == 0 ? nummer / 10 : nummer % 10;
+        const QRect aus = G::Geraet({16 * ziffer, 0, 16, 30}, verhaeltnis_);
+        const QPoint wo = ecke + QPoint(16 * stelle, 0);
+        if (verhaeltnis_ == 1.0)
+            p.drawImage(wo, ziffernHilfe_, aus);
+        else
+            p.drawImage(QRect(wo, QSize(16, 30)), ziffernHilfe_, aus);
+    }
 
     if (mitUmriss) {  // the tile's home square on the preview
         const QRect zelle = geometrie_.vorschauZelle(nummer);
@@ -323,7 +442,11 @@ void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engi
     // Tile `teil` drawn at `feld` shifted by (dx, dy) field widths.
     auto teil = [&](int teilnummer, int feld, double dx, double dy) {
         const QRect ziel = geometrie_.feld(feld);
-        p.drawImage(QPointF(ziel.x() + dx * t, ziel.y() + dy * t), original_, geometrie_.teilQuelle(teilnummer));
+        const QPointF wo(ziel.x() + dx * t, ziel.y() + dy * t);
+        if (verhaeltnis_ == 1.0)
+            p.drawImage(wo, original_, geometrie_.teilQuelle(teilnummer));
+        else
+            p.drawImage(QRectF(wo, QSizeF(t, t)), original_, geometrie_.teilQuelleGeraet(teilnummer));
     };
     const std::vector<int> felder = engine::GeaenderteFelder(n, zug);
     QRect bereich;
@@ -334,7 +457,10 @@ void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engi
     p.fillRect(bereich, Qt::black);
     switch (zug.op) {
     case Operation::TeilSchieben: {  // from zug.a into zug.b
-        p.drawImage(geometrie_.feld(zug.a).topLeft(), kreuz_[n - 3], {0, 0, t, t});
+        if (verhaeltnis_ == 1.0)
+            p.drawImage(geometrie_.feld(zug.a).topLeft(), kreuz_[n - 3], {0, 0, t, t});
+        else
+            p.drawImage(geometrie_.feld(zug.a), kreuz_[n - 3], G::Geraet({0, 0, t, t}, verhaeltnis_));
         const QPoint von = geometrie_.feld(zug.a).topLeft(), nach = geometrie_.feld(zug.b).topLeft();
         const QPointF weg = QPointF(von - nach) / t * rest;
         teil(nachher.Spielfeld[zug.b], zug.b, weg.x(), weg.y());

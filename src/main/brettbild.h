@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "engine/spielstand.h"
@@ -24,14 +25,21 @@ class Brettbild {
 public:
     Brettbild();
 
-    // The whole client area, as the paint box shows it.
+    // The whole client area, as the paint box shows it, in device pixels (its pixel ratio set).
     const QImage& kopie() const { return kopie_; }
     // The frame art, decoded anew each time: it is drawn once per game, and keeping it would
-    // hold 1.4 MB for that.
-    static QImage hintergrund();
-    // The working picture of the current game, 360 x 360, in board coordinates; none before the
-    // first picture is prepared.
+    // hold 1.4 MB for that. At a ratio above 1 from the double-size art, at the device size
+    // of the whole client area.
+    static QImage hintergrund(double verhaeltnis = 1.0);
+    // The working picture of the current game, the board's size in device pixels (360 x 360 at
+    // ratio 1), in board coordinates; none before the first picture is prepared.
     const QImage& original() const { return original_; }
+
+    // The screen's device pixel ratio. A change loads the art anew, prepares the picture again
+    // from its source and clears the composite: the caller draws it all again. Says whether it
+    // changed.
+    bool VerhaeltnisSetzen(double verhaeltnis);
+    double verhaeltnis() const { return verhaeltnis_; }
 
     // The picture of the next game: the file stretched to the board, the title art when the
     // name is empty, or its enlarged corner when the file cannot be loaded (silently).
@@ -77,12 +85,22 @@ public:
     void ZeigeGlanz(QPainter& p, double staerke) const;
 
 private:
+    void KunstLaden();
+    void Vorbereiten(std::function<QImage(double, QSize)> quelle);
+    QRect Geraet(const QRect& logisch) const { return geometrie_.geraet(logisch); }
+    // Where art drawn at the logical point `wo` lands on the composite.
+    QRect Ziel(QPoint wo, const QImage& kunst) const;
     QPoint KnopfMitte(int achse) const;
     void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     void Ziffer(int ziffer, QPoint wo);
 
+    double verhaeltnis_ = 1.0;
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
     QImage kopie_, original_;
+    // Where the working picture came from, to make it again at another ratio; and whether it
+    // was turned grey.
+    std::function<QImage(double, QSize)> quelle_;
+    bool grau_ = false;
     std::array<QImage, 4> kreuz_;  // n = 3 .. 6
     QImage ziffern_, ziffernHilfe_, schrift_, pause_, achse_;
     QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;

@@ -22,11 +22,11 @@ Brettgeometrie::Brettgeometrie(int n, engine::Variante variante, double skala)
 {
 }
 
-QRect Brettgeometrie::geraet(const QRect& logisch) const
+QRect Brettgeometrie::Geraet(const QRect& logisch, double skala)
 {
-    if (skala_ == 1.0)
+    if (skala == 1.0)
         return logisch;
-    const auto k = [this](int wert) { return int(std::lround(wert * skala_)); };
+    const auto k = [skala](int wert) { return int(std::lround(wert * skala)); };
     return QRect(QPoint(k(logisch.left()), k(logisch.top())),
                  QPoint(k(logisch.left() + logisch.width()) - 1, k(logisch.top() + logisch.height()) - 1));
 }
@@ -37,6 +37,12 @@ QRect Brettgeometrie::feld(int p) const
 }
 
 QRect Brettgeometrie::teilQuelle(int t) const { return {(t - 1) % n_ * t_, (t - 1) / n_ * t_, t_, t_}; }
+
+// A tile's home field on the screen, so that a solved board is the working picture unchanged.
+QRect Brettgeometrie::teilQuelleGeraet(int t) const
+{
+    return geraet(feld(t)).translated(-geraet(brett()).topLeft());
+}
 
 // The lines lie on the first pixel column and row of field column and row k + 1.
 QRect Brettgeometrie::senkrechteLinie(int k) const { return {BrettEcke.x() + k * t_, BrettEcke.y(), 1, BrettKante}; }

@@ -32,14 +32,20 @@ public:
     Brettgeometrie(int n, engine::Variante variante, double skala = 1.0);
 
     int n() const { return n_; }
+    engine::Variante variante() const { return variante_; }
     int teilgroesse() const { return t_; }
     double skala() const { return skala_; }
-    QRect geraet(const QRect& logisch) const;
+    // A rectangle in device pixels: both edges rounded alike, so rectangles that touch in
+    // logical pixels touch in device pixels too, with no gap and no overlap at any ratio.
+    QRect geraet(const QRect& logisch) const { return Geraet(logisch, skala_); }
+    static QRect Geraet(const QRect& logisch, double skala);
 
     QRect brett() const { return {BrettEcke, QSize(BrettKante, BrettKante)}; }
     QRect feld(int p) const;
     // Where tile t is cut from the working picture (board coordinates).
     QRect teilQuelle(int t) const;
+    // The same in device pixels, in a working picture of the board's device size.
+    QRect teilQuelleGeraet(int t) const;
     // The grid line k = 1 .. n-1, vertical and horizontal, one pixel wide.
     QRect senkrechteLinie(int k) const;
     QRect waagerechteLinie(int k) const;

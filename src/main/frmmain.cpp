@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
@@ -37,7 +38,11 @@ Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsi
 void Spielfeldanzeige::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), bild_.kopie(), QRect(0, 0, width(), G::ClientHoehe));
+    const double r = bild_.verhaeltnis();
+    if (r == 1.0)
+        p.drawImage(QPoint(0, 0), bild_.kopie(), QRect(0, 0, width(), G::ClientHoehe));
+    else  // the composite holds device pixels: logical target, device source
+        p.drawImage(QRectF(0, 0, width(), G::ClientHoehe), bild_.kopie(), QRectF(0, 0, width() * r, G::ClientHoehe * r));
     bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
     if (ueberlagerung_)
         ueberlagerung_(p);
@@ -94,6 +99,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
 
+    bild_.VerhaeltnisSetzen(devicePixelRatioF());
     BaueMenue();
     mnuAnimation_->setChecked(daten::AnimationGespeichert(umgebung_));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -117,6 +123,9 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
     if (aktiviert_)
         return;
     aktiviert_ = true;
+    if (QWindow* fenster = windowHandle())
+        connect(fenster, &QWindow::screenChanged, this, &TfrmMain::VerhaeltnisUebernehmen);
+    VerhaeltnisUebernehmen();
     if (const QScreen* bildschirm = screen())
         move(bildschirm->geometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     QTimer::singleShot(0, this, &TfrmMain::FormActivate);
@@ -303,6 +312,28 @@ void TfrmMain::ClientBreiteSetzen(bool vorschau)
 }
 
 void TfrmMain::ptbSpielfeldPaint() { ptbSpielfeld_->update(); }
+
+// Another screen or scale: the composite is made again at the new ratio, showing what it showed.
+void TfrmMain::VerhaeltnisUebernehmen()
+{
+    if (!bild_.VerhaeltnisSetzen(devicePixelRatioF()))
+        return;
+    const engine::Spielstand& s = sitzung_.spiel();
+    bild_.HintergrundZeichnen();
+    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeZugNr(s.ZugAnzahl);
+    bild_.ZeigeZeit(s.Sekunden);
+    if (s.phase != Phase::KeinSpiel) {
+        bild_.VorschauZeichnen();
+        if (s.phase == Phase::Pausiert)
+            bild_.PauseZeigen();
+        else if (s.phase == Phase::Vorbei)
+            bild_.GanzesBild();
+        else
+            bild_.BrettZeichnen(s);
+    }
+    ptbSpielfeldPaint();
+}
 
 QPoint TfrmMain::Fensterpunkt(int dx, int dy) const { return frameGeometry().topLeft() + QPoint(dx, dy); }
 

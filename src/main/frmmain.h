@@ -98,6 +98,7 @@ private:
     void AbspielenStoppen();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
+    void VerhaeltnisUebernehmen();
     void mnuPauseClick();
     void mnuSprachAuswahlClick(QAction* eintrag);
     void mnuBestenlisteClick();

@@ -21,6 +21,8 @@ public:
     // The environment of programs that are to run in this server.
     QProcessEnvironment umgebungFuerProgramme() const { return umgebung; }
     QString fehler() const { return grund; }
+    // Sets a variable of the environment the program will start with.
+    void setzeVariable(const QString& name, const QString& wert) { umgebung.insert(name, wert); }
 
     // Starts the program with the folder as its working directory.
     bool starte(const QString& programm, const QString& arbeitsordner);
