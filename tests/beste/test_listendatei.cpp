@@ -1,7 +1,10 @@
 #include "hilfen.h"
+#include "beste/bestenliste.h"
 #include "beste/listendatei.h"
 #include "beste/rangfolge.h"
+#include "daten/umgebung.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -299,4 +302,16 @@ TEST_F(ListenDatei, InGeschuetztemOrdnerWirdDieAlteDateiUeberschriebenWennSieEsE
     EXPECT_EQ(SpeichereAlsNutzer(StandardListe(), dort), TSpeicherErgebnis::Fehler);
     EXPECT_FALSE(fs::exists(dort));
     ::chmod(gesperrt.c_str(), 0755);
+}
+
+// Installed, the list lives in the player's folder, which the first save makes.
+TEST(Bestenliste, InstalliertSpeichertImNutzerordner)
+{
+    QTemporaryDir ordner;
+    const daten::Umgebung umgebung{ordner.filePath("share"), false, ordner.filePath("nutzer/tavelor")};
+    Bestenliste liste(umgebung);
+    ASSERT_GT(liste.Eintragen({engine::Variante::Drehen, 4, 77, 60}), 0);
+    EXPECT_EQ(liste.Speichern(), TSpeicherErgebnis::Gespeichert);
+    EXPECT_EQ(LadeListe(ordner.filePath("nutzer/tavelor/morvik.dat").toStdString()).Zuege[ListenIndex(3, 4)][1], 77);
+    EXPECT_FALSE(QFileInfo::exists(ordner.filePath("share")));
 }
