@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakete=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libpulse-dev
+  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libpulse-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick

@@ -1,8 +1,11 @@
 // Picture seeds: BMP files of every depth the format knows, uncompressed, with bit fields and
 // run-length coded (runs, literal stretches, line ends, jumps, early ends), the old OS/2 header,
-// and broken files; a PNG and a JPEG, since the loader goes by content, not by name.
+// and broken files; PNG, JPEG (also with an EXIF orientation), GIF (two frames) and WebP, each
+// also cut short, since the loader goes by content, not by name.
 
 #include "korpus/korpus.h"
+
+#include "bildbau.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -266,8 +269,24 @@ void Bilder(const Ablage& ablage)
     riesig = verbiege(verbiege(riesig, {"", 18, 0x7FFFFFFF, 4}), {"", 22, 0x7FFFFFFF, 4});
     ablage("kaputt-riesig-32bit", riesig);
 
-    ablage("png", Gespeichert("PNG"));
-    ablage("jpeg", Gespeichert("JPG"));
+    const QByteArray png = Gespeichert("PNG");
+    const QByteArray jpeg = Gespeichert("JPG");
+    QByteArray indizes(11 * 7, '\0');
+    for (qsizetype i = 0; i < indizes.size(); ++i)
+        indizes[i] = char(i % 4);
+    const QByteArray gif = bildbau::Gif(11, 7, {indizes, QByteArray(11 * 7, '\1')});
+    const QByteArray webp = Gespeichert("WEBP");  // empty without the plugin
+    ablage("png", png);
+    ablage("png-kurz", png.left(png.size() * 2 / 3));
+    ablage("jpeg", jpeg);
+    ablage("jpeg-gedreht", bildbau::MitOrientierung(jpeg, 6));
+    ablage("jpeg-kurz", jpeg.left(jpeg.size() * 2 / 3));
+    ablage("gif", gif);
+    ablage("gif-kurz", gif.left(gif.size() * 2 / 3));
+    if (!webp.isEmpty()) {
+        ablage("webp", webp);
+        ablage("webp-kurz", webp.left(webp.size() * 2 / 3));
+    }
 }
 
 } // namespace korpus

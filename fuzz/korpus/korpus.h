@@ -13,7 +13,7 @@ namespace korpus {
 // Stores one seed under its name in the target's folder.
 using Ablage = std::function<void(const QString& name, const QByteArray& bytes)>;
 
-void Bilder(const Ablage& ablage);   // fuzz_bild: BMP of every depth and compression, OS/2, PNG
+void Bilder(const Ablage& ablage);   // fuzz_bild: BMP of every depth and compression, OS/2, PNG, JPEG, GIF, WebP
 void Toene(const Ablage& ablage);    // fuzz_ton: WAVE files
 void Ini(const Ablage& ablage);      // fuzz_ini: options files with section, key and value
 void Listen(const Ablage& ablage);   // fuzz_liste: high-score files and results to enter

@@ -63,6 +63,7 @@ constexpr std::array katalog{
     Katalogtext{804, "Die gewählte Datei besitzt das falsche Grafikformat."},
     Katalogtext{805, "Kann Pfad \\images nicht finden. \n\nProgramm wird beendet."},
     Katalogtext{806, "Es wurden keine Bilder im Pfad \\images gefunden."},
+    Katalogtext{807, "Das Bild konnte nicht in folgenden Ordner kopiert werden :\n\n"},
     Katalogtext{1000, "&Game"},
     Katalogtext{1001, "&New game"},
     Katalogtext{1002, "&Best results..."},
@@ -112,6 +113,7 @@ constexpr std::array katalog{
     Katalogtext{1804, "The file you selected does not have the correct graphics format."},
     Katalogtext{1805, "The image path \\images cannot be found.\n\nThe programme will now be exited."},
     Katalogtext{1806, "No images found in the path \\image."},
+    Katalogtext{1807, "The image could not be copied into the following folder:\n\n"},
 };
 
 static_assert(std::ranges::is_sorted(katalog, {}, &Katalogtext::id));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDropEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,6 +68,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
       umgebung_(umgebung), texte_(texte), sitzung_(sitzung), dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     if (!dienste_.Ton) {
         ton_ = std::make_unique<daten::Tonspieler>(umgebung_.progPfad);
         dienste_.Ton = [this](const QString& datei) { ton_->Spiele(datei); };
@@ -160,6 +162,34 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
     }
     if (beimStart)
         frmEinstellungen_->ZurueckModus();
+}
+
+// Another modal window (the list of the best, a message) keeps the drop out.
+void TfrmMain::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!frmEinstellungen_ || (modal && modal != frmEinstellungen_))
+        ereignis->ignore();
+    else
+        optionen::BilderAnnehmen(ereignis);
+}
+
+// Handled once the drop has ended, so that the source is not kept waiting by the dialog.
+void TfrmMain::dropEvent(QDropEvent* ereignis)
+{
+    const QStringList dateien = frmEinstellungen_ ? optionen::BilderAnnehmen(ereignis) : QStringList();
+    if (!dateien.isEmpty())
+        QTimer::singleShot(0, this, [this, dateien] { BilderAbgelegt(dateien); });
+}
+
+// An open settings dialog takes the pictures itself; otherwise it opens with them, as "New game".
+void TfrmMain::BilderAbgelegt(const QStringList& dateien)
+{
+    frmEinstellungen_->BilderAufnehmen(dateien);
+    if (frmEinstellungen_->isVisible() || QApplication::activeModalWidget())
+        return;
+    AbspielenStoppen();
+    mnuNeuesSpielClick(false);
 }
 
 // ---- what the session reports ----

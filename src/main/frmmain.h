@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -82,6 +83,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
+    // Picture files dropped on the window go to the settings dialog, as "New game" opens it.
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     void BaueMenue();
@@ -89,6 +93,7 @@ private:
 
     void FormActivate();
     void mnuNeuesSpielClick(bool beimStart);
+    void BilderAbgelegt(const QStringList& dateien);
     void mnuNeuesSpielWieZuvorClick();
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();

@@ -4,13 +4,17 @@
 #include "optionen/fehlermeldung.h"
 
 #include "daten/bilddatei.h"
+#include "daten/bilduebernahme.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -35,10 +39,27 @@ Einstellungsdienste StandardEinstellungsdienste()
     return {ZeigeFehlermeldung, BeendeProgramm};
 }
 
+// A move offered by the source is made a copy: the dropped file stays where it was.
+QStringList BilderAnnehmen(QDropEvent* ereignis)
+{
+    const QMimeData* daten = ereignis->mimeData();
+    const QStringList dateien = daten && (ereignis->possibleActions() & Qt::CopyAction)
+                                    ? daten::AbgelegteBilder(daten->urls())
+                                    : QStringList();
+    if (dateien.isEmpty()) {
+        ereignis->ignore();
+        return {};
+    }
+    ereignis->setDropAction(Qt::CopyAction);
+    ereignis->accept();
+    return dateien;
+}
+
 TfrmEinstellungen::TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte,
                                      Einstellungsdienste dienste, QWidget* eltern)
     : QDialog(eltern), umgebung_(umgebung), texte_(texte), dienste_(std::move(dienste))
 {
+    setAcceptDrops(true);
     const Einstellungsdienste standard = StandardEinstellungsdienste();
     if (!dienste_.Fehlermeldung)
         dienste_.Fehlermeldung = standard.Fehlermeldung;
@@ -74,8 +95,9 @@ void TfrmEinstellungen::ZurueckModus()
 
 QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(); }
 
-// The list is read once: pictures added to the folders later are seen at the next start. An
-// installed game lists the shipped pictures and the player's own together, sorted by name.
+// The list is read once: pictures added to the folders later are seen at the next start, but
+// for those dropped on a window. An installed game lists the shipped pictures and the player's
+// own together, sorted by name.
 void TfrmEinstellungen::FormCreate()
 {
     std::vector<std::pair<QString, QString>> bilder;  // name, path
@@ -129,8 +151,77 @@ void TfrmEinstellungen::FormActivate()
         dienste_.Beenden();
         return;
     }
+    AbgelegteUebernehmen();
     if (FileListBox_->count() == 0)
         dienste_.Fehlermeldung(this, texte_(daten::text::KeineBilder));
+}
+
+void TfrmEinstellungen::BilderAufnehmen(const QStringList& dateien)
+{
+    abgelegt_ << dateien;
+    if (isVisible())
+        AbgelegteUebernehmen();
+}
+
+void TfrmEinstellungen::AbgelegteUebernehmen()
+{
+    QListWidgetItem* neu = nullptr;
+    for (const QString& datei : std::exchange(abgelegt_, {})) {
+        if (QListWidgetItem* gelistet = Eintrag(datei)) {  // a shipped picture, or one taken before
+            neu = gelistet;
+            continue;
+        }
+        const daten::Uebernahme uebernahme = daten::BildUebernehmen(datei, umgebung_.eigeneBilder());
+        switch (uebernahme.fehler) {
+        case daten::Uebernahmefehler::Keiner: neu = Eintragen(uebernahme.pfad); break;
+        case daten::Uebernahmefehler::NichtGefunden:
+            dienste_.Fehlermeldung(this, texte_(daten::text::DateiFehlt) + QFileInfo(datei).fileName());
+            break;
+        case daten::Uebernahmefehler::KeinBild: dienste_.Fehlermeldung(this, texte_(daten::text::GrafikFormat)); break;
+        case daten::Uebernahmefehler::Schreibfehler:
+            dienste_.Fehlermeldung(this, texte_(daten::text::KopierFehler) + QDir::toNativeSeparators(umgebung_.eigeneBilder()));
+            break;
+        }
+    }
+    if (neu)
+        FileListBox_->setCurrentItem(neu);  // runs FileListBoxChange
+}
+
+// The entry that shows this very file, by its real path.
+QListWidgetItem* TfrmEinstellungen::Eintrag(const QString& datei) const
+{
+    const QString gesucht = QFileInfo(datei).canonicalFilePath();
+    for (int zeile = 0; !gesucht.isEmpty() && zeile < FileListBox_->count(); ++zeile) {
+        QListWidgetItem* eintrag = FileListBox_->item(zeile);
+        if (QFileInfo(eintrag->data(Qt::UserRole).toString()).canonicalFilePath() == gesucht)
+            return eintrag;
+    }
+    return nullptr;
+}
+
+// A new entry where the sorted list wants it.
+QListWidgetItem* TfrmEinstellungen::Eintragen(const QString& pfad)
+{
+    if (QListWidgetItem* da = Eintrag(pfad))
+        return da;
+    const QString name = QFileInfo(pfad).fileName();
+    int zeile = 0;
+    while (zeile < FileListBox_->count() && FileListBox_->item(zeile)->text().compare(name, Qt::CaseInsensitive) <= 0)
+        ++zeile;
+    auto* eintrag = new QListWidgetItem(name);
+    eintrag->setData(Qt::UserRole, pfad);
+    FileListBox_->insertItem(zeile, eintrag);
+    return eintrag;
+}
+
+void TfrmEinstellungen::dragEnterEvent(QDragEnterEvent* ereignis) { BilderAnnehmen(ereignis); }
+
+// Taken after the drop has ended: the source is not kept waiting while a message box is open.
+void TfrmEinstellungen::dropEvent(QDropEvent* ereignis)
+{
+    const QStringList dateien = BilderAnnehmen(ereignis);
+    if (!dateien.isEmpty())
+        QTimer::singleShot(0, this, [this, dateien] { BilderAufnehmen(dateien); });
 }
 
 void TfrmEinstellungen::imgVarianteClick(QWidget* sender)

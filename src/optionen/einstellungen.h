@@ -6,14 +6,17 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class QButtonGroup;
 class QCheckBox;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -29,6 +32,10 @@ struct Einstellungsdienste {
     std::function<void()> Beenden;  // ends the program
 };
 Einstellungsdienste StandardEinstellungsdienste();
+
+// Takes the drag or drop of local picture files (daten::AbgelegteBilder) as a copy and returns
+// the files; anything else is refused and gives nothing.
+QStringList BilderAnnehmen(QDropEvent* ereignis);
 
 // The settings dialog: variant, board size, picture and three picture options. Settings go in
 // before it is shown and come out when it closed with OK. Its second button ends the program
@@ -52,9 +59,16 @@ public:
     void ZurueckModus();
     bool IstZurueckModus() const { return zurueckModus_; }
 
+    // Copies picture files among the player's own pictures, lists them and selects and previews
+    // the last one that came; failures are reported. While the dialog is hidden the files wait
+    // for its next showing.
+    void BilderAufnehmen(const QStringList& dateien);
+
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     void BaueOberflaeche();
@@ -77,6 +91,9 @@ private:
 
     void SetzeVariante(engine::Variante variante);
     QString Bilderordner() const;
+    void AbgelegteUebernehmen();
+    QListWidgetItem* Eintrag(const QString& datei) const;
+    QListWidgetItem* Eintragen(const QString& pfad);
 
     const daten::Umgebung& umgebung_;
     const daten::Texte& texte_;
@@ -85,6 +102,7 @@ private:
     engine::Variante variante_ = engine::Variante::Schieben;
     bool zurueckModus_ = false;
     int anzeigeNummer_ = 0;  // lets a late activation tell that its showing is over
+    QStringList abgelegt_;   // dropped files waiting for the dialog to show
 
     QGroupBox* gpbVariante_ = nullptr;
     TKlickbild* imgVariante_[3] = {};

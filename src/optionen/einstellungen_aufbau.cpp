@@ -117,7 +117,7 @@ void TfrmEinstellungen::BaueMotivwahl()
     QPalette weiss = FileListBox_->palette();
     weiss.setColor(QPalette::Base, Qt::white);
     FileListBox_->setPalette(weiss);
-    connect(FileListBox_, &QListWidget::currentRowChanged, this, [this] { FileListBoxChange(); });
+    connect(FileListBox_, &QListWidget::currentItemChanged, this, [this] { FileListBoxChange(); });
     chkSWBild_ = Baue<QCheckBox>(gpbMotiv_, "chkSWBild", 145, 90, 227, 17);
     chkVorschau_ = Baue<QCheckBox>(gpbMotiv_, "chkVorschau", 145, 110, 209, 17);
     chkPosZufall_ = Baue<QCheckBox>(gpbMotiv_, "chkPosZufall", 145, 130, 209, 17);

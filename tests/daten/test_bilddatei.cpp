@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -67,9 +68,21 @@ TEST(LadeBild, GekuerzteBmpIstKeinBild)
     ohneGroesse.replace(2, 4, QByteArray(4, '\0'));
     EXPECT_EQ(LadeBild(Schreibe(ordner, "null.bmp", ohneGroesse), bild), Ladefehler::Keiner);
 
-    const QByteArray palette = BmpBytes(33, 17, QImage::Format_Indexed8);
+    QImage farbig(33, 17, QImage::Format_Indexed8);
+    farbig.setColorTable({qRgb(1, 2, 3), qRgb(0, 128, 128)});
+    farbig.fill(1);
+    QByteArray palette;
+    QBuffer puffer(&palette);
+    puffer.open(QIODevice::WriteOnly);
+    farbig.save(&puffer, "BMP");
     EXPECT_FALSE(BmpGekuerzt(palette));
     EXPECT_TRUE(BmpGekuerzt(palette.chopped(4)));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "palette.bmp", palette), bild), Ladefehler::Keiner);
+    EXPECT_EQ(bild.pixel(32, 0), qRgb(0, 128, 128));
+
+    // Without colours Qt writes 4 bits and no palette; its reader then takes the first 64 bytes
+    // of pixels for the 16 colours it expects and runs out of rows.
+    EXPECT_TRUE(BmpGekuerzt(BmpBytes(33, 17, QImage::Format_Indexed8)));
 }
 
 namespace {
@@ -186,16 +199,49 @@ TEST(LadeBild, DatenAnfangNullZaehltAbDemKopfende)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", kopf + QByteArray(20, char(0x33))), bild), Ladefehler::KeinBild);
 }
 
-TEST(Bilddateien, NurBitmapsJederSchreibweiseNachNamenOhneRuecksichtAufGrossKlein)
+// Found by fuzzing: Qt reads every header size but 40, 64, 108 and 124 as the old core header
+// (16-bit signed sizes), so a 42-byte header promising 517 x 1 pixels at 24 bits in a file of
+// 102 bytes was taken for whole and shown with rows the reader never wrote.
+TEST(LadeBild, UngewohnteKopfgroessenZaehlenAlsKernkopf)
 {
     QTemporaryDir ordner;
-    for (const char* name : {"b.BMP", "A.bmp", "c.png", "e.bmpx", "C.Bmp"}) {
+    QImage bild;
+    const QByteArray fund = QByteArray::fromBase64(
+        "Qk1mAAAAAAAAADYAAAAqAAAABQL//wEAGAAAAAAAMAAAABMLAAATCwAAAAAAAAAAAAAANGQAADJkFU6HKmqqP4bNVKLwACdmpTx5N65h"
+        "FJlF8XvWMQBOmuZjtgl40iyN7k+iCnIA");
+    EXPECT_TRUE(BmpGekuerzt(fund));
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "fund.bmp", fund), bild), Ladefehler::KeinBild);
+
+    // 5 x 3 pixels, rows from the top (height -3), after a 42-byte header: three rows of 16 bytes.
+    for (quint32 laenge : {13u, 42u, 200u}) {
+        const QByteArray kopf = "BM" + Le32(0) + Le32(0) + Le32(0) + Le32(laenge) + Le16(5) + Le16(quint16(-3)) + Le16(1)
+                                + Le16(24) + QByteArray(laenge - 12, '\0');
+        const QByteArray ganz = kopf + QByteArray(48, char(0x21));
+        ASSERT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", ganz), bild), Ladefehler::Keiner) << laenge;
+        EXPECT_EQ(bild.size(), QSize(5, 3));
+        EXPECT_EQ(bild.pixel(4, 2), qRgb(0x21, 0x21, 0x21));
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.chopped(1)), bild), Ladefehler::KeinBild) << laenge;
+    }
+}
+
+// Every listed suffix in any case; a format Qt reads but the game does not list (TIFF) stays out.
+TEST(Bilddateien, BilderJederGelistetenArtUndSchreibweiseNachNamenOhneRuecksichtAufGrossKlein)
+{
+    QTemporaryDir ordner;
+    for (const char* name : {"b.BMP", "A.bmp", "c.png", "e.bmpx", "C.Bmp", "f.JPG", "g.jpeg", "H.Gif", "i.WebP",
+                             "j.tiff", "k.txt", "l", "png"}) {
         QFile datei(ordner.filePath(name));
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     }
     ASSERT_TRUE(QDir(ordner.path()).mkdir("d.bmp"));  // a folder is no picture
-    EXPECT_EQ(daten::Bilddateien(ordner.path()), QStringList({"A.bmp", "b.BMP", "C.Bmp"}));
+    QStringList erwartet{"A.bmp", "b.BMP", "C.Bmp", "c.png", "f.JPG", "g.jpeg", "H.Gif"};
+    if (QImageReader::supportedImageFormats().contains("webp"))
+        erwartet << "i.WebP";
+    EXPECT_EQ(daten::Bilddateien(ordner.path()), erwartet);
     EXPECT_TRUE(daten::Bilddateien(ordner.filePath("fehlt")).isEmpty());
+    EXPECT_TRUE(IstBildname("x.y.JPEG"));
+    EXPECT_FALSE(IstBildname("jpeg"));
+    EXPECT_FALSE(IstBildname("x.jpeg.txt"));
 }
 
 // Found by fuzzing: 16 bytes of run-length data for a palette picture of 8 x 8388612 pixels. Its

@@ -1,0 +1,225 @@
+#include "daten/bildformate.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace daten {
+
+namespace {
+
+quint32 U32(QByteArrayView d, qsizetype at) { return qFromLittleEndian<quint32>(d.data() + at); }
+qint32 I32(QByteArrayView d, qsizetype at) { return qFromLittleEndian<qint32>(d.data() + at); }
+quint16 U16(QByteArrayView d, qsizetype at) { return qFromLittleEndian<quint16>(d.data() + at); }
+qint16 I16(QByteArrayView d, qsizetype at) { return qFromLittleEndian<qint16>(d.data() + at); }
+quint8 Byte(QByteArrayView d, qsizetype at) { return quint8(d[at]); }
+
+constexpr qsizetype DateiKopf = 14;
+constexpr qsizetype KernKopf = 12;  // the old core header: 16-bit width and height, never compressed
+constexpr quint32 KompressionRle8 = 1, KompressionRle4 = 2;
+
+// Whether a run-length stream reaches its end-of-bitmap mark inside the file. Every step takes
+// at least two bytes, so the walk ends with the file.
+bool RleVollstaendig(QByteArrayView datei, qint64 pos, bool vierBit)
+{
+    while (pos + 2 <= datei.size()) {
+        const auto anzahl = quint8(datei[pos]), code = quint8(datei[pos + 1]);
+        pos += 2;
+        if (anzahl > 0 || code == 0)  // a run, or the end of a line
+            continue;
+        if (code == 1)
+            return true;
+        if (code == 2) {  // delta: two more bytes
+            pos += 2;
+            continue;
+        }
+        const qint64 bytes = vierBit ? (code + 1) / 2 : code;  // literal pixels, padded to words
+        pos += bytes + (bytes & 1);
+    }
+    return false;
+}
+
+// Rows of uncompressed pixels padded to four bytes; -1 when the size is beyond all reason.
+qint64 Rasterbytes(qint64 breite, qint64 hoehe, qint64 bits)
+{
+    constexpr qint64 Grenze = qint64(1) << 40;
+    if (breite <= 0 || hoehe <= 0 || bits <= 0 || breite > Grenze / 64 || hoehe > Grenze)
+        return -1;
+    const qint64 zeile = (breite * bits + 31) / 32 * 4;
+    return zeile > Grenze / hoehe ? -1 : zeile * hoehe;
+}
+
+// JPEG markers without a length: restart marks 0xD0-0xD7, TEM 0x01 and the start of image.
+bool OhneLaenge(quint8 marke) { return (marke >= 0xD0 && marke <= 0xD8) || marke == 0x01; }
+
+// The position after the entropy-coded data that starts at `pos`: the next 0xFF that begins a
+// marker (0xFF 0x00 is a stuffed byte, 0xFF 0xD0-D7 a restart mark inside the data); -1 when
+// the file ends first.
+qsizetype NachDenDaten(QByteArrayView d, qsizetype pos)
+{
+    while (pos + 1 < d.size()) {
+        const char* ff = static_cast<const char*>(std::memchr(d.data() + pos, 0xFF, size_t(d.size() - pos - 1)));
+        if (!ff)
+            return -1;
+        pos = ff - d.data();
+        const quint8 folgt = Byte(d, pos + 1);
+        if (folgt != 0x00 && folgt != 0xFF && (folgt < 0xD0 || folgt > 0xD7))
+            return pos;
+        pos += folgt == 0xFF ? 1 : 2;  // a run of 0xFF is fill before a marker
+    }
+    return -1;
+}
+
+// Skips a GIF's chain of sub-blocks (a length byte, that many bytes; a zero ends it). The
+// position after the closing zero, or -1 when the file ends first.
+qsizetype NachDenUnterbloecken(QByteArrayView d, qsizetype pos)
+{
+    while (pos < d.size()) {
+        const quint8 laenge = Byte(d, pos);
+        pos += 1 + laenge;
+        if (laenge == 0)
+            return pos;
+    }
+    return -1;
+}
+
+qsizetype GifFarbtabelle(quint8 schalter) { return schalter & 0x80 ? 3 * (qsizetype(2) << (schalter & 7)) : 0; }
+
+} // namespace
+
+Bildart ErkenneBildart(QByteArrayView d)
+{
+    if (d.startsWith("BM"))
+        return Bildart::Bmp;
+    if (d.startsWith("\x89PNG\r\n\x1a\n"))
+        return Bildart::Png;
+    if (d.startsWith("\xFF\xD8\xFF"))
+        return Bildart::Jpeg;
+    if (d.startsWith("GIF87a") || d.startsWith("GIF89a"))
+        return Bildart::Gif;
+    if (d.size() >= 12 && d.startsWith("RIFF") && d.sliced(8, 4) == "WEBP")
+        return Bildart::Webp;
+    return Bildart::Unbekannt;
+}
+
+const char* Formatname(Bildart art)
+{
+    switch (art) {
+    case Bildart::Bmp: return "bmp";
+    case Bildart::Png: return "png";
+    case Bildart::Jpeg: return "jpeg";
+    case Bildart::Gif: return "gif";
+    case Bildart::Webp: return "webp";
+    case Bildart::Unbekannt: break;
+    }
+    return nullptr;
+}
+
+// Qt reads the sizes 40, 64, 108 and 124 as a full header and every other one as the old core
+// header: 16-bit signed sizes, no compression, a palette of three bytes a colour only at 12.
+bool BmpGekuerzt(QByteArrayView datei)
+{
+    if (datei.size() < 2 || !datei.startsWith("BM"))
+        return false;
+    if (datei.size() < DateiKopf + 4)
+        return true;
+    const quint32 datenBeginn = U32(datei, 10);
+    const quint32 infoLaenge = U32(datei, DateiKopf);
+    const bool voll = infoLaenge == 40 || infoLaenge == 64 || infoLaenge == 108 || infoLaenge == 124;
+    if (datei.size() < DateiKopf + (voll ? 40 : KernKopf))
+        return true;
+    const qint64 breite = voll ? I32(datei, 18) : I16(datei, 18);
+    const qint64 hoehe = std::llabs(voll ? I32(datei, 22) : I16(datei, 20));
+    const qint64 bits = voll ? U16(datei, 28) : U16(datei, 24);
+    const quint32 kompression = voll ? U32(datei, 30) : 0;
+    const qint64 palette = bits > 8 ? 0 : qint64(1) << bits;
+    const qint64 farben = voll && U32(datei, 46) ? std::min<qint64>(U32(datei, 46), palette) : palette;
+    const qint64 kopfEnde = DateiKopf + infoLaenge + (kompression == 3 && infoLaenge == 40 ? 12 : 0)
+                            + farben * (infoLaenge == KernKopf ? 3 : 4);
+    // The reader goes to the data offset only when it lies beyond the headers, the colour masks
+    // and the palette (0 names no place); otherwise it reads on from there.
+    const qint64 beginn = std::max<qint64>(datenBeginn, kopfEnde);
+    if (kompression == KompressionRle8 || kompression == KompressionRle4)
+        return !RleVollstaendig(datei, beginn, kompression == KompressionRle4);
+    if (kompression != 0 && kompression != 3)
+        return false;  // other codings: the reader decides
+    const qint64 pixelbytes = Rasterbytes(breite, hoehe, bits);
+    return pixelbytes < 0 || datei.size() < beginn + pixelbytes;
+}
+
+// libjpeg fills what is missing with grey and only warns. Segments are skipped by their length
+// (so a thumbnail in the EXIF data does not count), scans up to the next marker; bytes between
+// segments are skipped, as libjpeg does.
+bool JpegGekuerzt(QByteArrayView d)
+{
+    if (!d.startsWith("\xFF\xD8"))
+        return false;
+    qsizetype pos = 2;
+    while (true) {
+        while (pos < d.size() && Byte(d, pos) != 0xFF)
+            ++pos;
+        while (pos < d.size() && Byte(d, pos) == 0xFF)
+            ++pos;
+        if (pos >= d.size())
+            return true;
+        const quint8 marke = Byte(d, pos++);
+        if (marke == 0xD9)
+            return false;
+        if (OhneLaenge(marke))
+            continue;
+        if (pos + 2 > d.size())
+            return true;
+        const qsizetype laenge = qFromBigEndian<quint16>(d.data() + pos);
+        if (laenge < 2)
+            return false;  // nonsense: the reader refuses it
+        pos += laenge;
+        if (pos > d.size())
+            return true;
+        if (marke == 0xDA && (pos = NachDenDaten(d, pos)) < 0)
+            return true;
+    }
+}
+
+// Qt paints the background first and leaves whatever the data did not reach: the first
+// picture's data has to end inside the file. What follows it (further frames) does not count.
+bool GifGekuerzt(QByteArrayView d)
+{
+    if (!d.startsWith("GIF87a") && !d.startsWith("GIF89a"))
+        return false;
+    constexpr qsizetype Kopf = 13;
+    if (d.size() < Kopf)
+        return true;
+    qsizetype pos = Kopf + GifFarbtabelle(Byte(d, 10));
+    while (pos < d.size()) {
+        switch (Byte(d, pos)) {
+        case 0x21:  // an extension: its label, then sub-blocks
+            pos = NachDenUnterbloecken(d, pos + 2);
+            if (pos < 0)
+                return true;
+            break;
+        case 0x2C: {  // a picture: descriptor, colour table, code size, data
+            if (pos + 10 > d.size())
+                return true;
+            pos += 10 + GifFarbtabelle(Byte(d, pos + 9)) + 1;
+            return NachDenUnterbloecken(d, pos) < 0;
+        }
+        default:  // the trailer, or a block the reader refuses anyway
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Gekuerzt(Bildart art, QByteArrayView datei)
+{
+    switch (art) {
+    case Bildart::Bmp: return BmpGekuerzt(datei);
+    case Bildart::Jpeg: return JpegGekuerzt(datei);
+    case Bildart::Gif: return GifGekuerzt(datei);
+    default: return false;
+    }
+}
+
+} // namespace daten

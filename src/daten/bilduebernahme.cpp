@@ -1,0 +1,113 @@
+#include "daten/bilduebernahme.h"
+
+#include "daten/bilddatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryFile>
+
+namespace daten {
+
+namespace {
+
+constexpr qint64 Block = 1 << 20;
+
+// "name.png", "name (2).png", "name (3).png" …
+QString Kopiename(const QFileInfo& quelle, int nummer)
+{
+    if (nummer == 1)
+        return quelle.fileName();
+    const QString endung = quelle.suffix();
+    return QStringLiteral("%1 (%2)").arg(quelle.completeBaseName()).arg(nummer)
+           + (endung.isEmpty() ? QString() : QLatin1Char('.') + endung);
+}
+
+bool GleicherInhalt(QFile& quelle, const QString& pfad)
+{
+    QFile andere(pfad);
+    if (!andere.open(QIODevice::ReadOnly) || andere.size() != quelle.size() || !quelle.seek(0))
+        return false;
+    while (!quelle.atEnd())
+        if (quelle.read(Block) != andere.read(Block))
+            return false;
+    return true;
+}
+
+// The whole source into the open temporary file; the failure that stopped it, if any.
+Uebernahmefehler Kopiere(QFile& quelle, QFile& ziel)
+{
+    if (!quelle.seek(0))
+        return Uebernahmefehler::NichtGefunden;
+    while (!quelle.atEnd()) {
+        const QByteArray block = quelle.read(Block);
+        if (block.isEmpty())
+            return Uebernahmefehler::NichtGefunden;
+        if (ziel.write(block) != block.size())
+            return Uebernahmefehler::Schreibfehler;
+    }
+    return ziel.flush() ? Uebernahmefehler::Keiner : Uebernahmefehler::Schreibfehler;
+}
+
+bool NameBelegt(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    return info.exists() || info.isSymLink();  // a dangling link holds its name too
+}
+
+} // namespace
+
+Uebernahme BildUebernehmen(const QString& quelle, const QString& ordner)
+{
+    const QFileInfo info(quelle);
+    QFile ein(quelle);
+    if (!info.isFile() || !ein.open(QIODevice::ReadOnly))
+        return {Uebernahmefehler::NichtGefunden, {}};
+    if (!QDir().mkpath(ordner))
+        return {Uebernahmefehler::Schreibfehler, {}};
+    const QDir ziel(ordner);
+    if (info.absoluteDir().canonicalPath() == ziel.canonicalPath())
+        return {Uebernahmefehler::Keiner, ziel.filePath(info.fileName())};
+
+    QTemporaryFile kopie(ziel.filePath(QStringLiteral(".uebernahme-XXXXXX")));
+    if (!kopie.open())
+        return {Uebernahmefehler::Schreibfehler, {}};
+    if (const Uebernahmefehler fehler = Kopiere(ein, kopie); fehler != Uebernahmefehler::Keiner)
+        return {fehler, {}};
+    QImage bild;
+    if (LadeBild(kopie.fileName(), bild) != Ladefehler::Keiner)
+        return {Uebernahmefehler::KeinBild, {}};
+
+    for (int nummer = 1;; ++nummer) {
+        const QString pfad = ziel.filePath(Kopiename(info, nummer));
+        if (NameBelegt(pfad)) {
+            if (GleicherInhalt(ein, pfad))
+                return {Uebernahmefehler::Keiner, pfad};
+            continue;
+        }
+        // Renaming never replaces a file: one that appeared meanwhile only moves us on.
+        if (kopie.rename(pfad)) {
+            kopie.setAutoRemove(false);
+            QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                            | QFileDevice::ReadOther);
+            return {Uebernahmefehler::Keiner, pfad};
+        }
+        if (!NameBelegt(pfad))
+            return {Uebernahmefehler::Schreibfehler, {}};
+    }
+}
+
+QStringList AbgelegteBilder(const QList<QUrl>& urls)
+{
+    QStringList dateien;
+    for (const QUrl& url : urls) {
+        const QString datei = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (datei.isEmpty() || !IstBildname(QFileInfo(datei).fileName()))
+            return {};
+        dateien << datei;
+    }
+    return dateien;
+}
+
+} // namespace daten
