@@ -264,21 +264,14 @@ TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
     EXPECT_EQ(bild.size(), QSize(8, 2));
 }
 
-// Found by fuzzing: a header the reader takes as the old core form, with a negative height
-// (stored top-down) and rows the file does not hold. The rows left out must be black, not
-// whatever memory the reader was given.
-TEST(LadeBild, KopfUeberSteheBildMitFehlendenZeilenIstSchwarz)
+// Found by fuzzing: a header the reader takes as the old core form, 5 x 2564 pixels stored
+// top-down, with almost none of its rows in the file: no picture, not rows of stray memory.
+TEST(LadeBild, KernkopfMitNegativerHoeheUndFehlendenZeilenIstKeinBild)
 {
     QTemporaryDir ordner;
     const QString pfad = Schreibe(ordner, "kopfueber.bmp",
                                   QByteArray::fromHex("424d5a0000000000009ae663b60978d22c000500fcf501001800004e9ae663b6"
                                                       "0978d22c8dee4fa20a720075ce2701004a9f066db42290c900b300"));
-    QImage erstes, zweites;
-    VerschmutzeSpeicher(5 * 2564 * 4);
-    ASSERT_EQ(LadeBild(pfad, erstes), Ladefehler::Keiner);
-    VerschmutzeSpeicher(5 * 2564 * 4);
-    ASSERT_EQ(LadeBild(pfad, zweites), Ladefehler::Keiner);
-    EXPECT_EQ(erstes.size(), QSize(5, 2564));
-    EXPECT_EQ(erstes.pixel(4, 2000), qRgb(0, 0, 0));
-    EXPECT_EQ(erstes, zweites);
+    QImage bild;
+    EXPECT_EQ(LadeBild(pfad, bild), Ladefehler::KeinBild);
 }
