@@ -62,7 +62,7 @@ QStringList unklareTeile(const QImage& bild)
         if (streuung / 3600 <= 2.0)
             befund << QString("tile %1 is nearly plain").arg(i + 1);
         for (int j = i + 1; j < 36; ++j)
-            if (unterschied(teil, teile[j]) <= 3.0)
+            if (MittlererUnterschied(teil, teile[j]) <= 3.0)
                 befund << QString("tiles %1 and %2 look alike").arg(i + 1).arg(j + 1);
     }
     return befund;

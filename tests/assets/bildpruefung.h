@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bildvergleich.h"
 #include "kunst.h"
 
 namespace pruefung {
@@ -38,18 +39,6 @@ inline double mittlereHelligkeit(const QImage& bild, const QRect& r)
         for (int x = r.left(); x <= r.right(); ++x)
             summe += helligkeit(bild.pixel(x, y));
     return summe / (r.width() * r.height());
-}
-
-// Mean absolute difference of two equally sized parts, 0 … 255.
-inline double unterschied(const QImage& a, const QImage& b)
-{
-    double summe = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            summe += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return summe / (3.0 * a.width() * a.height());
 }
 
 // Key-coloured pixels that cannot be reached from the border through key colour:

@@ -29,12 +29,12 @@ TEST(Einstellungsdialog, DreiVerschiedeneVariantenbilderMitGraugruenemRahmen)
         EXPECT_GT(qGreen(rahmen), qRed(rahmen)) << v;
         EXPECT_GT(qGreen(rahmen), qBlue(rahmen)) << v;
     }
-    EXPECT_GT(unterschied(bilder[0], bilder[1]), 1.0);
-    EXPECT_GT(unterschied(bilder[1], bilder[2]), 1.0);
-    EXPECT_GT(unterschied(bilder[0], bilder[2]), 1.0);
+    EXPECT_GT(MittlererUnterschied(bilder[0], bilder[1]), 1.0);
+    EXPECT_GT(MittlererUnterschied(bilder[1], bilder[2]), 1.0);
+    EXPECT_GT(MittlererUnterschied(bilder[0], bilder[2]), 1.0);
     // variant 2 has its arrows on the frame, the others a plain frame there
-    EXPECT_GT(unterschied(bilder[1].copy(0, 0, 100, 14), bilder[0].copy(0, 0, 100, 14)), 3.0);
-    EXPECT_LT(unterschied(bilder[2].copy(0, 0, 100, 14), bilder[0].copy(0, 0, 100, 14)), 0.5);
+    EXPECT_GT(MittlererUnterschied(bilder[1].copy(0, 0, 100, 14), bilder[0].copy(0, 0, 100, 14)), 3.0);
+    EXPECT_LT(MittlererUnterschied(bilder[2].copy(0, 0, 100, 14), bilder[0].copy(0, 0, 100, 14)), 0.5);
 }
 
 TEST(Einstellungsdialog, GlyphenSindFarbigUndIhreAusFormGrau)
@@ -74,7 +74,7 @@ TEST(Bestenliste, DreiSymboleInGraugruenAufSchwarz)
             }
         EXPECT_GT(gruen, 120) << "symbol " << i;
         for (int j = i + 1; j < 3; ++j)
-            EXPECT_GT(unterschied(zelle, bild.copy(40 * j, 0, 40, 40)), 5.0);
+            EXPECT_GT(MittlererUnterschied(zelle, bild.copy(40 * j, 0, 40, 40)), 5.0);
     }
 }
 

@@ -180,7 +180,7 @@ TEST(Ziffern, JedeZiffernzelleUnterscheidetSichVonJederAnderen)
         const QImage bild = lade(name);
         for (int a = 0; a < 10; ++a)
             for (int b = a + 1; b < 10; ++b)
-                EXPECT_GT(unterschied(bild.copy(a * breite, 0, breite, 30), bild.copy(b * breite, 0, breite, 30)), 2.0)
+                EXPECT_GT(MittlererUnterschied(bild.copy(a * breite, 0, breite, 30), bild.copy(b * breite, 0, breite, 30)), 2.0)
                     << name << ": digits " << a << " and " << b;
     }
 }
@@ -231,6 +231,6 @@ TEST(Beschriftung, VierStreifenInMarkierfarbeAufSchwarz)
             EXPECT_EQ(bild.pixel(x, 25 * s + 24) & 0xFFFFFF, 0u);
         }
         for (int t = s + 1; t < 4; ++t)
-            EXPECT_GT(unterschied(bild.copy(0, 25 * s, 180, 25), bild.copy(0, 25 * t, 180, 25)), 5.0);
+            EXPECT_GT(MittlererUnterschied(bild.copy(0, 25 * s, 180, 25), bild.copy(0, 25 * t, 180, 25)), 5.0);
     }
 }

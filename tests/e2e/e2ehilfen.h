@@ -26,14 +26,16 @@ inline void SpielordnerAnlegen(const QTemporaryDir& ordner, const QStringList& b
 }
 
 // The screen position of the main window's client area (below the menu bar): the window's
-// origin, moved down until the screen shows the background art's left margin.
-inline QPoint ClientUrsprung(const QImage& schirm, QPoint fenster)
+// origin, moved down until the screen shows the background art's left margin. `faktor` 2 is a
+// window drawn at twice the size, with the double-size art.
+inline QPoint ClientUrsprung(const QImage& schirm, QPoint fenster, int faktor = 1)
 {
-    static const QImage hintergrund = Kunst("imgHintergrund");
-    for (int dy = 0; dy < 80; ++dy) {
+    static const QImage einfach = Kunst("imgHintergrund"), doppelt = Kunst("imgHintergrund@2x");
+    const QImage& hintergrund = faktor == 2 ? doppelt : einfach;
+    for (int dy = 0; dy < 80 * faktor; ++dy) {
         bool gleich = true;
-        for (int y = 60; y < 460 && gleich; y += 7)
-            for (int x = 2; x < 22 && gleich; x += 3) {
+        for (int y = 60 * faktor; y < 460 * faktor && gleich; y += 7)
+            for (int x = 2 * faktor; x < 22 * faktor && gleich; x += 3) {
                 const QPoint p = fenster + QPoint(x, y + dy);
                 gleich = schirm.rect().contains(p) && schirm.pixel(p) == hintergrund.pixel(x, y);
             }

@@ -3,42 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
+#include "bildvergleich.h"
 #include "e2ehilfen.h"
-
-namespace {
-
-// The client origin of a window drawn at twice the size: where the double-size background's
-// left margin shows below the window's origin.
-QPoint DoppelterClientUrsprung(const QImage& schirm, QPoint fenster)
-{
-    static const QImage hintergrund = Kunst("imgHintergrund@2x");
-    for (int dy = 0; dy < 160; ++dy) {
-        bool gleich = true;
-        for (int y = 120; y < 920 && gleich; y += 13)
-            for (int x = 4; x < 44 && gleich; x += 5) {
-                const QPoint p = fenster + QPoint(x, y + dy);
-                gleich = schirm.rect().contains(p) && schirm.pixel(p) == hintergrund.pixel(x, y);
-            }
-        if (gleich)
-            return fenster + QPoint(0, dy);
-    }
-    return {-1, -1};
-}
-
-double MittlererAbstand(const QImage& a, const QImage& b)
-{
-    double summe = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            summe += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return summe / (3.0 * a.width() * a.height());
-}
-
-} // namespace
 
 TEST(Ende2Ende, BeiDoppeltemVerhaeltnisZeigtDieVorschauDasBildInGeraeteaufloesung)
 {
@@ -58,7 +24,7 @@ TEST(Ende2Ende, BeiDoppeltemVerhaeltnisZeigtDieVorschauDasBildInGeraeteaufloesun
     const QPoint lage = x.fensterLage(id);
     QPoint client{-1, -1};
     ASSERT_TRUE(x.warteBis([&](const QImage& schirm) {
-        client = DoppelterClientUrsprung(schirm, lage);
+        client = ClientUrsprung(schirm, lage, 2);
         return client.x() >= 0;
     })) << "the double-size background art is not on the screen" << x.bildschirmSichern("hidpi");
 
@@ -73,8 +39,8 @@ TEST(Ende2Ende, BeiDoppeltemVerhaeltnisZeigtDieVorschauDasBildInGeraeteaufloesun
     double nah = 0, weit = 0;
     ASSERT_TRUE(x.warteBis([&](const QImage& schirm) {
         const QImage vorschau = schirm.copy(QRect(client + QPoint(1036, 110), QSize(360, 360))).convertToFormat(QImage::Format_RGB32);
-        nah = MittlererAbstand(vorschau, scharf);
-        weit = MittlererAbstand(vorschau, vergroessert);
+        nah = MittlererUnterschied(vorschau, scharf);
+        weit = MittlererUnterschied(vorschau, vergroessert);
         return nah < 2.0;
     })) << nah << " against " << weit << x.bildschirmSichern("hidpi");
     EXPECT_LT(nah * 3, weit) << nah << " against " << weit;

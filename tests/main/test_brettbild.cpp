@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "geordnetesbrett.h"
 #include "main/brettbild.h"
 #include "kunst.h"
 
@@ -13,17 +14,6 @@ using haupt::Brettbild;
 using haupt::Markierfarbe;
 
 namespace {
-
-Spielstand Brett(int variante, int n)
-{
-    Spielstand s;
-    s.variante = static_cast<engine::Variante>(variante);
-    s.Groesse = static_cast<uint8_t>(n);
-    for (int p = 1; p <= engine::MaxFelder; ++p)
-        s.Spielfeld[p] = static_cast<uint8_t>(p);
-    s.phase = engine::Phase::Aufgebaut;
-    return s;
-}
 
 // Every pixel of the working picture tells where it came from.
 QImage Muster()
@@ -61,7 +51,7 @@ TEST(Brettbild, GitterlinienLiegenAufDerErstenPixelreiheJederFeldreihe)
     for (int n = 3; n <= 6; ++n) {
         Brettbild bild;
         bild.BildVorbereiten(Muster());
-        const Spielstand s = Brett(2, n);
+        const Spielstand s = GeordnetesBrett(2, n);
         bild.BrettWaehlen(n, s.variante);
         bild.BrettZeichnen(s);
         const int t = 360 / n;
@@ -79,7 +69,7 @@ TEST(Brettbild, GitterlinienLiegenAufDerErstenPixelreiheJederFeldreihe)
     }
     Brettbild drei;
     drei.BrettWaehlen(3, engine::Variante(1));
-    drei.BrettZeichnen(Brett(1, 3));
+    drei.BrettZeichnen(GeordnetesBrett(1, 3));
     for (int y = 56; y <= 415; y += 359)
         for (int x : {177, 297})
             EXPECT_EQ(drei.kopie().pixel(x, y), Markierfarbe);
@@ -92,7 +82,7 @@ TEST(Brettbild, TeilWirdOhneSkalierungAusDemBildGeschnitten)
 {
     Brettbild bild;
     bild.BildVorbereiten(Muster());
-    Spielstand s = Brett(2, 5);
+    Spielstand s = GeordnetesBrett(2, 5);
     bild.BrettWaehlen(5, s.variante);
     s.Spielfeld[7] = 25;
     bild.ShowMorvikTeil(s, 7);
@@ -107,7 +97,7 @@ TEST(Brettbild, LeeresFeldZeigtDasKreuzSeinerGroesse)
     const char* kreuz[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
     for (int n = 3; n <= 6; ++n) {
         Brettbild bild;
-        Spielstand s = Brett(1, n);
+        Spielstand s = GeordnetesBrett(1, n);
         s.FreiesFeld = n * n;
         s.Spielfeld[1] = 0;  // the empty field wherever it lies
         bild.BrettWaehlen(n, s.variante);
@@ -140,7 +130,7 @@ TEST(Brettbild, PfeileUndAchsenSitzenAmRahmenUndAufDenKreuzungen)
     const QImage achse = Kunst("imgAchse");
     Brettbild bild;
     bild.BildVorbereiten(Muster());
-    Spielstand s = Brett(3, 6);
+    Spielstand s = GeordnetesBrett(3, 6);
     bild.BrettWaehlen(6, s.variante);
     for (int feld = 1; feld <= 36; ++feld)
         bild.ShowMorvikTeil(s, feld);
@@ -156,7 +146,7 @@ TEST(Brettbild, PfeileUndAchsenSitzenAmRahmenUndAufDenKreuzungen)
     pfeile.HintergrundZeichnen();
     const QImage rahmen = pfeile.kopie().copy();
     pfeile.BrettWaehlen(4, engine::Variante(2));
-    pfeile.BrettZeichnen(Brett(2, 4));
+    pfeile.BrettZeichnen(GeordnetesBrett(2, 4));
     for (int i = 1; i <= 4; ++i) {
         const int lage = (i - 1) * 90 + 27;
         EXPECT_TRUE(TransparentGezeichnet(pfeile.kopie(), {24, 56 + lage}, rechts, rahmen));
@@ -208,7 +198,7 @@ TEST(Brettbild, BildVorbereitenMitRueckfallAufDasTitelbild)
 TEST(Brettbild, KachelnummernUndUmrissAufDerVorschau)
 {
     Brettbild bild;
-    Spielstand s = Brett(1, 4);
+    Spielstand s = GeordnetesBrett(1, 4);
     s.FreiesFeld = 16;
     s.Spielfeld[16] = 0;
     std::swap(s.Spielfeld[1], s.Spielfeld[16]);  // the empty field now lies on field 1

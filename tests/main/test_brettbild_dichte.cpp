@@ -8,6 +8,8 @@
 #include <cmath>
 #include <random>
 
+#include "bildvergleich.h"
+#include "geordnetesbrett.h"
 #include "main/brettbild.h"
 
 using engine::Spielstand;
@@ -15,17 +17,6 @@ using haupt::Brettbild;
 using haupt::Markierfarbe;
 
 namespace {
-
-Spielstand Geloest(int variante, int n)
-{
-    Spielstand s;
-    s.variante = static_cast<engine::Variante>(variante);
-    s.Groesse = static_cast<uint8_t>(n);
-    for (int p = 1; p <= engine::MaxFelder; ++p)
-        s.Spielfeld[p] = static_cast<uint8_t>(p);
-    s.phase = engine::Phase::Aufgebaut;
-    return s;
-}
 
 // Fine detail down to the single pixel: noise in all three channels.
 QImage Rauschen(int kante)
@@ -37,18 +28,6 @@ QImage Rauschen(int kante)
         for (int x = 0; x < kante; ++x)
             bild.setPixel(x, y, qRgb(wert(zufall), wert(zufall) / 2, wert(zufall)));  // never the marking yellow
     return bild;
-}
-
-// The mean difference per channel between a region of the composite and a picture.
-double MittlererAbstand(const QImage& kopie, QPoint ecke, const QImage& bild)
-{
-    double summe = 0;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x) {
-            const QRgb a = kopie.pixel(ecke + QPoint(x, y)), b = bild.pixel(x, y);
-            summe += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-        }
-    return summe / (3.0 * bild.width() * bild.height());
 }
 
 int Geraet(double wert, double r) { return int(std::lround(wert * r)); }
@@ -80,7 +59,7 @@ TEST(BrettbildDichte, BrettZeigtDieFeinheitenDesBildesStattEinesVergroessertenBr
         bild.BildVorbereiten(fein);
         const int kante = Geraet(417, r) - Geraet(57, r);
         ASSERT_EQ(bild.original().size(), QSize(kante, kante)) << r;
-        const Spielstand s = Geloest(1, 4);
+        const Spielstand s = GeordnetesBrett(1, 4);
         bild.BrettWaehlen(4, s.variante);
         bild.BrettZeichnen(s);
 
@@ -88,8 +67,8 @@ TEST(BrettbildDichte, BrettZeigtDieFeinheitenDesBildesStattEinesVergroessertenBr
         const QImage scharf = fein.scaled(kante, kante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage vergroessert = fein.scaled(360, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                         .scaled(kante, kante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const double nah = MittlererAbstand(bild.kopie(), ecke, scharf);
-        const double weit = MittlererAbstand(bild.kopie(), ecke, vergroessert);
+        const double nah = MittlererUnterschied(bild.kopie().copy(QRect(ecke, scharf.size())), scharf);
+        const double weit = MittlererUnterschied(bild.kopie().copy(QRect(ecke, vergroessert.size())), vergroessert);
         EXPECT_LT(nah, 6.0) << r;  // only the grid lines differ
         EXPECT_GT(weit, 15.0) << r;
         EXPECT_LT(nah * 4, weit) << r << ": " << nah << " against " << weit;
@@ -102,7 +81,7 @@ TEST(BrettbildDichte, GitterlinienSindBeiVerhaeltnisZweiZweiPixelBreit)
         Brettbild bild;
         bild.VerhaeltnisSetzen(2.0);
         bild.BildVorbereiten(Rauschen(360));
-        const Spielstand s = Geloest(2, n);
+        const Spielstand s = GeordnetesBrett(2, n);
         bild.BrettWaehlen(n, s.variante);
         bild.BrettZeichnen(s);
         const QImage& k = bild.kopie();
@@ -153,7 +132,7 @@ TEST(BrettbildDichte, TeileSchliessenBeiGebrochenemVerhaeltnisLueckenlos)
                 }
             bild.HintergrundZeichnen();
             bild.BildVorbereiten(bloecke);
-            Spielstand s = Geloest(1, n);
+            Spielstand s = GeordnetesBrett(1, n);
             for (int p = 1; p <= n * n; ++p)  // reversed: every tile far from home
                 s.Spielfeld[p] = static_cast<uint8_t>(n * n + 1 - p);
             bild.BrettWaehlen(n, s.variante);
@@ -175,7 +154,7 @@ TEST(BrettbildDichte, TeileSchliessenBeiGebrochenemVerhaeltnisLueckenlos)
 TEST(BrettbildDichte, WechselZurueckAufEinsZeichnetWieZuvor)
 {
     const QImage fein = Rauschen(500);
-    const Spielstand s = Geloest(3, 5);
+    const Spielstand s = GeordnetesBrett(3, 5);
     const auto zeichne = [&](Brettbild& bild) {
         bild.HintergrundZeichnen();
         bild.ZeigeSchrift(false);
