@@ -91,8 +91,8 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { Ueberlagern(p); });
     loesenTakt_.setInterval(250);  // about four moves a second
     connect(&loesenTakt_, &QTimer::timeout, this, &TfrmMain::LoesungWeiter);
-    bild_takt_.setInterval(15);
-    connect(&bild_takt_, &QTimer::timeout, ptbSpielfeld_, qOverload<>(&QWidget::update));
+    bildTakt_.setInterval(15);
+    connect(&bildTakt_, &QTimer::timeout, ptbSpielfeld_, qOverload<>(&QWidget::update));
 
     connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
     connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this, &TfrmMain::Gezogen);
@@ -245,7 +245,7 @@ void TfrmMain::Gezogen(const engine::Zug& zug, const std::vector<int>& felder)
     if (mnuAnimation_->isChecked()) {  // a move still in motion simply gives way to this one
         bewegung_ = zug;
         bewegungsUhr_.start();
-        bild_takt_.start();
+        bildTakt_.start();
     }
     Spiele("ton1.wav");
     bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
@@ -268,7 +268,7 @@ void TfrmMain::Ueberlagern(QPainter& p)
     if (glanz_)
         bild_.ZeigeGlanz(p, 1.0 - double(glanzUhr_.elapsed()) / GlanzMs);
     if (!bewegung_ && !glanz_)
-        bild_takt_.stop();
+        bildTakt_.stop();
     bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_);
     if (tipp_)
         bild_.ZeigeTipp(p, *tipp_);
@@ -304,7 +304,7 @@ void TfrmMain::SpielBeendet(engine::Ende ende)
         if (mnuAnimation_->isChecked()) {  // the solved board glows before the list opens
             glanz_ = true;
             glanzUhr_.start();
-            bild_takt_.start();
+            bildTakt_.start();
             QTimer::singleShot(GlanzMs, this, [this, spiel = spielNummer_] {
                 if (spiel != spielNummer_)
                     return;

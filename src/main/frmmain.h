@@ -146,7 +146,7 @@ private:
     int tippNummer_ = 0;                 // tells a hint's timer that a newer hint replaced it
     std::vector<engine::Zug> plan_;      // the rest of a solution being played
     QTimer loesenTakt_;
-    QTimer bild_takt_;
+    QTimer bildTakt_;
 
     Spielfeldanzeige* ptbSpielfeld_;
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;
