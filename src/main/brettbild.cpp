@@ -57,42 +57,29 @@ QImage Kunst(const char* name, double verhaeltnis, bool schluessel = false)
     return bild;
 }
 
-// A view of an image's own pixels with a ratio of 1: painting into it places in device pixels.
-QImage Geraetepixel(QImage& bild)
+// A block of art or picture to a device rectangle; at a fractional ratio the two may differ by
+// a pixel.
+void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus)
 {
-    return QImage(bild.bits(), bild.width(), bild.height(), bild.bytesPerLine(), bild.format());
-}
-
-// Block copy of a rectangle, as the art is laid out on strips.
-void Kopiere(QImage& ziel, QPoint wohin, const QImage& quelle, const QRect& aus)
-{
-    QPainter p(&ziel);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(wohin, quelle, aus);
-}
-
-// The same between device rectangles; at a fractional ratio the two may differ by a pixel.
-void Kopiere(QImage& ziel, const QRect& nach, const QImage& quelle, const QRect& aus)
-{
-    QImage pixel = Geraetepixel(ziel);
-    if (nach.size() == aus.size()) {
-        Kopiere(pixel, nach.topLeft(), quelle, aus);
-        return;
-    }
-    QPainter p(&pixel);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(nach, quelle, aus);
-}
-
-void Zeichne(QImage& ziel, const QRect& nach, const QImage& bild)
-{
-    QImage pixel = Geraetepixel(ziel);
-    QPainter p(&pixel);
-    if (nach.size() == bild.size())
-        p.drawImage(nach.topLeft(), bild);
+    if (nach.size() == aus.size())
+        p.drawImage(nach.topLeft(), quelle, aus);
     else
-        p.drawImage(nach, bild);
+        p.drawImage(nach, quelle, aus);
 }
+
+void Zeichne(QPainter& p, const QRect& nach, const QImage& bild)
+{
+    Kopiere(p, nach, bild, bild.rect());
+}
+
+// The client area in device pixels; the last column and row a ratio leaves over are included.
+QSize GanzGeraet(double r)
+{
+    return {int(std::ceil(G::ClientBreiteMitVorschau * r)), int(std::ceil(G::ClientHoehe * r))};
+}
+
+constexpr QRect Ganz{0, 0, G::ClientBreiteMitVorschau, G::ClientHoehe};
+constexpr QSize Schriftgroesse{180, 25}, Zifferngroesse{22, 30};
 
 QImage Gestreckt(const QImage& bild, QSize groesse)
 {
@@ -101,16 +88,23 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
 
 } // namespace
 
-Brettbild::Brettbild() : kopie_(G::ClientBreiteMitVorschau, G::ClientHoehe, QImage::Format_RGB32)
+Brettbild::Brettbild() { KunstLaden(); }
+
+namespace {
+
+QImage Kreuz(int n, double r)
 {
-    KunstLaden();
-    kopie_.fill(Qt::black);
+    static const char* const namen[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
+    return Kunst(namen[n - 3], r);
 }
+
+} // namespace
 
 void Brettbild::KunstLaden()
 {
     const double r = verhaeltnis_;
-    kreuz_ = {Kunst("imgKreuz3", r), Kunst("imgKreuz4", r), Kunst("imgKreuz5", r), Kunst("imgKreuz6", r)};
+    if (!kreuz_.isNull())
+        kreuz_ = Kreuz(geometrie_.n(), r);
     ziffern_ = Kunst("imgZiffern", r);
     ziffernHilfe_ = Kunst("imgZiffernHilfe", r, true);
     schrift_ = Kunst("imgSchrift", r);
@@ -128,12 +122,8 @@ bool Brettbild::VerhaeltnisSetzen(double verhaeltnis)
     if (verhaeltnis == verhaeltnis_)
         return false;
     verhaeltnis_ = verhaeltnis;
-    KunstLaden();
-    kopie_ = QImage(int(std::ceil(G::ClientBreiteMitVorschau * verhaeltnis)), int(std::ceil(G::ClientHoehe * verhaeltnis)),
-                    QImage::Format_RGB32);
-    kopie_.fill(Qt::black);
-    kopie_.setDevicePixelRatio(verhaeltnis);
     geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), verhaeltnis);
+    KunstLaden();
     if (quelle_) {
         const bool grau = grau_;
         Vorbereiten(quelle_);
@@ -143,6 +133,9 @@ bool Brettbild::VerhaeltnisSetzen(double verhaeltnis)
         original_ = QImage(Geraet(geometrie_.brett()).size(), QImage::Format_RGB32);
         original_.fill(Qt::black);
     }
+    if (!vorschau_.isNull())
+        VorschauZeichnen();
+    veraendert_ += Ganz;
     return true;
 }
 
@@ -192,6 +185,8 @@ void Brettbild::Faerben()
 
 void Brettbild::BrettWaehlen(int n, engine::Variante variante)
 {
+    if (kreuz_.isNull() || n != geometrie_.n())
+        kreuz_ = Kreuz(n, verhaeltnis_);
     geometrie_ = Brettgeometrie(n, variante, verhaeltnis_);
     if (original_.isNull()) {  // a game begun without a picture shows black tiles
         original_ = QImage(Geraet(geometrie_.brett()).size(), QImage::Format_RGB32);
@@ -202,7 +197,7 @@ void Brettbild::BrettWaehlen(int n, engine::Variante variante)
 QImage Brettbild::hintergrund(double verhaeltnis)
 {
     QImage bild = Kunst("imgHintergrund", verhaeltnis);
-    const QSize ganz(int(std::ceil(G::ClientBreiteMitVorschau * verhaeltnis)), int(std::ceil(G::ClientHoehe * verhaeltnis)));
+    const QSize ganz = GanzGeraet(verhaeltnis);
     if (bild.size() != ganz)  // the last device column or row a rounding left out
         bild = Gestreckt(bild, ganz);
     return bild;
@@ -214,112 +209,211 @@ QRect Brettbild::Ziel(QPoint wo, const QImage& kunst) const
     return Geraet({wo, logisch});
 }
 
+// ---- what is shown ----
+
 void Brettbild::HintergrundZeichnen()
 {
-    const QImage bild = hintergrund(verhaeltnis_);
-    Kopiere(kopie_, bild.rect(), bild, bild.rect());
+    hintergrund_ = true;
+    beschriftung_.reset();
+    zuege_.reset();
+    sekunden_.reset();
+    vorschau_ = QImage();
+    brett_ = Brettinhalt::Titel;
+    pfeile_ = false;
+    veraendert_ += Ganz;
 }
 
 void Brettbild::VorschauZeichnen()
 {
-    const QRect ziel = Geraet(G::Vorschau);
-    Kopiere(kopie_, ziel, Gestreckt(original_, ziel.size()), {QPoint(0, 0), ziel.size()});
+    vorschau_ = Gestreckt(original_, Geraet(G::Vorschau).size());
+    veraendert_ += G::Vorschau;
 }
 
 void Brettbild::ShowMorvikTeil(const Spielstand& s, int feld)
 {
-    const QRect ziel = Geraet(geometrie_.feld(feld));
-    const int teil = s.Spielfeld[feld], t = geometrie_.teilgroesse();
-    if (teil != 0)
-        Kopiere(kopie_, ziel, original_, geometrie_.teilQuelleGeraet(teil));
-    else
-        Kopiere(kopie_, ziel, kreuz_[s.n() - 3], G::Geraet({0, 0, t, t}, verhaeltnis_));
-
-    // The field just drawn covered the grid lines along its top and left edges.
-    QImage pixel = Geraetepixel(kopie_);
-    QPainter p(&pixel);
-    for (int k = 1; k < s.n(); ++k) {
-        p.fillRect(Geraet(geometrie_.senkrechteLinie(k)), Markierfarbe);
-        p.fillRect(Geraet(geometrie_.waagerechteLinie(k)), Markierfarbe);
-    }
-}
-
-void Brettbild::PfeileZeichnen()
-{
-    for (int i = 1; i <= geometrie_.n(); ++i) {
-        Zeichne(kopie_, Ziel(geometrie_.pfeilRechts(i), pfeilRechts_), pfeilRechts_);
-        Zeichne(kopie_, Ziel(geometrie_.pfeilUnten(i), pfeilUnten_), pfeilUnten_);
-        Zeichne(kopie_, Ziel(geometrie_.pfeilLinks(i), pfeilLinks_), pfeilLinks_);
-        Zeichne(kopie_, Ziel(geometrie_.pfeilOben(i), pfeilOben_), pfeilOben_);
-    }
-}
-
-void Brettbild::ZeigeAchsen()
-{
-    QImage pixel = Geraetepixel(kopie_);
-    QPainter p(&pixel);
-    for (int i = 1; i < geometrie_.n(); ++i)
-        for (int j = 1; j < geometrie_.n(); ++j) {
-            const QRect ziel = Ziel(geometrie_.knopf(i, j), achse_);
-            if (ziel.size() == achse_.size())
-                p.drawImage(ziel.topLeft(), achse_);
-            else
-                p.drawImage(ziel, achse_);
-        }
+    stand_ = s;
+    brett_ = Brettinhalt::Teile;
+    veraendert_ += geometrie_.feld(feld);
 }
 
 void Brettbild::BrettZeichnen(const Spielstand& s)
 {
-    for (int feld = 1; feld <= s.felder(); ++feld)
-        ShowMorvikTeil(s, feld);
-    if (s.variante == engine::Variante::Verschieben)
-        PfeileZeichnen();
-    if (s.variante == engine::Variante::Drehen)
-        ZeigeAchsen();
+    stand_ = s;
+    brett_ = Brettinhalt::Teile;
+    pfeile_ = pfeile_ || s.variante == engine::Variante::Verschieben;
+    veraendert_ += geometrie_.brett();
+    if (pfeile_)
+        veraendert_ += Pfeilbereich();
 }
 
 void Brettbild::FelderZeichnen(const Spielstand& s, const std::vector<int>& felder)
 {
+    stand_ = s;
+    brett_ = Brettinhalt::Teile;
     for (int feld : felder)
-        ShowMorvikTeil(s, feld);
-    if (s.variante == engine::Variante::Drehen)
-        ZeigeAchsen();
+        veraendert_ += geometrie_.feld(feld);
 }
 
-void Brettbild::GanzesBild() { Kopiere(kopie_, Geraet(geometrie_.brett()), original_, original_.rect()); }
+void Brettbild::GanzesBild()
+{
+    brett_ = Brettinhalt::Ganz;
+    veraendert_ += geometrie_.brett();
+}
 
 void Brettbild::PauseZeigen()
 {
-    GanzesBild();
-    Zeichne(kopie_, Ziel(G::PauseEcke, pause_), pause_);
+    brett_ = Brettinhalt::Pause;
+    veraendert_ += geometrie_.brett();
 }
 
 void Brettbild::ZeigeSchrift(bool englisch)
 {
-    const int b = englisch ? 50 : 0;
-    const auto kunst = [this](const QRect& r) { return G::Geraet(r, verhaeltnis_); };
-    Kopiere(kopie_, Geraet({G::ZugSchrift, QSize(180, 25)}), schrift_, kunst({0, b, 180, 25}));
-    Kopiere(kopie_, Geraet({G::ZeitSchrift, QSize(180, 25)}), schrift_, kunst({0, b + 25, 180, 25}));
-}
-
-void Brettbild::Ziffer(int ziffer, QPoint wo)
-{
-    Kopiere(kopie_, Geraet({wo, QSize(22, 30)}), ziffern_, G::Geraet({22 * ziffer, 0, 22, 30}, verhaeltnis_));
+    beschriftung_ = englisch;
+    veraendert_ += QRect(G::ZugSchrift, Schriftgroesse);
+    veraendert_ += QRect(G::ZeitSchrift, Schriftgroesse);
 }
 
 void Brettbild::ZeigeZugNr(int zuege)
 {
-    // Four digits with leading zeros: 0000 .. 9999.
-    for (int stelle = 0, teiler = 1000; stelle < 4; ++stelle, teiler /= 10)
-        Ziffer(zuege / teiler % 10, G::zugZiffer(stelle));
+    zuege_ = zuege;
+    for (int stelle = 0; stelle < 4; ++stelle)
+        veraendert_ += QRect(G::zugZiffer(stelle), Zifferngroesse);
 }
 
 void Brettbild::ZeigeZeit(int sekunden)
 {
-    const int m = sekunden / 60, s = sekunden % 60;
-    const int ziffern[] = {m / 10, m % 10, s / 10, s % 10};
+    sekunden_ = sekunden;
     for (int stelle = 0; stelle < 4; ++stelle)
-        Ziffer(ziffern[stelle], G::zeitZiffer(stelle));
+        veraendert_ += QRect(G::zeitZiffer(stelle), Zifferngroesse);
+}
+
+QRegion Brettbild::Bedeckt() const
+{
+    QRegion bedeckt;
+    if (beschriftung_) {
+        bedeckt += QRect(G::ZugSchrift, Schriftgroesse);
+        bedeckt += QRect(G::ZeitSchrift, Schriftgroesse);
+    }
+    for (int stelle = 0; stelle < 4; ++stelle) {
+        if (zuege_)
+            bedeckt += QRect(G::zugZiffer(stelle), Zifferngroesse);
+        if (sekunden_)
+            bedeckt += QRect(G::zeitZiffer(stelle), Zifferngroesse);
+    }
+    if (!vorschau_.isNull())
+        bedeckt += G::Vorschau;
+    if (brett_ != Brettinhalt::Titel)
+        bedeckt += geometrie_.brett();
+    return bedeckt;
+}
+
+QRegion Brettbild::Pfeilbereich() const
+{
+    QRegion bereich;
+    for (int i = 1; i <= geometrie_.n(); ++i) {
+        bereich += QRect(geometrie_.pfeilRechts(i), QSize(26, 36));
+        bereich += QRect(geometrie_.pfeilLinks(i), QSize(26, 36));
+        bereich += QRect(geometrie_.pfeilUnten(i), QSize(36, 26));
+        bereich += QRect(geometrie_.pfeilOben(i), QSize(36, 26));
+    }
+    return bereich;
+}
+
+// ---- painting ----
+
+QImage Brettbild::kopie() const
+{
+    QImage bild(GanzGeraet(verhaeltnis_), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(verhaeltnis_);
+    QPainter p(&bild);
+    Malen(p, Ganz);
+    return bild;
+}
+
+void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
+{
+    p.save();
+    p.scale(1 / verhaeltnis_, 1 / verhaeltnis_);  // device pixels from here on, as the art counts them
+    if (!hintergrund_)
+        p.fillRect(QRect({0, 0}, GanzGeraet(verhaeltnis_)), Qt::black);
+    else if (!bereich.subtracted(Bedeckt()).isEmpty())
+        p.drawImage(0, 0, hintergrund(verhaeltnis_));
+
+    const auto kunst = [this](const QRect& r) { return G::Geraet(r, verhaeltnis_); };
+    if (beschriftung_) {
+        const int b = *beschriftung_ ? 50 : 0;
+        Kopiere(p, Geraet({G::ZugSchrift, Schriftgroesse}), schrift_, kunst({0, b, 180, 25}));
+        Kopiere(p, Geraet({G::ZeitSchrift, Schriftgroesse}), schrift_, kunst({0, b + 25, 180, 25}));
+    }
+    if (zuege_) {
+        // Four digits with leading zeros: 0000 .. 9999.
+        const int z = *zuege_;
+        MaleZiffern(p, {z / 1000 % 10, z / 100 % 10, z / 10 % 10, z % 10}, G::zugZiffer);
+    }
+    if (sekunden_) {
+        const int m = *sekunden_ / 60, s = *sekunden_ % 60;
+        MaleZiffern(p, {m / 10, m % 10, s / 10, s % 10}, G::zeitZiffer);
+    }
+    if (!vorschau_.isNull())
+        p.drawImage(Geraet(G::Vorschau).topLeft(), vorschau_);
+
+    switch (brett_) {
+    case Brettinhalt::Titel: break;
+    case Brettinhalt::Teile:
+        for (int feld = 1; feld <= stand_.felder(); ++feld)
+            MaleFeld(p, feld);
+        // Each field covers the grid lines along its top and left edges.
+        for (int k = 1; k < geometrie_.n(); ++k) {
+            p.fillRect(Geraet(geometrie_.senkrechteLinie(k)), Markierfarbe);
+            p.fillRect(Geraet(geometrie_.waagerechteLinie(k)), Markierfarbe);
+        }
+        if (stand_.variante == engine::Variante::Drehen)
+            MaleAchsen(p);
+        break;
+    case Brettinhalt::Ganz:
+    case Brettinhalt::Pause:
+        Kopiere(p, Geraet(geometrie_.brett()), original_, original_.rect());
+        if (brett_ == Brettinhalt::Pause)
+            Zeichne(p, Ziel(G::PauseEcke, pause_), pause_);
+        break;
+    }
+    if (pfeile_)
+        MalePfeile(p);
+    p.restore();
+}
+
+void Brettbild::MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const
+{
+    for (int i = 0; i < 4; ++i)
+        Kopiere(p, Geraet({stelle(i), Zifferngroesse}), ziffern_,
+                G::Geraet({22 * ziffern[std::size_t(i)], 0, 22, 30}, verhaeltnis_));
+}
+
+void Brettbild::MaleFeld(QPainter& p, int feld) const
+{
+    const QRect ziel = Geraet(geometrie_.feld(feld));
+    const int teil = stand_.Spielfeld[std::size_t(feld)], t = geometrie_.teilgroesse();
+    if (teil != 0)
+        Kopiere(p, ziel, original_, geometrie_.teilQuelleGeraet(teil));
+    else
+        Kopiere(p, ziel, kreuz_, G::Geraet({0, 0, t, t}, verhaeltnis_));
+}
+
+void Brettbild::MalePfeile(QPainter& p) const
+{
+    for (int i = 1; i <= geometrie_.n(); ++i) {
+        Zeichne(p, Ziel(geometrie_.pfeilRechts(i), pfeilRechts_), pfeilRechts_);
+        Zeichne(p, Ziel(geometrie_.pfeilUnten(i), pfeilUnten_), pfeilUnten_);
+        Zeichne(p, Ziel(geometrie_.pfeilLinks(i), pfeilLinks_), pfeilLinks_);
+        Zeichne(p, Ziel(geometrie_.pfeilOben(i), pfeilOben_), pfeilOben_);
+    }
+}
+
+void Brettbild::MaleAchsen(QPainter& p) const
+{
+    for (int i = 1; i < geometrie_.n(); ++i)
+        for (int j = 1; j < geometrie_.n(); ++j)
+            Zeichne(p, Ziel(geometrie_.knopf(i, j), achse_), achse_);
 }
 
 void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s, sitzung::Nummernmodus modus, int feld) const
@@ -434,6 +528,23 @@ void Brettbild::ZeigeTipp(QPainter& p, const engine::Zug& zug) const
     }
 }
 
+QRect Brettbild::TippBereich(const engine::Zug& zug) const
+{
+    using engine::Operation;
+    switch (zug.op) {
+    case Operation::TeilSchieben: return geometrie_.feld(zug.a);
+    case Operation::ZeileRechts: return {geometrie_.pfeilRechts(zug.a), QSize(26, 36)};
+    case Operation::ZeileLinks: return {geometrie_.pfeilLinks(zug.a), QSize(26, 36)};
+    case Operation::SpalteRunter: return {geometrie_.pfeilUnten(zug.a), QSize(36, 26)};
+    case Operation::SpalteHoch: return {geometrie_.pfeilOben(zug.a), QSize(36, 26)};
+    case Operation::AchseRechts:
+    case Operation::AchseLinks: break;
+    }
+    // The ring with its pen, and the mouse above it to the right.
+    const QPoint mitte = KnopfMitte(zug.a);
+    return QRect(mitte - QPoint(19, 19), QSize(39, 39)) | QRect(mitte + QPoint(13, -35), QSize(18, 24));
+}
+
 void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engine::Zug& zug, double anteil) const
 {
     using engine::Operation;
@@ -458,9 +569,9 @@ void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engi
     switch (zug.op) {
     case Operation::TeilSchieben: {  // from zug.a into zug.b
         if (verhaeltnis_ == 1.0)
-            p.drawImage(geometrie_.feld(zug.a).topLeft(), kreuz_[n - 3], {0, 0, t, t});
+            p.drawImage(geometrie_.feld(zug.a).topLeft(), kreuz_, {0, 0, t, t});
         else
-            p.drawImage(geometrie_.feld(zug.a), kreuz_[n - 3], G::Geraet({0, 0, t, t}, verhaeltnis_));
+            p.drawImage(geometrie_.feld(zug.a), kreuz_, G::Geraet({0, 0, t, t}, verhaeltnis_));
         const QPoint von = geometrie_.feld(zug.a).topLeft(), nach = geometrie_.feld(zug.b).topLeft();
         const QPointF weg = QPointF(von - nach) / t * rest;
         teil(nachher.Spielfeld[zug.b], zug.b, weg.x(), weg.y());

@@ -1,15 +1,19 @@
 #pragma once
-// The main window's picture, composed off screen: background art, the working picture, the
-// board's tiles, grid, arrows and knobs, the counters. Pure QImage work, so every pixel can be
-// checked without a window. Every position comes from the board geometry. The tile numbers
-// are transient and go straight to the painter.
+// The main window's picture: background art, the working picture, the board's tiles, grid,
+// arrows and knobs, the counters. It keeps what the picture shows, not its pixels: the
+// window's backing store already holds those, so a paint draws the asked part again from the
+// art, and the background art, the largest of it, is only decoded when a paint reaches it.
+// Every position comes from the board geometry. The tile numbers and the other passing marks
+// are drawn by the window over what is painted here.
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "engine/spielstand.h"
 #include "main/brettgeometrie.h"
@@ -25,9 +29,15 @@ class Brettbild {
 public:
     Brettbild();
 
-    // The whole client area, as the paint box shows it, in device pixels (its pixel ratio set).
-    const QImage& kopie() const { return kopie_; }
-    // The frame art, decoded anew each time: it is drawn once per game, and keeping it would
+    // Paints the part `bereich` of the client area (logical pixels) with a painter on a device
+    // of the picture's pixel ratio.
+    void Malen(QPainter& p, const QRegion& bereich) const;
+    // The whole client area as a paint shows it, in device pixels (its pixel ratio set).
+    QImage kopie() const;
+    // What the calls since the last time changed, in logical pixels: the part to paint again.
+    QRegion NimmVeraendert() { return std::exchange(veraendert_, QRegion()); }
+
+    // The frame art, decoded anew each time: a paint needs it rarely, and keeping it would
     // hold 1.4 MB for that. At a ratio above 1 from the double-size art, at the device size
     // of the whole client area.
     static QImage hintergrund(double verhaeltnis = 1.0);
@@ -35,9 +45,8 @@ public:
     // ratio 1), in board coordinates; none before the first picture is prepared.
     const QImage& original() const { return original_; }
 
-    // The screen's device pixel ratio. A change loads the art anew, prepares the picture again
-    // from its source and clears the composite: the caller draws it all again. Says whether it
-    // changed.
+    // The screen's device pixel ratio. A change loads the art anew and prepares the picture
+    // again from its source; what is shown stays. Says whether it changed.
     bool VerhaeltnisSetzen(double verhaeltnis);
     double verhaeltnis() const { return verhaeltnis_; }
 
@@ -52,16 +61,17 @@ public:
     void BrettWaehlen(int n, engine::Variante variante);
     const Brettgeometrie& geometrie() const { return geometrie_; }
 
+    // What is shown. The background art over everything, with the title picture in the board
+    // well; then what is drawn over it.
     void HintergrundZeichnen();
+    // The working picture as it is now, small in the preview well.
     void VorschauZeichnen();
     void ShowMorvikTeil(const engine::Spielstand& s, int feld);
-    void PfeileZeichnen();
-    void ZeigeAchsen();
     // All fields, then the arrows or knobs of the variant.
     void BrettZeichnen(const engine::Spielstand& s);
-    // The fields a move changed, and the knobs again over them in variant 3.
+    // The fields a move changed, with the knobs over them in variant 3.
     void FelderZeichnen(const engine::Spielstand& s, const std::vector<int>& felder);
-    // The finished picture over the board (end of game, pause).
+    // The finished picture over the board (end of game, pause); arrows stay beside it.
     void GanzesBild();
     void PauseZeigen();
 
@@ -69,7 +79,7 @@ public:
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);
 
-    // The tile numbers of the help mode, drawn over the shown composite.
+    // The tile numbers of the help mode, drawn over what is painted.
     void ZeigeNummern(QPainter& p, const engine::Spielstand& s, sitzung::Nummernmodus modus, int feld) const;
 
     // The keyboard cursor: a frame round its field (variant 2) or a ring round its knob (variant 3).
@@ -77,6 +87,8 @@ public:
     // A hint: the field, arrow or knob of the move marked, in variant 3 with the mouse button
     // that makes the turn.
     void ZeigeTipp(QPainter& p, const engine::Zug& zug) const;
+    // Where a hint is drawn.
+    QRect TippBereich(const engine::Zug& zug) const;
 
     // One frame of a move in motion, `anteil` 0..1 of the way: the tiles of the board after the
     // move drawn where they are on their way, inside the fields the move changes.
@@ -85,23 +97,42 @@ public:
     void ZeigeGlanz(QPainter& p, double staerke) const;
 
 private:
+    // What the board shows.
+    enum class Brettinhalt { Titel, Teile, Ganz, Pause };
+
     void KunstLaden();
     void Vorbereiten(std::function<QImage(double, QSize)> quelle);
     QRect Geraet(const QRect& logisch) const { return geometrie_.geraet(logisch); }
-    // Where art drawn at the logical point `wo` lands on the composite.
+    // Where art drawn at the logical point `wo` lands, in device pixels.
     QRect Ziel(QPoint wo, const QImage& kunst) const;
     QPoint KnopfMitte(int achse) const;
     void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;
-    void Ziffer(int ziffer, QPoint wo);
+    // What is painted over the background art without letting it through.
+    QRegion Bedeckt() const;
+    QRegion Pfeilbereich() const;
+    // The parts, painted in device pixels.
+    void MaleFeld(QPainter& p, int feld) const;
+    void MalePfeile(QPainter& p) const;
+    void MaleAchsen(QPainter& p) const;
+    void MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const;
 
     double verhaeltnis_ = 1.0;
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
-    QImage kopie_, original_;
+    QImage original_;
+    // What is shown: nothing at all (black) until the background comes.
+    bool hintergrund_ = false;
+    std::optional<bool> beschriftung_;  // the labels, in English or not
+    std::optional<int> zuege_, sekunden_;
+    QImage vorschau_;  // the preview as drawn, or none
+    Brettinhalt brett_ = Brettinhalt::Titel;
+    engine::Spielstand stand_;  // the board shown as tiles
+    bool pfeile_ = false;
+    QRegion veraendert_;
     // Where the working picture came from, to make it again at another ratio; and whether it
     // was turned grey.
     std::function<QImage(double, QSize)> quelle_;
     bool grau_ = false;
-    std::array<QImage, 4> kreuz_;  // n = 3 .. 6
+    QImage kreuz_;  // the empty field's art for the board's side
     QImage ziffern_, ziffernHilfe_, schrift_, pause_, achse_;
     QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;
 };

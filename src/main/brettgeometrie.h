@@ -27,7 +27,6 @@ public:
     static constexpr QRect Titelbild{BrettEcke.x(), BrettEcke.y() - 1, BrettKante, BrettKante};
     static constexpr QRect Titelecke{BrettEcke.x(), BrettEcke.y() - 1, 260, 260};
     static constexpr QPoint PauseEcke{127, 206};
-    static constexpr QRect ZeitRechteck{550, 380, 110, 30};
 
     Brettgeometrie(int n, engine::Variante variante, double skala = 1.0);
 

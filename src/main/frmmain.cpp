@@ -5,10 +5,13 @@
 #include <QDropEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
@@ -36,14 +39,10 @@ Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsi
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Spielfeldanzeige::paintEvent(QPaintEvent*)
+void Spielfeldanzeige::paintEvent(QPaintEvent* ereignis)
 {
     QPainter p(this);
-    const double r = bild_.verhaeltnis();
-    if (r == 1.0)
-        p.drawImage(QPoint(0, 0), bild_.kopie(), QRect(0, 0, width(), G::ClientHoehe));
-    else  // the composite holds device pixels: logical target, device source
-        p.drawImage(QRectF(0, 0, width(), G::ClientHoehe), bild_.kopie(), QRectF(0, 0, width() * r, G::ClientHoehe * r));
+    bild_.Malen(p, ereignis->region());
     bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
     if (ueberlagerung_)
         ueberlagerung_(p);
@@ -92,13 +91,16 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     loesenTakt_.setInterval(250);  // about four moves a second
     connect(&loesenTakt_, &QTimer::timeout, this, &TfrmMain::LoesungWeiter);
     bildTakt_.setInterval(15);
-    connect(&bildTakt_, &QTimer::timeout, ptbSpielfeld_, qOverload<>(&QWidget::update));
+    connect(&bildTakt_, &QTimer::timeout, this, [this] { ptbSpielfeld_->update(bild_.geometrie().brett()); });
 
     connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
     connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this, &TfrmMain::Gezogen);
     connect(&sitzung_, &sitzung::Spielsitzung::sekundeVergangen, this, &TfrmMain::Zeit);
     connect(&sitzung_, &sitzung::Spielsitzung::phaseGeaendert, this, &TfrmMain::PhaseUebernehmen);
-    connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
+    connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, [this] {
+        ptbSpielfeld_->update(G::Vorschau);  // a tile's home square is outlined there
+        ptbSpielfeldPaint();
+    });
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
@@ -277,7 +279,7 @@ void TfrmMain::Ueberlagern(QPainter& p)
 void TfrmMain::Zeit(int sekunden)
 {
     bild_.ZeigeZeit(sekunden);
-    ptbSpielfeld_->update(G::ZeitRechteck);
+    ptbSpielfeld_->update(bild_.NimmVeraendert());
 }
 
 void TfrmMain::PhaseUebernehmen(Phase phase)
@@ -341,7 +343,13 @@ void TfrmMain::ClientBreiteSetzen(bool vorschau)
     ptbSpielfeld_->setFixedSize(vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau, G::ClientHoehe);
 }
 
-void TfrmMain::ptbSpielfeldPaint() { ptbSpielfeld_->update(); }
+// What the picture changed, and where the passing marks lie: the board (cursor, motion, glow,
+// tile numbers) and a hint, the one shown now and the one shown before.
+void TfrmMain::ptbSpielfeldPaint()
+{
+    const QRect tippVorher = std::exchange(tippBereich_, tipp_ ? bild_.TippBereich(*tipp_) : QRect());
+    ptbSpielfeld_->update(bild_.NimmVeraendert() + bild_.geometrie().brett() + tippVorher + tippBereich_);
+}
 
 // Another screen or scale: the composite is made again at the new ratio, showing what it showed.
 void TfrmMain::VerhaeltnisUebernehmen()

@@ -144,6 +144,7 @@ private:
     int spielNummer_ = 0;  // tells a late glow or hint that its game has been replaced
     std::optional<engine::Zug> tipp_;    // shown for a moment
     int tippNummer_ = 0;                 // tells a hint's timer that a newer hint replaced it
+    QRect tippBereich_;                  // where the hint was drawn last
     std::vector<engine::Zug> plan_;      // the rest of a solution being played
     QTimer loesenTakt_;
     QTimer bildTakt_;

@@ -53,7 +53,7 @@ protected:
     void Klick(Qt::MouseButton taste, int x, int y) { QTest::mouseClick(Spielfeld(), taste, {}, QPoint(x, y)); }
     QAction* Eintrag(const char* name) { return frm.findChild<QAction*>(QLatin1String(name)); }
     QMenu* Menue(const char* name) { return frm.findChild<QMenu*>(QLatin1String(name)); }
-    const QImage& Kopie() const { return frm.bild().kopie(); }
+    QImage Kopie() const { return frm.bild().kopie(); }
     const QImage& Original() const { return frm.bild().original(); }
 
     QTemporaryDir ordner;

@@ -84,7 +84,7 @@ TEST(BrettbildDichte, GitterlinienSindBeiVerhaeltnisZweiZweiPixelBreit)
         const Spielstand s = GeordnetesBrett(2, n);
         bild.BrettWaehlen(n, s.variante);
         bild.BrettZeichnen(s);
-        const QImage& k = bild.kopie();
+        const QImage k = bild.kopie();
         const int t = 360 / n;
         for (int j = 1; j < n; ++j) {
             const int x = 2 * (57 + j * t), y = 2 * (56 + j * t);
@@ -137,7 +137,7 @@ TEST(BrettbildDichte, TeileSchliessenBeiGebrochenemVerhaeltnisLueckenlos)
                 s.Spielfeld[p] = static_cast<uint8_t>(n * n + 1 - p);
             bild.BrettWaehlen(n, s.variante);
             bild.BrettZeichnen(s);
-            const QImage& k = bild.kopie();
+            const QImage k = bild.kopie();
             for (int p = 1; p <= n * n; ++p) {
                 const int i = (p - 1) % n, j = (p - 1) / n;
                 for (int y = zeile(j); y < zeile(j + 1); ++y)
@@ -201,15 +201,16 @@ TEST(BrettbildDichte, KunstSitztBeiVerhaeltnisZweiAnDerDoppeltenStelle)
         return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 60;
     };
     int fern = 0, geprueft = 0;
+    const QImage k1 = einfach.kopie(), k2 = doppelt.kopie();
     const QRect bereiche[] = {{565 + 66, 310, 22, 30}, {127, 206, 220, 60}, {518, 280, 180, 25}};
     for (const QRect& bereich : bereiche)
         for (int y = bereich.top() + 2; y < bereich.bottom() - 1; ++y)
             for (int x = bereich.left() + 2; x < bereich.right() - 1; ++x) {
-                const QRgb c = einfach.kopie().pixel(x, y);
+                const QRgb c = k1.pixel(x, y);
                 bool gefunden = false;
                 for (int dy = 0; dy < 2 && !gefunden; ++dy)
                     for (int dx = 0; dx < 2 && !gefunden; ++dx)
-                        gefunden = aehnlich(doppelt.kopie().pixel(2 * x + dx, 2 * y + dy), c);
+                        gefunden = aehnlich(k2.pixel(2 * x + dx, 2 * y + dy), c);
                 fern += !gefunden;
                 ++geprueft;
             }
