@@ -81,6 +81,13 @@ QSize GanzGeraet(double r)
 constexpr QRect Ganz{0, 0, G::ClientBreiteMitVorschau, G::ClientHoehe};
 constexpr QSize Schriftgroesse{180, 25}, Zifferngroesse{22, 30};
 
+// The empty field's art for a board of side n.
+QImage Kreuz(int n, double r)
+{
+    static const char* const namen[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
+    return Kunst(namen[n - 3], r);
+}
+
 QImage Gestreckt(const QImage& bild, QSize groesse)
 {
     return bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
@@ -90,25 +97,12 @@ QImage Gestreckt(const QImage& bild, QSize groesse)
 
 Brettbild::Brettbild() { KunstLaden(); }
 
-namespace {
-
-QImage Kreuz(int n, double r)
-{
-    static const char* const namen[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
-    return Kunst(namen[n - 3], r);
-}
-
-} // namespace
-
 void Brettbild::KunstLaden()
 {
     const double r = verhaeltnis_;
     if (!kreuz_.isNull())
         kreuz_ = Kreuz(geometrie_.n(), r);
     ziffern_ = Kunst("imgZiffern", r);
-    ziffernHilfe_ = Kunst("imgZiffernHilfe", r, true);
-    schrift_ = Kunst("imgSchrift", r);
-    pause_ = Kunst("imgPause", r, true);
     achse_ = Kunst("imgAchse", r, true);
     pfeilRechts_ = Kunst("imgPfeilRechts", r, true);
     pfeilLinks_ = Kunst("imgPfeilLinks", r, true);
@@ -340,10 +334,13 @@ void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
         p.drawImage(0, 0, hintergrund(verhaeltnis_));
 
     const auto kunst = [this](const QRect& r) { return G::Geraet(r, verhaeltnis_); };
-    if (beschriftung_) {
+    // Art seldom painted is decoded when a paint reaches it.
+    const QRect zugSchrift(G::ZugSchrift, Schriftgroesse), zeitSchrift(G::ZeitSchrift, Schriftgroesse);
+    if (beschriftung_ && (bereich.intersects(zugSchrift) || bereich.intersects(zeitSchrift))) {
+        const QImage schrift = Kunst("imgSchrift", verhaeltnis_);
         const int b = *beschriftung_ ? 50 : 0;
-        Kopiere(p, Geraet({G::ZugSchrift, Schriftgroesse}), schrift_, kunst({0, b, 180, 25}));
-        Kopiere(p, Geraet({G::ZeitSchrift, Schriftgroesse}), schrift_, kunst({0, b + 25, 180, 25}));
+        Kopiere(p, Geraet(zugSchrift), schrift, kunst({0, b, 180, 25}));
+        Kopiere(p, Geraet(zeitSchrift), schrift, kunst({0, b + 25, 180, 25}));
     }
     if (zuege_) {
         // Four digits with leading zeros: 0000 .. 9999.
@@ -373,8 +370,10 @@ void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
     case Brettinhalt::Ganz:
     case Brettinhalt::Pause:
         Kopiere(p, Geraet(geometrie_.brett()), original_, original_.rect());
-        if (brett_ == Brettinhalt::Pause)
-            Zeichne(p, Ziel(G::PauseEcke, pause_), pause_);
+        if (brett_ == Brettinhalt::Pause) {
+            const QImage pause = Kunst("imgPause", verhaeltnis_, true);
+            Zeichne(p, Ziel(G::PauseEcke, pause), pause);
+        }
         break;
     }
     if (pfeile_)
@@ -418,14 +417,17 @@ void Brettbild::MaleAchsen(QPainter& p) const
 
 void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s, sitzung::Nummernmodus modus, int feld) const
 {
+    if (modus == sitzung::Nummernmodus::Keine)
+        return;
+    const QImage ziffern = Kunst("imgZiffernHilfe", verhaeltnis_, true);
     if (modus == sitzung::Nummernmodus::EinFeld)
-        ZeigeTeileNr(p, s, feld, true);
-    else if (modus == sitzung::Nummernmodus::Alle)
+        ZeigeTeileNr(p, ziffern, s, feld, true);
+    else
         for (int f = 1; f <= s.felder(); ++f)
-            ZeigeTeileNr(p, s, f, false);
+            ZeigeTeileNr(p, ziffern, s, f, false);
 }
 
-void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld, bool mitUmriss) const
+void Brettbild::ZeigeTeileNr(QPainter& p, const QImage& ziffern, const Spielstand& s, int feld, bool mitUmriss) const
 {
     // The empty field shows the number of the missing tile.
     const int nummer = s.Spielfeld[feld] == 0 ? s.FreiesFeld : s.Spielfeld[feld];
@@ -438,9 +440,9 @@ void Brettbild::ZeigeTeileNr(QPainter& p, const Spielstand& s, int feld, bool mi
         const QRect aus = G::Geraet({16 * ziffer, 0, 16, 30}, verhaeltnis_);
         const QPoint wo = ecke + QPoint(16 * stelle, 0);
         if (verhaeltnis_ == 1.0)
-            p.drawImage(wo, ziffernHilfe_, aus);
+            p.drawImage(wo, ziffern, aus);
         else
-            p.drawImage(QRect(wo, QSize(16, 30)), ziffernHilfe_, aus);
+            p.drawImage(QRect(wo, QSize(16, 30)), ziffern, aus);
     }
 
     if (mitUmriss) {  // the tile's home square on the preview

@@ -106,7 +106,7 @@ private:
     // Where art drawn at the logical point `wo` lands, in device pixels.
     QRect Ziel(QPoint wo, const QImage& kunst) const;
     QPoint KnopfMitte(int achse) const;
-    void ZeigeTeileNr(QPainter& p, const engine::Spielstand& s, int feld, bool mitUmriss) const;
+    void ZeigeTeileNr(QPainter& p, const QImage& ziffern, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     // What is painted over the background art without letting it through.
     QRegion Bedeckt() const;
     QRegion Pfeilbereich() const;
@@ -133,7 +133,7 @@ private:
     std::function<QImage(double, QSize)> quelle_;
     bool grau_ = false;
     QImage kreuz_;  // the empty field's art for the board's side
-    QImage ziffern_, ziffernHilfe_, schrift_, pause_, achse_;
+    QImage ziffern_, achse_;
     QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;
 };
 

@@ -8,6 +8,7 @@
 #include "main/anwendung.h"
 #include "main/frmmain.h"
 #include "main/start.h"
+#include "main/stil.h"
 #include "optionen/einstellungen.h"
 #include "sitzung/spielsitzung.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
+    app.setStyle(new haupt::Stil);
 
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
     if (!haupt::SystemanforderungErfuellt(umgebung))

@@ -101,6 +101,7 @@ private:
     sitzung::Einstellungen vorlage_;
     engine::Variante variante_ = engine::Variante::Schieben;
     bool zurueckModus_ = false;
+    QStringList angepassteBeschriftungen_;  // the captions the font was last fitted to
     int anzeigeNummer_ = 0;  // lets a late activation tell that its showing is over
     QStringList abgelegt_;   // dropped files waiting for the dialog to show
 

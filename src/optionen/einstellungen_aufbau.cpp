@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <utility>
 
 #include "kunst.h"
 
@@ -168,9 +169,15 @@ void TfrmEinstellungen::SetzeTexte()
 // were made for: take the largest font, narrowed if need be, in which every caption fits.
 void TfrmEinstellungen::PasseSchriftAn()
 {
+    const QList<QAbstractButton*> knoepfe = findChildren<QAbstractButton*>();
+    // The texts are set again when the game starts, in the same words: nothing to measure.
+    QStringList beschriftungen;
+    for (const QAbstractButton* knopf : knoepfe)
+        beschriftungen << knopf->text();
+    if (std::exchange(angepassteBeschriftungen_, beschriftungen) == beschriftungen)
+        return;
     const QFont grundschrift = QApplication::font(this);
     const int groesste = QFontInfo(grundschrift).pixelSize();
-    const QList<QAbstractButton*> knoepfe = findChildren<QAbstractButton*>();
     auto passt = [&] {
         return std::ranges::all_of(knoepfe, [](const QAbstractButton* k) { return k->sizeHint().width() <= k->width(); });
     };

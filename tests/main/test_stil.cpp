@@ -1,0 +1,51 @@
+// The game's style draws what the desktop's style draws, without reading the style's files by
+// their contents.
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "main/stil.h"
+
+namespace {
+
+QImage Gezeichnet(QStyle* stil, const QString& titel, bool ankreuzbar)
+{
+    QGroupBox kasten(titel);
+    kasten.setStyle(stil);
+    kasten.setCheckable(ankreuzbar);
+    auto* knopf = new QRadioButton(QStringLiteral("9 Teile"), &kasten);
+    knopf->setStyle(stil);
+    (new QVBoxLayout(&kasten))->addWidget(knopf);
+    kasten.resize(180, 90);
+    return kasten.grab().toImage();
+}
+
+} // namespace
+
+TEST(Stil, GruppenrahmenWieFusion)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    haupt::Stil stil;
+    ASSERT_EQ(stil.baseStyle()->name(), QLatin1String("fusion"));  // the platform's default here
+    for (const QString& titel : {QStringLiteral("Größe"), QString()})
+        for (bool ankreuzbar : {false, true})
+            EXPECT_EQ(Gezeichnet(&stil, titel, ankreuzbar), Gezeichnet(fusion.get(), titel, ankreuzbar))
+                << titel.toStdString() << " " << ankreuzbar;
+}
+
+TEST(Stil, StandardsymboleWieFusion)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    haupt::Stil stil;
+    for (auto art : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_MessageBoxWarning}) {
+        const QIcon ikone = stil.standardIcon(art);
+        ASSERT_FALSE(ikone.isNull());
+        EXPECT_EQ(ikone.pixmap(16).toImage(), fusion->standardIcon(art).pixmap(16).toImage()) << art;
+    }
+}
