@@ -98,7 +98,8 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(&sitzung_, &sitzung::Spielsitzung::sekundeVergangen, this, &TfrmMain::Zeit);
     connect(&sitzung_, &sitzung::Spielsitzung::phaseGeaendert, this, &TfrmMain::PhaseUebernehmen);
     connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, [this] {
-        ptbSpielfeld_->update(G::Vorschau);  // a tile's home square is outlined there
+        // A tile's home square is outlined there, reaching one pixel past the preview's top and right.
+        ptbSpielfeld_->update(G::Vorschau.adjusted(0, -1, 1, 0));
         ptbSpielfeldPaint();
     });
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
@@ -256,7 +257,7 @@ void TfrmMain::Gezogen(const engine::Zug& zug, const std::vector<int>& felder)
     ptbSpielfeldPaint();
 }
 
-// Transient pictures over the composite: a move in motion, the glow of a solved board, the
+// Transient pictures over the board picture: a move in motion, the glow of a solved board, the
 // keyboard cursor. With animation off only the cursor is ever drawn here.
 void TfrmMain::Ueberlagern(QPainter& p)
 {
@@ -351,7 +352,7 @@ void TfrmMain::ptbSpielfeldPaint()
     ptbSpielfeld_->update(bild_.NimmVeraendert() + bild_.geometrie().brett() + tippVorher + tippBereich_);
 }
 
-// Another screen or scale: the composite is made again at the new ratio, showing what it showed.
+// Another screen or scale: the picture is painted again at the new ratio, showing what it showed.
 void TfrmMain::VerhaeltnisUebernehmen()
 {
     if (!bild_.VerhaeltnisSetzen(devicePixelRatioF()))

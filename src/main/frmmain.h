@@ -44,13 +44,13 @@ struct Hauptfensterdienste {
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
 };
 
-// The paint box: shows the composite and the tile numbers, and hands mouse presses on.
+// The paint box: paints the board picture and the tile numbers, and hands mouse presses on.
 class Spielfeldanzeige : public QWidget {
     Q_OBJECT
 public:
     Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern);
 
-    // What the window lays over the composite besides the tile numbers (cursor, hint).
+    // What the window lays over the picture besides the tile numbers (cursor, hint).
     void SetzeUeberlagerung(std::function<void(QPainter&)> ueberlagerung) { ueberlagerung_ = std::move(ueberlagerung); }
 
 signals:
@@ -137,7 +137,7 @@ private:
     std::optional<bool> audioVorhanden_;  // asked when sound is first switched on, not at start
     engine::Phase phase_ = engine::Phase::KeinSpiel;
     int cursor_ = 0;  // keyboard cursor: field (variant 2) or axis (variant 3), 0 = hidden
-    // The move in motion while animation is on; the composite already shows where it ends.
+    // The move in motion while animation is on; the picture already shows where it ends.
     std::optional<engine::Zug> bewegung_;
     QElapsedTimer bewegungsUhr_, glanzUhr_;
     bool glanz_ = false;

@@ -1,4 +1,4 @@
-// Pixel checks of the board drawing, on the composite image alone.
+// Pixel checks of the board drawing, on the rendered picture alone.
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-// The board drawing on screens with more device pixels than logical ones: the composite holds
+// The board drawing on screens with more device pixels than logical ones: the picture holds
 // device pixels, the board shows the picture's own detail, lines stay sharp and tiles close up.
 
 #include <QPainter>

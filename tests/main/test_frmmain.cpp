@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -280,4 +281,48 @@ TEST_F(Hauptfenster, AnimationZeigtDenWegUndEndetImGewohntenBild)
     QTest::qWait(600);
     EXPECT_EQ(schirm(), Kopie());
     EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());
+}
+
+// The window paints again only what changed; after moves, tile numbers, a hint coming and
+// going, the clock, the cursor and a pause, the screen shows what painting it whole shows.
+TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
+{
+    frm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
+    const auto vergleiche = [this](const char* schritt) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const QPoint ecke = Spielfeld()->mapTo(&frm, QPoint(0, 0));
+        const QImage schirm = frm.screen()
+                                  ->grabWindow(frm.winId(), ecke.x(), ecke.y(), Spielfeld()->width(), Spielfeld()->height())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(schirm, Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32)) << schritt;
+    };
+    Spiel(2, 4, {2, 1});
+    vergleiche("new game");
+    Klick(Qt::LeftButton, 30, 100);
+    vergleiche("row 1 shifted");
+    Klick(Qt::RightButton, 100, 100);
+    vergleiche("one tile number");
+    Klick(Qt::RightButton, 100, 100);
+    vergleiche("all tile numbers");
+    Eintrag("mnuTipp")->trigger();
+    vergleiche("hint");
+    QTest::qWait(1700);
+    vergleiche("hint gone, clock on");
+    QTest::keyClick(Spielfeld(), Qt::Key_Down);
+    vergleiche("cursor");
+    Eintrag("mnuPause")->trigger();
+    vergleiche("pause");
+    Eintrag("mnuPause")->trigger();
+    vergleiche("on again");
+
+    Spiel(3, 4, {2, 1});
+    vergleiche("variant 3");
+    Klick(Qt::LeftButton, 57 + 90, 56 + 90);
+    vergleiche("axis turned");
+    Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
+    Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);
+    vergleiche("tile slid");
 }
