@@ -1,5 +1,7 @@
 // Tavelor: a picture puzzle in three variants.
 
+#include <QStyle>
+
 #include "beste/bestenliste.h"
 #include "beste/frmbestenliste.h"
 #include "daten/texte.h"
@@ -19,7 +21,7 @@ int main(int argc, char** argv)
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
-    app.setStyle(new haupt::Stil);
+    app.setStyle(new haupt::Stil(app.style()->name()));
 
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
     if (!haupt::SystemanforderungErfuellt(umgebung))

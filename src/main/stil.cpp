@@ -56,7 +56,7 @@ private:
 
 } // namespace
 
-Stil::Stil()
+Stil::Stil(const QString& grundstil) : QProxyStyle(grundstil)
 {
     if (baseStyle()->name() != QLatin1String("fusion"))
         return;

@@ -13,7 +13,8 @@ namespace haupt {
 // it is.
 class Stil : public QProxyStyle {
 public:
-    Stil();
+    // The style of that name (the one the desktop or the player chose) underneath.
+    explicit Stil(const QString& grundstil);
 
     QIcon standardIcon(StandardPixmap art, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
