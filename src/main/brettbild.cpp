@@ -80,6 +80,16 @@ QSize GanzGeraet(double r)
 
 constexpr QRect Ganz{0, 0, G::ClientBreiteMitVorschau, G::ClientHoehe};
 constexpr QSize Schriftgroesse{180, 25}, Zifferngroesse{22, 30};
+const QRect ZugSchrift{G::ZugSchrift, Schriftgroesse}, ZeitSchrift{G::ZeitSchrift, Schriftgroesse};
+
+// The four digit cells of a counter.
+QRegion Ziffernzellen(QPoint (*stelle)(int))
+{
+    QRegion zellen;
+    for (int i = 0; i < 4; ++i)
+        zellen += QRect(stelle(i), Zifferngroesse);
+    return zellen;
+}
 
 // The empty field's art for a board of side n.
 QImage Kreuz(int n, double r)
@@ -263,37 +273,33 @@ void Brettbild::PauseZeigen()
 void Brettbild::ZeigeSchrift(bool englisch)
 {
     beschriftung_ = englisch;
-    veraendert_ += QRect(G::ZugSchrift, Schriftgroesse);
-    veraendert_ += QRect(G::ZeitSchrift, Schriftgroesse);
+    veraendert_ += ZugSchrift;
+    veraendert_ += ZeitSchrift;
 }
 
 void Brettbild::ZeigeZugNr(int zuege)
 {
     zuege_ = zuege;
-    for (int stelle = 0; stelle < 4; ++stelle)
-        veraendert_ += QRect(G::zugZiffer(stelle), Zifferngroesse);
+    veraendert_ += Ziffernzellen(G::zugZiffer);
 }
 
 void Brettbild::ZeigeZeit(int sekunden)
 {
     sekunden_ = sekunden;
-    for (int stelle = 0; stelle < 4; ++stelle)
-        veraendert_ += QRect(G::zeitZiffer(stelle), Zifferngroesse);
+    veraendert_ += Ziffernzellen(G::zeitZiffer);
 }
 
 QRegion Brettbild::Bedeckt() const
 {
     QRegion bedeckt;
     if (beschriftung_) {
-        bedeckt += QRect(G::ZugSchrift, Schriftgroesse);
-        bedeckt += QRect(G::ZeitSchrift, Schriftgroesse);
+        bedeckt += ZugSchrift;
+        bedeckt += ZeitSchrift;
     }
-    for (int stelle = 0; stelle < 4; ++stelle) {
-        if (zuege_)
-            bedeckt += QRect(G::zugZiffer(stelle), Zifferngroesse);
-        if (sekunden_)
-            bedeckt += QRect(G::zeitZiffer(stelle), Zifferngroesse);
-    }
+    if (zuege_)
+        bedeckt += Ziffernzellen(G::zugZiffer);
+    if (sekunden_)
+        bedeckt += Ziffernzellen(G::zeitZiffer);
     if (!vorschau_.isNull())
         bedeckt += G::Vorschau;
     if (brett_ != Brettinhalt::Titel)
@@ -335,12 +341,11 @@ void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
 
     const auto kunst = [this](const QRect& r) { return G::Geraet(r, verhaeltnis_); };
     // Art seldom painted is decoded when a paint reaches it.
-    const QRect zugSchrift(G::ZugSchrift, Schriftgroesse), zeitSchrift(G::ZeitSchrift, Schriftgroesse);
-    if (beschriftung_ && (bereich.intersects(zugSchrift) || bereich.intersects(zeitSchrift))) {
+    if (beschriftung_ && (bereich.intersects(ZugSchrift) || bereich.intersects(ZeitSchrift))) {
         const QImage schrift = Kunst("imgSchrift", verhaeltnis_);
         const int b = *beschriftung_ ? 50 : 0;
-        Kopiere(p, Geraet(zugSchrift), schrift, kunst({0, b, 180, 25}));
-        Kopiere(p, Geraet(zeitSchrift), schrift, kunst({0, b + 25, 180, 25}));
+        Kopiere(p, Geraet(ZugSchrift), schrift, kunst({0, b, 180, 25}));
+        Kopiere(p, Geraet(ZeitSchrift), schrift, kunst({0, b + 25, 180, 25}));
     }
     if (zuege_) {
         // Four digits with leading zeros: 0000 .. 9999.
