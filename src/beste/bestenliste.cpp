@@ -3,6 +3,7 @@
 #include "beste/rangfolge.h"
 
 #include <QFile>
+#include <QLockFile>
 
 namespace beste {
 
@@ -17,27 +18,93 @@ std::filesystem::path Pfad(const daten::Umgebung& umgebung)
 
 } // namespace
 
-Bestenliste::Bestenliste(const daten::Umgebung& umgebung) : umgebung_(umgebung), liste_(LadeListe(Pfad(umgebung))) {}
-
-bool Bestenliste::KommtInListe(const Ergebnis& e) const
+Bestenliste::Bestenliste(const daten::Umgebung& umgebung)
+    : umgebung_(umgebung), liste_(LadeListe(Pfad(umgebung)))
 {
+}
+
+// A name given to a result entered in the same batch goes to the place that result gets in the
+// file as it is now, or nowhere when it no longer enters; any other name goes to its place.
+TListe Bestenliste::Nachspielen(TListe liste, const std::vector<Aenderung>& aenderungen)
+{
+    // The result entered last: its list, its place here and there (0: it no longer enters).
+    struct {
+        int liste = 0, hier = 0, dort = 0;
+    } eintrag;
+    for (const Aenderung& a : aenderungen) {
+        switch (a.art) {
+        case Aenderung::Art::Eintrag:
+            ErgebnisVormerken(liste, a.zuege, a.sekunden);
+            eintrag = {a.liste, a.platz, 0};
+            if (beste::KommtInListe(liste, a.liste, a.zuege, a.sekunden))
+                eintrag.dort = Neueintrag(liste, a.liste);
+            break;
+        case Aenderung::Art::Name:
+            if (eintrag.liste == a.liste && eintrag.hier == a.platz) {
+                if (eintrag.dort > 0)
+                    beste::NameSetzen(liste, a.liste, eintrag.dort, a.name);
+            } else {
+                beste::NameSetzen(liste, a.liste, a.platz, a.name);
+            }
+            break;
+        case Aenderung::Art::Loeschen:
+            ListeLoeschen(liste, a.liste);
+            if (eintrag.liste == a.liste)
+                eintrag = {};
+            break;
+        }
+    }
+    return liste;
+}
+
+void Bestenliste::Auffrischen()
+{
+    if (const auto datei = LiesListe(Pfad(umgebung_)))
+        liste_ = Nachspielen(*datei, offen_);
+}
+
+bool Bestenliste::KommtInListe(const Ergebnis& e)
+{
+    Auffrischen();
     return beste::KommtInListe(liste_, ListenIndex(e.variante, e.groesse), e.zuege, e.sekunden);
 }
 
 int Bestenliste::Eintragen(const Ergebnis& e)
 {
+    const int d = ListenIndex(e.variante, e.groesse);
     ErgebnisVormerken(liste_, e.zuege, e.sekunden);
-    return Neueintrag(liste_, ListenIndex(e.variante, e.groesse));
+    const int platz = Neueintrag(liste_, d);
+    offen_.push_back({Aenderung::Art::Eintrag, d, platz, e.zuege, e.sekunden, {}});
+    return platz;
 }
 
-void Bestenliste::NameSetzen(int liste, int platz, QStringView name) { beste::NameSetzen(liste_, liste, platz, name); }
+void Bestenliste::NameSetzen(int liste, int platz, QStringView name)
+{
+    beste::NameSetzen(liste_, liste, platz, name);
+    offen_.push_back({Aenderung::Art::Name, liste, platz, 0, 0, name.toString()});
+}
 
-void Bestenliste::Loeschen(int liste) { ListeLoeschen(liste_, liste); }
+void Bestenliste::Loeschen(int liste)
+{
+    ListeLoeschen(liste_, liste);
+    offen_.push_back({Aenderung::Art::Loeschen, liste, 0, 0, 0, {}});
+}
 
 TSpeicherErgebnis Bestenliste::Speichern()
 {
+    if (umgebung_.vonCD)
+        return TSpeicherErgebnis::CD;
     umgebung_.SchreibordnerAnlegen();  // a failure shows as the failed save
-    return SpeichereListe(liste_, Pfad(umgebung_), umgebung_.vonCD);
+    // Where no lock can be had (a write-protected folder, a copy that hangs), saving goes on
+    // without one, as it always did.
+    QLockFile sperre(umgebung_.schreibPfad() + QStringLiteral("/.") + QLatin1String(ListenDateiName)
+                     + QStringLiteral(".lock"));
+    sperre.tryLock(2000);
+    Auffrischen();
+    const TSpeicherErgebnis ergebnis = SpeichereListe(liste_, Pfad(umgebung_), false);
+    if (ergebnis == TSpeicherErgebnis::Gespeichert)
+        offen_.clear();
+    return ergebnis;
 }
 
 } // namespace beste

@@ -112,6 +112,8 @@ void TfrmBestenListe::FormShow()
     const QString groesse = QString::number(groesse_);
     lblTeileAnzahl_->setText(groesse + QLatin1Char('x') + groesse + lblTeileAnzahl_->text().mid(3));
     lblTeileAnzahl_->adjustSize();
+    if (!neu_)
+        bestenliste_.Auffrischen();  // results another copy of the game saved meanwhile
     ShowListe();
     if (neu_)
         Neueintrag();

@@ -35,7 +35,7 @@ public:
 
     // Shows the list of that board modally, only to look.
     void Zeige(engine::Variante variante, int groesse);
-    bool KommtInListe(const Ergebnis& ergebnis) const { return bestenliste_.KommtInListe(ergebnis); }
+    bool KommtInListe(const Ergebnis& ergebnis) { return bestenliste_.KommtInListe(ergebnis); }
     // A result that enters the list: placed, its name asked for, stored with OK and saved.
     void NimmAuf(const Ergebnis& ergebnis);
     // What the next showing shows: the board's list, and the result to enter if any.

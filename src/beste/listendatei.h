@@ -1,11 +1,10 @@
 #pragma once
 
 #include "beste/liste.h"
+#include "daten/sicherung.h"
 
-#include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <span>
+#include <optional>
 
 namespace beste {
 inline constexpr char ListenDateiName[] = "morvik.dat";
@@ -16,19 +15,18 @@ enum class TSpeicherErgebnis {
     Fehler,  // the file could not be written; the old file is unchanged unless rewriting it in place failed
 };
 
-// Writes all bytes to the open file descriptor; false on any failure.
-using TSchreiber = std::function<bool(int fd, std::span<const std::uint8_t> bytes)>;
-bool SchreibeAlles(int fd, std::span<const std::uint8_t> bytes);
+using TSchreiber = daten::Schreiber;
+using daten::SchreibeAlles;
 
-// The first 1360 bytes of the file. A missing, unreadable or shorter file
-// gives StandardListe(); the header is not checked.
+// The first 1360 bytes of the file; nothing when it is missing, unreadable or shorter. The
+// header is not checked.
+std::optional<TListe> LiesListe(const std::filesystem::path& datei);
+// The same, with StandardListe() for nothing.
 TListe LadeListe(const std::filesystem::path& datei);
 
-// Replaces the file with the whole table in one step: a crash or a failed
-// write leaves the old file as it was. A read-only mark is cleared. New files
-// that earlier saves left beside it when they were killed are removed.
-// Where the folder takes no new file, an existing file is rewritten in place
-// (not in one step); only when that fails too is the result Fehler.
+// Replaces the file with the whole table through daten::SpeichereDatei: a crash or a failed
+// write leaves the old file as it was, a read-only mark is cleared, and in a folder that takes
+// no new file an existing file is rewritten in place.
 TSpeicherErgebnis SpeichereListe(const TListe& liste, const std::filesystem::path& datei, bool vonCD,
                                  const TSchreiber& schreiber = SchreibeAlles);
 

@@ -1,12 +1,12 @@
 #include "daten/bilduebernahme.h"
 
 #include "daten/bilddatei.h"
+#include "daten/sicherung.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QTemporaryFile>
 
 namespace daten {
 
@@ -35,8 +35,8 @@ bool GleicherInhalt(QFile& quelle, const QString& pfad)
     return true;
 }
 
-// The whole source into the open temporary file; the failure that stopped it, if any.
-Uebernahmefehler Kopiere(QFile& quelle, QFile& ziel)
+// The whole source into the new file, synced; the failure that stopped it, if any.
+Uebernahmefehler Kopiere(QFile& quelle, NeueDatei& ziel)
 {
     if (!quelle.seek(0))
         return Uebernahmefehler::NichtGefunden;
@@ -44,10 +44,10 @@ Uebernahmefehler Kopiere(QFile& quelle, QFile& ziel)
         const QByteArray block = quelle.read(Block);
         if (block.isEmpty())
             return Uebernahmefehler::NichtGefunden;
-        if (ziel.write(block) != block.size())
+        if (!SchreibeAlles(ziel.fd(), {reinterpret_cast<const std::uint8_t*>(block.constData()), std::size_t(block.size())}))
             return Uebernahmefehler::Schreibfehler;
     }
-    return ziel.flush() ? Uebernahmefehler::Keiner : Uebernahmefehler::Schreibfehler;
+    return ziel.Abschliessen() ? Uebernahmefehler::Keiner : Uebernahmefehler::Schreibfehler;
 }
 
 bool NameBelegt(const QString& pfad)
@@ -70,13 +70,14 @@ Uebernahme BildUebernehmen(const QString& quelle, const QString& ordner)
     if (info.absoluteDir().canonicalPath() == ziel.canonicalPath())
         return {Uebernahmefehler::Keiner, ziel.filePath(info.fileName())};
 
-    QTemporaryFile kopie(ziel.filePath(QStringLiteral(".uebernahme-XXXXXX")));
-    if (!kopie.open())
+    RaeumeResteAuf(QFile::encodeName(ziel.path()).toStdString());
+    NeueDatei kopie(QFile::encodeName(ziel.filePath(info.fileName())).toStdString());
+    if (!kopie.offen())
         return {Uebernahmefehler::Schreibfehler, {}};
     if (const Uebernahmefehler fehler = Kopiere(ein, kopie); fehler != Uebernahmefehler::Keiner)
         return {fehler, {}};
     QImage bild;
-    if (LadeBild(kopie.fileName(), bild) != Ladefehler::Keiner)
+    if (LadeBild(QFile::decodeName(kopie.pfad().c_str()), bild) != Ladefehler::Keiner)
         return {Uebernahmefehler::KeinBild, {}};
 
     for (int nummer = 1;; ++nummer) {
@@ -86,13 +87,9 @@ Uebernahme BildUebernehmen(const QString& quelle, const QString& ordner)
                 return {Uebernahmefehler::Keiner, pfad};
             continue;
         }
-        // Renaming never replaces a file: one that appeared meanwhile only moves us on.
-        if (kopie.rename(pfad)) {
-            kopie.setAutoRemove(false);
-            QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                            | QFileDevice::ReadOther);
+        // Taking the name never replaces a file: one that appeared meanwhile only moves us on.
+        if (kopie.LegeAn(QFile::encodeName(pfad).toStdString()))
             return {Uebernahmefehler::Keiner, pfad};
-        }
         if (!NameBelegt(pfad))
             return {Uebernahmefehler::Schreibfehler, {}};
     }

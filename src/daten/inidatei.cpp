@@ -1,11 +1,11 @@
 #include "daten/inidatei.h"
 
+#include "daten/sicherung.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <vector>
 
 namespace daten {
@@ -132,20 +132,11 @@ std::size_t StelleFuerNeuenSchluessel(const std::vector<Zeile>& zeilen, Bereich 
     return letzte + 1;
 }
 
-void LoescheSchreibschutz(const QString& pfad)
-{
-    std::error_code fehler; // ignored: a file that stays protected fails the write itself
-    std::filesystem::permissions(QFile::encodeName(pfad).toStdString(),
-                                 std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, fehler);
-}
-
 QByteArray LiesVorhandeneDatei(const QString& pfad)
 {
     QFile datei(pfad);
     if (!datei.exists())
         return {};
-    LoescheSchreibschutz(pfad);
     // Written over without its old content, the file would lose its other lines.
     if (!datei.open(QIODevice::ReadOnly))
         throw Schreibfehler(pfad);
@@ -219,12 +210,12 @@ int LiesIniZahl(const QString& datei, QByteArrayView abschnitt, QByteArrayView s
 }
 
 void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel,
-                     QByteArrayView wert)
+                     QByteArrayView wert, const Schreiber& schreiber)
 {
     const QByteArray neu = IniMitWert(LiesVorhandeneDatei(datei), abschnitt, schluessel, wert);
-    QSaveFile ziel(datei);
-    ziel.setDirectWriteFallback(true); // a writable file in a write-protected folder
-    if (!ziel.open(QIODevice::WriteOnly) || ziel.write(neu) != neu.size() || !ziel.commit())
+    const auto bytes = std::as_bytes(std::span(neu.constData(), std::size_t(neu.size())));
+    if (!SpeichereDatei(QFile::encodeName(datei).toStdString(),
+                        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, schreiber))
         throw Schreibfehler(datei);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daten/sicherung.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -36,8 +38,9 @@ int IniZahl(const QByteArray& wert);
 // 0 when the file, section or key is missing or cannot be read.
 int LiesIniZahl(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel);
 
-// Creates the file when missing and clears its read-only mark first; throws Schreibfehler.
+// Creates the file when missing and replaces it whole through SpeichereDatei, so a failed
+// write leaves the old file as it was; a read-only mark is cleared. Throws Schreibfehler.
 void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel,
-                     QByteArrayView wert);
+                     QByteArrayView wert, const Schreiber& schreiber = SchreibeAlles);
 
 } // namespace daten
