@@ -45,6 +45,7 @@ struct Spielstand {
     bool pausiert() const { return phase == Phase::Pausiert; }
     // The field that holds no tile (variant 1), or 0.
     int LeeresFeld() const;
+    bool operator==(const Spielstand&) const = default;
 };
 
 // The four fields round axis k of board side n, clockwise from the top left.
