@@ -129,7 +129,12 @@ bool Loesbar(const Spielstand& s)
     return true;
 }
 
-std::vector<Zug> Loesung(const Spielstand& s)
+std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
+{
+    return Loesung(s, halt);
+}
+
+std::vector<Zug> Loesung(const Spielstand& s, std::stop_token)
 {
     if (!Loesbar(s) || Geloest(s))
         return {};

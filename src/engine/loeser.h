@@ -5,6 +5,7 @@
 // a few moves from home get a shortest way.
 
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "engine/spielstand.h"
@@ -13,7 +14,9 @@ namespace engine {
 
 // Moves that bring the board home, each legal when its turn comes; empty when the board is
 // solved or could never be (a board the game did not make).
-std::vector<Zug> Loesung(const Spielstand& s);
+std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
+// A good way home, ready at once: the hint's first answer while the best search goes on.
+std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt = {});
 
 // The next move of the way the hint follows: a plan once made is followed while the board stays
 // on it, so repeated hints lead home. nullopt when there is nothing to do.

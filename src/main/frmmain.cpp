@@ -11,14 +11,14 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <map>
 #include <utility>
 
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
 #include "daten/ton.h"
 #include "daten/vorlieben.h"
-#include "engine/loeser.h"
-#include "engine/tastatur.h"
+#include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
@@ -88,8 +88,6 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(ptbSpielfeld_, &Spielfeldanzeige::MouseDown, this, &TfrmMain::ptbSpielfeldMouseDown);
     connect(ptbSpielfeld_, &Spielfeldanzeige::TasteGedrueckt, this, &TfrmMain::SpielfeldTaste);
     ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { Ueberlagern(p); });
-    loesenTakt_.setInterval(250);  // about four moves a second
-    connect(&loesenTakt_, &QTimer::timeout, this, &TfrmMain::LoesungWeiter);
     bildTakt_.setInterval(15);
     connect(&bildTakt_, &QTimer::timeout, this, [this] { ptbSpielfeld_->update(bild_.geometrie().brett()); });
 
@@ -103,6 +101,14 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
         ptbSpielfeldPaint();
     });
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
+    connect(&sitzung_, &sitzung::Spielsitzung::cursorGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
+    connect(&sitzung_, &sitzung::Spielsitzung::tippGezeigt, this, &TfrmMain::TippZeigen);
+    connect(&sitzung_, &sitzung::Spielsitzung::denkt, this, [](bool an) {
+        if (an)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
     BaueMenue();
@@ -225,11 +231,10 @@ void TfrmMain::InitSpielfeld()
     bild_.VorschauZeichnen();
     bild_.BrettWaehlen(s.n(), s.variante);
     bild_.BrettZeichnen(s);
-    cursor_ = 0;
+    pauseGezeigt_ = false;
     bewegung_.reset();
     glanz_ = false;
     tipp_.reset();
-    AbspielenStoppen();
     ++spielNummer_;
     PhaseUebernehmen(s.phase);
     ptbSpielfeldPaint();
@@ -272,7 +277,7 @@ void TfrmMain::Ueberlagern(QPainter& p)
         bild_.ZeigeGlanz(p, 1.0 - double(glanzUhr_.elapsed()) / GlanzMs);
     if (!bewegung_ && !glanz_)
         bildTakt_.stop();
-    bild_.ZeigeCursor(p, sitzung_.spiel().variante, cursor_);
+    bild_.ZeigeCursor(p, sitzung_.spiel().variante, sitzung_.cursor());
     if (tipp_)
         bild_.ZeigeTipp(p, *tipp_);
 }
@@ -285,7 +290,6 @@ void TfrmMain::Zeit(int sekunden)
 
 void TfrmMain::PhaseUebernehmen(Phase phase)
 {
-    const Phase vorher = std::exchange(phase_, phase);
     ptbSpielfeld_->setEnabled(sitzung_.spiel().brettAktiv());
     mnuPause_->setEnabled(sitzung_.spiel().pauseVerfuegbar());
     mnuPause_->setChecked(sitzung_.spiel().pausiert());
@@ -293,8 +297,9 @@ void TfrmMain::PhaseUebernehmen(Phase phase)
     if (phase == Phase::Pausiert) {
         bewegung_.reset();
         bild_.PauseZeigen();
+        pauseGezeigt_ = true;
         ptbSpielfeldPaint();
-    } else if (vorher == Phase::Pausiert && phase == Phase::Laeuft) {
+    } else if (std::exchange(pauseGezeigt_, false) && phase == Phase::Laeuft) {
         bild_.BrettZeichnen(sitzung_.spiel());
         ptbSpielfeldPaint();
     }
@@ -389,62 +394,21 @@ void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
     const engine::Taste t = taste == Qt::LeftButton    ? engine::Taste::Links
                             : taste == Qt::RightButton ? engine::Taste::Rechts
                                                        : engine::Taste::Mitte;
-    AbspielenStoppen();
-    if (cursor_) {  // the mouse takes over from the keys
-        cursor_ = 0;
-        ptbSpielfeldPaint();
-    }
-    sitzung_.Druecke(bild_.geometrie().ZielBei(punkt), t);
+    sitzung_.Eingabe(engine::Eingabe::Zeiger(bild_.geometrie().ZielBei(punkt), t));
 }
 
-// The keys of the board. Before a game and after its end they do nothing; while paused any of
-// them only resumes, as a click would.
+// The board's keys as the rules know them; any other key is not the board's.
 void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
 {
-    using engine::Richtung;
-    const engine::Spielstand& s = sitzung_.spiel();
-    std::optional<Richtung> richtung;
-    switch (taste) {
-    case Qt::Key_Left: richtung = Richtung::Links; break;
-    case Qt::Key_Right: richtung = Richtung::Rechts; break;
-    case Qt::Key_Up: richtung = Richtung::Hoch; break;
-    case Qt::Key_Down: richtung = Richtung::Runter; break;
-    default: break;
-    }
-    const bool drehen = taste == Qt::Key_Space || taste == Qt::Key_Return || taste == Qt::Key_Enter
-                        || taste == Qt::Key_Backspace;
-    if (!s.brettAktiv() || (!richtung && !drehen && taste != Qt::Key_N))
-        return;
-    AbspielenStoppen();
-    if (s.pausiert()) {
-        sitzung_.PauseUmschalten();
-        return;
-    }
-    if (taste == Qt::Key_N) {
-        sitzung_.Druecke({engine::Zielart::Nichts, 0, engine::NummernFeldFuerTaste(s, cursor_)}, engine::Taste::Rechts);
-        return;
-    }
-    const bool umschalt = umschalter & Qt::ShiftModifier;
-    switch (s.variante) {
-    case engine::Variante::Schieben:
-        if (richtung)
-            if (const auto zug = engine::SchiebeZug(s, *richtung))
-                sitzung_.Ziehe(*zug);
-        return;
-    case engine::Variante::Verschieben:
-        if (richtung && umschalt && cursor_)
-            sitzung_.Ziehe(engine::VerschiebeZug(s.n(), cursor_, *richtung));
-        else if (richtung)
-            cursor_ = engine::CursorSchritt(s, cursor_, *richtung);
-        break;
-    case engine::Variante::Drehen:
-        if (richtung)
-            cursor_ = engine::CursorSchritt(s, cursor_, *richtung);
-        else if (cursor_)
-            sitzung_.Ziehe(engine::DreheZug(cursor_, !(umschalt || taste == Qt::Key_Backspace)));
-        break;
-    }
-    ptbSpielfeldPaint();
+    using engine::Spieltaste;
+    static const std::map<int, Spieltaste> tasten = {
+        {Qt::Key_Left, Spieltaste::Links},      {Qt::Key_Right, Spieltaste::Rechts},
+        {Qt::Key_Up, Spieltaste::Hoch},         {Qt::Key_Down, Spieltaste::Runter},
+        {Qt::Key_Space, Spieltaste::Drehen},    {Qt::Key_Return, Spieltaste::Drehen},
+        {Qt::Key_Enter, Spieltaste::Drehen},    {Qt::Key_Backspace, Spieltaste::GegenDrehen},
+        {Qt::Key_N, Spieltaste::Nummern}};
+    if (const auto t = tasten.find(taste); t != tasten.end())
+        sitzung_.Eingabe(engine::Eingabe::Tastatur(t->second, umschalter & Qt::ShiftModifier));
 }
 
 // The finished picture over the board, and the preview shown whatever the settings said.
@@ -513,16 +477,12 @@ void TfrmMain::mnuAnimationClick()
     }
 }
 
+void TfrmMain::mnuTippClick() { sitzung_.Tipp(); }
+
 // The best next move, marked for a moment and only on the screen.
-void TfrmMain::mnuTippClick()
+void TfrmMain::TippZeigen(engine::Zug zug)
 {
-    const engine::Spielstand& s = sitzung_.spiel();
-    if (!s.brettAktiv() || s.pausiert())
-        return;
-    tipp_ = engine::Tipp(s);
-    if (!tipp_)
-        return;
-    sitzung_.HilfeGenutzt();
+    tipp_ = zug;
     ptbSpielfeldPaint();
     QTimer::singleShot(1500, this, [this, nummer = ++tippNummer_] {
         if (nummer == tippNummer_ && tipp_) {
@@ -532,38 +492,13 @@ void TfrmMain::mnuTippClick()
     });
 }
 
-// The whole way home, one move each tick, every move shown and counted.
 void TfrmMain::mnuLoesenClick()
 {
-    const engine::Spielstand& s = sitzung_.spiel();
-    if (!s.brettAktiv() || s.pausiert() || loesenTakt_.isActive())
-        return;
-    plan_ = engine::Loesung(s);
-    if (plan_.empty())
-        return;
-    sitzung_.HilfeGenutzt();
     tipp_.reset();
-    loesenTakt_.start();
+    sitzung_.Loesen();
 }
 
-void TfrmMain::LoesungWeiter()
-{
-    if (plan_.empty() || !sitzung_.spiel().brettAktiv() || sitzung_.spiel().pausiert()) {
-        AbspielenStoppen();
-        return;
-    }
-    const engine::Zug zug = plan_.front();
-    plan_.erase(plan_.begin());
-    if (plan_.empty())
-        loesenTakt_.stop();  // the last move may end the game and open its dialogs
-    sitzung_.Ziehe(zug);
-}
-
-void TfrmMain::AbspielenStoppen()
-{
-    loesenTakt_.stop();
-    plan_.clear();
-}
+void TfrmMain::AbspielenStoppen() { sitzung_.HilfeAnhalten(); }
 
 void TfrmMain::mnuBestenlisteClick()
 {

@@ -98,8 +98,8 @@ private:
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();
     void mnuTippClick();
+    void TippZeigen(engine::Zug zug);
     void mnuLoesenClick();
-    void LoesungWeiter();
     void AbspielenStoppen();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
@@ -135,8 +135,7 @@ private:
     InfoBoxDlg infoBox_;
     std::unique_ptr<daten::Tonspieler> ton_;
     std::optional<bool> audioVorhanden_;  // asked when sound is first switched on, not at start
-    engine::Phase phase_ = engine::Phase::KeinSpiel;
-    int cursor_ = 0;  // keyboard cursor: field (variant 2) or axis (variant 3), 0 = hidden
+    bool pauseGezeigt_ = false;  // the pause picture covers the board
     // The move in motion while animation is on; the picture already shows where it ends.
     std::optional<engine::Zug> bewegung_;
     QElapsedTimer bewegungsUhr_, glanzUhr_;
@@ -145,8 +144,6 @@ private:
     std::optional<engine::Zug> tipp_;    // shown for a moment
     int tippNummer_ = 0;                 // tells a hint's timer that a newer hint replaced it
     QRect tippBereich_;                  // where the hint was drawn last
-    std::vector<engine::Zug> plan_;      // the rest of a solution being played
-    QTimer loesenTakt_;
     QTimer bildTakt_;
 
     Spielfeldanzeige* ptbSpielfeld_;

@@ -20,6 +20,7 @@ void TfrmMain::BaueMenue()
     auto menue = [this](QMenu* eltern, const char* name) {
         QMenu* m = eltern ? eltern->addMenu(QString()) : menuBar()->addMenu(QString());
         m->setObjectName(QLatin1String(name));
+        connect(m, &QMenu::aboutToShow, this, &TfrmMain::AbspielenStoppen);  // an open menu stops it too
         return m;
     };
 

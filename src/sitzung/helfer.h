@@ -1,0 +1,75 @@
+#pragma once
+// Hint and solve for the session: the solver works on threads of its own, so the window never
+// waits for it; every request can be dropped (a move, a new game, quitting), and a result that
+// arrives for a board no longer shown is thrown away. A plan once made is followed while the
+// board stays on it, so repeated hints walk one way home.
+
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "engine/spielstand.h"
+
+namespace sitzung {
+
+class Helfer : public QObject {
+    Q_OBJECT
+public:
+    explicit Helfer(QObject* eltern = nullptr);
+    ~Helfer() override;
+
+    // A new game: the plans of the last one go, and the tables this one needs are built now.
+    void Vorbereiten(const engine::Spielstand& s);
+    // The next move home from `s`, told by `tipp`: at once when a plan is known, else as soon
+    // as the fastest good plan is; a better plan replaces it when it arrives.
+    void TippAnfordern(const engine::Spielstand& s);
+    // The whole way home from `s`, one move every 250 ms through `zugFaellig`.
+    void LoesungAnfordern(const engine::Spielstand& s);
+    // Drops every request and stops playing.
+    void Abbrechen();
+    // A solution is being looked for or played.
+    bool loest() const { return loesen_; }
+
+signals:
+    void tipp(engine::Zug zug);
+    void zugFaellig(engine::Zug zug);
+    // Solve has been thinking for more than 200 ms (true) or is done thinking (false).
+    void denkt(bool an);
+    void loesungBeendet();
+
+private:
+    struct Plan {
+        engine::Spielstand start;
+        std::vector<engine::Zug> zuege;
+        bool bester = false;
+    };
+    void Suchen(const engine::Spielstand& s);
+    void PlanAngekommen(int auftrag, Plan plan);
+    std::optional<engine::Zug> NaechsterZug(const engine::Spielstand& s) const;
+    void Weiter();
+    void DenkenBeenden();
+
+    struct Faden {
+        std::shared_ptr<std::atomic<bool>> fertig;
+        std::jthread faden;
+    };
+    void Starte(std::function<void(std::stop_token)> arbeit);
+
+    std::vector<Faden> faeden_;
+    int auftrag_ = 0;  // tells a late result that its request has been dropped
+    std::optional<Plan> plan_;
+    std::optional<engine::Spielstand> tippFuer_;  // a hint waits for a plan from this board
+    std::optional<engine::Spielstand> loesungFuer_;
+    bool loesen_ = false;
+    bool denkt_ = false;
+    std::vector<engine::Zug> abspielen_;
+    QTimer takt_, denkUhr_;
+};
+
+} // namespace sitzung
