@@ -198,17 +198,20 @@ std::vector<Zug> Reduktion(const Spielstand& s)
 
 } // namespace
 
-std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s)
+std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s, std::stop_token halt, int symmetrien)
 {
     // Every symmetry that brings the empty field's home into the last 3 x 3 cells gives its own
     // order of lines; the shortest way wins.
     const int n = s.n();
     std::vector<Zug> beste;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0, versucht = 0; i < 8 && versucht < symmetrien; ++i) {
         const Symmetrie sym = Symmetrie::Nummer(n, i);
         const int heim = sym.Bild(s.FreiesFeld) - 1;
         if (heim / n < n - 3 || heim % n < n - 3)
             continue;
+        if (halt.stop_requested())
+            return {};
+        ++versucht;
         std::vector<Zug> zuege = Reduktion(Abgebildet(s, sym));
         if (beste.empty() || zuege.size() < beste.size())
             beste = Zurueckgebildet(zuege, sym);
