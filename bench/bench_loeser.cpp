@@ -1,9 +1,9 @@
 // Length and speed of the solver's ways. A plain timing program, as the figures are not one
 // loop's; times are the solving thread's CPU time, so other work on the machine counts less.
-//   ./build/bench/bench_loeser [boards per kind, default 100] [folder of korf100.txt]
+//   ./build/bench/bench_loeser [boards per kind, default 100] [folder of korf100.txt] [schwer]
 // Prints: the fast plan and the tables on first use; Korf's 100 sliding games of side 4 and
 // Korf and Felner's 50 of side 5 against their published optimal lengths; one of the hardest
-// positions of side 4; then for uniformly random boards of every variant and side the mean and
+// positions of side 4 (with "schwer": it takes a minute or more); then for uniformly random boards of every variant and side the mean and
 // largest length, the mean ratio to a lower bound, and mean, 99th percentile and worst time of
 // Loesung and of SchnelleLoesung. Every way is replayed: an illegal move or a way that does not
 // end at home is counted as unsolved.
@@ -207,14 +207,6 @@ int main(int argc, char** argv)
     std::printf("\n");
     Veroeffentlicht("4x4 sliding, Korf's 100", ordner + "/korf100.txt", 4);
     Veroeffentlicht("5x5 sliding, Korf and Felner's 50", ordner + "/korf_felner50.txt", 5);
-    Spielstand schwer = AusKorf(std::vector<int>(16, 0), 4);
-    const int schwerFelder[16] = {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1};
-    for (int p = 1; p <= 16; ++p)
-        schwer.Spielfeld[p] = uint8_t(schwerFelder[p - 1]);
-    const double t = CpuMs();
-    const size_t laenge = Loesung(schwer).size();
-    std::printf("4x4 sliding, an 80-move position: %zu moves, %.0f CPU ms\n", laenge, CpuMs() - t);
-
     std::printf("\n%d uniformly random solvable boards per kind (seeded); lengths, ratio to the lower bound\n"
                 "(sliding: tiles' distances; lines: distances on the torus / n; axes: distances / 4), CPU ms\n",
                 anzahl);
@@ -235,5 +227,14 @@ int main(int argc, char** argv)
                         schnell.Perzentil(schnell.ms, 0.99), schnell.Max(schnell.ms), schnell.ungueltig);
             std::fflush(stdout);
         }
+    if (argc > 3 && std::string(argv[3]) == "schwer") {
+        Spielstand schwer = AusKorf(std::vector<int>(16, 0), 4);
+        const int schwerFelder[16] = {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1};
+        for (int p = 1; p <= 16; ++p)
+            schwer.Spielfeld[p] = uint8_t(schwerFelder[p - 1]);
+        const double t = CpuMs();
+        const size_t laenge = Loesung(schwer).size();
+        std::printf("4x4 sliding, an 80-move position: %zu moves, %.0f CPU ms\n", laenge, CpuMs() - t);
+    }
     return 0;
 }

@@ -150,7 +150,7 @@ std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
     if (s.variante == Variante::Schieben && s.n() == 4)
         return loeser::KuerzesteSchiebeLoesung(s, halt).value_or(std::vector<Zug>{});
     if (s.variante == Variante::Schieben)
-        return loeser::SchiebeLoesungReihenweise(s, halt);
+        return loeser::SchiebeLoesungUeberVier(s, halt);
     return loeser::PlatzierendeLoesung(s, halt);
 }
 
@@ -207,6 +207,8 @@ void LoeserVorbereiten(const Spielstand& s, std::stop_token halt)
         loeser::TabelleVorbereiten(s, halt);
     else if (s.variante == Variante::Schieben && s.n() == 4)
         loeser::SchiebeMusterVorbereiten(s, halt);
+    else if (s.variante == Variante::Schieben)
+        loeser::UeberVierVorbereiten(s, halt);
     else if (s.variante != Variante::Schieben)
         loeser::MakrosVorbereiten(s);
 }

@@ -148,7 +148,10 @@ struct Sicht {
 // changes one pattern per set, so a step reads two tables.
 class Suche {
 public:
-    Suche(std::stop_token halt, long knotenGrenze) : halt_(halt), rest_(knotenGrenze) {}
+    Suche(std::stop_token halt, long knotenGrenze, int gewicht)
+        : halt_(halt), rest_(knotenGrenze), gewicht_(gewicht)
+    {
+    }
 
     bool Laden(const Spielstand& s, const Aufteilung& a)
     {
@@ -173,7 +176,7 @@ public:
 
     std::optional<std::vector<Zug>> Loesen()
     {
-        int grenze = Schranke();
+        int grenze = Gewichtet(Schranke());
         const int start = leer_;
         pfad_.reserve(100);
         while (grenze > 0) {
@@ -193,7 +196,6 @@ public:
         return zuege;
     }
 
-private:
     int Schranke() const
     {
         int h = 0;
@@ -201,6 +203,11 @@ private:
             h = std::max(h, sicht_[k].Summe());
         return h;
     }
+
+private:
+    // The bound as the search weighs it: above 100 % it is no longer a lower bound, and the way
+    // found is no longer sure to be shortest, but found much sooner.
+    int Gewichtet(int h) const { return gewicht_ == 100 ? h : h * gewicht_ / 100; }
 
     // Stops every few thousand positions when told to or when the positions allowed are used.
     bool Abbrechen()
@@ -259,9 +266,9 @@ private:
             const int von = nachbarn_.zelle[leer][i];
             if (von == vorher)
                 continue;
-            const Schritt z = Bewerten(von, leer, grenze - g - 1);
-            if (g + 1 + z.h > grenze)
-                naechsteGrenze_ = std::min(naechsteGrenze_, g + 1 + z.h);
+            const Schritt z = Bewerten(von, leer, (grenze - g - 1) * 100 / gewicht_);
+            if (g + 1 + Gewichtet(z.h) > grenze)
+                naechsteGrenze_ = std::min(naechsteGrenze_, g + 1 + Gewichtet(z.h));
             else
                 kinder[anzahl++] = z;
         }
@@ -292,6 +299,7 @@ private:
 
     std::stop_token halt_;
     long rest_;
+    int gewicht_;
     long knoten_ = 0;
     bool abgebrochen_ = false;
     int saetze_ = 1;
@@ -317,16 +325,26 @@ std::pair<Symmetrie, const Aufteilung*> Einordnung(int heim)
 
 } // namespace
 
-std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std::stop_token halt, long knotenGrenze)
+std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std::stop_token halt, long knotenGrenze,
+                                                        int gewicht)
 {
     const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
-    Suche suche(halt, knotenGrenze);
+    Suche suche(halt, knotenGrenze, gewicht);
     if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
         return std::nullopt;
     auto weg = suche.Loesen();
     if (!weg)
         return std::nullopt;
     return Zurueckgebildet(*weg, sym);
+}
+
+int SchiebeSchranke(const Spielstand& s, std::stop_token halt)
+{
+    const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
+    Suche suche(halt, -1, 100);
+    if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
+        return 0;
+    return suche.Schranke();
 }
 
 bool SchiebeMusterVorbereiten(const Spielstand& s, std::stop_token halt)

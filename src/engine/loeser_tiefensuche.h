@@ -12,9 +12,13 @@
 namespace engine::loeser {
 
 // A shortest way home for a solvable sliding game of side 4; nullopt when the stop token fired
-// or the search would visit more than `knotenGrenze` positions (no limit when negative).
+// or the search would visit more than `knotenGrenze` positions (no limit when negative). A
+// `gewicht` above 100 weighs the bound by that many percent: the way is found far sooner and
+// is at most that much longer than the shortest.
 std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std::stop_token halt = {},
-                                                        long knotenGrenze = -1);
+                                                        long knotenGrenze = -1, int gewicht = 100);
+// The pattern databases' lower bound of the way home (tables built if needed; 0 when stopped).
+int SchiebeSchranke(const Spielstand& s, std::stop_token halt = {});
 // Builds the pattern databases this board's home of the empty field needs; false when stopped.
 bool SchiebeMusterVorbereiten(const Spielstand& s, std::stop_token halt = {});
 // Whether they are built.
