@@ -15,10 +15,11 @@ namespace engine {
 
 namespace {
 
-// Near home, variants 2 and 3 look for a shortest way of up to this many moves first, within a
-// few milliseconds' worth of positions.
-constexpr int KurzeWege = 6;
-constexpr long KurzeKnoten = 200000;
+// Near home, every kind of board looks for a shortest way of up to this many moves first, within
+// a few milliseconds' worth of positions; the fast plan looks at fewer.
+constexpr int KurzeWege = 8;
+constexpr long KurzeKnoten = 400000;
+constexpr long SchnelleKnoten = 100000;
 
 bool GleicheStellung(const Spielstand& a, const Spielstand& b)
 {
@@ -129,27 +130,60 @@ bool Loesbar(const Spielstand& s)
     return true;
 }
 
-std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
+namespace {
+
+// Close to home every variant and side gets a shortest way, searched within a bounded number of
+// positions (a few milliseconds' worth).
+std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::stop_token halt)
 {
-    return Loesung(s, halt);
+    if (s.variante == Variante::Schieben)
+        return loeser::KurzerSchiebeWeg(s, KurzeWege, knoten, halt);
+    return loeser::KurzerWeg(s, KurzeWege, knoten, halt);
 }
 
-std::vector<Zug> Loesung(const Spielstand& s, std::stop_token)
+std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
+{
+    if (s.n() == 3)
+        return loeser::TabellenLoesung(s, halt);
+    if (auto kurz = NaherWeg(s, KurzeKnoten, halt))
+        return *kurz;
+    if (s.variante == Variante::Schieben && s.n() == 4)
+        return loeser::KuerzesteSchiebeLoesung(s, halt).value_or(std::vector<Zug>{});
+    if (s.variante == Variante::Schieben)
+        return loeser::SchiebeLoesungUeberVier(s, halt);
+    return loeser::PlatzierendeLoesung(s, halt);
+}
+
+} // namespace
+
+std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt)
+{
+    if (!Loesbar(s) || Geloest(s))
+        return {};
+    std::vector<Zug> zuege = BesterWeg(s, halt);
+    if (halt.stop_requested())
+        return {};
+    GemerktePlaene().Merken(s, zuege);
+    return zuege;
+}
+
+std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
 {
     if (!Loesbar(s) || Geloest(s))
         return {};
     std::vector<Zug> zuege;
     if (s.n() == 3)
-        zuege = loeser::TabellenLoesung(s);
-    else if (s.variante == Variante::Schieben && s.n() == 4)
-        zuege = loeser::KuerzesteSchiebeLoesung(s);
-    else if (s.variante == Variante::Schieben)
-        zuege = loeser::SchiebeLoesungReihenweise(s);
-    else if (const auto kurz = loeser::KurzerWeg(s, KurzeWege, KurzeKnoten))
+        zuege = loeser::TabellenLoesung(s, halt);
+    else if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
         zuege = *kurz;
-    else
-        zuege = loeser::PlatzierendeLoesung(s);
-    GemerktePlaene().Merken(s, zuege);
+    else if (s.variante != Variante::Schieben)
+        zuege = loeser::PlatzierendeLoesung(s, halt, 1);
+    else if (s.n() == 4 && loeser::SchiebeMusterFertig(s))
+        zuege = loeser::KuerzesteSchiebeLoesung(s, halt, SchnelleKnoten).value_or(std::vector<Zug>{});
+    if (zuege.empty() && s.variante == Variante::Schieben && s.n() > 3)
+        zuege = loeser::SchiebeLoesungReihenweise(s, halt, 1);
+    if (halt.stop_requested())
+        return {};
     return zuege;
 }
 
@@ -165,14 +199,16 @@ std::optional<Zug> Tipp(const Spielstand& s)
     return zuege.front();
 }
 
-void LoeserVorbereiten(const Spielstand& s)
+void LoeserVorbereiten(const Spielstand& s, std::stop_token halt)
 {
     if (!Loesbar(s))
         return;
     if (s.n() == 3)
-        loeser::TabelleVorbereiten(s);
+        loeser::TabelleVorbereiten(s, halt);
     else if (s.variante == Variante::Schieben && s.n() == 4)
-        loeser::SchiebeMusterVorbereiten(s);
+        loeser::SchiebeMusterVorbereiten(s, halt);
+    else if (s.variante == Variante::Schieben)
+        loeser::UeberVierVorbereiten(s, halt);
     else if (s.variante != Variante::Schieben)
         loeser::MakrosVorbereiten(s);
 }

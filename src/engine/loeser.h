@@ -1,8 +1,14 @@
 #pragma once
 // Ways home for every board: the automatic solution and the hint. Boards of side 3 in every
-// variant and sliding games of side 4 are solved in the fewest possible moves; everything
-// larger piece by piece, short but not always shortest, except that shifting and turning games
-// a few moves from home get a shortest way.
+// variant and sliding games of side 4 are solved in the fewest possible moves, and so is every
+// board a few moves from home; everything larger piece by piece, short but not always
+// shortest.
+//
+// Every function may be called from any thread, also several at once: the tables are built
+// once, by the first call that needs them, and shared. Loesung, SchnelleLoesung and
+// LoeserVorbereiten take a stop token: once a stop is requested they return within a few
+// milliseconds, Loesung and SchnelleLoesung with an empty way (never a part of one). A table
+// left half built by a stop is built again by the next call that needs it.
 
 #include <optional>
 #include <stop_token>
@@ -12,18 +18,26 @@
 
 namespace engine {
 
-// Moves that bring the board home, each legal when its turn comes; empty when the board is
-// solved or could never be (a board the game did not make).
+// The best way the solver knows: moves that bring the board home, each legal when its turn
+// comes; empty when the board is solved, could never be (a board the game did not make) or the
+// stop token fired. May take a second for a hard sliding game of side 4 (more while its tables
+// are built, see LoeserVorbereiten); the way is kept for Tipp.
 std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
-// A good way home, ready at once: the hint's first answer while the best search goes on.
+
+// A good way home at once: well under 100 ms for every variant and side, tables built or not
+// (a board of side 3 builds its small table, tens of milliseconds). Not always as short as
+// Loesung's; for a hint to show while Loesung works. Not kept for Tipp.
 std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt = {});
 
-// The next move of the way the hint follows: a plan once made is followed while the board stays
-// on it, so repeated hints lead home. nullopt when there is nothing to do.
+// The next move of the way the hint follows: a plan once made by Loesung is followed while the
+// board stays on it, so repeated hints lead home. nullopt when there is nothing to do. Runs
+// Loesung when no plan fits, so it may take as long.
 std::optional<Zug> Tipp(const Spielstand& s);
 
-// Builds the tables a board of this kind needs, so that the first hint need not wait for them.
-void LoeserVorbereiten(const Spielstand& s);
+// Builds the tables a board of this kind needs, so that the first Loesung need not wait for
+// them: seconds for a sliding game of side 4 (two or three tables of 5.8 MB), tens of
+// milliseconds for side 3. Meant for a worker thread when a game begins.
+void LoeserVorbereiten(const Spielstand& s, std::stop_token halt = {});
 
 // Whether the board holds every tile once and can be brought home by its variant's moves.
 bool Loesbar(const Spielstand& s);

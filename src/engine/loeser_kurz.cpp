@@ -19,7 +19,8 @@ struct Kurzzug {
 
 class Kurzsuche {
 public:
-    Kurzsuche(const Spielstand& s, long knotenGrenze) : n_(s.n()), v_(s.variante), rest_(knotenGrenze)
+    Kurzsuche(const Spielstand& s, long knotenGrenze, std::stop_token halt)
+        : n_(s.n()), v_(s.variante), rest_(knotenGrenze), halt_(halt)
     {
         if (v_ == Variante::Verschieben) {
             for (int i = 1; i <= n_; ++i) {
@@ -111,6 +112,8 @@ private:
             return true;
         if (g + Schranke() > grenze || --rest_ < 0)
             return false;
+        if ((rest_ & 0xFFF) == 0 && halt_.stop_requested())
+            rest_ = -1;
         for (int i = 0; i < int(zuege_.size()); ++i) {
             const Kurzzug& k = zuege_[i];
             if (letzter >= 0 && !Erlaubt(zuege_[letzter], k, gleiche))
@@ -132,6 +135,7 @@ private:
     int n_;
     Variante v_;
     long rest_;
+    std::stop_token halt_;
     int schritte_ = 1, summe_ = 0;
     std::array<uint8_t, MaxFelder> brett_{};
     std::vector<Kurzzug> zuege_;
@@ -139,11 +143,85 @@ private:
     std::vector<Zug> weg_;
 };
 
+// Variant 1: IDA* bounded by the tiles' distances from home, every slide moving one tile one
+// step; the empty field's way is the way.
+class Schiebesuche {
+public:
+    Schiebesuche(const Spielstand& s, long knotenGrenze, std::stop_token halt)
+        : n_(s.n()), heim_(s.FreiesFeld - 1), rest_(knotenGrenze), halt_(halt)
+    {
+        for (int c = 0; c < n_ * n_; ++c) {
+            brett_[c] = s.Spielfeld[c + 1];
+            if (brett_[c] == 0)
+                leer_ = c;
+            else
+                summe_ += Weite(brett_[c] - 1, c);
+        }
+    }
+
+    std::optional<std::vector<Zug>> Suchen(int hoechstens)
+    {
+        // Parity: every slide moves the empty field one step, so the length's parity is known.
+        const int z = leer_ / n_ - heim_ / n_, sp = leer_ % n_ - heim_ % n_;
+        const int paritaet = std::abs(z + sp) % 2;
+        for (int grenze = summe_ + (summe_ % 2 != paritaet); grenze <= hoechstens && rest_ > 0; grenze += 2)
+            if (Tiefe(0, grenze, -1))
+                return weg_;
+        return std::nullopt;
+    }
+
+private:
+    int Weite(int teil, int zelle) const
+    {
+        return std::abs(teil / n_ - zelle / n_) + std::abs(teil % n_ - zelle % n_);
+    }
+
+    bool Tiefe(int g, int grenze, int vorher)
+    {
+        if (summe_ == 0 && leer_ == heim_)
+            return true;
+        if (g + summe_ > grenze || --rest_ < 0)
+            return false;
+        if ((rest_ & 0xFFF) == 0 && halt_.stop_requested())
+            rest_ = -1;
+        const int leer = leer_, z = leer / n_, sp = leer % n_;
+        for (const int von : {sp + 1 < n_ ? leer + 1 : -1, z + 1 < n_ ? leer + n_ : -1, sp > 0 ? leer - 1 : -1,
+                              z > 0 ? leer - n_ : -1}) {
+            if (von < 0 || von == vorher)
+                continue;
+            const int teil = brett_[von] - 1;
+            const int aenderung = Weite(teil, leer) - Weite(teil, von);
+            summe_ += aenderung;
+            brett_[leer] = brett_[von], brett_[von] = 0, leer_ = von;
+            weg_.push_back(Schiebezug(von + 1, leer + 1));
+            if (Tiefe(g + 1, grenze, leer))
+                return true;
+            weg_.pop_back();
+            brett_[von] = brett_[leer], brett_[leer] = 0, leer_ = leer;
+            summe_ -= aenderung;
+        }
+        return false;
+    }
+
+    int n_, heim_, leer_ = 0, summe_ = 0;
+    long rest_;
+    std::stop_token halt_;
+    std::array<uint8_t, MaxFelder> brett_{};
+    std::vector<Zug> weg_;
+};
+
 } // namespace
 
-std::optional<std::vector<Zug>> KurzerWeg(const Spielstand& s, int hoechstens, long knotenGrenze)
+std::optional<std::vector<Zug>> KurzerSchiebeWeg(const Spielstand& s, int hoechstens, long knotenGrenze,
+                                                 std::stop_token halt)
 {
-    return Kurzsuche(s, knotenGrenze).Suchen(hoechstens);
+    return Schiebesuche(s, knotenGrenze, halt).Suchen(hoechstens);
+}
+
+std::optional<std::vector<Zug>> KurzerWeg(const Spielstand& s, int hoechstens, long knotenGrenze,
+                                          std::stop_token halt)
+{
+    return Kurzsuche(s, knotenGrenze, halt).Suchen(hoechstens);
 }
 
 } // namespace engine::loeser

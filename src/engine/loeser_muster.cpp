@@ -1,5 +1,6 @@
 #include "engine/loeser_muster.h"
 
+#include <array>
 #include <bit>
 #include <cstddef>
 
@@ -7,7 +8,7 @@ namespace engine::loeser {
 
 namespace {
 
-constexpr int Zellen = 16;
+constexpr int Zellen = Musterdatenbank::Zellen;
 constexpr uint32_t Brett = 0xFFFF;
 constexpr uint32_t ErsteSpalte = 0x1111, LetzteSpalte = 0x8888;
 constexpr uint8_t Unbekannt = 0xFF;
@@ -48,19 +49,43 @@ std::vector<uint64_t> Gebietsnamen(int freieZellen)
     return namen;
 }
 
+// A state of the search: the tiles' cells, four bits each, and the name of the empty field's
+// region in the lowest four bits.
+struct Zustand {
+    std::array<uint8_t, Musterdatenbank::MaxTeile> zelle{};
+    uint32_t Packen(int k, uint32_t name) const
+    {
+        uint32_t w = name;
+        for (int i = 0; i < k; ++i)
+            w |= uint32_t(zelle[i]) << (4 * i + 4);
+        return w;
+    }
+    static Zustand Entpacken(uint32_t w, int k)
+    {
+        Zustand z;
+        for (int i = 0; i < k; ++i)
+            z.zelle[i] = uint8_t(w >> (4 * i + 4) & 0xF);
+        return z;
+    }
+};
+
 } // namespace
 
 // Breadth-first search backwards from the goal over the pattern tiles' cells and the region of
 // the empty field: moves of the empty field among other tiles cost nothing, so a state is the
 // placing plus the region (named by its lowest cell), and every step moves one pattern tile
-// into the region.
-Musterdatenbank::Musterdatenbank(const std::vector<int>& heime)
+// into the region. A placing's value is the depth where the search first meets it.
+std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& heime, std::stop_token halt)
 {
     const int k = int(heime.size());
+    std::unique_ptr<Musterdatenbank> db(new Musterdatenbank(k));
+    std::size_t platzierungen = 1;
+    for (int i = 0; i < k; ++i)
+        platzierungen *= std::size_t(Zellen - i);
+    db->werte_.assign(platzierungen, Unbekannt);
     const std::vector<uint64_t> namen = Gebietsnamen(Zellen - k);
-    werte_.assign(std::size_t(1) << (4 * k), Unbekannt);
-    std::vector<uint64_t> gesehen((std::size_t(1) << (4 * k + 4)) / 64);
-    auto besuchen = [&](uint32_t schluessel) {
+    std::vector<uint64_t> gesehen(platzierungen * Zellen / 64 + 1);
+    auto besuchen = [&](std::size_t schluessel) {
         uint64_t& wort = gesehen[schluessel >> 6];
         const uint64_t bit = uint64_t(1) << (schluessel & 63);
         const bool neu = !(wort & bit);
@@ -68,47 +93,53 @@ Musterdatenbank::Musterdatenbank(const std::vector<int>& heime)
         return neu;
     };
 
-    uint32_t ziel = 0, belegt = 0;
+    Zustand ziel;
+    uint32_t belegt = 0;
     for (int i = 0; i < k; ++i) {
-        ziel |= uint32_t(heime[i]) << (4 * i);
+        ziel.zelle[i] = uint8_t(heime[i]);
         belegt |= 1u << heime[i];
     }
     std::vector<uint32_t> ebene, naechste;
+    const uint32_t zielRang = Rang(ziel.zelle.data(), k);
     for (uint32_t rest = Brett & ~belegt; rest != 0;) {
         const uint32_t g = Gebiet(std::countr_zero(rest), Brett & ~belegt);
-        const uint32_t schluessel = ziel << 4 | uint32_t(std::countr_zero(g));
-        besuchen(schluessel);
-        ebene.push_back(schluessel);
+        besuchen(std::size_t(zielRang) * Zellen + uint32_t(std::countr_zero(g)));
+        ebene.push_back(ziel.Packen(k, uint32_t(std::countr_zero(g))));
         rest &= ~g;
     }
-    werte_[ziel] = 0;
+    db->werte_[zielRang] = 0;
 
     for (uint8_t tiefe = 1; !ebene.empty(); ++tiefe) {
         naechste.clear();
-        for (const uint32_t schluessel : ebene) {
-            const uint32_t index = schluessel >> 4;
+        for (std::size_t e = 0; e < ebene.size(); ++e) {
+            if ((e & 0xFFF) == 0 && halt.stop_requested())
+                return nullptr;
+            Zustand z = Zustand::Entpacken(ebene[e], k);
             belegt = 0;
             for (int i = 0; i < k; ++i)
-                belegt |= 1u << (index >> (4 * i) & 0xF);
+                belegt |= 1u << z.zelle[i];
             const uint32_t frei = Brett & ~belegt;
-            const uint32_t gebiet = Gebiet(int(schluessel & 0xF), frei);
+            const uint32_t gebiet = Gebiet(int(ebene[e] & 0xF), frei);
             for (int i = 0; i < k; ++i) {
-                const uint32_t von = index >> (4 * i) & 0xF;
+                const uint8_t von = z.zelle[i];
                 for (uint32_t ziele = Nachbarschaft(1u << von) & gebiet; ziele != 0; ziele &= ziele - 1) {
-                    const uint32_t nach = uint32_t(std::countr_zero(ziele));
-                    const uint32_t neuIndex = index - (von << (4 * i)) + (nach << (4 * i));
+                    const int nach = std::countr_zero(ziele);
+                    z.zelle[i] = uint8_t(nach);
                     const uint32_t neuFrei = (frei & ~(1u << nach)) | (1u << von);
-                    const uint32_t neu = neuIndex << 4 | uint32_t(namen[neuFrei] >> (4 * von) & 0xF);
-                    if (!besuchen(neu))
-                        continue;
-                    naechste.push_back(neu);
-                    if (werte_[neuIndex] == Unbekannt)
-                        werte_[neuIndex] = tiefe;
+                    const uint32_t name = uint32_t(namen[neuFrei] >> (4 * von) & 0xF);
+                    const uint32_t rang = Rang(z.zelle.data(), k);
+                    if (besuchen(std::size_t(rang) * Zellen + name)) {
+                        naechste.push_back(z.Packen(k, name));
+                        if (db->werte_[rang] == Unbekannt)
+                            db->werte_[rang] = tiefe;
+                    }
                 }
+                z.zelle[i] = von;
             }
         }
         ebene.swap(naechste);
     }
+    return db;
 }
 
 } // namespace engine::loeser

@@ -272,11 +272,13 @@ std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
 
 } // namespace
 
-// Each symmetry puts other tiles first: the shortest of the eight ways wins.
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s)
+// Each symmetry puts other tiles first: the shortest of the ways wins.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, int symmetrien)
 {
     std::vector<Zug> beste;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < symmetrien; ++i) {
+        if (halt.stop_requested())
+            return {};
         auto zuege = UeberSymmetrie(s, i);
         if (i == 0 || zuege.size() < beste.size())
             beste = std::move(zuege);

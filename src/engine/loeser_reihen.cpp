@@ -4,9 +4,11 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 
 #include "engine/loeser_intern.h"
 #include "engine/loeser_tabelle.h"
+#include "engine/loeser_tiefensuche.h"
 
 namespace engine::loeser {
 
@@ -15,14 +17,14 @@ namespace {
 constexpr uint8_t Leer = 0xFF;
 
 // The home cells in the order they are finished: the top row or the left column of what is
-// left, the longer side first, until 3 x 3 cells remain. A line's end cell has one free
+// left, the longer side first, until `rest` x `rest` cells remain. A line's end cell has one free
 // neighbour once the rest of the line is home, so its last two tiles go home together; so do the
 // others, two at a time, for shorter ways.
-std::vector<std::vector<int>> Gruppen(int n)
+std::vector<std::vector<int>> Gruppen(int n, int rest)
 {
     std::vector<std::vector<int>> gruppen;
     int z0 = 0, s0 = 0;
-    while (n - z0 > 3 || n - s0 > 3) {
+    while (n - z0 > rest || n - s0 > rest) {
         std::vector<int> linie;
         if (n - z0 >= n - s0) {
             for (int sp = s0; sp < n; ++sp)
@@ -117,29 +119,32 @@ public:
             fest_ |= uint64_t(1) << h;
     }
 
-    // The last 3 x 3 cells, bottom right, hold the empty field's home: the table solves them.
-    std::vector<Zug> Rest() const
+    // The last r x r cells, bottom right, which hold the empty field's home, as a board of
+    // their own.
+    Spielstand Restbrett(int r) const
     {
-        const int basis = n_ - 3;
         Spielstand rest;
         rest.variante = Variante::Schieben;
-        rest.Groesse = 3;
-        rest.FreiesFeld = Lokal(heimLeer_) + 1;
-        for (int l = 0; l < 9; ++l) {
-            const uint8_t teil = brett_[(basis + l / 3) * n_ + basis + l % 3];
-            rest.Spielfeld[l + 1] = teil == Leer ? 0 : uint8_t(Lokal(teil) + 1);
+        rest.Groesse = uint8_t(r);
+        rest.FreiesFeld = Lokal(heimLeer_, r) + 1;
+        for (int l = 0; l < r * r; ++l) {
+            const uint8_t teil = brett_[Global(l, r)];
+            rest.Spielfeld[l + 1] = teil == Leer ? 0 : uint8_t(Lokal(teil, r) + 1);
         }
-        return TabellenLoesung(rest);
+        return rest;
     }
-    void RestGehen()
+    // The last 3 x 3 cells by the table.
+    std::vector<Zug> Rest() const { return TabellenLoesung(Restbrett(3)); }
+    // The moves of the remaining board, played on the whole one.
+    void RestGehen(const std::vector<Zug>& lokal, int r)
     {
-        const int basis = n_ - 3;
-        for (const Zug& z : Rest())
-            Schieben((basis + (z.a - 1) / 3) * n_ + basis + (z.a - 1) % 3);
+        for (const Zug& z : lokal)
+            Schieben(Global(z.a - 1, r));
     }
 
 private:
-    int Lokal(int c) const { return (c / n_ - (n_ - 3)) * 3 + c % n_ - (n_ - 3); }
+    int Lokal(int c, int r) const { return (c / n_ - (n_ - r)) * r + c % n_ - (n_ - r); }
+    int Global(int l, int r) const { return (n_ - r + l / r) * n_ + n_ - r + l % r; }
 
     // The free neighbours of every cell, right, below, left, above; -1 ends a list.
     std::array<std::array<int8_t, 4>, MaxFelder> Nachbarn() const
@@ -172,11 +177,13 @@ private:
     std::vector<Zug> zuege_;
 };
 
-// Group after group; where several shortest ways end with the empty field in different places,
-// the one that leaves the next group (or the last 3 x 3) the shortest way is taken.
-std::vector<Zug> Reduktion(const Spielstand& s)
+// Group after group until r x r cells remain; where several shortest ways end with the empty
+// field in different places, the one that leaves the next group the shortest way (the rest the
+// smallest `restKosten`) is taken.
+template <typename RestKosten>
+Stellung Reduziert(const Spielstand& s, int r, RestKosten restKosten)
 {
-    const auto gruppen = Gruppen(s.n());
+    const auto gruppen = Gruppen(s.n(), r);
     Puffer puffer;
     Stellung stellung(s);
     for (size_t g = 0; g < gruppen.size(); ++g) {
@@ -186,34 +193,107 @@ std::vector<Zug> Reduktion(const Spielstand& s)
             Stellung probe = stellung;
             probe.Gehen(wege[i], gruppen[g]);
             const size_t danach = g + 1 < gruppen.size() ? probe.Wege(gruppen[g + 1], puffer).front().size()
-                                                         : probe.Rest().size();
+                                                         : size_t(restKosten(probe));
             if (danach < beste)
                 beste = danach, wahl = i;
         }
         stellung.Gehen(wege[wahl], gruppen[g]);
     }
-    stellung.RestGehen();
+    return stellung;
+}
+
+std::vector<Zug> Reduktion(const Spielstand& s)
+{
+    Stellung stellung = Reduziert(s, 3, [](const Stellung& p) { return p.Rest().size(); });
+    stellung.RestGehen(stellung.Rest(), 3);
     return stellung.Zuege();
+}
+
+// The symmetries that bring the empty field's home into the last r x r cells.
+std::vector<Symmetrie> Ordnungen(const Spielstand& s, int r)
+{
+    std::vector<Symmetrie> liste;
+    const int n = s.n();
+    for (int i = 0; i < 8; ++i) {
+        const Symmetrie sym = Symmetrie::Nummer(n, i);
+        const int heim = sym.Bild(s.FreiesFeld) - 1;
+        if (heim / n >= n - r && heim % n >= n - r)
+            liste.push_back(sym);
+    }
+    return liste;  // mirrors bring every field into the last half, so there is one
+}
+
+// The last 4 x 4: the fewest moves if found within a budget, else a weighted search, else line
+// by line.
+std::optional<std::vector<Zug>> ViererRest(const Spielstand& rest, std::stop_token halt)
+{
+    constexpr long Knoten = 150000;
+    if (auto weg = KuerzesteSchiebeLoesung(rest, halt, Knoten))
+        return weg;
+    if (auto weg = KuerzesteSchiebeLoesung(rest, halt, Knoten, 140))
+        return weg;
+    if (halt.stop_requested())
+        return std::nullopt;
+    return SchiebeLoesungReihenweise(rest, halt, 1);
+}
+
+// The tables for the last 4 x 4 cells of every order of lines.
+bool ViererTabellen(const Spielstand& s, std::stop_token halt)
+{
+    const int n = s.n();
+    for (const Symmetrie& sym : Ordnungen(s, 4)) {
+        const int heim = sym.Bild(s.FreiesFeld) - 1;
+        Spielstand vier;
+        vier.Groesse = 4;
+        vier.FreiesFeld = (heim / n - (n - 4)) * 4 + heim % n - (n - 4) + 1;
+        if (!SchiebeMusterVorbereiten(vier, halt))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
-std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s)
+bool UeberVierVorbereiten(const Spielstand& s, std::stop_token halt) { return ViererTabellen(s, halt); }
+
+std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s, std::stop_token halt, int symmetrien)
 {
-    // Every symmetry that brings the empty field's home into the last 3 x 3 cells gives its own
-    // order of lines; the shortest way wins.
-    const int n = s.n();
+    // Every symmetry gives its own order of lines; the shortest way wins.
     std::vector<Zug> beste;
-    for (int i = 0; i < 8; ++i) {
-        const Symmetrie sym = Symmetrie::Nummer(n, i);
-        const int heim = sym.Bild(s.FreiesFeld) - 1;
-        if (heim / n < n - 3 || heim % n < n - 3)
-            continue;
-        std::vector<Zug> zuege = Reduktion(Abgebildet(s, sym));
+    const auto ordnungen = Ordnungen(s, 3);
+    for (int i = 0; i < int(ordnungen.size()) && i < symmetrien; ++i) {
+        if (halt.stop_requested())
+            return {};
+        std::vector<Zug> zuege = Reduktion(Abgebildet(s, ordnungen[size_t(i)]));
         if (beste.empty() || zuege.size() < beste.size())
-            beste = Zurueckgebildet(zuege, sym);
+            beste = Zurueckgebildet(zuege, ordnungen[size_t(i)]);
     }
-    return beste;  // mirrors bring every field into the last half, so there was a candidate
+    return beste;
+}
+
+std::vector<Zug> SchiebeLoesungUeberVier(const Spielstand& s, std::stop_token halt)
+{
+    // Of the orders of lines, the one whose moves and the bound of the rest add up least.
+    struct Kandidat {
+        Symmetrie sym;
+        Stellung stellung;
+        int schaetzung;
+    };
+    if (!ViererTabellen(s, halt))
+        return {};
+    std::optional<Kandidat> bester;
+    for (const Symmetrie& sym : Ordnungen(s, 4)) {
+        auto kosten = [&](const Stellung& p) { return SchiebeSchranke(p.Restbrett(4), halt); };
+        Stellung stellung = Reduziert(Abgebildet(s, sym), 4, kosten);
+        const int schaetzung = int(stellung.Zuege().size()) + kosten(stellung);
+        if (!bester || schaetzung < bester->schaetzung)
+            bester = Kandidat{sym, stellung, schaetzung};
+    }
+    const auto rest = ViererRest(bester->stellung.Restbrett(4), halt);
+    if (!rest)
+        return {};
+    bester->stellung.RestGehen(*rest, 4);
+    return Zurueckgebildet(bester->stellung.Zuege(), bester->sym);
 }
 
 } // namespace engine::loeser

@@ -3,9 +3,10 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 
 #include "engine/loeser_intern.h"
+#include "engine/loeser_vorrat.h"
 
 namespace engine::loeser {
 
@@ -142,15 +143,20 @@ int Stelle(const Perm& p, int label)
 // the bits above the position.
 // The search stops once it has seen as many positions as the moves can reach: half of all for
 // slides and odd-length shifts (parity), all for turns.
+using Abstand = std::vector<uint8_t>;
+
 template <typename Nachfolger>
-std::vector<uint8_t> Abstaende(size_t erreichbar, Nachfolger nachfolger)
+std::unique_ptr<Abstand> Abstaende(size_t erreichbar, std::stop_token halt, Nachfolger nachfolger)
 {
-    std::vector<uint8_t> abstand(Stellungen, Unerreicht);
+    auto tabelle = std::make_unique<Abstand>(Stellungen, Unerreicht);
+    Abstand& abstand = *tabelle;
     std::vector<uint64_t> schlange;
     schlange.reserve(Stellungen);
     abstand[Rang(Identitaet())] = 0;
     schlange.push_back(Packen(Identitaet()));
     for (size_t i = 0; i < schlange.size() && schlange.size() < erreichbar; ++i) {
+        if ((i & 0xFFF) == 0 && halt.stop_requested())
+            return nullptr;
         const Perm p = Entpacken(schlange[i]);
         const uint64_t d = (schlange[i] >> 40) + 1;
         nachfolger(p, [&](const Perm& q) {
@@ -161,12 +167,12 @@ std::vector<uint8_t> Abstaende(size_t erreichbar, Nachfolger nachfolger)
             }
         });
     }
-    return abstand;
+    return tabelle;
 }
 
-std::vector<uint8_t> SchiebeAbstaende(int leerLabel)
+std::unique_ptr<Abstand> SchiebeAbstaende(int leerLabel, std::stop_token halt)
 {
-    return Abstaende(Stellungen / 2, [leerLabel](const Perm& p, auto&& melde) {
+    return Abstaende(Stellungen / 2, halt, [leerLabel](const Perm& p, auto&& melde) {
         const int leer = Stelle(p, leerLabel);
         for (int q : AlleNachbarn()[leer]) {
             Perm r = p;
@@ -176,34 +182,24 @@ std::vector<uint8_t> SchiebeAbstaende(int leerLabel)
     });
 }
 
-std::vector<uint8_t> DrehAbstaende(Variante v)
+std::unique_ptr<Abstand> DrehAbstaende(Variante v, std::stop_token halt)
 {
     const auto zuege = Zuege(v);
     const size_t erreichbar = v == Variante::Drehen ? Stellungen : Stellungen / 2;
-    return Abstaende(erreichbar, [&zuege](const Perm& p, auto&& melde) {
+    return Abstaende(erreichbar, halt, [&zuege](const Perm& p, auto&& melde) {
         for (const Tabellenzug& z : zuege)
             melde(Angewandt(p, z));
     });
 }
 
-struct Tabelle {
-    std::once_flag gebaut;
-    std::vector<uint8_t> abstand;
-};
-
-Tabelle& TabelleFuer(const Spielstand& s)
+// The table of the board's kind, made on first use; nullptr when the stop token fired first.
+const Abstand* TabelleFuer(const Spielstand& s, std::stop_token halt)
 {
-    static Tabelle schieben[Zellen], verschieben, drehen;
-    Tabelle* t = &drehen;
+    static Vorrat<Abstand> schieben[Zellen], verschieben, drehen;
     if (s.variante == Variante::Schieben)
-        t = &schieben[s.FreiesFeld - 1];
-    else if (s.variante == Variante::Verschieben)
-        t = &verschieben;
-    std::call_once(t->gebaut, [&] {
-        t->abstand = s.variante == Variante::Schieben ? SchiebeAbstaende(s.FreiesFeld - 1)
-                                                      : DrehAbstaende(s.variante);
-    });
-    return *t;
+        return schieben[s.FreiesFeld - 1].Holen(halt, [&](std::stop_token h) { return SchiebeAbstaende(s.FreiesFeld - 1, h); });
+    Vorrat<Abstand>& t = s.variante == Variante::Verschieben ? verschieben : drehen;
+    return t.Holen(halt, [&](std::stop_token h) { return DrehAbstaende(s.variante, h); });
 }
 
 Perm AlsPerm(const Spielstand& s)
@@ -218,11 +214,14 @@ Perm AlsPerm(const Spielstand& s)
 
 } // namespace
 
-void TabelleVorbereiten(const Spielstand& s) { TabelleFuer(s); }
+bool TabelleVorbereiten(const Spielstand& s, std::stop_token halt) { return TabelleFuer(s, halt) != nullptr; }
 
-std::vector<Zug> TabellenLoesung(const Spielstand& s)
+std::vector<Zug> TabellenLoesung(const Spielstand& s, std::stop_token halt)
 {
-    const std::vector<uint8_t>& abstand = TabelleFuer(s).abstand;
+    const Abstand* tabelle = TabelleFuer(s, halt);
+    if (!tabelle)
+        return {};
+    const Abstand& abstand = *tabelle;
     Perm p = AlsPerm(s);
     std::vector<Zug> loesung;
     // Walk downhill: some move always leads one step closer to the goal.

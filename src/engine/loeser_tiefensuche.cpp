@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <memory>
-#include <mutex>
 
 #include "engine/loeser_intern.h"
 #include "engine/loeser_muster.h"
+#include "engine/loeser_vorrat.h"
 
 namespace engine::loeser {
 
@@ -15,65 +14,73 @@ namespace {
 
 constexpr int Seite = 4, Zellen = 16;
 
-// The patterns whose tables are built, by tiles (= home fields, 1-based). Compact blocks
-// interact least. A pattern that is a mirror or turn of one of these reads its table through
-// that symmetry, so few tables serve every home of the empty field.
+// The patterns whose tables are built, by tiles (= home fields, 1-based; 0 ends a short one).
+// A pattern that is a mirror or turn of one of these reads its table through that symmetry, so
+// few tables serve every home of the empty field.
 constexpr int MusterAnzahl = 4;
-using Teile = std::array<int, 5>;
+using Teile = std::array<int, Musterdatenbank::MaxTeile>;
 constexpr std::array<Teile, MusterAnzahl> MusterTeile = {{
-    {1, 2, 3, 5, 6},      // a corner block
-    {4, 7, 8, 11, 12},    // a staircase
-    {4, 7, 8, 12, 16},    // a column with one more
-    {9, 10, 11, 13, 14},  // a row of three over two
+    {1, 2, 5, 6, 9, 10},   // two columns of three in a corner
+    {3, 4, 7, 8, 12, 16},  // a corner block of four and two more down the side
+    {13, 14, 15},          // three of the bottom row, from the corner
+    {13, 14, 16},          // the bottom row without its third field
 }};
 
-const Musterdatenbank& Muster(int nummer)
+int Anzahl(const Teile& t) { return int(std::count_if(t.begin(), t.end(), [](int x) { return x != 0; })); }
+
+Vorrat<Musterdatenbank>& Tabelle(int nummer)
 {
-    static std::once_flag gebaut[MusterAnzahl];
-    static std::unique_ptr<Musterdatenbank> db[MusterAnzahl];
-    std::call_once(gebaut[nummer], [nummer] {
+    static Vorrat<Musterdatenbank> tabellen[MusterAnzahl];
+    return tabellen[nummer];
+}
+
+const Musterdatenbank* Muster(int nummer, std::stop_token halt)
+{
+    return Tabelle(nummer).Holen(halt, [nummer](std::stop_token h) {
         std::vector<int> heime;
-        for (int teil : MusterTeile[nummer])
-            heime.push_back(teil - 1);
-        db[nummer] = std::make_unique<Musterdatenbank>(heime);
+        for (int i = 0; i < Anzahl(MusterTeile[nummer]); ++i)
+            heime.push_back(MusterTeile[nummer][i] - 1);
+        return Musterdatenbank::Bauen(heime, h);
     });
-    return *db[nummer];
+}
+
+Teile Sortiert(Teile t)
+{
+    std::sort(t.begin(), t.end());
+    return t;
 }
 
 // Which built table, read through which symmetry, holds the pattern of these tiles.
 std::pair<int, Symmetrie> Quelle(const Teile& teile)
 {
-    auto sortiert = [](Teile t) {
-        std::sort(t.begin(), t.end());
-        return t;
-    };
     for (int q = 0; q < MusterAnzahl; ++q)
         for (int i = 0; i < 8; ++i) {
             const Symmetrie sym = Symmetrie::Nummer(Seite, i);
             Teile bild{};
-            for (int k = 0; k < 5; ++k)
+            for (int k = 0; k < Anzahl(MusterTeile[q]); ++k)
                 bild[k] = sym.Bild(MusterTeile[q][k]);
-            if (sortiert(bild) == sortiert(teile))
+            if (Sortiert(bild) == Sortiert(teile))
                 return {q, sym};
         }
     return {0, Symmetrie::Nummer(Seite, 0)};  // unreachable: every set below is such an image
 }
 
 // Every home of the empty field is turned by a symmetry of the square into a corner (16), a
-// middle field (11) or an edge field (15). The bound is the larger of two pattern sets' sums;
-// for homes on the diagonal the second set is the first with rows and columns swapped.
+// middle field (11) or an edge field (15); six, six and three tiles each. The bound is the
+// larger of the pattern sets' sums: for homes on the diagonal the second set is the first with
+// rows and columns swapped.
 using Satz = std::array<Teile, 3>;
 struct Aufteilung {
     int heim;
-    std::array<Satz, 2> saetze;
+    int saetze;
+    std::array<Satz, 2> satz;
 };
 const std::array<Aufteilung, 3> Aufteilungen = {{
-    {16, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 11, 12}, {9, 10, 13, 14, 15}}},
-           {{{1, 2, 5, 6, 9}, {10, 11, 13, 14, 15}, {3, 4, 7, 8, 12}}}}}},
-    {11, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 12, 16}, {9, 10, 13, 14, 15}}},
-           {{{1, 2, 5, 6, 9}, {10, 13, 14, 15, 16}, {3, 4, 7, 8, 12}}}}}},
-    {15, {{{{{1, 2, 3, 5, 6}, {4, 7, 8, 12, 16}, {9, 10, 11, 13, 14}}},
-           {{{1, 2, 3, 4, 6}, {7, 8, 11, 12, 16}, {5, 9, 10, 13, 14}}}}}},
+    {16, 2, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 15}}},
+              {{{1, 2, 3, 5, 6, 7}, {9, 10, 11, 13, 14, 15}, {4, 8, 12}}}}}},
+    {11, 2, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 12, 16}, {13, 14, 15}}},
+              {{{1, 2, 3, 5, 6, 7}, {9, 10, 13, 14, 15, 16}, {4, 8, 12}}}}}},
+    {15, 1, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 16}}}}}},
 }};
 
 struct Nachbarliste {
@@ -97,43 +104,61 @@ const Nachbarliste& Nachbarn()
     return liste;
 }
 
-// One pattern set: per tile its pattern and the place of its nibble in that pattern's index,
-// per pattern and cell the cell its table reads (the table may be a mirror image).
+// One pattern set: per tile its pattern and its place in that pattern's order, per pattern and
+// cell the cell its table reads (the table may be a mirror image), and the tiles' cells as the
+// tables see them.
 struct Sicht {
     std::array<const uint8_t*, 3> werte{};
+    std::array<int, 3> teile{};
     std::array<uint8_t, Zellen> muster{}, platz{};
     std::array<std::array<uint8_t, Zellen>, 3> zelle{};
-    std::array<uint32_t, 3> index{};
+    std::array<std::array<uint8_t, Musterdatenbank::MaxTeile>, 3> stelle{};
     std::array<int, 3> teil{};  // the patterns' values for the current position
 
-    explicit Sicht(const Satz& satz)
+    // false when the stop token fired before the tables were there
+    bool Laden(const Satz& satz, std::stop_token halt)
     {
         for (int j = 0; j < 3; ++j) {
             const auto [q, sym] = Quelle(satz[j]);
-            werte[j] = Muster(q).Werte();
-            for (int i = 0; i < 5; ++i) {
+            const Musterdatenbank* db = Muster(q, halt);
+            if (!db)
+                return false;
+            werte[j] = db->Werte();
+            teile[j] = db->Teile();
+            for (int i = 0; i < teile[j]; ++i) {
                 const int t = sym.Bild(MusterTeile[q][i]) - 1;
-                muster[t] = uint8_t(j), platz[t] = uint8_t(4 * i);
+                muster[t] = uint8_t(j), platz[t] = uint8_t(i);
             }
             for (int c = 0; c < Zellen; ++c)
                 zelle[j][c] = uint8_t(sym.Urbild(c + 1) - 1);
         }
+        return true;
     }
-    void Setzen(int t, int c) { index[muster[t]] += uint32_t(zelle[muster[t]][c]) << platz[t]; }
-    void Bewerten()
+    void Setzen(int t, int c) { stelle[muster[t]][platz[t]] = zelle[muster[t]][c]; }
+    int Bewerten(int j) const { return werte[j][Musterdatenbank::Rang(stelle[j].data(), teile[j])]; }
+    void AllesBewerten()
     {
         for (int j = 0; j < 3; ++j)
-            teil[j] = werte[j][index[j]];
+            teil[j] = Bewerten(j);
     }
     int Summe() const { return teil[0] + teil[1] + teil[2]; }
 };
 
 // IDA*: depth-first searches with a growing bound on moves made plus the lower bound. A move
-// changes one pattern's index per set, in one nibble, so a step costs a few operations.
+// changes one pattern per set, so a step reads two tables.
 class Suche {
 public:
-    Suche(const Spielstand& s, const Aufteilung& a) : sicht_{Sicht(a.saetze[0]), Sicht(a.saetze[1])}
+    Suche(std::stop_token halt, long knotenGrenze, int gewicht)
+        : halt_(halt), rest_(knotenGrenze), gewicht_(gewicht)
     {
+    }
+
+    bool Laden(const Spielstand& s, const Aufteilung& a)
+    {
+        saetze_ = a.saetze;
+        for (int k = 0; k < saetze_; ++k)
+            if (!sicht_[k].Laden(a.satz[k], halt_))
+                return false;
         for (int c = 0; c < Zellen; ++c) {
             const int teil = s.Spielfeld[c + 1];
             if (teil == 0) {
@@ -141,22 +166,25 @@ public:
                 continue;
             }
             brett_[c] = uint8_t(teil - 1);
-            for (Sicht& v : sicht_)
-                v.Setzen(teil - 1, c);
+            for (int k = 0; k < saetze_; ++k)
+                sicht_[k].Setzen(teil - 1, c);
         }
-        for (Sicht& v : sicht_)
-            v.Bewerten();
+        for (int k = 0; k < saetze_; ++k)
+            sicht_[k].AllesBewerten();
+        return true;
     }
 
-    std::vector<Zug> Loesen()
+    std::optional<std::vector<Zug>> Loesen()
     {
-        int grenze = std::max(sicht_[0].Summe(), sicht_[1].Summe());
+        int grenze = Gewichtet(Schranke());
         const int start = leer_;
         pfad_.reserve(100);
-        for (;;) {
+        while (grenze > 0) {
             naechsteGrenze_ = INT_MAX;
             if (Tiefe(0, grenze, -1))
                 break;
+            if (abgebrochen_ || naechsteGrenze_ == INT_MAX)
+                return std::nullopt;
             grenze = naechsteGrenze_;
         }
         std::vector<Zug> zuege;
@@ -168,48 +196,113 @@ public:
         return zuege;
     }
 
+    int Schranke() const
+    {
+        int h = 0;
+        for (int k = 0; k < saetze_; ++k)
+            h = std::max(h, sicht_[k].Summe());
+        return h;
+    }
+
 private:
-    // Searches on below a position whose bound is within the limit; children over the limit are
-    // not entered, only their bound is noted for the next round.
+    // The bound as the search weighs it: above 100 % it is no longer a lower bound, and the way
+    // found is no longer sure to be shortest, but found much sooner.
+    int Gewichtet(int h) const { return gewicht_ == 100 ? h : h * gewicht_ / 100; }
+
+    // Stops every few thousand positions when told to or when the positions allowed are used.
+    bool Abbrechen()
+    {
+        if ((++knoten_ & 0xFFF) != 0)
+            return false;
+        if (halt_.stop_requested() || (rest_ >= 0 && (rest_ -= 0x1000) < 0))
+            abgebrochen_ = true;
+        return abgebrochen_;
+    }
+
+    // A move of the tile on `von` into the empty field `leer`, as the pattern sets see it.
+    struct Schritt {
+        int von = 0, h = 0;
+        std::array<int, 2> teil{};  // the new value of the pattern the tile belongs to, per set
+    };
+    void Setzen(int t, int zelle, const std::array<int, 2>& teil)
+    {
+        for (int k = 0; k < saetze_; ++k) {
+            Sicht& v = sicht_[k];
+            const int m = v.muster[t];
+            v.stelle[m][v.platz[t]] = v.zelle[m][zelle];
+            v.teil[m] = teil[k];
+        }
+    }
+    // The bound after the move; a set whose bound already exceeds `genug` spares the others.
+    Schritt Bewerten(int von, int leer, int genug)
+    {
+        Schritt z{von, 0, {}};
+        const int t = brett_[von];
+        for (int k = 0; k < saetze_ && z.h <= genug; ++k) {
+            Sicht& v = sicht_[k];
+            const int m = v.muster[t];
+            const int alt = v.teil[m];
+            v.stelle[m][v.platz[t]] = v.zelle[m][leer];
+            z.teil[k] = v.Bewerten(m);
+            v.teil[m] = z.teil[k];
+            z.h = std::max(z.h, v.Summe());
+            v.stelle[m][v.platz[t]] = v.zelle[m][von];
+            v.teil[m] = alt;
+        }
+        return z;
+    }
+
+    // Searches on below a position whose bound is within the limit, the children with the
+    // smallest bound first, so the last round meets the goal early; children over the limit
+    // are not entered, only their bound is noted for the next round.
     bool Tiefe(int g, int grenze, int vorher)
     {
+        if (Abbrechen())
+            return false;
         const int leer = leer_;
+        std::array<Schritt, 4> kinder;
+        int anzahl = 0;
         for (int i = 0; i < nachbarn_.anzahl[leer]; ++i) {
             const int von = nachbarn_.zelle[leer][i];
             if (von == vorher)
                 continue;
-            const int t = brett_[von];
-            std::array<uint32_t, 2> altIndex;
-            std::array<int, 2> altTeil;
-            int h = 0;
-            for (int k = 0; k < 2; ++k) {
-                Sicht& v = sicht_[k];
-                const int m = v.muster[t];
-                altIndex[k] = v.index[m], altTeil[k] = v.teil[m];
-                v.index[m] += (uint32_t(v.zelle[m][leer]) << v.platz[t]) - (uint32_t(v.zelle[m][von]) << v.platz[t]);
-                v.teil[m] = v.werte[m][v.index[m]];
-                h = std::max(h, v.Summe());
-            }
+            const Schritt z = Bewerten(von, leer, (grenze - g - 1) * 100 / gewicht_);
+            if (g + 1 + Gewichtet(z.h) > grenze)
+                naechsteGrenze_ = std::min(naechsteGrenze_, g + 1 + Gewichtet(z.h));
+            else
+                kinder[anzahl++] = z;
+        }
+        for (int i = 1; i < anzahl; ++i)  // at most three: sorted by insertion
+            for (int j = i; j > 0 && kinder[j].h < kinder[j - 1].h; --j)
+                std::swap(kinder[j], kinder[j - 1]);
+        for (int i = 0; i < anzahl; ++i) {
+            const Schritt& z = kinder[i];
+            const int t = brett_[z.von];
+            std::array<int, 2> alt{};
+            for (int k = 0; k < saetze_; ++k)
+                alt[k] = sicht_[k].teil[sicht_[k].muster[t]];
+            Setzen(t, leer, z.teil);
             brett_[leer] = uint8_t(t);
-            leer_ = von;
-            pfad_.push_back(von);
-            if (h == 0)
-                return true;  // every tile home, so the empty field is too
-            if (g + 1 + h > grenze)
-                naechsteGrenze_ = std::min(naechsteGrenze_, g + 1 + h);
-            else if (Tiefe(g + 1, grenze, leer))
-                return true;
+            leer_ = z.von;
+            pfad_.push_back(z.von);
+            if (z.h == 0 || Tiefe(g + 1, grenze, leer))
+                return true;  // with every tile home, the empty field is too
             pfad_.pop_back();
-            brett_[von] = uint8_t(t);
+            brett_[z.von] = uint8_t(t);
             leer_ = leer;
-            for (int k = 0; k < 2; ++k) {
-                const int m = sicht_[k].muster[t];
-                sicht_[k].index[m] = altIndex[k], sicht_[k].teil[m] = altTeil[k];
-            }
+            Setzen(t, z.von, alt);
+            if (abgebrochen_)
+                return false;
         }
         return false;
     }
 
+    std::stop_token halt_;
+    long rest_;
+    int gewicht_;
+    long knoten_ = 0;
+    bool abgebrochen_ = false;
+    int saetze_ = 1;
     std::array<Sicht, 2> sicht_;
     std::array<uint8_t, Zellen> brett_{};
     const Nachbarliste& nachbarn_ = Nachbarn();
@@ -232,18 +325,46 @@ std::pair<Symmetrie, const Aufteilung*> Einordnung(int heim)
 
 } // namespace
 
-std::vector<Zug> KuerzesteSchiebeLoesung(const Spielstand& s)
+std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std::stop_token halt, long knotenGrenze,
+                                                        int gewicht)
 {
     const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
-    Suche suche(Abgebildet(s, sym), *aufteilung);
-    return Zurueckgebildet(suche.Loesen(), sym);
+    Suche suche(halt, knotenGrenze, gewicht);
+    if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
+        return std::nullopt;
+    auto weg = suche.Loesen();
+    if (!weg)
+        return std::nullopt;
+    return Zurueckgebildet(*weg, sym);
 }
 
-void SchiebeMusterVorbereiten(const Spielstand& s)
+int SchiebeSchranke(const Spielstand& s, std::stop_token halt)
 {
-    for (const Satz& satz : Einordnung(s.FreiesFeld).second->saetze)
-        for (const Teile& teile : satz)
-            Muster(Quelle(teile).first);
+    const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
+    Suche suche(halt, -1, 100);
+    if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
+        return 0;
+    return suche.Schranke();
+}
+
+bool SchiebeMusterVorbereiten(const Spielstand& s, std::stop_token halt)
+{
+    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
+    for (int k = 0; k < a.saetze; ++k)
+        for (const Teile& teile : a.satz[k])
+            if (!Muster(Quelle(teile).first, halt))
+                return false;
+    return true;
+}
+
+bool SchiebeMusterFertig(const Spielstand& s)
+{
+    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
+    for (int k = 0; k < a.saetze; ++k)
+        for (const Teile& teile : a.satz[k])
+            if (!Tabelle(Quelle(teile).first).Fertig())
+                return false;
+    return true;
 }
 
 } // namespace engine::loeser

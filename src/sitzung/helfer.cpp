@@ -52,7 +52,7 @@ void Helfer::Vorbereiten(const Spielstand& s)
 {
     Abbrechen();
     plan_.reset();
-    Starte([s](std::stop_token) { engine::LoeserVorbereiten(s); });
+    Starte([s](std::stop_token halt) { engine::LoeserVorbereiten(s, halt); });
 }
 
 void Helfer::Suchen(const Spielstand& s)

@@ -2,121 +2,46 @@
 // moves, an independent breadth-first search agrees.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <deque>
 #include <thread>
-#include <unordered_map>
 
-#include "engine/loeser.h"
-#include "hilfen.h"
+#include "loeser_hilfen.h"
 
 using namespace engine;
 using namespace engine::test;
 
 namespace {
 
-Spielstand Gemischt(int variante, int n, unsigned saat, bool posZufall = true)
+// A uniformly random board its variant can solve: tiles in random order, in variant 1 a random
+// home of the empty field, two tiles swapped where the parity forbids the order.
+Spielstand Zufallsbrett(int v, int n, MtZufall& zufall)
 {
-    Spielstand s;
-    MtZufall zufall(saat);
-    NeuesSpiel(s, zufall, static_cast<Variante>(variante), n, posZufall);
-    return s;
-}
-
-bool Nachbarn(int n, int a, int b)
-{
-    const int dz = std::abs((a - 1) / n - (b - 1) / n), ds = std::abs((a - 1) % n - (b - 1) % n);
-    return dz + ds == 1;
-}
-
-// Whether the move is one the player could make here.
-bool Erlaubt(const Spielstand& s, const Zug& z)
-{
-    const int n = s.n();
-    switch (z.op) {
-    case Operation::TeilSchieben:
-        return s.variante == Variante::Schieben && z.a >= 1 && z.a <= s.felder() &&
-               s.Spielfeld[z.b] == 0 && s.Spielfeld[z.a] != 0 && Nachbarn(n, z.a, z.b);
-    case Operation::ZeileRechts:
-    case Operation::ZeileLinks:
-    case Operation::SpalteRunter:
-    case Operation::SpalteHoch:
-        return s.variante == Variante::Verschieben && z.a >= 1 && z.a <= n;
-    case Operation::AchseRechts:
-    case Operation::AchseLinks:
-        return s.variante == Variante::Drehen && z.a >= 1 && z.a <= AchsenAnzahl(n);
-    }
-    return false;
-}
-
-// Plays the moves one by one; fails the test at the first illegal one.
-Spielstand Gespielt(Spielstand s, const std::vector<Zug>& zuege)
-{
-    for (size_t i = 0; i < zuege.size(); ++i) {
-        if (!Erlaubt(s, zuege[i])) {
-            ADD_FAILURE() << "move " << i << " is not legal here";
-            break;
-        }
-        Ausfuehren(s, zuege[i]);
+    Spielstand s = GeloestesBrett(v, n, v == 1 ? 1 + zufall.Random(n * n) : 0);
+    for (int p = n * n; p > 1; --p)
+        std::swap(s.Spielfeld[p], s.Spielfeld[1 + zufall.Random(p)]);
+    if (!Loesbar(s)) {
+        const int a = s.Spielfeld[1] == 0 ? 3 : 1, b = s.Spielfeld[2] == 0 ? 3 : 2;
+        std::swap(s.Spielfeld[a], s.Spielfeld[b]);
     }
     return s;
 }
 
-// Every move a player has on the board.
-std::vector<Zug> AlleZuege(const Spielstand& s)
-{
-    std::vector<Zug> zuege;
-    const int n = s.n();
-    if (s.variante == Variante::Schieben) {
-        const int leer = s.LeeresFeld();
-        for (int p = 1; p <= s.felder(); ++p)
-            if (Nachbarn(n, p, leer))
-                zuege.push_back({Operation::TeilSchieben, p, leer});
-    } else if (s.variante == Variante::Verschieben) {
-        for (int i = 1; i <= n; ++i)
-            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter,
-                                 Operation::SpalteHoch})
-                zuege.push_back({op, i});
-    } else {
-        for (int k = 1; k <= AchsenAnzahl(n); ++k) {
-            zuege.push_back({Operation::AchseRechts, k});
-            zuege.push_back({Operation::AchseLinks, k});
-        }
-    }
-    return zuege;
-}
+// Whether the kind needs the large tables of side 4 for Loesung (sliding games of side 4 to 6).
+bool BrauchtGrosseTabellen(int v, int n) { return v == 1 && n >= 4; }
 
-uint64_t Schluessel(const Spielstand& s)
+// The true distance of a board at most 8 moves from home: breadth-first from both ends, four
+// moves each.
+int Abstand(const Spielstand& s, const Spielstand& ziel)
 {
-    uint64_t w = 0;
-    for (int p = 1; p <= s.felder(); ++p)
-        w = w * 37 + s.Spielfeld[p];
-    return w;
-}
-
-// Plain breadth-first search from the solved board: the distance of every position it reaches
-// within `tiefe` moves.
-std::unordered_map<uint64_t, int> AbstaendeVomZiel(const Spielstand& ziel, int tiefe = 99)
-{
-    std::unordered_map<uint64_t, int> abstand{{Schluessel(ziel), 0}};
-    std::deque<Spielstand> schlange{ziel};
-    while (!schlange.empty()) {
-        const Spielstand s = schlange.front();
-        schlange.pop_front();
-        const int d = abstand[Schluessel(s)];
-        if (d == tiefe)
-            continue;
-        for (const Zug& z : AlleZuege(s)) {
-            Spielstand t = s;
-            Ausfuehren(t, z);
-            if (abstand.emplace(Schluessel(t), d + 1).second)
-                schlange.push_back(t);
-        }
-    }
-    return abstand;
+    const auto vomZiel = AbstaendeVomZiel(ziel, 4), vomBrett = AbstaendeVomZiel(s, 4);
+    int bester = 99;
+    for (const auto& [schluessel, d] : vomBrett)
+        if (const auto it = vomZiel.find(schluessel); it != vomZiel.end())
+            bester = std::min(bester, d + it->second);
+    return bester;
 }
 
 } // namespace
+
 
 TEST(Loesung, GeloestesBrettBrauchtKeinenZugUndKeinenTipp)
 {
@@ -149,6 +74,7 @@ TEST(Loesung, UnmoeglicheBretterBekommenKeinenWeg)
     for (const Spielstand& s : {vertauscht, doppelt, ungerade, zweiLeere, heimBesetzt, heimAusserhalb, zuGross, zuKlein}) {
         EXPECT_FALSE(Loesbar(s));
         EXPECT_TRUE(Loesung(s).empty());
+        EXPECT_TRUE(SchnelleLoesung(s).empty());
         EXPECT_FALSE(Tipp(s));
         LoeserVorbereiten(s);  // does nothing, and nothing harmful
     }
@@ -160,7 +86,7 @@ TEST(Loesung, UnmoeglicheBretterBekommenKeinenWeg)
     std::swap(weitGerade.Spielfeld[1], weitGerade.Spielfeld[2]);
     std::swap(weitGerade.Spielfeld[16], weitGerade.Spielfeld[14]);
     EXPECT_TRUE(Loesbar(weitGerade));
-    EXPECT_TRUE(Geloest(Gespielt(weitGerade, Loesung(weitGerade))));
+    EXPECT_TRUE(Geloest(Gespielt(weitGerade, SchnelleLoesung(weitGerade))));
 }
 
 // A board one move from home, in any variant and on any side, gets that move undone and
@@ -231,41 +157,32 @@ TEST(Loesung, DreiMalDreiIstOptimal)
     }
 }
 
-// Side 4, sliding: boards up to 12 moves from home, where the plain search still knows the
-// distance, for every home of the empty field; the hint starts a shortest way too.
-TEST(Loesung, VierMalVierSchiebenIstOptimal)
+
+// Every variant and side on uniformly random boards: the fast plan and, where it needs no large
+// table, the best way lead home by legal moves; the best way is never the longer.
+TEST(Loesung, ZufallsbretterJederArtKommenNachHause)
 {
-    for (int frei = 1; frei <= 16; ++frei) {
-        const Spielstand ziel = GeloestesBrett(1, 4, frei);
-        const auto abstand = AbstaendeVomZiel(ziel, 12);
-        MtZufall zufall{unsigned(frei)};
-        for (int laenge : {7, 12}) {
-            Spielstand s = ziel;
-            int vorher = 0;
-            for (int i = 0; i < laenge; ++i) {  // never straight back
-                auto zuege = AlleZuege(s);
-                std::erase_if(zuege, [&](const Zug& z) { return z.a == vorher; });
-                const Zug z = zuege[zufall.Random(int(zuege.size()))];
-                vorher = z.b;
-                Ausfuehren(s, z);
+    for (int v : {1, 2, 3})
+        for (int n = 3; n <= MaxSeite; ++n) {
+            MtZufall zufall{unsigned(7 * v + n)};
+            for (int i = 0; i < 2; ++i) {
+                const Spielstand s = Zufallsbrett(v, n, zufall);
+                ASSERT_TRUE(Loesbar(s));
+                const auto schnell = SchnelleLoesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, schnell))) << "variant " << v << " side " << n;
+                if (BrauchtGrosseTabellen(v, n))
+                    continue;
+                const auto weg = Loesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, weg))) << "variant " << v << " side " << n;
+                EXPECT_LE(weg.size(), schnell.size()) << "variant " << v << " side " << n;
             }
-            const int d = abstand.at(Schluessel(s));
-            const auto weg = Loesung(s);
-            EXPECT_TRUE(Geloest(Gespielt(s, weg)));
-            EXPECT_EQ(int(weg.size()), d) << "home " << frei << ", " << laenge << " moves";
-            const auto tipp = Tipp(s);
-            ASSERT_TRUE(tipp);
-            Ausfuehren(s, *tipp);
-            EXPECT_EQ(abstand.at(Schluessel(s)), d - 1) << "home " << frei;
         }
-    }
 }
 
-// Sides 5 and 6, sliding: wherever the empty field belongs, the line-by-line solver turns the
-// board so that this home ends in its last 3 x 3 cells, and the way is legal and leads home.
-TEST(Loesung, GrosseSchiebespieleMitJedemHeimDesLeerenFelds)
+// The fast plan for sliding games of side 4 to 6 with every home of the empty field.
+TEST(Loesung, SchnellerPlanMitJedemHeimDesLeerenFelds)
 {
-    for (int n : {5, 6})
+    for (int n : {4, 5, 6})
         for (int frei = 1; frei <= n * n; ++frei) {
             Spielstand s = GeloestesBrett(1, n, frei);
             MtZufall zufall{unsigned(frei)};
@@ -273,113 +190,69 @@ TEST(Loesung, GrosseSchiebespieleMitJedemHeimDesLeerenFelds)
                 const auto zuege = AlleZuege(s);
                 Ausfuehren(s, zuege[zufall.Random(int(zuege.size()))]);
             }
-            EXPECT_TRUE(Geloest(Gespielt(s, Loesung(s)))) << "side " << n << " home " << frei;
+            EXPECT_TRUE(Geloest(Gespielt(s, SchnelleLoesung(s)))) << "side " << n << " home " << frei;
         }
 }
 
-// The game's own scrambles: every way leads home by legal moves, and the hints, followed one
-// by one, walk the same way.
-TEST(Loesung, GemischteSpieleKommenNachHause)
+// Within 8 moves of home every kind gets a shortest way, as the plain search from both ends
+// says; on 6 x 6 shifting and turning boards, too many positions for that search, the way is
+// at least no longer than the scramble.
+TEST(Loesung, AchtZuegeVomZielKuerzesterWeg)
 {
-    for (int v : {1, 2, 3})
-        for (int n = 3; n <= MaxSeite; ++n)
-            for (unsigned saat = 1; saat <= 3; ++saat) {
-                const Spielstand s = Gemischt(v, n, saat);
-                const auto weg = Loesung(s);
-                EXPECT_TRUE(Geloest(Gespielt(s, weg))) << "variant " << v << " side " << n << " seed " << saat;
-                Spielstand t = s;
-                for (size_t i = 0; i < weg.size() && !Geloest(t); ++i) {
-                    const auto tipp = Tipp(t);
-                    ASSERT_TRUE(tipp);
-                    ASSERT_EQ(*tipp, weg[i]);
-                    Ausfuehren(t, *tipp);
-                }
-                EXPECT_TRUE(Geloest(t));
+    struct Art {
+        int v, n;
+        bool pruefbar;
+    };
+    for (const Art a : {Art{1, 4, true}, Art{1, 5, true}, Art{1, 6, true}, Art{2, 4, true}, Art{3, 4, true},
+                        Art{2, 6, false}, Art{3, 6, false}}) {
+        const Spielstand ziel = GeloestesBrett(a.v, a.n);
+        MtZufall zufall{unsigned(10 * a.v + a.n)};
+        for (int laenge : {7, 8}) {
+            Spielstand s = ziel;
+            for (int i = 0; i < laenge; ++i) {
+                const auto zuege = AlleZuege(s);
+                Ausfuehren(s, zuege[zufall.Random(int(zuege.size()))]);
             }
-}
-
-// A player who leaves the plan gets hints from a new one, and they still lead home.
-TEST(Loesung, TippsNachEinemAbwegFuehrenNachHause)
-{
-    for (int v : {1, 2, 3}) {
-        Spielstand s = Gemischt(v, 5, 11);
-        const auto plan = Loesung(s);
-        ASSERT_FALSE(plan.empty());
-        auto andere = AlleZuege(s);
-        std::erase(andere, plan.front());
-        Ausfuehren(s, andere.front());
-        int zuege = 0;
-        for (; !Geloest(s) && zuege < 1000; ++zuege) {
-            const auto tipp = Tipp(s);
-            ASSERT_TRUE(tipp);
-            ASSERT_TRUE(Erlaubt(s, *tipp));
-            Ausfuehren(s, *tipp);
-        }
-        EXPECT_TRUE(Geloest(s)) << "variant " << v;
-    }
-}
-
-// Tables and libraries are made on first use; solvers running at once in several threads get
-// the same ways as one after the other.
-TEST(Loesung, MehrereThreadsGleichzeitig)
-{
-    std::vector<Spielstand> bretter;
-    for (int v : {1, 2, 3})
-        for (int n : {3, 4, 6})
-            bretter.push_back(Gemischt(v, n, 5));
-    std::vector<std::vector<Zug>> parallel(bretter.size());
-    {
-        std::vector<std::jthread> threads;
-        for (size_t i = 0; i < bretter.size(); ++i)
-            threads.emplace_back([&, i] { parallel[i] = Loesung(bretter[i]); });
-    }
-    for (size_t i = 0; i < bretter.size(); ++i) {
-        EXPECT_EQ(parallel[i], Loesung(bretter[i])) << "board " << i;
-        EXPECT_TRUE(Geloest(Gespielt(bretter[i], parallel[i]))) << "board " << i;
-    }
-}
-
-// The piecewise ways stay short: over ten of the game's scrambles at side 6 the mean stays
-// within 250 moves for sliding and shifting and 300 for turning, and no way wastes moves on a
-// move undone at once or a line turned more than half way round in a row.
-TEST(Loesung, WegeBleibenKurz)
-{
-    const int grenze[] = {0, 250, 250, 300};
-    for (int v : {1, 2, 3}) {
-        int summe = 0;
-        for (unsigned saat = 1; saat <= 10; ++saat) {
-            const Spielstand s = Gemischt(v, 6, saat);
+            if (Geloest(s))
+                continue;
             const auto weg = Loesung(s);
-            summe += int(weg.size());
-            int gleiche = 1;
-            for (size_t i = 1; i < weg.size(); ++i) {
-                EXPECT_NE(weg[i], Umkehrung(weg[i - 1])) << "variant " << v << " move " << i;
-                gleiche = weg[i] == weg[i - 1] ? gleiche + 1 : 1;
-                if (v != 1) {
-                    EXPECT_LE(2 * gleiche, v == 2 ? 6 : 4) << "variant " << v << " move " << i;
-                }
-            }
+            EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+            if (a.pruefbar)
+                EXPECT_EQ(int(weg.size()), Abstand(s, ziel)) << "variant " << a.v << " side " << a.n;
+            else
+                EXPECT_LE(int(weg.size()), laenge) << "variant " << a.v << " side " << a.n;
         }
-        EXPECT_LE(summe / 10, grenze[v]) << "variant " << v;
     }
 }
 
-// Hints for several games taken in turns (more games than plans are kept) still lead each
-// game home, each by legal moves.
-TEST(Loesung, TippsFuerAbwechselndeSpieleFuehrenNachHause)
+// A stop requested before the call: nothing is searched or built, and no way comes back.
+TEST(Loesung, AngehaltenVorDemAufrufGibtKeinenWeg)
 {
-    std::vector<Spielstand> spiele;
+    std::stop_source quelle;
+    quelle.request_stop();
     for (int v : {1, 2, 3})
-        for (int n : {3, 5})
-            spiele.push_back(Gemischt(v, n, 21));
-    for (int runde = 0; runde < 400; ++runde)
-        for (Spielstand& s : spiele)
-            if (!Geloest(s)) {
-                const auto tipp = Tipp(s);
-                ASSERT_TRUE(tipp);
-                ASSERT_TRUE(Erlaubt(s, *tipp));
-                Ausfuehren(s, *tipp);
-            }
-    for (const Spielstand& s : spiele)
-        EXPECT_TRUE(Geloest(s)) << "variant " << int(s.variante) << " side " << s.n();
+        for (int n = 3; n <= MaxSeite; ++n) {
+            const Spielstand s = Gemischt(v, n, 3);
+            EXPECT_TRUE(Loesung(s, quelle.get_token()).empty()) << "variant " << v << " side " << n;
+            EXPECT_TRUE(SchnelleLoesung(s, quelle.get_token()).empty()) << "variant " << v << " side " << n;
+            LoeserVorbereiten(s, quelle.get_token());
+        }
+}
+
+// A stop while the solver works, here while it builds the tables of a hard sliding game of
+// side 4 or searches a large board, ends the call with no way or a whole one, never a part.
+TEST(Loesung, AbbruchWaehrendDerSucheGibtKeinenHalbenWeg)
+{
+    Spielstand schwer = GeloestesBrett(1, 4);
+    const int felder[16] = {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1};
+    for (int p = 1; p <= 16; ++p)
+        schwer.Spielfeld[p] = uint8_t(felder[p - 1]);
+    for (const Spielstand& s : {schwer, Gemischt(2, 6, 4), Gemischt(3, 6, 4)}) {
+        std::vector<Zug> weg{Zug{Operation::AchseRechts, 99}};
+        {
+            std::jthread loeser([&](std::stop_token halt) { weg = Loesung(s, halt); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }  // the jthread asks to stop and waits
+        EXPECT_TRUE(weg.empty() || Geloest(Gespielt(s, weg))) << "variant " << int(s.variante);
+    }
 }

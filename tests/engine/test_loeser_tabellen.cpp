@@ -1,0 +1,214 @@
+// The solver where it needs its large tables (the pattern databases of side 4, some MB, built
+// in seconds): sliding games of side 4 and more. One process runs them all, so each table is
+// built once; CTest label loeser_tabellen.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "loeser_hilfen.h"
+
+using namespace engine;
+using namespace engine::test;
+
+// Side 4, sliding: boards up to 12 moves from home, where the plain search still knows the
+// distance, for every home of the empty field; the hint starts a shortest way too.
+TEST(Loesung, VierMalVierSchiebenIstOptimal)
+{
+    for (int frei = 1; frei <= 16; ++frei) {
+        const Spielstand ziel = GeloestesBrett(1, 4, frei);
+        const auto abstand = AbstaendeVomZiel(ziel, 12);
+        MtZufall zufall{unsigned(frei)};
+        for (int laenge : {7, 12}) {
+            Spielstand s = ziel;
+            int vorher = 0;
+            for (int i = 0; i < laenge; ++i) {  // never straight back
+                auto zuege = AlleZuege(s);
+                std::erase_if(zuege, [&](const Zug& z) { return z.a == vorher; });
+                const Zug z = zuege[zufall.Random(int(zuege.size()))];
+                vorher = z.b;
+                Ausfuehren(s, z);
+            }
+            const int d = abstand.at(Schluessel(s));
+            const auto weg = Loesung(s);
+            EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+            EXPECT_EQ(int(weg.size()), d) << "home " << frei << ", " << laenge << " moves";
+            const auto tipp = Tipp(s);
+            ASSERT_TRUE(tipp);
+            Ausfuehren(s, *tipp);
+            EXPECT_EQ(abstand.at(Schluessel(s)), d - 1) << "home " << frei;
+        }
+    }
+}
+
+// Sides 5 and 6, sliding: wherever the empty field belongs, the line-by-line solver turns the
+// board so that this home ends in its last 3 x 3 cells, and the way is legal and leads home.
+TEST(Loesung, GrosseSchiebespieleMitJedemHeimDesLeerenFelds)
+{
+    for (int n : {5, 6})
+        for (int frei = 1; frei <= n * n; ++frei) {
+            Spielstand s = GeloestesBrett(1, n, frei);
+            MtZufall zufall{unsigned(frei)};
+            for (int i = 0; i < 300; ++i) {
+                const auto zuege = AlleZuege(s);
+                Ausfuehren(s, zuege[zufall.Random(int(zuege.size()))]);
+            }
+            EXPECT_TRUE(Geloest(Gespielt(s, Loesung(s)))) << "side " << n << " home " << frei;
+        }
+}
+
+// The game's own scrambles: every way leads home by legal moves, and the hints, followed one
+// by one, walk the same way.
+TEST(Loesung, GemischteSpieleKommenNachHause)
+{
+    for (int v : {1, 2, 3})
+        for (int n = 3; n <= MaxSeite; ++n)
+            for (unsigned saat = 1; saat <= 3; ++saat) {
+                const Spielstand s = Gemischt(v, n, saat);
+                const auto weg = Loesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, weg))) << "variant " << v << " side " << n << " seed " << saat;
+                Spielstand t = s;
+                for (size_t i = 0; i < weg.size() && !Geloest(t); ++i) {
+                    const auto tipp = Tipp(t);
+                    ASSERT_TRUE(tipp);
+                    ASSERT_EQ(*tipp, weg[i]);
+                    Ausfuehren(t, *tipp);
+                }
+                EXPECT_TRUE(Geloest(t));
+            }
+}
+
+// A player who leaves the plan gets hints from a new one, and they still lead home.
+TEST(Loesung, TippsNachEinemAbwegFuehrenNachHause)
+{
+    for (int v : {1, 2, 3}) {
+        Spielstand s = Gemischt(v, 5, 11);
+        const auto plan = Loesung(s);
+        ASSERT_FALSE(plan.empty());
+        auto andere = AlleZuege(s);
+        std::erase(andere, plan.front());
+        Ausfuehren(s, andere.front());
+        int zuege = 0;
+        for (; !Geloest(s) && zuege < 1000; ++zuege) {
+            const auto tipp = Tipp(s);
+            ASSERT_TRUE(tipp);
+            ASSERT_TRUE(Erlaubt(s, *tipp));
+            Ausfuehren(s, *tipp);
+        }
+        EXPECT_TRUE(Geloest(s)) << "variant " << v;
+    }
+}
+
+// Tables and libraries are made on first use; solvers running at once in several threads get
+// the same ways as one after the other.
+TEST(Loesung, MehrereThreadsGleichzeitig)
+{
+    std::vector<Spielstand> bretter;
+    for (int v : {1, 2, 3})
+        for (int n : {3, 4, 6})
+            bretter.push_back(Gemischt(v, n, 5));
+    std::vector<std::vector<Zug>> parallel(bretter.size());
+    {
+        std::vector<std::jthread> threads;
+        for (size_t i = 0; i < bretter.size(); ++i)
+            threads.emplace_back([&, i] { parallel[i] = Loesung(bretter[i]); });
+    }
+    for (size_t i = 0; i < bretter.size(); ++i) {
+        EXPECT_EQ(parallel[i], Loesung(bretter[i])) << "board " << i;
+        EXPECT_TRUE(Geloest(Gespielt(bretter[i], parallel[i]))) << "board " << i;
+    }
+}
+
+// The piecewise ways stay short: over ten of the game's scrambles at side 6 the mean stays
+// within 250 moves for sliding and shifting and 300 for turning, and no way wastes moves on a
+// move undone at once or a line turned more than half way round in a row.
+TEST(Loesung, WegeBleibenKurz)
+{
+    const int grenze[] = {0, 250, 250, 300};
+    for (int v : {1, 2, 3}) {
+        int summe = 0;
+        for (unsigned saat = 1; saat <= 10; ++saat) {
+            const Spielstand s = Gemischt(v, 6, saat);
+            const auto weg = Loesung(s);
+            summe += int(weg.size());
+            int gleiche = 1;
+            for (size_t i = 1; i < weg.size(); ++i) {
+                EXPECT_NE(weg[i], Umkehrung(weg[i - 1])) << "variant " << v << " move " << i;
+                gleiche = weg[i] == weg[i - 1] ? gleiche + 1 : 1;
+                if (v != 1) {
+                    EXPECT_LE(2 * gleiche, v == 2 ? 6 : 4) << "variant " << v << " move " << i;
+                }
+            }
+        }
+        EXPECT_LE(summe / 10, grenze[v]) << "variant " << v;
+    }
+}
+
+// Hints for several games taken in turns (more games than plans are kept) still lead each
+// game home, each by legal moves.
+TEST(Loesung, TippsFuerAbwechselndeSpieleFuehrenNachHause)
+{
+    std::vector<Spielstand> spiele;
+    for (int v : {1, 2, 3})
+        for (int n : {3, 5})
+            spiele.push_back(Gemischt(v, n, 21));
+    for (int runde = 0; runde < 400; ++runde)
+        for (Spielstand& s : spiele)
+            if (!Geloest(s)) {
+                const auto tipp = Tipp(s);
+                ASSERT_TRUE(tipp);
+                ASSERT_TRUE(Erlaubt(s, *tipp));
+                Ausfuehren(s, *tipp);
+            }
+    for (const Spielstand& s : spiele)
+        EXPECT_TRUE(Geloest(s)) << "variant " << int(s.variante) << " side " << s.n();
+}
+
+// Published hard boards: some of Korf's 100 (Artificial Intelligence 27, 1985), in his notation
+// (0 the blank, tile t home on cell t, the blank's home top left) turned by half a turn into
+// the game's board, get exactly their published optimal length.
+TEST(Loesung, KorfsBretterInDerKuerzestenLaenge)
+{
+    struct Instanz {
+        int optimal;
+        std::array<int, 16> zellen;
+    };
+    const Instanz instanzen[] = {
+        {42, {1, 3, 2, 5, 10, 9, 15, 6, 8, 14, 13, 11, 12, 4, 7, 0}},   // 16
+        {41, {13, 8, 14, 3, 9, 1, 0, 7, 15, 5, 4, 10, 12, 2, 6, 11}},   // 55
+        {42, {0, 1, 9, 7, 11, 13, 5, 3, 14, 12, 4, 2, 8, 6, 10, 15}},   // 79
+        {53, {5, 7, 11, 8, 0, 14, 9, 13, 10, 12, 3, 15, 6, 1, 4, 2}},   // 94
+    };
+    for (const Instanz& i : instanzen) {
+        Spielstand s = GeloestesBrett(1, 4);
+        for (int c = 0; c < 16; ++c)
+            s.Spielfeld[16 - c] = uint8_t(i.zellen[c] == 0 ? 0 : 16 - i.zellen[c]);
+        const auto weg = Loesung(s);
+        EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+        EXPECT_EQ(int(weg.size()), i.optimal);
+    }
+}
+
+// A table whose building was stopped is built by the next call that needs it, and the way is
+// then the shortest; the fast plan meanwhile takes no longer way than needed to get home.
+TEST(Loesung, AbgebrochenerTabellenbauWirdNachgeholt)
+{
+    const Spielstand ziel = GeloestesBrett(1, 4, 11);  // a middle home: tables of its own
+    const auto abstand = AbstaendeVomZiel(ziel, 12);
+    Spielstand s = ziel;
+    MtZufall zufall{3};
+    for (int i = 0, vorher = 0; i < 12; ++i) {
+        auto zuege = AlleZuege(s);
+        std::erase_if(zuege, [&](const Zug& z) { return z.a == vorher; });
+        const Zug z = zuege[zufall.Random(int(zuege.size()))];
+        vorher = z.b;
+        Ausfuehren(s, z);
+    }
+    {
+        std::jthread vorbereiten([&](std::stop_token halt) { LoeserVorbereiten(s, halt); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(Geloest(Gespielt(s, SchnelleLoesung(s))));
+    const auto weg = Loesung(s);
+    EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+    EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s)));
+}
