@@ -114,7 +114,7 @@ TEST_F(Hilfe, LoesenDenktNebenherUndWirdVonZugNeuemSpielUndEndeVerworfen)
     uhr.start();
     QTest::qWait(30);
     EXPECT_LT(uhr.elapsed(), 500) << "the loop was blocked";
-    sitzung->Eingabe(engine::Eingabe::Tastatur(engine::Spieltaste::Rechts, false));  // the player moves
+    sitzung->Eingabe(engine::Eingabe::Tastatur(engine::Spieltaste::Links, false));  // the player moves
     EXPECT_FALSE(sitzung->loest());
     QTest::qWait(600);
     EXPECT_EQ(gezogen.size(), 1) << "only the player's move";
