@@ -1,21 +1,32 @@
 // The options file: any content, any section, key and value. Writing one key changes that one
 // line (or adds it, with its section) and keeps every other line in order; what was written
-// reads back, and every other key keeps its value.
+// reads back, and every other key keeps its value. The same through the file in a scratch
+// folder: a write that fails leaves the file's bytes and no other file, a read-only mark is
+// cleared by a save, and a stored language other than 1000 is German.
 
 #include "eingabe.h"
 
 #include "daten/inidatei.h"
+#include "daten/texte.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
 using namespace daten;
+namespace fs = std::filesystem;
 
 namespace {
+
+const fuzz::Aufraeumen aufraeumen;
 
 struct Eingabe {
     QByteArray abschnitt, schluessel, wert;
     std::int32_t zahl;
+    std::uint8_t datei;      // 1: the file is there, 2: with a read-only mark, 4: a first write fails
+    std::uint16_t abbruch;   // how many bytes the failing write gets out
     QByteArray inhalt;
 };
 
@@ -27,6 +38,8 @@ Eingabe Lies(const std::uint8_t* daten, std::size_t groesse)
     e.schluessel = leser.Text(40);
     e.wert = leser.Text(60);
     e.zahl = static_cast<std::int32_t>(leser.Zahl());
+    e.datei = leser.Byte();
+    e.abbruch = leser.Wort();
     e.inhalt = leser.Rest();
     return e;
 }
@@ -135,6 +148,70 @@ void PruefeZahl(std::int32_t zahl)
     }
 }
 
+QByteArray Inhalt(const fs::path& pfad)
+{
+    QFile datei(QString::fromStdString(pfad.string()));
+    PRUEFE(datei.open(QIODevice::ReadOnly));
+    return datei.readAll();
+}
+
+std::size_t Dateianzahl(const fs::path& ordner)
+{
+    return std::size_t(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()));
+}
+
+// A write that gets some bytes out and then fails, as on a full disk.
+Schreiber Scheiternd(std::size_t bytes)
+{
+    return [bytes](int fd, std::span<const std::uint8_t> daten) {
+        (void)SchreibeAlles(fd, daten.first(std::min(bytes, daten.size())));
+        return false;
+    };
+}
+
+void PruefeDatei(const Eingabe& e)
+{
+    const fs::path ordner = fuzz::Arbeitsordner(), pfad = ordner / "options.ini";
+    const QString datei = QString::fromStdString(pfad.string());
+    for (const fs::directory_entry& eintrag : fs::directory_iterator(ordner))
+        fs::remove_all(eintrag.path());
+    const bool vorhanden = e.datei & 1;
+    if (vorhanden) {
+        QFile neu(datei);
+        PRUEFE(neu.open(QIODevice::WriteOnly) && neu.write(e.inhalt) == e.inhalt.size());
+        neu.close();
+        if (e.datei & 2)
+            fs::permissions(pfad, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
+    const QByteArray alt = vorhanden ? e.inhalt : QByteArray();
+    if (e.datei & 4) {
+        bool geworfen = false;
+        try {
+            SchreibeIniWert(datei, e.abschnitt, e.schluessel, e.wert, Scheiternd(e.abbruch));
+        } catch (const Schreibfehler&) {
+            geworfen = true;
+        }
+        PRUEFE(geworfen);
+        PRUEFE(fs::exists(pfad) == vorhanden && Dateianzahl(ordner) == (vorhanden ? 1u : 0u));
+        PRUEFE(!vorhanden || Inhalt(pfad) == alt);
+    }
+    SchreibeIniWert(datei, e.abschnitt, e.schluessel, e.wert);
+    PRUEFE(Inhalt(pfad) == IniMitWert(alt, e.abschnitt, e.schluessel, e.wert));
+    PRUEFE((fs::status(pfad).permissions() & fs::perms::owner_write) != fs::perms::none);
+    PRUEFE(Dateianzahl(ordner) == 1);
+    if (GueltigeTokens(e))
+        PRUEFE(LiesIniZahl(datei, e.abschnitt, e.schluessel) == IniZahl(e.wert));
+
+    // The language as stored: 1000 is English, any other number German.
+    Umgebung umgebung;
+    umgebung.progPfad = QString::fromStdString(ordner.string());
+    const auto aktuell = IniWert(Inhalt(pfad), "Sprache", "Aktuell");
+    const bool englisch = aktuell && IniZahl(*aktuell) == 1000;
+    PRUEFE(Texte(umgebung).GespeicherteSprache() == (englisch ? Sprache::Englisch : Sprache::Deutsch));
+    SchreibeIniWert(datei, "Sprache", "Aktuell", QByteArray::number(e.zahl));
+    PRUEFE(Texte(umgebung).englisch() == (e.zahl == 1000));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
@@ -154,5 +231,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PruefeZeilen(e.inhalt, neu, e);
     if (GueltigeTokens(e))
         PruefeWerte(e.inhalt, neu, e);
+    PruefeDatei(e);
     return 0;
 }

@@ -1,22 +1,41 @@
 // The high-score file as the game uses it: load whatever morvik.dat holds, rank a result, enter
-// it with a name, maybe clear a list, save and load again. Nothing read may be lost or changed
-// on the way back to the disk.
+// it with a name, maybe clear a list, save over the file (read-only or not) and load again.
+// Nothing read may be lost or changed on the way back to the disk; a save removes what killed
+// saves left behind and nothing else. Then two copies of the game on one folder enter results
+// and clear lists in turn: the file ends with every result that belongs in the top five.
 
 #include "eingabe.h"
 
+#include "beste/bestenliste.h"
 #include "beste/listendatei.h"
 #include "beste/namen.h"
 #include "beste/rangfolge.h"
 
-#include <QFile>
+#include <QList>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 using namespace beste;
+namespace fs = std::filesystem;
 
 namespace {
 
 const fuzz::Aufraeumen aufraeumen;
+
+// One step of a copy of the game: a result entered and named, a list cleared, or a save. The
+// input's byte: bit 0 the copy, bits 1-2 the step (3 is a result too), bit 3 a save right after.
+struct Schritt {
+    int kopie;  // 0 or 1
+    enum class Art { Ergebnis, Loeschen, Speichern } art;
+    bool speichern;  // save right after
+    int d;
+    std::uint16_t zuege, sekunden;
+};
 
 struct Eingabe {
     int d;
@@ -24,6 +43,9 @@ struct Eingabe {
     std::u16string name;     // any UTF-16 code units, unpaired surrogates too
     int loeschen;            // list to clear afterwards, or 0
     bool vonCD;
+    bool schreibgeschuetzt;  // morvik.dat has its read-only mark when saved over
+    QByteArray rest;         // "" or six characters: a file ".morvik.dat.tavelor-<rest>.tmp" lies beside it
+    std::vector<Schritt> schritte;
     QByteArray datei;        // the content of morvik.dat, any length
 };
 
@@ -41,22 +63,32 @@ Eingabe Lies(const std::uint8_t* daten, std::size_t groesse)
     const std::uint8_t l = leser.Byte();
     e.loeschen = (l & 0x80) ? ListenIndex(1 + l % 3, 3 + (l / 3) % 4) : 0;
     e.vonCD = leser.Ja();
+    e.schreibgeschuetzt = leser.Ja();
+    e.rest = leser.Text(6).replace('/', '_').replace('\0', '_');
+    for (int anzahl = leser.Byte() % 17; anzahl > 0; --anzahl) {
+        const std::uint8_t art = leser.Byte();
+        const std::uint8_t liste = leser.Byte();
+        e.schritte.push_back({art & 1, Schritt::Art((art >> 1 & 3) % 3), (art & 8) != 0,
+                              ListenIndex(1 + liste % 3, 3 + liste / 3 % 4), std::uint16_t(1 + leser.Byte()),
+                              leser.Byte()});
+    }
     e.datei = leser.Rest();
     return e;
 }
 
-QByteArray DateiInhalt(const std::filesystem::path& pfad)
+// Names as bytes: the names beside the list need not be UTF-8.
+QByteArray DateiInhalt(const fs::path& pfad)
 {
-    QFile datei(QString::fromStdString(pfad.string()));
-    PRUEFE(datei.open(QIODevice::ReadOnly));
-    return datei.readAll();
+    std::ifstream datei(pfad, std::ios::binary);
+    PRUEFE(datei.is_open());
+    const std::string inhalt((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
+    return QByteArray::fromStdString(inhalt);
 }
 
-void SchreibeDatei(const std::filesystem::path& pfad, const QByteArray& inhalt)
+void SchreibeDatei(const fs::path& pfad, const QByteArray& inhalt)
 {
-    QFile datei(QString::fromStdString(pfad.string()));
-    PRUEFE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    PRUEFE(datei.write(inhalt) == inhalt.size());
+    std::ofstream datei(pfad, std::ios::binary | std::ios::trunc);
+    PRUEFE(datei.write(inhalt.constData(), inhalt.size()).flush().good());
 }
 
 QByteArray AlsBytes(const TListe& liste)
@@ -139,13 +171,140 @@ void PruefeLoeschen(const TListe& vorher, const TListe& nachher, int d)
     PRUEFE(vorher.Zuege[0] == nachher.Zuege[0] && vorher.Zeiten[0] == nachher.Zeiten[0]);
 }
 
+void Leere(const fs::path& ordner)
+{
+    fs::create_directories(ordner);
+    for (const fs::directory_entry& eintrag : fs::directory_iterator(ordner))
+        fs::remove_all(eintrag.path());
+}
+
+// Files beside the list: a player's own, of similar names, stay through every save; a left-over
+// temporary file of a killed save goes.
+const char* const Eigene[] = {"morvik.dat.backup", "morvik.dat.bak", "morvik.dat.2024ab", "morvik.dat.tavelor-abcdef.tmp",
+                              ".morvik.dat.tavelor-abcde.tmp", ".morvik.dat.tavelor-abcdef.tmp.bak"};
+
+bool IstRest(const QByteArray& sechs)
+{
+    return sechs.size() == 6
+        && std::all_of(sechs.begin(), sechs.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+void LegeDateienDaneben(const fs::path& ordner, const QByteArray& rest)
+{
+    for (const char* name : Eigene)
+        SchreibeDatei(ordner / name, name);
+    if (!rest.isEmpty())
+        SchreibeDatei(ordner / (".morvik.dat.tavelor-" + rest.toStdString() + ".tmp"), rest);
+}
+
+void PruefeDateienDaneben(const fs::path& ordner, const QByteArray& rest)
+{
+    for (const char* name : Eigene)
+        PRUEFE(DateiInhalt(ordner / name) == name);
+    if (!rest.isEmpty())
+        PRUEFE(fs::exists(ordner / (".morvik.dat.tavelor-" + rest.toStdString() + ".tmp")) == !IstRest(rest));
+}
+
+// The lists as the two copies' saves should leave them: each list's results best first, an
+// equal result below the older one, at most five.
+struct Platz {
+    std::uint16_t zuege, sekunden;
+    QString name;
+};
+using Modell = std::array<std::vector<Platz>, ListenAnzahl>;
+
+std::size_t Rang(const std::vector<Platz>& liste, const Platz& neu)
+{
+    std::size_t i = 0;
+    while (i < liste.size() && (liste[i].zuege < neu.zuege || (liste[i].zuege == neu.zuege && liste[i].sekunden <= neu.sekunden)))
+        ++i;
+    return i;
+}
+
+void Spiele(Modell& modell, const Schritt& s, const QString& name)
+{
+    auto& liste = modell[std::size_t(s.d)];
+    if (s.art == Schritt::Art::Loeschen) {
+        liste.clear();
+        return;
+    }
+    const Platz neu{s.zuege, s.sekunden, name};
+    liste.insert(liste.begin() + std::ptrdiff_t(Rang(liste, neu)), neu);
+    if (liste.size() > PlatzAnzahl)
+        liste.pop_back();
+}
+
+void PruefeModell(const TListe& liste, const Modell& modell)
+{
+    for (int v = 1; v <= 3; ++v)
+        for (int n = 3; n <= 6; ++n) {
+            const int d = ListenIndex(v, n);
+            const auto& plaetze = modell[std::size_t(d)];
+            for (int i = 1; i <= PlatzAnzahl; ++i) {
+                const bool belegt = std::size_t(i) <= plaetze.size();
+                PRUEFE(liste.Zuege[d][i] == (belegt ? plaetze[std::size_t(i - 1)].zuege : 0));
+                PRUEFE(liste.Zeiten[d][i] == (belegt ? plaetze[std::size_t(i - 1)].sekunden : 0));
+                PRUEFE(NameAlsText(liste.Namen[d][i]) == (belegt ? plaetze[std::size_t(i - 1)].name : QString()));
+            }
+        }
+}
+
+// Two copies on one folder; each keeps its unsaved steps, as the service does, until it saves.
+void PruefeZweiKopien(const std::vector<Schritt>& schritte)
+{
+    const fs::path ordner = fuzz::Arbeitsordner() / "zwei";
+    Leere(ordner);
+    daten::Umgebung umgebung;
+    umgebung.progPfad = QString::fromStdString(ordner.string());
+    Bestenliste kopien[2] = {Bestenliste(umgebung), Bestenliste(umgebung)};
+    std::vector<std::pair<Schritt, QString>> offen[2];
+    Modell datei;
+    const auto speichern = [&](int k) {
+        PRUEFE(kopien[k].Speichern() == TSpeicherErgebnis::Gespeichert);
+        for (const auto& [schritt, name] : offen[k])
+            Spiele(datei, schritt, name);
+        offen[k].clear();
+        PruefeModell(LadeListe(ordner / ListenDateiName), datei);
+    };
+    int nummer = 0;
+    for (const Schritt& s : schritte) {
+        const QString name = QStringLiteral("%1 %2").arg(QChar(u'A' + s.kopie)).arg(++nummer);
+        if (s.art == Schritt::Art::Ergebnis) {
+            Modell sicht = datei;  // what this copy sees: the file and its own unsaved steps
+            for (const auto& [schritt, n] : offen[s.kopie])
+                Spiele(sicht, schritt, n);
+            const auto& liste = sicht[std::size_t(s.d)];
+            const Platz neu{s.zuege, s.sekunden, name};
+            const bool kommtRein = liste.size() < PlatzAnzahl || Rang(liste, neu) < PlatzAnzahl;
+            const Ergebnis ergebnis{engine::Variante(s.d / 5 + 1), s.d % 5 + 2, s.zuege, s.sekunden};
+            PRUEFE(kopien[s.kopie].KommtInListe(ergebnis) == kommtRein);
+            if (!kommtRein)
+                continue;
+            const int platz = kopien[s.kopie].Eintragen(ergebnis);
+            PRUEFE(platz == int(Rang(liste, neu)) + 1);
+            kopien[s.kopie].NameSetzen(s.d, platz, name);
+        } else if (s.art == Schritt::Art::Loeschen) {
+            kopien[s.kopie].Loeschen(s.d);
+        }
+        if (s.art != Schritt::Art::Speichern)
+            offen[s.kopie].emplace_back(s, name);
+        if (s.speichern || s.art == Schritt::Art::Speichern)
+            speichern(s.kopie);
+    }
+    speichern(0);
+    speichern(1);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
     const Eingabe e = Lies(daten, groesse);
-    const std::filesystem::path pfad = fuzz::Arbeitsordner() / ListenDateiName;
+    const fs::path ordner = fuzz::Arbeitsordner() / "eine";
+    Leere(ordner);
+    const fs::path pfad = ordner / ListenDateiName;
     SchreibeDatei(pfad, e.datei);
+    LegeDateienDaneben(ordner, e.rest);
 
     TListe liste = LadeListe(pfad);
     PruefeGeladen(liste, e.datei);
@@ -168,12 +327,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PRUEFE(SpeichereListe(liste, pfad, true) == TSpeicherErgebnis::CD);
         PRUEFE(DateiInhalt(pfad) == e.datei);
     }
+    if (e.schreibgeschuetzt)
+        fs::permissions(pfad, fs::perms::owner_read | fs::perms::group_read);
     PRUEFE(SpeichereListe(liste, pfad, false) == TSpeicherErgebnis::Gespeichert);
+    PRUEFE((fs::status(pfad).permissions() & fs::perms::owner_write) != fs::perms::none);
+    PruefeDateienDaneben(ordner, e.rest);
     const QByteArray gespeichert = DateiInhalt(pfad);
     PRUEFE(gespeichert.size() == qsizetype(ListenDateiGroesse));
     PRUEFE(gespeichert == AlsBytes(liste));
     const TListe wieder = LadeListe(pfad);
     PRUEFE(wieder == liste);
     PRUEFE(AlsBytes(wieder) == gespeichert);
+
+    PruefeZweiKopien(e.schritte);
     return 0;
 }

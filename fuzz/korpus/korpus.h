@@ -18,6 +18,7 @@ void Toene(const Ablage& ablage);    // fuzz_ton: WAVE files
 void Ini(const Ablage& ablage);      // fuzz_ini: options files with section, key and value
 void Listen(const Ablage& ablage);   // fuzz_liste: high-score files and results to enter
 void Partien(const Ablage& ablage);  // fuzz_engine: games, some played to their end
+void Spieldateien(const Ablage& ablage);  // fuzz_spiel: saved games of every variant and side
 
 // Little-endian building blocks of the binary formats.
 inline void U16(QByteArray& b, std::uint16_t w) { b.append(char(w & 0xFF)).append(char(w >> 8)); }

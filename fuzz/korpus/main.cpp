@@ -29,6 +29,7 @@ int main(int argc, char** argv)
     korpus::Ini(ablage("ini"));
     korpus::Listen(ablage("liste"));
     korpus::Partien(ablage("engine"));
+    korpus::Spieldateien(ablage("spiel"));
     std::printf("%d seeds in %s\n", anzahl, argv[1]);
     return gut ? 0 : 1;
 }

@@ -22,6 +22,8 @@ void Ini(const Ablage& ablage)
     struct Fall {
         const char* name;
         QByteArray abschnitt, schluessel, wert, inhalt;
+        std::uint8_t datei = 1;      // there (1), read-only (2), a first write fails (4)
+        std::uint16_t abbruch = 0;   // bytes out before that write fails
     };
     const Fall faelle[] = {
         {"leer", "Sprache", "Aktuell", "1", ""},
@@ -37,13 +39,18 @@ void Ini(const Ablage& ablage)
         {"leerer-abschnitt", "", "k", "v", "[]\nk=1\n[ ]\n"},
         {"gleichheitszeichen", "A", "k", "a=b=c", "[A]\nk==\n=leer\n"},
         {"klammern", "A]", "[k", "v", "[A]]\n[[k=1\n"},
+        {"schreibgeschuetzt", "Optionen", "Animation", "1", "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=0\n", 3},
+        {"voll", "Optionen", "Animation", "1", "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=0\n", 5, 7},
+        {"voll-nichts-geschrieben", "Sprache", "Aktuell", "0", "[Sprache]\nAktuell=1000\n", 7, 0},
+        {"neu-voll", "Sprache", "Aktuell", "1000", "", 4, 3},
+        {"englisch-fremd", "Sprache", "Aktuell", "0x3E8", "[Sprache]\nAktuell=999\n", 1},
     };
     std::uint32_t zahl = 1;
     for (const Fall& f : faelle) {
         fuzz::Schreiber s;
-        s.Text(f.abschnitt).Text(f.schluessel).Text(f.wert).Zahl(zahl).Rest(f.inhalt);
+        s.Text(f.abschnitt).Text(f.schluessel).Text(f.wert).Zahl(zahl).Byte(f.datei).Wort(f.abbruch).Rest(f.inhalt);
         ablage(QString::fromLatin1(f.name), s.Bytes());
-        zahl = zahl * 2654435761u;
+        zahl = zahl == 1 ? 1000 : zahl * 2654435761u;  // the second seed stores English
     }
 }
 
@@ -96,7 +103,16 @@ void Listen(const Ablage& ablage)
         std::uint8_t loeschen;
         bool vonCD;
         QByteArray datei;
+        bool schreibgeschuetzt = false;
+        QByteArray rest = {};              // the name part of a killed save's left-over file
+        std::vector<std::uint8_t> schritte = {};  // the two copies' steps, four bytes each
     };
+    // Both copies enter results in list 7 (variant 2, side 4), B saving at once and A only
+    // later, then A clears list 1 and B enters there.
+    const std::vector<std::uint8_t> zweiKopien = {
+        0x08, 4, 9, 10,  0x09, 4, 8, 20,  0x00, 4, 8, 10,  0x01, 4, 7, 0,  0x09, 4, 12, 5,
+        0x08, 4, 9, 10,  0x03, 0, 0, 0,   0x0A, 0, 0, 0,  0x09, 0, 3, 3,  0x00, 4, 1, 1,
+        0x01, 4, 200, 9, 0x09, 4, 2, 2,  0x09, 4, 2, 2,  0x05, 4, 0, 0,  0x00, 4, 5, 5};
     const QByteArray standard = AlsBytes(StandardListe());
     const Fall faelle[] = {
         {"neu", 1, 4, 120, 300, "Anna", 0, false, standard},
@@ -108,11 +124,19 @@ void Listen(const Ablage& ablage)
         {"fast", 2, 4, 50, 50, "Fast", 0x81, false, standard.chopped(1)},
         {"leer", 3, 3, 9, 9, "", 0, true, {}},
         {"lang", 3, 5, 30, 30, "Lang", 0x85, false, AlsBytes(voll) + QByteArray(640, '\x5A')},
+        {"schreibgeschuetzt-mit-rest", 1, 4, 40, 40, "Rest", 0, false, AlsBytes(voll), true, "a1B2c3"},
+        {"fast-ein-rest", 1, 5, 40, 40, "Fast", 0, false, standard, false, "a1-2c3"},
+        {"zwei-kopien", 2, 4, 50, 50, "Zwei", 0, false, standard, false, "", zweiKopien},
+        {"zwei-kopien-voll", 3, 3, 50, 50, "Voll", 0x86, false, AlsBytes(voll), true, "zzzzzz", zweiKopien},
     };
     for (const Fall& f : faelle) {
         fuzz::Schreiber s;
         s.ImBereich(1, f.variante).ImBereich(3, f.seite).ImBereich(1, f.zuege).ImBereich(0, f.sekunden);
-        s.Text(Utf16(f.spieler).left(40)).Byte(f.loeschen).Ja(f.vonCD).Rest(f.datei);
+        s.Text(Utf16(f.spieler).left(40)).Byte(f.loeschen).Ja(f.vonCD);
+        s.Ja(f.schreibgeschuetzt).Text(f.rest).Byte(std::uint8_t(f.schritte.size() / 4));
+        for (std::uint8_t b : f.schritte)
+            s.Byte(b);
+        s.Rest(f.datei);
         ablage(QString::fromLatin1(f.name), s.Bytes());
     }
 }

@@ -97,6 +97,15 @@ void Toene(const Ablage& ablage)
     ablage("format-kurz", Riff(Chunk("fmt ", Format(1, 1, 8000, 16).left(10)) + Chunk("data", mono)));
     ablage("rifx", QByteArray("RIFX") + Riff(fmt + Chunk("data", mono)).mid(4));
     ablage("nur-kopf", QByteArray("RIFF\x04\0\0\0WAVE", 12));
+
+    // The target also builds a file round the input: a byte of format and layout, the channels,
+    // the rate, then the samples.
+    for (std::uint8_t wahl : {0x01, 0x0C, 0x32, 0x63, 0x94, 0xF8}) {
+        QByteArray gebaut(1, char(wahl));
+        gebaut.append(char(1 + wahl % 6));
+        U32(gebaut, 44100);
+        ablage(QStringLiteral("gebaut-%1").arg(wahl, 2, 16, QLatin1Char('0')), gebaut + Sinus(40, 1 + wahl % 6, 2));
+    }
 }
 
 } // namespace korpus
