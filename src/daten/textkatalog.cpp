@@ -64,6 +64,8 @@ constexpr std::array katalog{
     Katalogtext{805, "Kann Pfad \\images nicht finden. \n\nProgramm wird beendet."},
     Katalogtext{806, "Es wurden keine Bilder im Pfad \\images gefunden."},
     Katalogtext{807, "Das Bild konnte nicht in folgenden Ordner kopiert werden :\n\n"},
+    Katalogtext{810, "Das gespeicherte Spiel war beschädigt und wurde als spiel.dat.defekt beiseitegelegt.\n\nEs beginnt ein neues Spiel."},
+    Katalogtext{811, "Das Bild des gespeicherten Spiels fehlt oder wurde verändert.\n\nDas Spiel geht mit dem eingebauten Bild weiter."},
     Katalogtext{1000, "&Game"},
     Katalogtext{1001, "&New game"},
     Katalogtext{1002, "&Best results..."},
@@ -114,6 +116,8 @@ constexpr std::array katalog{
     Katalogtext{1805, "The image path \\images cannot be found.\n\nThe programme will now be exited."},
     Katalogtext{1806, "No images found in the path \\image."},
     Katalogtext{1807, "The image could not be copied into the following folder:\n\n"},
+    Katalogtext{1810, "The saved game was damaged and has been set aside as spiel.dat.defekt.\n\nA new game begins."},
+    Katalogtext{1811, "The picture of the saved game is missing or has changed.\n\nThe game goes on with the built-in picture."},
 };
 
 static_assert(std::ranges::is_sorted(katalog, {}, &Katalogtext::id));

@@ -154,7 +154,34 @@ void TfrmMain::FormActivate()
     bild_.ZeigeZeit(sitzung_.spiel().Sekunden);
     ptbSpielfeldPaint();
     setWindowTitle(QStringLiteral("Tavelor"));
-    mnuNeuesSpielClick(true);
+    if (GespeichertesSpielFortsetzen())
+        frmEinstellungen_->ZurueckModus();
+    else
+        mnuNeuesSpielClick(true);
+}
+
+// The game the player left, shown paused; its picture only where it is still the same file.
+bool TfrmMain::GespeichertesSpielFortsetzen()
+{
+    if (!ablage_ || !frmEinstellungen_)
+        return false;
+    const sitzung::Spielablage::Fund fund = ablage_->Laden();
+    if (fund.beiseitegelegt)
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielDefekt), Fensterpunkt(100, 235));
+    if (!fund.spiel)
+        return false;
+    sitzung::Schnappschuss stand = *fund.spiel;
+    const bool bildFehlt = !stand.einstellungen.bilddatei.isEmpty()
+                           && sitzung::Spielablage::Pruefsumme(stand.einstellungen.bilddatei) != stand.bildPruefsumme;
+    if (bildFehlt) {
+        stand.einstellungen.bilddatei.clear();
+        stand.bildPruefsumme.clear();
+    }
+    bild_.BildVorbereiten(stand.einstellungen.bilddatei);
+    sitzung_.Wiederherstellen(stand);
+    if (bildFehlt)
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielBildFehlt), Fensterpunkt(100, 235));
+    return true;
 }
 
 void TfrmMain::mnuNeuesSpielClick(bool beimStart)

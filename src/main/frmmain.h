@@ -15,6 +15,7 @@
 #include "daten/umgebung.h"
 #include "main/brettbild.h"
 #include "main/infobox.h"
+#include "sitzung/spielablage.h"
 #include "sitzung/spielsitzung.h"
 
 class QAction;
@@ -77,6 +78,8 @@ public:
 
     // The two dialogs are created after the main window; they are handed in once they exist.
     void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
+    // Where the game in progress is kept; with it the window starts with a saved game, paused.
+    void AblageSetzen(sitzung::Spielablage* ablage) { ablage_ = ablage; }
 
     // What the window shows, for those who check its pixels.
     const Brettbild& bild() const { return bild_; }
@@ -92,6 +95,7 @@ private:
     void TexteSetzen();
 
     void FormActivate();
+    bool GespeichertesSpielFortsetzen();
     void mnuNeuesSpielClick(bool beimStart);
     void BilderAbgelegt(const QStringList& dateien);
     void mnuNeuesSpielWieZuvorClick();
@@ -154,6 +158,7 @@ private:
     QActionGroup* sprachgruppe_;
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
+    sitzung::Spielablage* ablage_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     bool aktiviert_ = false;
 };

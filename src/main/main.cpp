@@ -12,6 +12,7 @@
 #include "main/start.h"
 #include "main/stil.h"
 #include "optionen/einstellungen.h"
+#include "sitzung/spielablage.h"
 #include "sitzung/spielsitzung.h"
 
 #include <malloc.h>
@@ -31,11 +32,13 @@ int main(int argc, char** argv)
 
     engine::MtZufall zufall;  // seeded once per run
     sitzung::Spielsitzung sitzung(zufall);
+    sitzung::Spielablage ablage(sitzung, umgebung.schreibPfad(), umgebung.vonCD);
     beste::Bestenliste bestenliste(umgebung);
     haupt::TfrmMain frmMain(umgebung, texte, sitzung);
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
+    frmMain.AblageSetzen(&ablage);
     // Decoding the art and the first picture went through large temporary buffers; the heap
     // gives their pages back now, before the windows take memory of their own.
     malloc_trim(0);

@@ -27,6 +27,7 @@ public:
     // Starts the program with the folder as its working directory.
     bool starte(const QString& programm, const QString& arbeitsordner);
     bool programmLaeuft() const { return spiel.state() != QProcess::NotRunning; }
+    qint64 pid() const { return spiel.processId(); }
     // Waits for the program to end by itself.
     bool warteAufEnde(int ms);
     // How the program ended: its exit code, or -1 when it crashed.
