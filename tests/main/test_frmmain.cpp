@@ -44,7 +44,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
@@ -60,6 +60,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Eintrag("mnuBestenliste")->text(), QStringLiteral("&Best results..."));
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
+    EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
