@@ -242,12 +242,12 @@ void Brettbild::MaleBrett(QPainter& p, const QRegion& bereich) const
             if (bereich.intersects(geometrie_.feld(feld)))
                 MaleFeld(p, feld);
         // Each field covers the grid lines along its top and left edges.
-        for (int k = 1; k < geometrie_.n(); ++k) {
-            p.fillRect(Geraet(geometrie_.senkrechteLinie(k)), Markierfarbe);
-            p.fillRect(Geraet(geometrie_.waagerechteLinie(k)), Markierfarbe);
-        }
+        for (int k = 1; k < geometrie_.n(); ++k)
+            for (const QRect& linie : {geometrie_.senkrechteLinie(k), geometrie_.waagerechteLinie(k)})
+                if (bereich.intersects(linie))
+                    p.fillRect(Geraet(linie), Markierfarbe);
         if (stand_.variante == engine::Variante::Drehen)
-            MaleAchsen(p);
+            MaleAchsen(p, bereich);
         break;
     case Brettinhalt::Ganz:
     case Brettinhalt::Pause:
@@ -293,11 +293,12 @@ void Brettbild::MalePfeile(QPainter& p) const
     }
 }
 
-void Brettbild::MaleAchsen(QPainter& p) const
+void Brettbild::MaleAchsen(QPainter& p, const QRegion& bereich) const
 {
     for (int i = 1; i < geometrie_.n(); ++i)
         for (int j = 1; j < geometrie_.n(); ++j)
-            Zeichne(p, Ziel(geometrie_.knopf(i, j), kunst_.achse), kunst_.achse);
+            if (bereich.intersects(QRect(geometrie_.knopf(i, j), G::Knopf)))
+                Zeichne(p, Ziel(geometrie_.knopf(i, j), kunst_.achse), kunst_.achse);
 }
 
 } // namespace haupt

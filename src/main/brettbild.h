@@ -122,7 +122,8 @@ private:
     void MaleFeld(QPainter& p, int feld) const;
     void MaleKreuz(QPainter& p, const QRect& ziel) const;
     void MalePfeile(QPainter& p) const;
-    void MaleAchsen(QPainter& p) const;
+    // The knobs the region reaches.
+    void MaleAchsen(QPainter& p, const QRegion& bereich) const;
     void MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const;
 
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};

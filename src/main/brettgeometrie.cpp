@@ -139,6 +139,12 @@ QPoint Brettgeometrie::knopfMitte(int achse) const
     return knopf((achse - 1) % seite + 1, (achse - 1) / seite + 1) + KnopfMitte;
 }
 
+QRect Brettgeometrie::achszone(int achse) const
+{
+    const int seite = n_ - 1, i = (achse - 1) % seite + 1, j = (achse - 1) / seite + 1;
+    return {i * t_ + AchsZone, j * t_ + AchsZone, AchsZonenKante, AchsZonenKante};
+}
+
 QPoint Brettgeometrie::nummer(int p) const
 {
     return {t_ * ((p - 1) % n_ + 1) + 18, t_ * ((p - 1) / n_ + 1) + 18};
@@ -183,12 +189,9 @@ engine::Ziel Brettgeometrie::ZielBei(QPoint p) const
         break;
     }
     case engine::Variante::Drehen:
-        for (int i = 1; i < n_; ++i)
-            for (int j = 1; j < n_; ++j) {
-                const QRect zone(i * t_ + AchsZone, j * t_ + AchsZone, AchsZonenKante, AchsZonenKante);
-                if (zone.contains(p))
-                    return {Zielart::Achse, (j - 1) * (n_ - 1) + i, ziel.feld};
-            }
+        for (int achse = 1; achse <= (n_ - 1) * (n_ - 1); ++achse)
+            if (achszone(achse).contains(p))
+                return {Zielart::Achse, achse, ziel.feld};
         break;
     }
     return ziel;

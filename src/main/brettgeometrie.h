@@ -115,6 +115,8 @@ public:
     // Top-left corner of the knob of axis (i, j) (variant 3), and the centre of axis k.
     QPoint knopf(int i, int j) const;
     QPoint knopfMitte(int achse) const;
+    // Where a click turns axis k: 21 pixels square round its grid point, one pixel lower.
+    QRect achszone(int achse) const;
     // Top-left corner of the two-digit tile number of field p, and both digits' rectangle.
     QPoint nummer(int p) const;
     QRect nummernfeld(int p) const { return {nummer(p), QSize(2 * NummernZiffer.width(), NummernZiffer.height())}; }

@@ -250,7 +250,7 @@ void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engi
             const QPointF w = weg(herkunft, feld);
             teil(nachher.Spielfeld[feld], feld, w.x(), w.y());
         }
-        MaleAchsen(p);  // the turning knob and its neighbours stay over the tiles
+        MaleAchsen(p, BewegungsBereich(zug));  // the turning knob and its neighbours stay over the tiles
         break;
     }
     }
