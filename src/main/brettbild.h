@@ -3,59 +3,63 @@
 // arrows and knobs, the counters. It keeps what the picture shows, not its pixels: the
 // window's backing store already holds those, so a paint draws the asked part again from the
 // art, and the background art, the largest of it, is only decoded when a paint reaches it.
-// Every position comes from the board geometry. The tile numbers and the other passing marks
-// are drawn by the window over what is painted here.
+// Every position comes from the board geometry, in the classic window's logical pixels; the
+// zoom and the screen's pixel ratio only decide how many device pixels they become. The tile
+// numbers and the other passing marks (brettueberlagerung.cpp) are drawn by the window over what
+// is painted here.
 
 #include <QImage>
 #include <QRegion>
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <utility>
 
 #include "engine/spielstand.h"
+#include "main/arbeitsbild.h"
 #include "main/brettgeometrie.h"
+#include "main/brettkunst.h"
 #include "sitzung/spielsitzung.h"
 
 class QPainter;
 
 namespace haupt {
 
-inline constexpr QRgb Markierfarbe = qRgb(252, 202, 3);
-
 class Brettbild {
 public:
     Brettbild();
 
-    // Paints the part `bereich` of the client area (logical pixels) with a painter on a device
-    // of the picture's pixel ratio.
+    // Paints the part `bereich` of the client area (classic logical pixels) with a painter
+    // whose logical pixels are the classic ones (the window scales it by the zoom first).
     void Malen(QPainter& p, const QRegion& bereich) const;
-    // The whole client area as a paint shows it, in device pixels (its pixel ratio set).
+    // The whole client area as a paint shows it, in device pixels (its pixel ratio set to the
+    // device pixels per classic pixel).
     QImage kopie() const;
-    // What the calls since the last time changed, in logical pixels: the part to paint again.
+    // What the calls since the last time changed, in classic logical pixels: the part to paint again.
     QRegion NimmVeraendert() { return std::exchange(veraendert_, QRegion()); }
 
     // The frame art, decoded anew each time: a paint needs it rarely, and keeping it would
-    // hold 1.4 MB for that. At a ratio above 1 from the double-size art, at the device size
+    // hold 1.4 MB for that. At a scale above 1 from the double-size art, at the device size
     // of the whole client area.
-    static QImage hintergrund(double verhaeltnis = 1.0);
+    static QImage hintergrund(double verhaeltnis = 1.0, double zoom = 1.0);
     // The working picture of the current game, the board's size in device pixels (360 x 360 at
     // ratio 1), in board coordinates; none before the first picture is prepared.
-    const QImage& original() const { return original_; }
+    const QImage& original() const { return arbeitsbild_.bild(); }
 
-    // The screen's device pixel ratio. A change loads the art anew and prepares the picture
-    // again from its source; what is shown stays. Says whether it changed.
+    // The screen's device pixel ratio and the player's zoom. A change loads the art anew and
+    // prepares the picture again from its source; what is shown stays. Say whether it changed.
     bool VerhaeltnisSetzen(double verhaeltnis);
-    double verhaeltnis() const { return verhaeltnis_; }
+    bool ZoomSetzen(double zoom);
+    double verhaeltnis() const { return geometrie_.verhaeltnis(); }
+    double zoom() const { return geometrie_.zoom(); }
 
     // The picture of the next game: the file stretched to the board, the title art when the
     // name is empty, or its enlarged corner when the file cannot be loaded (silently).
     void BildVorbereiten(const QString& bilddatei);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
-    void Faerben();
+    void Faerben() { arbeitsbild_.Faerben(); }
 
     // The geometry of the board to come: side and variant.
     void BrettWaehlen(int n, engine::Variante variante);
@@ -76,23 +80,26 @@ public:
     void PauseZeigen();
 
     void ZeigeSchrift(bool englisch);
+    // The counters; only the digits that change are painted again.
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);
 
-    // The tile numbers of the help mode, drawn over what is painted.
+    // ---- passing marks over the picture (brettueberlagerung.cpp) ----
+    // The tile numbers of the help mode, and where they are drawn.
     void ZeigeNummern(QPainter& p, const engine::Spielstand& s, sitzung::Nummernmodus modus, int feld) const;
-
+    QRegion NummernBereich(const engine::Spielstand& s, sitzung::Nummernmodus modus, int feld) const;
     // The keyboard cursor: a frame round its field (variant 2) or a ring round its knob (variant 3).
     void ZeigeCursor(QPainter& p, engine::Variante variante, int cursor) const;
+    QRect CursorBereich(engine::Variante variante, int cursor) const;
     // A hint: the field, arrow or knob of the move marked, in variant 3 with the mouse button
     // that makes the turn.
     void ZeigeTipp(QPainter& p, const engine::Zug& zug) const;
-    // Where a hint is drawn.
     QRect TippBereich(const engine::Zug& zug) const;
-
     // One frame of a move in motion, `anteil` 0..1 of the way: the tiles of the board after the
-    // move drawn where they are on their way, inside the fields the move changes.
+    // move drawn where they are on their way, inside the fields the move changes, over what they
+    // uncover (the empty field's art, the knobs).
     void ZeigeBewegung(QPainter& p, const engine::Spielstand& nachher, const engine::Zug& zug, double anteil) const;
+    QRegion BewegungsBereich(const engine::Zug& zug) const;
     // The glow of a solved board, `staerke` 1 fading to 0.
     void ZeigeGlanz(QPainter& p, double staerke) const;
 
@@ -100,25 +107,28 @@ private:
     // What the board shows.
     enum class Brettinhalt { Titel, Teile, Ganz, Pause };
 
-    void KunstLaden();
-    void Vorbereiten(std::function<QImage(double, QSize)> quelle);
+    bool MassstabSetzen(double zoom, double verhaeltnis);
+    double skala() const { return geometrie_.skala(); }
     QRect Geraet(const QRect& logisch) const { return geometrie_.geraet(logisch); }
+    QSize BrettGeraet() const { return Geraet(geometrie_.brett()).size(); }
     // Where art drawn at the logical point `wo` lands, in device pixels.
     QRect Ziel(QPoint wo, const QImage& kunst) const;
-    QPoint KnopfMitte(int achse) const;
     void ZeigeTeileNr(QPainter& p, const QImage& ziffern, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     // What is painted over the background art without letting it through.
     QRegion Bedeckt() const;
-    QRegion Pfeilbereich() const;
     // The parts, painted in device pixels.
+    void MaleSchrift(QPainter& p, const QRegion& bereich) const;
+    void MaleBrett(QPainter& p, const QRegion& bereich) const;
     void MaleFeld(QPainter& p, int feld) const;
+    void MaleKreuz(QPainter& p, const QRect& ziel) const;
     void MalePfeile(QPainter& p) const;
-    void MaleAchsen(QPainter& p) const;
+    // The knobs the region reaches.
+    void MaleAchsen(QPainter& p, const QRegion& bereich) const;
     void MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const;
 
-    double verhaeltnis_ = 1.0;
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
-    QImage original_;
+    Brettkunst kunst_;
+    Arbeitsbild arbeitsbild_;
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
     std::optional<bool> beschriftung_;  // the labels, in English or not
@@ -128,13 +138,6 @@ private:
     engine::Spielstand stand_;  // the board shown as tiles
     bool pfeile_ = false;
     QRegion veraendert_;
-    // Where the working picture came from, to make it again at another ratio; and whether it
-    // was turned grey.
-    std::function<QImage(double, QSize)> quelle_;
-    bool grau_ = false;
-    QImage kreuz_;  // the empty field's art for the board's side
-    QImage ziffern_, achse_;
-    QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;
 };
 
 } // namespace haupt

@@ -13,13 +13,75 @@ constexpr int StreifenLinks = 20, StreifenRechts = 422, StreifenBreite = 30;
 constexpr int StreifenVon = 56, StreifenBis = 415;
 // An axis zone is a 21 x 21 square round its grid point, one pixel lower than centred.
 constexpr int AchsZone = 47, AchsZonenKante = 21;
-constexpr int PfeilLaenge = 36;
+constexpr int PfeilLaenge = Brettgeometrie::PfeilQuer.height();
+
+// Rounded up, but not for a product a hair above a whole number.
+int Aufgerundet(double wert) { return int(std::ceil(wert - 1e-9)); }
+int Abgerundet(double wert) { return int(std::floor(wert + 1e-9)); }
 
 } // namespace
 
-Brettgeometrie::Brettgeometrie(int n, engine::Variante variante, double skala)
-    : n_(n), variante_(variante), t_(BrettKante / n), skala_(skala)
+Brettgeometrie::Brettgeometrie(int n, engine::Variante variante, double zoom, double verhaeltnis)
+    : n_(n), variante_(variante), t_(BrettKante / n), zoom_(zoom), verhaeltnis_(verhaeltnis)
 {
+}
+
+QSize Brettgeometrie::client(bool vorschau) const
+{
+    return {Aufgerundet((vorschau ? ClientBreiteMitVorschau : ClientBreiteOhneVorschau) * zoom_),
+            Aufgerundet(ClientHoehe * zoom_)};
+}
+
+QSize Brettgeometrie::ganzGeraet() const
+{
+    const QSize fenster = client(true);
+    return {Aufgerundet(fenster.width() * verhaeltnis_), Aufgerundet(fenster.height() * verhaeltnis_)};
+}
+
+QRegion Brettgeometrie::fenster(const QRegion& logisch) const
+{
+    if (zoom_ == 1.0 && verhaeltnis_ == std::round(verhaeltnis_))
+        return logisch;
+    const int rand = skala() == std::round(skala()) ? 0 : 1;
+    QRegion ergebnis;
+    for (const QRect& r : logisch) {
+        const QPoint oben(Abgerundet(r.left() * zoom_) - rand, Abgerundet(r.top() * zoom_) - rand);
+        const QPoint unten(Aufgerundet((r.left() + r.width()) * zoom_) + rand,
+                           Aufgerundet((r.top() + r.height()) * zoom_) + rand);
+        ergebnis += QRect(oben, unten - QPoint(1, 1));
+    }
+    return ergebnis;
+}
+
+// The device pixel q shows the classic pixel x when x * skala < q + 0.5 <= (x + 1) * skala,
+// as `Geraet` rounds the edges.
+QPoint Brettgeometrie::klassisch(QPointF fensterpunkt) const
+{
+    if (skala() == 1.0)
+        return fensterpunkt.toPoint();
+    const auto achse = [this](double wert) {
+        const int pixel = Abgerundet(wert * verhaeltnis_);
+        return Aufgerundet((pixel + 0.5) / skala()) - 1;
+    };
+    return {achse(fensterpunkt.x()), achse(fensterpunkt.y())};
+}
+
+QRegion Brettgeometrie::klassisch(const QRegion& fenster) const
+{
+    if (zoom_ == 1.0)
+        return fenster;
+    QRegion ergebnis;
+    for (const QRect& r : fenster) {
+        const QPoint oben(Abgerundet(r.left() / zoom_), Abgerundet(r.top() / zoom_));
+        const QPoint unten(Aufgerundet((r.left() + r.width()) / zoom_), Aufgerundet((r.top() + r.height()) / zoom_));
+        ergebnis += QRect(oben, unten - QPoint(1, 1));
+    }
+    return ergebnis;
+}
+
+QPoint Brettgeometrie::versatz(QPoint klassisch) const
+{
+    return {int(std::lround(klassisch.x() * zoom_)), int(std::lround(klassisch.y() * zoom_))};
 }
 
 QRect Brettgeometrie::Geraet(const QRect& logisch, double skala)
@@ -57,7 +119,31 @@ QPoint Brettgeometrie::pfeilUnten(int spalte) const { return {BrettEcke.x() + (s
 QPoint Brettgeometrie::pfeilLinks(int zeile) const { return {425, pfeilRechts(zeile).y()}; }
 QPoint Brettgeometrie::pfeilOben(int spalte) const { return {pfeilUnten(spalte).x(), 424}; }
 
+QRegion Brettgeometrie::pfeilbereich() const
+{
+    QRegion bereich;
+    for (int i = 1; i <= n_; ++i) {
+        bereich += QRect(pfeilRechts(i), PfeilQuer);
+        bereich += QRect(pfeilLinks(i), PfeilQuer);
+        bereich += QRect(pfeilUnten(i), PfeilHoch);
+        bereich += QRect(pfeilOben(i), PfeilHoch);
+    }
+    return bereich;
+}
+
 QPoint Brettgeometrie::knopf(int i, int j) const { return {44 + i * t_, 44 + j * t_}; }
+
+QPoint Brettgeometrie::knopfMitte(int achse) const
+{
+    const int seite = n_ - 1;
+    return knopf((achse - 1) % seite + 1, (achse - 1) / seite + 1) + KnopfMitte;
+}
+
+QRect Brettgeometrie::achszone(int achse) const
+{
+    const int seite = n_ - 1, i = (achse - 1) % seite + 1, j = (achse - 1) / seite + 1;
+    return {i * t_ + AchsZone, j * t_ + AchsZone, AchsZonenKante, AchsZonenKante};
+}
 
 QPoint Brettgeometrie::nummer(int p) const
 {
@@ -103,12 +189,9 @@ engine::Ziel Brettgeometrie::ZielBei(QPoint p) const
         break;
     }
     case engine::Variante::Drehen:
-        for (int i = 1; i < n_; ++i)
-            for (int j = 1; j < n_; ++j) {
-                const QRect zone(i * t_ + AchsZone, j * t_ + AchsZone, AchsZonenKante, AchsZonenKante);
-                if (zone.contains(p))
-                    return {Zielart::Achse, (j - 1) * (n_ - 1) + i, ziel.feld};
-            }
+        for (int achse = 1; achse <= (n_ - 1) * (n_ - 1); ++achse)
+            if (achszone(achse).contains(p))
+                return {Zielart::Achse, achse, ziel.feld};
         break;
     }
     return ziel;

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -39,10 +41,17 @@ Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsi
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// The picture counts in the classic window's pixels: the painter is scaled by the zoom. While a
+// drag rests between two sizes, the part past the picture is black.
 void Spielfeldanzeige::paintEvent(QPaintEvent* ereignis)
 {
     QPainter p(this);
-    bild_.Malen(p, ereignis->region());
+    const Brettgeometrie& g = bild_.geometrie();
+    const QRegion aussen = ereignis->region().subtracted(QRect(QPoint(0, 0), g.client(true)));
+    for (const QRect& r : aussen)
+        p.fillRect(r, Qt::black);
+    p.scale(g.zoom(), g.zoom());
+    bild_.Malen(p, g.klassisch(ereignis->region()));
     bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
     if (ueberlagerung_)
         ueberlagerung_(p);
@@ -50,7 +59,13 @@ void Spielfeldanzeige::paintEvent(QPaintEvent* ereignis)
 
 void Spielfeldanzeige::mousePressEvent(QMouseEvent* ereignis)
 {
-    emit MouseDown(ereignis->button(), ereignis->position().toPoint());
+    emit MouseDown(ereignis->button(), bild_.geometrie().klassisch(ereignis->position()));
+}
+
+void Spielfeldanzeige::resizeEvent(QResizeEvent* ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    emit GroesseGeaendert();
 }
 
 void Spielfeldanzeige::keyPressEvent(QKeyEvent* ereignis)
@@ -89,7 +104,14 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(ptbSpielfeld_, &Spielfeldanzeige::TasteGedrueckt, this, &TfrmMain::SpielfeldTaste);
     ptbSpielfeld_->SetzeUeberlagerung([this](QPainter& p) { Ueberlagern(p); });
     bildTakt_.setInterval(15);
-    connect(&bildTakt_, &QTimer::timeout, this, [this] { ptbSpielfeld_->update(bild_.geometrie().brett()); });
+    connect(&bildTakt_, &QTimer::timeout, this, [this] { Neuzeichnen(Ueberlagert()); });
+    ziehTakt_.setSingleShot(true);
+    ziehTakt_.setInterval(200);
+    connect(&ziehTakt_, &QTimer::timeout, this, &TfrmMain::GezogeneGroesseUebernehmen);
+    connect(ptbSpielfeld_, &Spielfeldanzeige::GroesseGeaendert, this, [this] {
+        if (ptbSpielfeld_->size() != bild_.geometrie().client(sitzung_.einstellungen().vorschau))
+            ziehTakt_.start();
+    });
 
     connect(&sitzung_, &sitzung::Spielsitzung::neuesSpielBegonnen, this, &TfrmMain::InitSpielfeld);
     connect(&sitzung_, &sitzung::Spielsitzung::gezogen, this, &TfrmMain::Gezogen);
@@ -97,7 +119,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     connect(&sitzung_, &sitzung::Spielsitzung::phaseGeaendert, this, &TfrmMain::PhaseUebernehmen);
     connect(&sitzung_, &sitzung::Spielsitzung::nummernGeaendert, this, [this] {
         // A tile's home square is outlined there, reaching one pixel past the preview's top and right.
-        ptbSpielfeld_->update(G::Vorschau.adjusted(0, -1, 1, 0));
+        Neuzeichnen(G::Vorschau.adjusted(0, -1, 1, 0));
         ptbSpielfeldPaint();
     });
     connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
@@ -113,8 +135,11 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
     BaueMenue();
     mnuAnimation_->setChecked(daten::AnimationGespeichert(umgebung_));
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
+    // The window takes the limits of its paint box: a frame may be dragged between them.
+    layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    const int prozent = daten::GroesseGespeichert(umgebung_);
+    bild_.ZoomSetzen(prozent / 100.0);  // nothing is shown yet: the start draws it
+    ZoomAnwenden(prozent);
     setWindowTitle(QStringLiteral("Tavelor"));
     setWindowIcon(QIcon(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol")))));
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
@@ -189,7 +214,9 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
     if (!frmEinstellungen_)
         return;
     const QRect fenster = frameGeometry();
-    frmEinstellungen_->move(fenster.left() + (fenster.width() - 428) / 2, fenster.top() + (fenster.height() - 457) / 2);
+    const QSize dialog = G::EinstellungenRahmen;
+    frmEinstellungen_->move(fenster.left() + (fenster.width() - dialog.width()) / 2,
+                            fenster.top() + (fenster.height() - dialog.height()) / 2);
     frmEinstellungen_->Vorlegen(sitzung_.einstellungen());
     if (frmEinstellungen_->exec() == QDialog::Accepted) {
         const sitzung::Einstellungen neu = frmEinstellungen_->Gewaehlt();
@@ -312,7 +339,7 @@ void TfrmMain::Ueberlagern(QPainter& p)
 void TfrmMain::Zeit(int sekunden)
 {
     bild_.ZeigeZeit(sekunden);
-    ptbSpielfeld_->update(bild_.NimmVeraendert());
+    Neuzeichnen(bild_.NimmVeraendert());
 }
 
 void TfrmMain::PhaseUebernehmen(Phase phase)
@@ -351,8 +378,8 @@ void TfrmMain::SpielBeendet(engine::Ende ende)
             SpielGeloest();
         }
         break;
-    case engine::Ende::MaxZuege: GrenzeErreicht(daten::text::MaxZuege, Fensterpunkt(100, 215)); break;
-    case engine::Ende::MaxZeit: GrenzeErreicht(daten::text::MaxZeit, Fensterpunkt(95, 215)); break;
+    case engine::Ende::MaxZuege: GrenzeErreicht(daten::text::MaxZuege, Fensterpunkt(G::MeldungMaxZuege)); break;
+    case engine::Ende::MaxZeit: GrenzeErreicht(daten::text::MaxZeit, Fensterpunkt(G::MeldungMaxZeit)); break;
     case engine::Ende::Keins: break;
     }
 }
@@ -371,24 +398,98 @@ void TfrmMain::AktionenAktualisieren()
     mnuNeuesSpielWieZuvor_->setEnabled(sitzung_.spiel().phase != Phase::KeinSpiel);
 }
 
+// The paint box at the zoom's size: held there while the window takes it, then free to be
+// dragged between the classic size and what the screen holds.
 void TfrmMain::ClientBreiteSetzen(bool vorschau)
 {
-    ptbSpielfeld_->setFixedSize(vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau, G::ClientHoehe);
+    const QSize groesse = bild_.geometrie().client(vorschau);
+    ptbSpielfeld_->setFixedSize(groesse);
+    layout()->activate();
+    resize(minimumSize());  // the paint box's size with the menu bar above it
+    const auto bei = [&](int prozent) {
+        return Brettgeometrie(4, engine::Variante::Schieben, prozent / 100.0).client(vorschau);
+    };
+    ptbSpielfeld_->setMinimumSize(bei(G::Zoomstufen[0]));
+    ptbSpielfeld_->setMaximumSize(bei(GroessterZoom()).expandedTo(groesse));
+    layout()->activate();
 }
 
-// What the picture changed, and where the passing marks lie: the board (cursor, motion, glow,
-// tile numbers) and a hint, the one shown now and the one shown before.
+void TfrmMain::Neuzeichnen(const QRegion& klassisch) { ptbSpielfeld_->update(bild_.geometrie().fenster(klassisch)); }
+
+// Where the passing marks lie now: tile numbers, cursor, hint, a move in motion, the glow.
+QRegion TfrmMain::Ueberlagert() const
+{
+    const engine::Spielstand& s = sitzung_.spiel();
+    QRegion bereich = bild_.NummernBereich(s, sitzung_.nummernmodus(), sitzung_.nummernfeld());
+    bereich += bild_.CursorBereich(s.variante, sitzung_.cursor());
+    if (tipp_)
+        bereich += bild_.TippBereich(*tipp_);
+    if (bewegung_)
+        bereich += bild_.BewegungsBereich(*bewegung_);
+    if (glanz_)
+        bereich += bild_.geometrie().brett();
+    return bereich;
+}
+
+// What the picture changed, and where the passing marks lie, now and before.
 void TfrmMain::ptbSpielfeldPaint()
 {
-    const QRect tippVorher = std::exchange(tippBereich_, tipp_ ? bild_.TippBereich(*tipp_) : QRect());
-    ptbSpielfeld_->update(bild_.NimmVeraendert() + bild_.geometrie().brett() + tippVorher + tippBereich_);
+    const QRegion vorher = std::exchange(ueberlagert_, Ueberlagert());
+    Neuzeichnen(bild_.NimmVeraendert() + vorher + ueberlagert_);
 }
 
 // Another screen or scale: the picture is painted again at the new ratio, showing what it showed.
 void TfrmMain::VerhaeltnisUebernehmen()
 {
-    if (!bild_.VerhaeltnisSetzen(devicePixelRatioF()))
-        return;
+    if (bild_.VerhaeltnisSetzen(devicePixelRatioF()))
+        AllesNeuZeigen();
+}
+
+void TfrmMain::mnuGroesseClick(int prozent)
+{
+    try {
+        daten::GroesseSpeichern(umgebung_, prozent);
+    } catch (const daten::Schreibfehler& fehler) {
+        dienste_.Fehlerbericht(fehler.text());  // the size applies all the same, for this run
+    }
+    ZoomAnwenden(prozent);
+}
+
+// A frame dragged to a size: the largest zoom in whole percent that fits it, the window then
+// snapped to that zoom's proportions.
+void TfrmMain::GezogeneGroesseUebernehmen()
+{
+    const bool vorschau = sitzung_.einstellungen().vorschau;
+    const QSize ist = ptbSpielfeld_->size();
+    const int breite = vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau;
+    const int prozent = std::clamp(std::min(ist.width() * 100 / breite, ist.height() * 100 / G::ClientHoehe),
+                                   G::Zoomstufen[0], std::max(GroessterZoom(), int(std::lround(bild_.zoom() * 100))));
+    mnuGroesseClick(prozent);
+}
+
+void TfrmMain::ZoomAnwenden(int prozent)
+{
+    for (auto [stufe, eintrag] : mnuGroessen_)
+        eintrag->setChecked(stufe == prozent);
+    if (bild_.ZoomSetzen(prozent / 100.0))
+        AllesNeuZeigen();
+    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
+}
+
+// The largest zoom whose window the screen's free area holds, the frame counted as now.
+int TfrmMain::GroessterZoom() const
+{
+    const QScreen* bildschirm = screen();
+    if (!bildschirm)
+        return G::Zoomstufen[std::size(G::Zoomstufen) - 1];
+    const QSize rand = frameGeometry().size() - ptbSpielfeld_->size();
+    const QSize frei = bildschirm->availableGeometry().size() - rand;
+    const int breite = sitzung_.einstellungen().vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau;
+    return std::max(G::Zoomstufen[0], std::min(frei.width() * 100 / breite, frei.height() * 100 / G::ClientHoehe));
+}
+
+void TfrmMain::AllesNeuZeigen()
+{
     const engine::Spielstand& s = sitzung_.spiel();
     bild_.HintergrundZeichnen();
     bild_.ZeigeSchrift(texte_.englisch());
@@ -406,7 +507,10 @@ void TfrmMain::VerhaeltnisUebernehmen()
     ptbSpielfeldPaint();
 }
 
-QPoint TfrmMain::Fensterpunkt(int dx, int dy) const { return frameGeometry().topLeft() + QPoint(dx, dy); }
+QPoint TfrmMain::Fensterpunkt(QPoint klassisch) const
+{
+    return frameGeometry().topLeft() + bild_.geometrie().versatz(klassisch);
+}
 
 void TfrmMain::Spiele(const char* datei)
 {
@@ -455,14 +559,14 @@ void TfrmMain::SpielGeloest()
     const beste::Ergebnis ergebnis{s.variante, s.n(), s.ZugAnzahl, s.Sekunden};
     if (sitzung_.mitHilfe()) {
         Spiele("ton3.wav");
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::MitHilfe), Fensterpunkt(100, 235));
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::MitHilfe), Fensterpunkt(G::MeldungSpielende));
     } else if (frmBestenListe_->KommtInListe(ergebnis)) {
         Spiele("ton2.wav");
-        frmBestenListe_->move(Fensterpunkt(69, 110));
+        frmBestenListe_->move(Fensterpunkt(G::Bestenliste));
         frmBestenListe_->NimmAuf(ergebnis);
     } else {
         Spiele("ton3.wav");
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::KeinEintrag), Fensterpunkt(100, 235));
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::KeinEintrag), Fensterpunkt(G::MeldungSpielende));
     }
 }
 
@@ -531,7 +635,7 @@ void TfrmMain::mnuBestenlisteClick()
 {
     if (!frmBestenListe_)
         return;
-    frmBestenListe_->move(Fensterpunkt(69, 110));
+    frmBestenListe_->move(Fensterpunkt(G::Bestenliste));
     frmBestenListe_->Zeige(sitzung_.einstellungen().variante, sitzung_.einstellungen().groesse);
 }
 

@@ -55,11 +55,14 @@ public:
     void SetzeUeberlagerung(std::function<void(QPainter&)> ueberlagerung) { ueberlagerung_ = std::move(ueberlagerung); }
 
 signals:
+    // The point in the classic window's logical pixels, whatever the zoom.
     void MouseDown(Qt::MouseButton taste, QPoint punkt);
     void TasteGedrueckt(int taste, Qt::KeyboardModifiers umschalter);
+    void GroesseGeaendert();
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
@@ -108,6 +111,13 @@ private:
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
     void VerhaeltnisUebernehmen();
+    // The size menu and a dragged frame: the zoom in percent, stored and applied.
+    void mnuGroesseClick(int prozent);
+    void GezogeneGroesseUebernehmen();
+    void ZoomAnwenden(int prozent);
+    // Everything shown drawn again, after the scale changed.
+    void AllesNeuZeigen();
+    int GroessterZoom() const;
     void mnuPauseClick();
     void mnuSprachAuswahlClick(QAction* eintrag);
     void mnuBestenlisteClick();
@@ -119,14 +129,17 @@ private:
     void InitSpielfeld();
     void Gezogen(const engine::Zug& zug, const std::vector<int>& felder);
     void Ueberlagern(QPainter& p);
+    QRegion Ueberlagert() const;
     void Zeit(int sekunden);
     void PhaseUebernehmen(engine::Phase phase);
     void SpielBeendet(engine::Ende ende);
 
     void AktionenAktualisieren();
     void ClientBreiteSetzen(bool vorschau);
+    void Neuzeichnen(const QRegion& klassisch);
     void Spiele(const char* datei);
-    QPoint Fensterpunkt(int dx, int dy) const;
+    // A point at a classic offset from the window's outer corner, grown with the zoom.
+    QPoint Fensterpunkt(QPoint klassisch) const;
     void BrettSchliessen();
     void SpielGeloest();
     void GrenzeErreicht(int textId, QPoint wo);
@@ -147,15 +160,17 @@ private:
     int spielNummer_ = 0;  // tells a late glow or hint that its game has been replaced
     std::optional<engine::Zug> tipp_;    // shown for a moment
     int tippNummer_ = 0;                 // tells a hint's timer that a newer hint replaced it
-    QRect tippBereich_;                  // where the hint was drawn last
+    QRegion ueberlagert_;                // where passing marks were drawn last
     QTimer bildTakt_;
+    QTimer ziehTakt_;  // a dragged frame is taken once the drag rests
 
     Spielfeldanzeige* ptbSpielfeld_;
-    QMenu *mnuSpiel_, *mnuOptionen_, *mnuSprache_, *mnuProgInfos_;
+    QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
     QAction *mnuHilfe_, *mnuInfo_;
-    QActionGroup* sprachgruppe_;
+    QActionGroup *sprachgruppe_, *groessengruppe_;
+    std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     sitzung::Spielablage* ablage_ = nullptr;

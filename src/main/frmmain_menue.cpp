@@ -60,6 +60,18 @@ void TfrmMain::BaueMenue()
     mnuMusik_->setVisible(false);
     mnuAnimation_ = eintrag(mnuOptionen_, "mnuAnimation", &TfrmMain::mnuAnimationClick);
     mnuAnimation_->setCheckable(true);
+    mnuGroesse_ = menue(mnuOptionen_, "mnuGroesse");
+    groessengruppe_ = new QActionGroup(this);
+    // Only a dragged frame leaves all of them unchecked, at a size between them.
+    groessengruppe_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int prozent : Brettgeometrie::Zoomstufen) {
+        QAction* a = eintrag(mnuGroesse_, "mnuGroesse", [this, prozent] { mnuGroesseClick(prozent); });
+        a->setObjectName(QStringLiteral("mnuGroesse%1").arg(prozent));
+        a->setText(QStringLiteral("%1 %").arg(prozent));
+        a->setCheckable(true);
+        groessengruppe_->addAction(a);
+        mnuGroessen_.emplace_back(prozent, a);
+    }
     mnuOptionen_->addSeparator();
     mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
     sprachgruppe_ = new QActionGroup(this);
@@ -83,7 +95,8 @@ void TfrmMain::BaueMenue()
 
 void TfrmMain::TexteSetzen()
 {
-    const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, 0}, {mnuOptionen_, 20}, {mnuSprache_, 30}, {mnuProgInfos_, 50}};
+    const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, 0},     {mnuOptionen_, 20},   {mnuGroesse_, 27},
+                                                {mnuSprache_, 30},  {mnuProgInfos_, 50}};
     for (auto [m, id] : menues)
         m->setTitle(texte_(id));
     const std::pair<QAction*, int> eintraege[] = {

@@ -32,7 +32,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     QDialog box(eltern, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     box.setObjectName(QStringLiteral("InfoBox"));
     box.setWindowTitle(FensterTitel);
-    box.setFixedSize(277, 293);
+    box.setFixedSize(Brettgeometrie::InfoBox);
     box.setAutoFillBackground(true);
     box.setPalette(QPalette(QColor(192, 192, 192)));
 
@@ -81,7 +81,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
 
     const QScreen* bildschirm = eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen();
-    box.move(Lage({iLeft, iTop}, bildschirm ? bildschirm->size() : QSize(iLeft + 285, iTop + 320)));
+    box.move(Lage({iLeft, iTop}, bildschirm ? bildschirm->size() : QSize(iLeft, iTop) + Groesse));
     return box.exec() == QDialog::Accepted;
 }
 

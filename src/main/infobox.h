@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "main/brettgeometrie.h"
+
 class QWidget;
 
 namespace haupt {
@@ -19,7 +21,7 @@ struct InfoBoxDlg {
     int iLeft = 100;
     int iTop = 100;
 
-    static constexpr QSize Groesse{285, 320};
+    static constexpr QSize Groesse = Brettgeometrie::InfoBoxRahmen;
 
     // Where the box goes for the requested edges on a screen of that size: an axis that would
     // leave the screen is centred on it instead.

@@ -1,5 +1,7 @@
 #include "brettleser.h"
 
+#include "bildvergleich.h"
+
 #include <cstdlib>
 #include <limits>
 
@@ -51,13 +53,17 @@ QImage Feldinneres(const QImage& schirm, const Spielfenster& f, int n, int feld,
     return schirm.copy(Feldrechteck(f, n, feld).adjusted(rand, rand, -rand, -rand));
 }
 
+// Nearly equal rather than equal, so that a board drawn at twice the size and halved again is
+// read as well.
 int LeeresFeld(const QImage& schirm, const Spielfenster& f, int n)
 {
     const QImage kreuz = Kunst(QStringLiteral("imgKreuz%1").arg(n).toLatin1().constData());
     const QRect innen = kreuz.rect().adjusted(2, 2, -2, -2);
-    for (int feld = 1; feld <= n * n; ++feld)
-        if (schirm.copy(innen.translated(Feldrechteck(f, n, feld).topLeft())) == kreuz.copy(innen))
+    for (int feld = 1; feld <= n * n; ++feld) {
+        const QImage dort = schirm.copy(innen.translated(Feldrechteck(f, n, feld).topLeft())).convertToFormat(QImage::Format_RGB32);
+        if (MittlererUnterschied(dort, kreuz.copy(innen)) < 4.0)
             return feld;
+    }
     return 0;
 }
 

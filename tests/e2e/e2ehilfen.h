@@ -69,7 +69,9 @@ inline QString Zuganzeige(const QImage& schirm, QPoint client)
 struct Spielfenster {
     QString id;
     QPoint client{-1, -1};  // screen position of client (0, 0)
-    QPoint punkt(int x, int y) const { return client + QPoint(x, y); }
+    int faktor = 1;         // the window's zoom: 2 at 200 %
+    // The screen point of the classic client point (x, y).
+    QPoint punkt(int x, int y) const { return client + QPoint(x, y) * faktor; }
 };
 
 // Starts the program in a fresh game folder inside the session's own X server.
@@ -84,7 +86,7 @@ inline bool ClientFinden(XSitzung& x, Spielfenster& f)
 {
     const QPoint lage = x.fensterLage(f.id);
     return x.warteBis([&](const QImage& schirm) {
-        f.client = ClientUrsprung(schirm, lage);
+        f.client = ClientUrsprung(schirm, lage, f.faktor);
         return f.client.x() >= 0;
     });
 }

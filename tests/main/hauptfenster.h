@@ -50,7 +50,12 @@ protected:
 
     const Spielstand& spiel() const { return sitzung.spiel(); }
     QWidget* Spielfeld() { return frm.findChild<QWidget*>(QStringLiteral("ptbSpielfeld")); }
-    void Klick(Qt::MouseButton taste, int x, int y) { QTest::mouseClick(Spielfeld(), taste, {}, QPoint(x, y)); }
+    // A click on the classic pixel (x, y), wherever the zoom puts it.
+    void Klick(Qt::MouseButton taste, int x, int y)
+    {
+        const double z = frm.bild().zoom();
+        QTest::mouseClick(Spielfeld(), taste, {}, QPoint(int((x + 0.5) * z), int((y + 0.5) * z)));
+    }
     QAction* Eintrag(const char* name) { return frm.findChild<QAction*>(QLatin1String(name)); }
     QMenu* Menue(const char* name) { return frm.findChild<QMenu*>(QLatin1String(name)); }
     QImage Kopie() const { return frm.bild().kopie(); }

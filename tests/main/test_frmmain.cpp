@@ -44,7 +44,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
@@ -60,6 +60,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Eintrag("mnuBestenliste")->text(), QStringLiteral("&Best results..."));
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
+    EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
@@ -283,8 +284,27 @@ TEST_F(Hauptfenster, AnimationZeigtDenWegUndEndetImGewohntenBild)
     EXPECT_EQ(Kopie().copy(57, 56, 360, 360), Original());
 }
 
+// How many pixels of two pictures differ, and where.
+std::string Unterschiede(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return "sizes " + std::to_string(a.width()) + "x" + std::to_string(a.height()) + " and "
+               + std::to_string(b.width()) + "x" + std::to_string(b.height());
+    int anzahl = 0;
+    QRect wo;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++anzahl;
+                wo |= QRect(x, y, 1, 1);
+            }
+    return std::to_string(anzahl) + " pixels in " + std::to_string(wo.x()) + "," + std::to_string(wo.y()) + " "
+           + std::to_string(wo.width()) + "x" + std::to_string(wo.height());
+}
+
 // The window paints again only what changed; after moves, tile numbers, a hint coming and
-// going, the clock, the cursor and a pause, the screen shows what painting it whole shows.
+// going, the clock, the cursor, a pause and a move in motion, the screen shows what painting it
+// whole shows: at every size of the menu and a dragged one.
 TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
 {
     frm.show();
@@ -292,37 +312,60 @@ TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
     const auto vergleiche = [this](const char* schritt) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const QImage ganz = Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QPoint ecke = Spielfeld()->mapTo(&frm, QPoint(0, 0));
         const QImage schirm = frm.screen()
-                                  ->grabWindow(frm.winId(), ecke.x(), ecke.y(), Spielfeld()->width(), Spielfeld()->height())
+                                  ->grabWindow(frm.winId(), ecke.x(), ecke.y(), ganz.width(), ganz.height())
                                   .toImage()
                                   .convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(schirm, Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32)) << schritt;
+        EXPECT_TRUE(schirm == ganz) << schritt << ": " << Unterschiede(schirm, ganz);
     };
-    Spiel(2, 4, {2, 1});
-    vergleiche("new game");
-    Klick(Qt::LeftButton, 30, 100);
-    vergleiche("row 1 shifted");
-    Klick(Qt::RightButton, 100, 100);
-    vergleiche("one tile number");
-    Klick(Qt::RightButton, 100, 100);
-    vergleiche("all tile numbers");
-    Eintrag("mnuTipp")->trigger();
-    vergleiche("hint");
-    QTest::qWait(1700);
-    vergleiche("hint gone, clock on");
-    QTest::keyClick(Spielfeld(), Qt::Key_Down);
-    vergleiche("cursor");
-    Eintrag("mnuPause")->trigger();
-    vergleiche("pause");
-    Eintrag("mnuPause")->trigger();
-    vergleiche("on again");
+    for (const char* groesse : {"mnuGroesse100", "mnuGroesse125", "mnuGroesse150", "mnuGroesse200", ""}) {
+        SCOPED_TRACE(*groesse ? groesse : "dragged");
+        if (*groesse) {
+            Eintrag(groesse)->trigger();
+        } else {  // a frame dragged a little larger, within what the offscreen screen holds
+            Eintrag("mnuGroesse100")->trigger();
+            frm.resize(frm.size() + QSize(25, 20));
+            QTest::qWait(300);
+            ASSERT_EQ(frm.bild().zoom(), 1.03);
+        }
+        Eintrag("mnuAnimation")->setChecked(false);
+        Spiel(2, 4, {2, 1});
+        vergleiche("new game");
+        Klick(Qt::LeftButton, 30, 100);
+        vergleiche("row 1 shifted");
+        Klick(Qt::RightButton, 100, 100);
+        vergleiche("one tile number");
+        Klick(Qt::RightButton, 100, 100);
+        vergleiche("all tile numbers");
+        Eintrag("mnuTipp")->trigger();
+        vergleiche("hint");
+        QTest::qWait(1700);
+        vergleiche("hint gone, clock on");
+        QTest::keyClick(Spielfeld(), Qt::Key_Down);
+        vergleiche("cursor");
+        for (const char* nummern : {"N: one", "N: all", "N: none"}) {
+            QTest::keyClick(Spielfeld(), Qt::Key_N);
+            vergleiche(nummern);
+        }
+        Eintrag("mnuPause")->trigger();
+        vergleiche("pause");
+        Eintrag("mnuPause")->trigger();
+        vergleiche("on again");
 
-    Spiel(3, 4, {2, 1});
-    vergleiche("variant 3");
-    Klick(Qt::LeftButton, 57 + 90, 56 + 90);
-    vergleiche("axis turned");
-    Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
-    Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);
-    vergleiche("tile slid");
+        Spiel(3, 4, {2, 1});
+        vergleiche("variant 3");
+        Klick(Qt::LeftButton, 57 + 90, 56 + 90);
+        vergleiche("axis turned");
+        Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
+        Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);
+        vergleiche("tile slid");
+
+        Eintrag("mnuAnimation")->setChecked(true);
+        Spiel(3, 4, {2, 1});
+        Klick(Qt::LeftButton, 57 + 180, 56 + 180);
+        QTest::qWait(200);
+        vergleiche("axis turned in motion");
+    }
 }

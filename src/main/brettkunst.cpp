@@ -1,0 +1,78 @@
+#include "main/brettkunst.h"
+
+#include "main/brettgeometrie.h"
+#include "kunst.h"
+
+namespace haupt {
+
+namespace {
+
+QImage Einfach(const char* name)
+{
+    return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage OhneSchluessel(const QImage& bild)
+{
+    QImage ergebnis = bild.convertToFormat(QImage::Format_ARGB32);
+    if (ergebnis.isNull())
+        return ergebnis;
+    const QRgb schluessel = ergebnis.pixel(0, ergebnis.height() - 1);
+    for (int y = 0; y < ergebnis.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(ergebnis.scanLine(y));
+        for (int x = 0; x < ergebnis.width(); ++x)
+            if (zeile[x] == schluessel)
+                zeile[x] = 0;
+    }
+    return ergebnis;
+}
+
+// Above a scale of 1 the double-size art (the single one where there is none) is brought to the
+// device size once here.
+QImage Kunst(const char* name, double skala, bool schluessel)
+{
+    if (skala == 1.0)
+        return schluessel ? OhneSchluessel(Einfach(name)) : Einfach(name);
+    QImage doppelt = kunst::Bild(QLatin1String(name) + QLatin1String("@2x"));
+    doppelt.setDevicePixelRatio(1.0);  // the reader takes one of 2 from the name; here pixels are counted
+    const bool hatDoppelt = !doppelt.isNull();
+    QImage bild = hatDoppelt ? doppelt : kunst::Bild(QLatin1String(name));
+    const QSize logisch = hatDoppelt ? bild.size() / 2 : bild.size();
+    bild = schluessel ? OhneSchluessel(bild).convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      : bild.convertToFormat(QImage::Format_RGB32);
+    const QSize geraet = Brettgeometrie::Geraet({QPoint(0, 0), logisch}, skala).size();
+    if (bild.size() != geraet)
+        bild = bild.scaled(geraet, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return bild;
+}
+
+QImage Hintergrund(double skala, QSize ganz)
+{
+    QImage bild = Kunst("imgHintergrund", skala);
+    if (bild.size() != ganz)  // the last device column or row a rounding left out
+        bild = bild.scaled(ganz, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    return bild;
+}
+
+void Brettkunst::KreuzLaden(double skala, int seite)
+{
+    static const char* const namen[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};
+    n = seite;
+    kreuz = Kunst(namen[seite - 3], skala);
+}
+
+void Brettkunst::Laden(double skala, int seite)
+{
+    if (n)  // the cross only once a board has been chosen
+        KreuzLaden(skala, seite);
+    ziffern = Kunst("imgZiffern", skala);
+    achse = Kunst("imgAchse", skala, true);
+    pfeilRechts = Kunst("imgPfeilRechts", skala, true);
+    pfeilLinks = Kunst("imgPfeilLinks", skala, true);
+    pfeilUnten = Kunst("imgPfeilUnten", skala, true);
+    pfeilOben = Kunst("imgPfeilOben", skala, true);
+}
+
+} // namespace haupt
