@@ -192,7 +192,7 @@ bool TfrmMain::GespeichertesSpielFortsetzen()
         return false;
     const sitzung::Spielablage::Fund fund = ablage_->Laden();
     if (fund.beiseitegelegt)
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielDefekt), Fensterpunkt(100, 235));
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielDefekt), Fensterpunkt(G::MeldungSpielende));
     if (!fund.spiel)
         return false;
     sitzung::Schnappschuss stand = *fund.spiel;
@@ -205,7 +205,7 @@ bool TfrmMain::GespeichertesSpielFortsetzen()
     bild_.BildVorbereiten(stand.einstellungen.bilddatei);
     sitzung_.Wiederherstellen(stand);
     if (bildFehlt)
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielBildFehlt), Fensterpunkt(100, 235));
+        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielBildFehlt), Fensterpunkt(G::MeldungSpielende));
     return true;
 }
 
