@@ -1,10 +1,12 @@
 #include "daten/bildformate.h"
 
+#include <QChar>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace daten {
 
@@ -102,6 +104,30 @@ Bildart ErkenneBildart(QByteArrayView d)
     if (d.size() >= 12 && d.startsWith("RIFF") && d.sliced(8, 4) == "WEBP")
         return Bildart::Webp;
     return Bildart::Unbekannt;
+}
+
+bool FremdesBildformat(QByteArrayView d)
+{
+    static constexpr std::string_view anfaenge[] = {
+        std::string_view("II*\0", 4), std::string_view("MM\0*", 4),         // TIFF
+        std::string_view("\0\0\1\0", 4), std::string_view("\0\0\2\0", 4),  // icon, cursor
+        "8BPS", "qoif", "\x76\x2f\x31\x01", "#?RADIANCE", "\xFF\x0A", "\xFF\x4F\xFF\x51",
+        std::string_view("\0\0\0\x0CJXL ", 8), std::string_view("\0\0\0\x0CjP  ", 8),
+    };
+    for (std::string_view anfang : anfaenge)
+        if (d.startsWith(QByteArrayView(anfang.data(), qsizetype(anfang.size()))))
+            return true;
+    // HEIF and AVIF: an ISO box "ftyp" naming the brand.
+    if (d.size() >= 12 && d.sliced(4, 4) == "ftyp") {
+        const QByteArrayView marke = d.sliced(8, 4);
+        for (const char* m : {"heic", "heix", "hevc", "mif1", "msf1", "avif", "avis"})
+            if (marke == m)
+                return true;
+    }
+    // Netpbm: P1 to P7 and a blank.
+    if (d.size() >= 3 && d[0] == 'P' && d[1] >= '1' && d[1] <= '7' && QChar::isSpace(uchar(d[2])))
+        return true;
+    return d.first(std::min<qsizetype>(d.size(), 1024)).indexOf("<svg") >= 0;
 }
 
 const char* Formatname(Bildart art)

@@ -12,6 +12,11 @@ enum class Bildart { Unbekannt, Bmp, Png, Jpeg, Gif, Webp };
 // By the first bytes (the file's signature), not by its name.
 Bildart ErkenneBildart(QByteArrayView datei);
 
+// True when the data starts like a picture of a kind the game does not read (TIFF, icons, HEIF
+// and AVIF, JPEG XL and 2000, Photoshop, the netpbm family, QOI, OpenEXR, Radiance, SVG): the
+// player is told the format is wrong rather than that the file holds no picture.
+bool FremdesBildformat(QByteArrayView datei);
+
 // The name Qt's image reader knows the format by; nullptr for Unbekannt.
 const char* Formatname(Bildart art);
 

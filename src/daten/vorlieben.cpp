@@ -8,6 +8,7 @@ namespace {
 
 constexpr char Abschnitt[] = "Optionen";
 constexpr char Schluessel[] = "Animation";
+constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 
 } // namespace
 
@@ -21,6 +22,20 @@ void AnimationSpeichern(const Umgebung& umgebung, bool an)
     if (!umgebung.vonCD) {
         umgebung.SchreibordnerAnlegen();  // a failure shows as the failed write
         SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, Schluessel, an ? "1" : "0");
+    }
+}
+
+Zuschnitt ZuschnittGespeichert(const Umgebung& umgebung)
+{
+    const bool mitte = LiesIniZahl(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel) == 1;
+    return mitte ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+}
+
+void ZuschnittSpeichern(const Umgebung& umgebung, Zuschnitt zuschnitt)
+{
+    if (!umgebung.vonCD) {
+        umgebung.SchreibordnerAnlegen();
+        SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel, zuschnitt == Zuschnitt::Mitte ? "1" : "0");
     }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // What the player switches on beyond the language, kept in the options file: section
-// "Optionen", key "Animation" (0 or 1, off when missing).
+// "Optionen", keys "Animation" (0 or 1, off when missing) and "Zuschnitt" (1: the board takes
+// the picture's centred square, anything else: the picture is stretched).
 
+#include "daten/bildquadrat.h"
 #include "daten/umgebung.h"
 
 namespace daten {
@@ -9,5 +11,9 @@ namespace daten {
 bool AnimationGespeichert(const Umgebung& umgebung);
 // Not written when started from a CD-ROM. Throws Schreibfehler.
 void AnimationSpeichern(const Umgebung& umgebung, bool an);
+
+Zuschnitt ZuschnittGespeichert(const Umgebung& umgebung);
+// Not written when started from a CD-ROM. Throws Schreibfehler.
+void ZuschnittSpeichern(const Umgebung& umgebung, Zuschnitt zuschnitt);
 
 } // namespace daten

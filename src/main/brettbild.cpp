@@ -127,6 +127,7 @@ bool Brettbild::VerhaeltnisSetzen(double verhaeltnis)
         return false;
     verhaeltnis_ = verhaeltnis;
     geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), verhaeltnis);
+    BilddienstSetzen(bilder_);
     KunstLaden();
     if (quelle_) {
         const bool grau = grau_;
@@ -158,12 +159,24 @@ void Brettbild::BildVorbereiten(const QString& bilddatei)
         });
         return;
     }
-    Vorbereiten([bilddatei](double r, QSize groesse) {
-        QImage geladen;
-        if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
-            return Gestreckt(geladen, groesse);
+    const auto zuschnitt = bilder_ ? bilder_->zuschnitt() : daten::Zuschnitt::Strecken;
+    Vorbereiten([bilddatei, zuschnitt, bilder = bilder_](double r, QSize groesse) {
+        daten::Geladen geladen{bilddatei, daten::Ladefehler::Keiner, {}};
+        if (bilder)
+            geladen = bilder->Quadrat(bilddatei, groesse.width(), zuschnitt);
+        else if ((geladen.fehler = daten::LadeBild(bilddatei, geladen.bild, groesse.width())) == daten::Ladefehler::Keiner)
+            geladen.bild = daten::Quadrat(geladen.bild, groesse.width(), zuschnitt);
+        if (geladen.fehler == daten::Ladefehler::Keiner)
+            return geladen.bild;
         return Gestreckt(hintergrund(r).copy(G::Geraet(G::Titelecke, r)), groesse);
     });
+}
+
+void Brettbild::BilddienstSetzen(daten::Bilddienst* bilder)
+{
+    bilder_ = bilder;
+    if (bilder_)
+        bilder_->BrettkanteSetzen(Geraet(geometrie_.brett()).width());
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild)

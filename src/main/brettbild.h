@@ -15,6 +15,7 @@
 #include <optional>
 #include <utility>
 
+#include "daten/bilddienst.h"
 #include "engine/spielstand.h"
 #include "main/brettgeometrie.h"
 #include "sitzung/spielsitzung.h"
@@ -50,8 +51,13 @@ public:
     bool VerhaeltnisSetzen(double verhaeltnis);
     double verhaeltnis() const { return verhaeltnis_; }
 
-    // The picture of the next game: the file stretched to the board, the title art when the
-    // name is empty, or its enlarged corner when the file cannot be loaded (silently).
+    // Where pictures are decoded; it learns the board's device size from here. Without one a
+    // file is decoded for each preparation and stretched.
+    void BilddienstSetzen(daten::Bilddienst* bilder);
+
+    // The picture of the next game: the file made square as the picture service says (stretched
+    // or cut), the title art when the name is empty, or its enlarged corner when the file cannot
+    // be loaded (silently).
     void BildVorbereiten(const QString& bilddatei);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
@@ -132,6 +138,7 @@ private:
     // was turned grey.
     std::function<QImage(double, QSize)> quelle_;
     bool grau_ = false;
+    daten::Bilddienst* bilder_ = nullptr;
     QImage kreuz_;  // the empty field's art for the board's side
     QImage ziffern_, achse_;
     QImage pfeilRechts_, pfeilLinks_, pfeilUnten_, pfeilOben_;

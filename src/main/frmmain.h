@@ -77,6 +77,8 @@ public:
 
     // The two dialogs are created after the main window; they are handed in once they exist.
     void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
+    // Where the pictures of the games are decoded.
+    void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
 
     // What the window shows, for those who check its pixels.
     const Brettbild& bild() const { return bild_; }
