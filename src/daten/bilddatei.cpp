@@ -71,7 +71,8 @@ bool VorbelegtesBild(QImageReader& leser, QSize groesse, QImage& bild)
 }
 
 // The format by the file's content; Unbekannt for an empty or foreign file. `gekuerzt` tells a
-// file cut short.
+// file cut short. A JPEG, the kind of large photos, is walked in blocks rather than mapped: a
+// mapping would count the whole file into the program's memory.
 Bildart PruefeInhalt(QFile& datei, bool& gekuerzt, bool& fremd)
 {
     const qint64 groesse = datei.size();
@@ -80,9 +81,11 @@ Bildart PruefeInhalt(QFile& datei, bool& gekuerzt, bool& fremd)
         return Bildart::Unbekannt;
     const QByteArrayView bytes(inhalt, groesse);
     const Bildart art = ErkenneBildart(bytes);
-    gekuerzt = Gekuerzt(art, bytes);
+    gekuerzt = art != Bildart::Jpeg && Gekuerzt(art, bytes);
     fremd = art == Bildart::Unbekannt && FremdesBildformat(bytes);
     datei.unmap(const_cast<uchar*>(inhalt));
+    if (art == Bildart::Jpeg)
+        gekuerzt = !datei.seek(0) || JpegGekuerzt(datei) || !datei.seek(0);
     return art;
 }
 

@@ -4,6 +4,7 @@
 // rows, a cut-off JPEG with grey ones and a cut-off GIF with background, all without an error.
 
 #include <QByteArrayView>
+#include <QIODevice>
 
 namespace daten {
 
@@ -24,8 +25,10 @@ const char* Formatname(Bildart art);
 // that do not fit, a run-length stream without its end mark, or sizes beyond all reason.
 bool BmpGekuerzt(QByteArrayView datei);
 
-// True when a JPEG stream ends before its end-of-image mark.
+// True when a JPEG stream ends before its end-of-image mark. The device is read from where it
+// stands in blocks, so that a photo's check holds only one block.
 bool JpegGekuerzt(QByteArrayView datei);
+bool JpegGekuerzt(QIODevice& datei);
 
 // True when a GIF ends before the data of its first picture does.
 bool GifGekuerzt(QByteArrayView datei);

@@ -155,6 +155,11 @@ void TfrmEinstellungen::FormShow()
     chkVorschau_->setChecked(!vorlage_.vorschau);
     chkSWBild_->setChecked(vorlage_.swBild);
     chkZuschnitt_->setChecked(bilder_.zuschnitt() == daten::Zuschnitt::Mitte);
+    // The board may have grown since the preview's decode (another screen, a larger zoom): the
+    // service decodes the picture anew for it while the dialog is looked at, or finds it whole.
+    const QSize gelesen = vorschau_.bild.size();
+    if (vorschau_.pfad == GewaehlteDatei() && std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante())
+        FileListBoxChange();
 }
 
 void TfrmEinstellungen::FormActivate()

@@ -123,9 +123,9 @@ void TfrmEinstellungen::BaueMotivwahl()
     chkVorschau_ = Baue<QCheckBox>(gpbMotiv_, "chkVorschau", 145, 110, 209, 17);
     chkPosZufall_ = Baue<QCheckBox>(gpbMotiv_, "chkPosZufall", 145, 130, 209, 17);
     // Below the others: the chooser under the preview, the crop choice under the grey option.
-    btnSuchen_ = Baue<QPushButton>(gpbMotiv_, "btnSuchen", 15, 152, 120, 26);
+    btnSuchen_ = Baue<QPushButton>(gpbMotiv_, "btnSuchen", 15, 148, 120, 24);
     connect(btnSuchen_, &QPushButton::clicked, this, &TfrmEinstellungen::btnSuchenClick);
-    chkZuschnitt_ = Baue<QCheckBox>(gpbMotiv_, "chkZuschnitt", 145, 156, 227, 17);
+    chkZuschnitt_ = Baue<QCheckBox>(gpbMotiv_, "chkZuschnitt", 145, 150, 227, 17);
     connect(chkZuschnitt_, &QCheckBox::toggled, this, &TfrmEinstellungen::VorschauZeichnen);
 }
 

@@ -1,5 +1,6 @@
 // Photos of any size: read at the size the board needs, made square by stretching or cutting,
 // decoded once for the preview and the board, and refused with the reason when they cannot be.
+#include <QColorSpace>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -147,6 +148,26 @@ TEST_F(Fotos, KleinGelesenGibtDasselbeBrettWieGanzGelesen)
         for (Zuschnitt z : {Zuschnitt::Strecken, Zuschnitt::Mitte})
             EXPECT_LT(MittlererUnterschied(Quadrat(ganz, 360, z), Quadrat(klein, 360, z)), 2.0) << format;
     }
+}
+
+// Read small, a photo still stands as its tag says and comes in sRGB.
+TEST_F(Fotos, KleinGelesenAufrechtUndInSrgb)
+{
+    const QByteArray jpeg = bildbau::Gespeichert(VierZuDrei(), "jpeg");
+    QImage bild;
+    ASSERT_EQ(LadeBild(Schreibe(QStringLiteral("hoch.jpg"), bildbau::MitOrientierung(jpeg, 6)), bild, 150),
+              Ladefehler::Keiner);
+    ASSERT_EQ(bild.size(), QSize(150, 200)) << "stored 400 x 300, shown turned a quarter";
+    EXPECT_GT(qRed(bild.pixel(75, 5)), 200) << "the red left column is now on top";
+    EXPECT_GT(qBlue(bild.pixel(75, 195)), 200);
+
+    QImage p3(300, 200, QImage::Format_RGB32);
+    p3.fill(qRgb(200, 100, 50));
+    p3.setColorSpace(QColorSpace::DisplayP3);
+    ASSERT_EQ(LadeBild(Schreibe(QStringLiteral("p3.png"), bildbau::Gespeichert(p3, "png")), bild, 100), Ladefehler::Keiner);
+    EXPECT_EQ(bild.colorSpace(), QColorSpace(QColorSpace::SRgb));
+    EXPECT_NE(bild.pixel(50, 50), qRgb(200, 100, 50)) << "converted, not taken as it was";
+    EXPECT_EQ(bild.pixel(50, 50), p3.convertedToColorSpace(QColorSpace::SRgb).pixel(50, 50));
 }
 
 TEST_F(Fotos, ZweihundertMegapixelKommenKleinGelesen)
