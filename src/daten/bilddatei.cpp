@@ -1,11 +1,14 @@
 #include "daten/bilddatei.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace daten {
 
@@ -32,23 +35,31 @@ bool FormatLesbar(const char* format)
 // The memory the picture takes as true colour, four bytes a pixel.
 qint64 Echtfarbbytes(QSize groesse) { return qint64(groesse.width()) * groesse.height() * 4; }
 
-bool UeberDerGrenze(QSize groesse)
+// libjpeg decodes at 1/2, 1/4 or 1/8 of the sides; Qt takes the smallest that still gives `ziel`.
+int JpegTeiler(QSize quelle, QSize ziel)
 {
-    const qint64 grenze = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    return grenze > 0 && Echtfarbbytes(groesse) > grenze;
+    int teiler = 8;
+    while (teiler > 1 && (quelle.width() / teiler < ziel.width() || quelle.height() / teiler < ziel.height()))
+        teiler /= 2;
+    return teiler;
 }
 
-// Pixels a file leaves out (run-length skips, early ends) get the colour of index 0, or black,
-// instead of whatever memory the reader was given. Refuses pictures whose true-colour form is
-// above the reader's limit.
-bool VorbelegtesBild(QImageReader& leser, QImage& bild)
+// Whether decoding a picture of `quelle` for `ziel` takes more than the reader's limit.
+bool UeberDerGrenze(QSize quelle, QSize ziel, Bildart art)
 {
-    // A bitmap stored top-down reports a negative height; the picture it makes is the same.
-    const QSize groesse(leser.size().width(), std::abs(leser.size().height()));
-    if (!groesse.isValid())
-        return true;  // the reader allocates on its own, within its limit; checked after reading
-    if (groesse.isEmpty() || UeberDerGrenze(groesse))
-        return false;
+    const qint64 grenze = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 teiler = art == Bildart::Jpeg ? JpegTeiler(quelle, ziel) : 1;
+    return grenze > 0 && Echtfarbbytes(quelle) / (teiler * teiler) > grenze;
+}
+
+// A bitmap stored top-down reports a negative height; the picture it makes is the same.
+QSize Kopfgroesse(const QImageReader& leser) { return {leser.size().width(), std::abs(leser.size().height())}; }
+
+// Pixels a file leaves out (run-length skips, early ends) get the colour of index 0, or black,
+// instead of whatever memory the reader was given. Only for a picture the reader fills whole:
+// a JPEG read smaller makes its own.
+bool VorbelegtesBild(QImageReader& leser, QSize groesse, QImage& bild)
+{
     const QImage::Format format = leser.imageFormat();
     if (format == QImage::Format_Invalid)
         return true;
@@ -59,20 +70,43 @@ bool VorbelegtesBild(QImageReader& leser, QImage& bild)
     return true;
 }
 
-// The format by the file's content; Unbekannt for an empty or foreign file and for a file cut
-// short.
-Bildart PruefeInhalt(QFile& datei)
+// The format by the file's content; Unbekannt for an empty or foreign file. `gekuerzt` tells a
+// file cut short. A JPEG, the kind of large photos, is walked in blocks rather than mapped: a
+// mapping would count the whole file into the program's memory.
+Bildart PruefeInhalt(QFile& datei, bool& gekuerzt, bool& fremd)
 {
     const qint64 groesse = datei.size();
     const uchar* inhalt = groesse > 0 ? datei.map(0, groesse) : nullptr;
     if (!inhalt)
         return Bildart::Unbekannt;
     const QByteArrayView bytes(inhalt, groesse);
-    Bildart art = ErkenneBildart(bytes);
-    if (Gekuerzt(art, bytes))
-        art = Bildart::Unbekannt;
+    const Bildart art = ErkenneBildart(bytes);
+    gekuerzt = art != Bildart::Jpeg && Gekuerzt(art, bytes);
+    fremd = art == Bildart::Unbekannt && FremdesBildformat(bytes);
     datei.unmap(const_cast<uchar*>(inhalt));
+    if (art == Bildart::Jpeg)
+        gekuerzt = !datei.seek(0) || JpegGekuerzt(datei) || !datei.seek(0);
     return art;
+}
+
+// What the reader's failure means.
+Ladefehler Lesefehler(const QImageReader& leser)
+{
+    switch (leser.error()) {
+    case QImageReader::FileNotFoundError: return Ladefehler::NichtGefunden;
+    case QImageReader::UnsupportedFormatError: return Ladefehler::FremdesFormat;  // no reader here for it
+    default: return Ladefehler::Beschaedigt;
+    }
+}
+
+// True colour in sRGB: palette and one-bit pictures scale smoothly only from true colour, and
+// the board is drawn without colour management.
+QImage Echtfarbe(QImage bild)
+{
+    bild = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (bild.colorSpace().isValid() && bild.colorSpace() != QColorSpace::SRgb)
+        bild.convertToColorSpace(QColorSpace::SRgb);
+    return bild;
 }
 
 } // namespace
@@ -100,30 +134,66 @@ QStringList Bilddateien(const QString& ordner)
     return namen;
 }
 
-Ladefehler LadeBild(const QString& pfad, QImage& bild)
+const char* Name(Ladefehler fehler)
+{
+    switch (fehler) {
+    case Ladefehler::Keiner: return "Keiner";
+    case Ladefehler::NichtGefunden: return "NichtGefunden";
+    case Ladefehler::KeinBild: return "KeinBild";
+    case Ladefehler::FremdesFormat: return "FremdesFormat";
+    case Ladefehler::Beschaedigt: return "Beschaedigt";
+    case Ladefehler::ZuGross: return "ZuGross";
+    }
+    return "?";
+}
+
+QSize Lesegroesse(QSize groesse, int kante)
+{
+    const qint64 breite = groesse.width(), hoehe = groesse.height();
+    if (kante <= 0 || breite <= 0 || hoehe <= 0 || std::min(breite, hoehe) <= kante)
+        return groesse;
+    // The longer side rounded up, so that neither side falls short.
+    if (breite <= hoehe)
+        return {kante, int((hoehe * kante + breite - 1) / breite)};
+    return {int((breite * kante + hoehe - 1) / hoehe), kante};
+}
+
+Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante)
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return Ladefehler::NichtGefunden;
-    const Bildart art = PruefeInhalt(datei);
+    bool gekuerzt = false, fremd = false;
+    const Bildart art = PruefeInhalt(datei, gekuerzt, fremd);
     if (art == Bildart::Unbekannt)
-        return Ladefehler::KeinBild;
+        return fremd ? Ladefehler::FremdesFormat : Ladefehler::KeinBild;
+    if (gekuerzt)
+        return Ladefehler::Beschaedigt;
     // Told the format, Qt asks only that reader instead of loading every image plugin first to
     // ask whether one of them knows better; BMP and PNG it reads itself.
     QImageReader leser(&datei, Formatname(art));
     leser.setAutoDetectImageFormat(false);
     leser.setAutoTransform(true);
+    const QSize quelle = Kopfgroesse(leser);
     QImage gelesen;
-    if (!VorbelegtesBild(leser, gelesen))
-        return Ladefehler::KeinBild;
+    if (quelle.isValid()) {  // otherwise the reader allocates on its own, within its limit
+        if (quelle.isEmpty())
+            return Ladefehler::Beschaedigt;
+        const QSize ziel = Lesegroesse(quelle, kante);
+        if (UeberDerGrenze(quelle, ziel, art))
+            return Ladefehler::ZuGross;
+        if (ziel != quelle)
+            leser.setScaledSize(ziel);
+        if ((art != Bildart::Jpeg || ziel == quelle) && !VorbelegtesBild(leser, quelle, gelesen))
+            return Ladefehler::ZuGross;
+    }
     // A reader that stopped early may hand over what it had: an error means no picture.
     const bool gelungen = leser.read(&gelesen);
-    if (leser.error() == QImageReader::FileNotFoundError)
-        return Ladefehler::NichtGefunden;
-    if (!gelungen || leser.error() != QImageReader::UnknownError || gelesen.isNull() || UeberDerGrenze(gelesen.size()))
-        return Ladefehler::KeinBild;
-    // Palette and one-bit pictures scale smoothly only from true colour.
-    bild = gelesen.convertToFormat(gelesen.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (!gelungen || leser.error() != QImageReader::UnknownError || gelesen.isNull())
+        return gelungen ? Ladefehler::Beschaedigt : Lesefehler(leser);
+    if (!quelle.isValid() && UeberDerGrenze(gelesen.size(), gelesen.size(), Bildart::Unbekannt))
+        return Ladefehler::ZuGross;
+    bild = Echtfarbe(std::move(gelesen));
     return Ladefehler::Keiner;
 }
 

@@ -1,10 +1,13 @@
 #include "daten/bildformate.h"
 
+#include <QBuffer>
+#include <QChar>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace daten {
 
@@ -54,24 +57,6 @@ qint64 Rasterbytes(qint64 breite, qint64 hoehe, qint64 bits)
 // JPEG markers without a length: restart marks 0xD0-0xD7, TEM 0x01 and the start of image.
 bool OhneLaenge(quint8 marke) { return (marke >= 0xD0 && marke <= 0xD8) || marke == 0x01; }
 
-// The position after the entropy-coded data that starts at `pos`: the next 0xFF that begins a
-// marker (0xFF 0x00 is a stuffed byte, 0xFF 0xD0-D7 a restart mark inside the data); -1 when
-// the file ends first.
-qsizetype NachDenDaten(QByteArrayView d, qsizetype pos)
-{
-    while (pos + 1 < d.size()) {
-        const char* ff = static_cast<const char*>(std::memchr(d.data() + pos, 0xFF, size_t(d.size() - pos - 1)));
-        if (!ff)
-            return -1;
-        pos = ff - d.data();
-        const quint8 folgt = Byte(d, pos + 1);
-        if (folgt != 0x00 && folgt != 0xFF && (folgt < 0xD0 || folgt > 0xD7))
-            return pos;
-        pos += folgt == 0xFF ? 1 : 2;  // a run of 0xFF is fill before a marker
-    }
-    return -1;
-}
-
 // Skips a GIF's chain of sub-blocks (a length byte, that many bytes; a zero ends it). The
 // position after the closing zero, or -1 when the file ends first.
 qsizetype NachDenUnterbloecken(QByteArrayView d, qsizetype pos)
@@ -102,6 +87,30 @@ Bildart ErkenneBildart(QByteArrayView d)
     if (d.size() >= 12 && d.startsWith("RIFF") && d.sliced(8, 4) == "WEBP")
         return Bildart::Webp;
     return Bildart::Unbekannt;
+}
+
+bool FremdesBildformat(QByteArrayView d)
+{
+    static constexpr std::string_view anfaenge[] = {
+        std::string_view("II*\0", 4), std::string_view("MM\0*", 4),         // TIFF
+        std::string_view("\0\0\1\0", 4), std::string_view("\0\0\2\0", 4),  // icon, cursor
+        "8BPS", "qoif", "\x76\x2f\x31\x01", "#?RADIANCE", "\xFF\x0A", "\xFF\x4F\xFF\x51",
+        std::string_view("\0\0\0\x0CJXL ", 8), std::string_view("\0\0\0\x0CjP  ", 8),
+    };
+    for (std::string_view anfang : anfaenge)
+        if (d.startsWith(QByteArrayView(anfang.data(), qsizetype(anfang.size()))))
+            return true;
+    // HEIF and AVIF: an ISO box "ftyp" naming the brand.
+    if (d.size() >= 12 && d.sliced(4, 4) == "ftyp") {
+        const QByteArrayView marke = d.sliced(8, 4);
+        for (const char* m : {"heic", "heix", "hevc", "mif1", "msf1", "avif", "avis"})
+            if (marke == m)
+                return true;
+    }
+    // Netpbm: P1 to P7 and a blank.
+    if (d.size() >= 3 && d[0] == 'P' && d[1] >= '1' && d[1] <= '7' && QChar::isSpace(uchar(d[2])))
+        return true;
+    return d.first(std::min<qsizetype>(d.size(), 1024)).indexOf("<svg") >= 0;
 }
 
 const char* Formatname(Bildart art)
@@ -149,37 +158,89 @@ bool BmpGekuerzt(QByteArrayView datei)
     return pixelbytes < 0 || datei.size() < beginn + pixelbytes;
 }
 
-// libjpeg fills what is missing with grey and only warns. Segments are skipped by their length
-// (so a thumbnail in the EXIF data does not count), scans up to the next marker; bytes between
-// segments are skipped, as libjpeg does.
-bool JpegGekuerzt(QByteArrayView d)
-{
-    if (!d.startsWith("\xFF\xD8"))
-        return false;
-    qsizetype pos = 2;
-    while (true) {
-        while (pos < d.size() && Byte(d, pos) != 0xFF)
-            ++pos;
-        while (pos < d.size() && Byte(d, pos) == 0xFF)
-            ++pos;
-        if (pos >= d.size())
+namespace {
+
+// Reads a device byte by byte through a block of its own, so that a file of any length is
+// walked without being held.
+class Bytestrom {
+public:
+    explicit Bytestrom(QIODevice& geraet) : geraet_(geraet) {}
+    bool Lies(quint8& byte)
+    {
+        if (pos_ == block_.size()) {
+            block_ = geraet_.read(1 << 16);
+            pos_ = 0;
+            if (block_.isEmpty())
+                return false;
+        }
+        byte = quint8(block_[pos_++]);
+        return true;
+    }
+    bool Ueberspringen(qint64 anzahl)
+    {
+        const qint64 imBlock = std::min<qint64>(anzahl, block_.size() - pos_);
+        pos_ += imBlock;
+        anzahl -= imBlock;
+        if (anzahl == 0)
             return true;
-        const quint8 marke = Byte(d, pos++);
+        const qint64 ziel = geraet_.pos() + anzahl;
+        return ziel <= geraet_.size() && geraet_.seek(ziel);
+    }
+
+private:
+    QIODevice& geraet_;
+    QByteArray block_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace
+
+// libjpeg fills what is missing with grey and only warns. Segments are skipped by their length
+// (so a thumbnail in the EXIF data does not count), scans up to the next marker (0xFF 0x00 is a
+// stuffed byte, 0xFF 0xD0-D7 a restart mark inside the data, a run of 0xFF fill); bytes between
+// segments are skipped, as libjpeg does.
+bool JpegGekuerzt(QIODevice& datei)
+{
+    Bytestrom s(datei);
+    quint8 byte = 0, zweites = 0;
+    if (!s.Lies(byte) || !s.Lies(zweites) || byte != 0xFF || zweites != 0xD8)
+        return false;
+    bool inDaten = false;  // inside a scan's entropy-coded data
+    while (true) {
+        do {
+            if (!s.Lies(byte))
+                return true;
+        } while (byte != 0xFF);
+        do {
+            if (!s.Lies(byte))
+                return true;
+        } while (byte == 0xFF);
+        const quint8 marke = byte;
+        if (inDaten && (marke == 0x00 || (marke >= 0xD0 && marke <= 0xD7)))
+            continue;
+        inDaten = false;
         if (marke == 0xD9)
             return false;
         if (OhneLaenge(marke))
             continue;
-        if (pos + 2 > d.size())
+        quint8 hoch = 0, tief = 0;
+        if (!s.Lies(hoch) || !s.Lies(tief))
             return true;
-        const qsizetype laenge = qFromBigEndian<quint16>(d.data() + pos);
+        const int laenge = hoch << 8 | tief;
         if (laenge < 2)
             return false;  // nonsense: the reader refuses it
-        pos += laenge;
-        if (pos > d.size())
+        if (!s.Ueberspringen(laenge - 2))
             return true;
-        if (marke == 0xDA && (pos = NachDenDaten(d, pos)) < 0)
-            return true;
+        inDaten = marke == 0xDA;
     }
+}
+
+bool JpegGekuerzt(QByteArrayView d)
+{
+    QByteArray bytes = QByteArray::fromRawData(d.data(), d.size());
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::ReadOnly);
+    return JpegGekuerzt(puffer);
 }
 
 // Qt paints the background first and leaves whatever the data did not reach: the first

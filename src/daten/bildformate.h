@@ -4,6 +4,7 @@
 // rows, a cut-off JPEG with grey ones and a cut-off GIF with background, all without an error.
 
 #include <QByteArrayView>
+#include <QIODevice>
 
 namespace daten {
 
@@ -12,6 +13,11 @@ enum class Bildart { Unbekannt, Bmp, Png, Jpeg, Gif, Webp };
 // By the first bytes (the file's signature), not by its name.
 Bildart ErkenneBildart(QByteArrayView datei);
 
+// True when the data starts like a picture of a kind the game does not read (TIFF, icons, HEIF
+// and AVIF, JPEG XL and 2000, Photoshop, the netpbm family, QOI, OpenEXR, Radiance, SVG): the
+// player is told the format is wrong rather than that the file holds no picture.
+bool FremdesBildformat(QByteArrayView datei);
+
 // The name Qt's image reader knows the format by; nullptr for Unbekannt.
 const char* Formatname(Bildart art);
 
@@ -19,8 +25,10 @@ const char* Formatname(Bildart art);
 // that do not fit, a run-length stream without its end mark, or sizes beyond all reason.
 bool BmpGekuerzt(QByteArrayView datei);
 
-// True when a JPEG stream ends before its end-of-image mark.
+// True when a JPEG stream ends before its end-of-image mark. The device is read from where it
+// stands in blocks, so that a photo's check holds only one block.
 bool JpegGekuerzt(QByteArrayView datei);
+bool JpegGekuerzt(QIODevice& datei);
 
 // True when a GIF ends before the data of its first picture does.
 bool GifGekuerzt(QByteArrayView datei);

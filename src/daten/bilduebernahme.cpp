@@ -13,6 +13,7 @@ namespace daten {
 namespace {
 
 constexpr qint64 Block = 1 << 20;
+constexpr int Pruefkante = 16;
 
 // "name.png", "name (2).png", "name (3).png" …
 QString Kopiename(const QFileInfo& quelle, int nummer)
@@ -77,8 +78,9 @@ Uebernahme BildUebernehmen(const QString& quelle, const QString& ordner)
     if (const Uebernahmefehler fehler = Kopiere(ein, kopie); fehler != Uebernahmefehler::Keiner)
         return {fehler, {}};
     QImage bild;
-    if (LadeBild(QFile::decodeName(kopie.pfad().c_str()), bild) != Ladefehler::Keiner)
-        return {Uebernahmefehler::KeinBild, {}};
+    if (const Ladefehler fehler = LadeBild(QFile::decodeName(kopie.pfad().c_str()), bild, Pruefkante);
+        fehler != Ladefehler::Keiner)
+        return {Uebernahmefehler::KeinBild, {}, fehler};
 
     for (int nummer = 1;; ++nummer) {
         const QString pfad = ziel.filePath(Kopiename(info, nummer));

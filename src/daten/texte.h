@@ -16,7 +16,9 @@ inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, MitHilfe 
 inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802, DateiFehlt = 803,
                      GrafikFormat = 804, PfadFehlt = 805, KeineBilder = 806,
                      KopierFehler = 807,  // followed by the folder
-                     SpielDefekt = 810, SpielBildFehlt = 811;
+                     BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
+                     SpielBildFehlt = 814;
+inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 } // namespace text
 
 class Texte : public QObject {

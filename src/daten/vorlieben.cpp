@@ -10,6 +10,7 @@ constexpr char Abschnitt[] = "Optionen";
 constexpr char Schluessel[] = "Animation";
 constexpr char GroesseSchluessel[] = "Groesse";
 constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
+constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 
 } // namespace
 
@@ -37,6 +38,20 @@ void GroesseSpeichern(const Umgebung& umgebung, int prozent)
     if (!umgebung.vonCD) {
         umgebung.SchreibordnerAnlegen();
         SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, GroesseSchluessel, QByteArray::number(prozent));
+    }
+}
+
+Zuschnitt ZuschnittGespeichert(const Umgebung& umgebung)
+{
+    const bool mitte = LiesIniZahl(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel) == 1;
+    return mitte ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+}
+
+void ZuschnittSpeichern(const Umgebung& umgebung, Zuschnitt zuschnitt)
+{
+    if (!umgebung.vonCD) {
+        umgebung.SchreibordnerAnlegen();
+        SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel, zuschnitt == Zuschnitt::Mitte ? "1" : "0");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "daten/bilddatei.h"
+#include "daten/bildquadrat.h"
 #include "main/brettgeometrie.h"
 #include "main/brettkunst.h"
 
@@ -32,18 +33,23 @@ void Arbeitsbild::Vorbereiten(Quelle quelle, double skala, QSize groesse)
     bild_ = quelle_(skala, groesse);
 }
 
-void Arbeitsbild::Vorbereiten(const QString& bilddatei, double skala, QSize groesse)
+void Arbeitsbild::Vorbereiten(const QString& bilddatei, double skala, QSize groesse, daten::Bilddienst* bilder)
 {
     if (bilddatei.isEmpty()) {
         Vorbereiten([](double r, QSize g) { return Rahmenkunst(r).copy({G::Geraet(G::Titelbild, r).topLeft(), g}); },
                     skala, groesse);
         return;
     }
+    const auto zuschnitt = bilder ? bilder->zuschnitt() : daten::Zuschnitt::Strecken;
     Vorbereiten(
-        [bilddatei](double r, QSize g) {
-            QImage geladen;
-            if (daten::LadeBild(bilddatei, geladen) == daten::Ladefehler::Keiner)
-                return Gestreckt(geladen, g);
+        [bilddatei, zuschnitt, bilder](double r, QSize g) {
+            daten::Geladen geladen{bilddatei, daten::Ladefehler::Keiner, {}};
+            if (bilder)
+                geladen = bilder->Quadrat(bilddatei, g.width(), zuschnitt);
+            else if ((geladen.fehler = daten::LadeBild(bilddatei, geladen.bild, g.width())) == daten::Ladefehler::Keiner)
+                geladen.bild = daten::Quadrat(geladen.bild, g.width(), zuschnitt);
+            if (geladen.fehler == daten::Ladefehler::Keiner)
+                return Gestreckt(geladen.bild, g);
             return Gestreckt(Rahmenkunst(r).copy(G::Geraet(G::Titelecke, r)), g);
         },
         skala, groesse);

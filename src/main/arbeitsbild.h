@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "daten/bilddienst.h"
+
 namespace haupt {
 
 class Arbeitsbild {
@@ -17,9 +19,10 @@ public:
     // (art sources need it).
     using Quelle = std::function<QImage(double skala, QSize groesse)>;
 
-    // The picture file stretched to the board; the title art when the name is empty, or its
-    // enlarged corner when the file cannot be loaded (silently).
-    void Vorbereiten(const QString& bilddatei, double skala, QSize groesse);
+    // The picture file made square as the picture service says (stretched or cut; stretched
+    // without one); the title art when the name is empty, or its enlarged corner when the file
+    // cannot be loaded (silently).
+    void Vorbereiten(const QString& bilddatei, double skala, QSize groesse, daten::Bilddienst* bilder = nullptr);
     void Vorbereiten(const QImage& bild, double skala, QSize groesse);
     void Vorbereiten(Quelle quelle, double skala, QSize groesse);
     // Turns the picture into grey tones.

@@ -59,6 +59,7 @@ bool Brettbild::MassstabSetzen(double zoom, double verhaeltnis)
         return false;
     geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), zoom, verhaeltnis);
     kunst_.Laden(skala(), geometrie_.n());
+    BilddienstSetzen(bilder_);
     arbeitsbild_.NeuAnlegen(skala(), BrettGeraet());
     if (!vorschau_.isNull())
         VorschauZeichnen();
@@ -66,7 +67,17 @@ bool Brettbild::MassstabSetzen(double zoom, double verhaeltnis)
     return true;
 }
 
-void Brettbild::BildVorbereiten(const QString& bilddatei) { arbeitsbild_.Vorbereiten(bilddatei, skala(), BrettGeraet()); }
+void Brettbild::BilddienstSetzen(daten::Bilddienst* bilder)
+{
+    bilder_ = bilder;
+    if (bilder_)
+        bilder_->BrettkanteSetzen(BrettGeraet().width());
+}
+
+void Brettbild::BildVorbereiten(const QString& bilddatei)
+{
+    arbeitsbild_.Vorbereiten(bilddatei, skala(), BrettGeraet(), bilder_);
+}
 
 void Brettbild::BildVorbereiten(const QImage& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }
 

@@ -16,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include "daten/bilddienst.h"
 #include "engine/spielstand.h"
 #include "main/arbeitsbild.h"
 #include "main/brettgeometrie.h"
@@ -56,6 +57,9 @@ public:
 
     // The picture of the next game: the file stretched to the board, the title art when the
     // name is empty, or its enlarged corner when the file cannot be loaded (silently).
+    // Where pictures are decoded; it learns the board's device size from here. Without one a
+    // file is decoded for each preparation and stretched.
+    void BilddienstSetzen(daten::Bilddienst* bilder);
     void BildVorbereiten(const QString& bilddatei);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
@@ -129,6 +133,7 @@ private:
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
     Brettkunst kunst_;
     Arbeitsbild arbeitsbild_;
+    daten::Bilddienst* bilder_ = nullptr;
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
     std::optional<bool> beschriftung_;  // the labels, in English or not

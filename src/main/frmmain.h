@@ -83,6 +83,8 @@ public:
     void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
     // Where the game in progress is kept; with it the window starts with a saved game, paused.
     void AblageSetzen(sitzung::Spielablage* ablage) { ablage_ = ablage; }
+    // Where the pictures of the games are decoded.
+    void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
 
     // What the window shows, for those who check its pixels.
     const Brettbild& bild() const { return bild_; }

@@ -1,9 +1,11 @@
 // Tavelor: a picture puzzle in three variants.
 
+#include <QImageReader>
 #include <QStyle>
 
 #include "beste/bestenliste.h"
 #include "beste/frmbestenliste.h"
+#include "daten/bilddienst.h"
 #include "daten/texte.h"
 #include "daten/umgebung.h"
 #include "engine/zufall.h"
@@ -30,12 +32,18 @@ int main(int argc, char** argv)
     // Before any window: a broken first picture is reported in the stored language too.
     daten::Texte texte(umgebung);
 
+    // Photos of up to 268 megapixels that no decoder reads at a reduced size fit; hostile
+    // headers asking for more are refused.
+    QImageReader::setAllocationLimit(daten::Decodiergrenze);
+    daten::Bilddienst bilder;
+
     engine::MtZufall zufall;  // seeded once per run
     sitzung::Spielsitzung sitzung(zufall);
     sitzung::Spielablage ablage(sitzung, umgebung.schreibPfad(), umgebung.vonCD);
     beste::Bestenliste bestenliste(umgebung);
     haupt::TfrmMain frmMain(umgebung, texte, sitzung);
-    optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, {}, &frmMain);
+    frmMain.BilddienstSetzen(bilder);  // before the dialog asks for its first picture
+    optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
     frmMain.AblageSetzen(&ablage);

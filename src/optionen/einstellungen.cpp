@@ -1,10 +1,13 @@
 #include "optionen/einstellungen.h"
 
 #include "optionen/bausteine.h"
+#include "optionen/bildsuche.h"
 #include "optionen/fehlermeldung.h"
 
 #include "daten/bilddatei.h"
 #include "daten/bilduebernahme.h"
+#include "daten/inidatei.h"
+#include "daten/vorlieben.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -56,9 +59,10 @@ QStringList BilderAnnehmen(QDropEvent* ereignis)
 }
 
 TfrmEinstellungen::TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte,
-                                     Einstellungsdienste dienste, QWidget* eltern)
-    : QDialog(eltern), umgebung_(umgebung), texte_(texte), dienste_(std::move(dienste))
+                                     daten::Bilddienst& bilder, Einstellungsdienste dienste, QWidget* eltern)
+    : QDialog(eltern), umgebung_(umgebung), texte_(texte), bilder_(bilder), dienste_(std::move(dienste))
 {
+    connect(&bilder_, &daten::Bilddienst::geladen, this, &TfrmEinstellungen::BildGeladen);
     setAcceptDrops(true);
     const Einstellungsdienste standard = StandardEinstellungsdienste();
     if (!dienste_.Fehlermeldung)
@@ -81,10 +85,19 @@ sitzung::Einstellungen TfrmEinstellungen::Gewaehlt() const
     gewaehlt.vorschau = !chkVorschau_->isChecked();
     gewaehlt.posZufall = chkPosZufall_->isChecked();
     gewaehlt.swBild = chkSWBild_->isChecked();
-    gewaehlt.bilddatei.clear();
-    if (const QListWidgetItem* eintrag = FileListBox_->currentItem())
-        gewaehlt.bilddatei = eintrag->data(Qt::UserRole).toString();
+    gewaehlt.bilddatei = GewaehlteDatei();
     return gewaehlt;
+}
+
+QString TfrmEinstellungen::GewaehlteDatei() const
+{
+    const QListWidgetItem* eintrag = FileListBox_->currentItem();
+    return eintrag ? eintrag->data(Qt::UserRole).toString() : QString();
+}
+
+bool TfrmEinstellungen::VorschauKommt() const
+{
+    return !GewaehlteDatei().isEmpty() && vorschau_.pfad != GewaehlteDatei() && bilder_.beschaeftigt();
 }
 
 void TfrmEinstellungen::ZurueckModus()
@@ -100,6 +113,7 @@ QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(
 // own together, sorted by name.
 void TfrmEinstellungen::FormCreate()
 {
+    bilder_.ZuschnittSetzen(daten::ZuschnittGespeichert(umgebung_));
     std::vector<std::pair<QString, QString>> bilder;  // name, path
     QStringList ordner{Bilderordner()};  // a missing folder: FormActivate reports it
     if (umgebung_.installiert())
@@ -140,6 +154,12 @@ void TfrmEinstellungen::FormShow()
         item->setChecked(true);
     chkVorschau_->setChecked(!vorlage_.vorschau);
     chkSWBild_->setChecked(vorlage_.swBild);
+    chkZuschnitt_->setChecked(bilder_.zuschnitt() == daten::Zuschnitt::Mitte);
+    // The board may have grown since the preview's decode (another screen, a larger zoom): the
+    // service decodes the picture anew for it while the dialog is looked at, or finds it whole.
+    const QSize gelesen = vorschau_.bild.size();
+    if (vorschau_.pfad == GewaehlteDatei() && std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante())
+        FileListBoxChange();
 }
 
 void TfrmEinstellungen::FormActivate()
@@ -177,7 +197,9 @@ void TfrmEinstellungen::AbgelegteUebernehmen()
         case daten::Uebernahmefehler::NichtGefunden:
             dienste_.Fehlermeldung(this, texte_(daten::text::DateiFehlt) + QFileInfo(datei).fileName());
             break;
-        case daten::Uebernahmefehler::KeinBild: dienste_.Fehlermeldung(this, texte_(daten::text::GrafikFormat)); break;
+        case daten::Uebernahmefehler::KeinBild:
+            dienste_.Fehlermeldung(this, Ladefehlertext(texte_, uebernahme.ladefehler, QFileInfo(datei).fileName()));
+            break;
         case daten::Uebernahmefehler::Schreibfehler:
             dienste_.Fehlermeldung(this, texte_(daten::text::KopierFehler) + QDir::toNativeSeparators(umgebung_.eigeneBilder()));
             break;
@@ -239,29 +261,65 @@ void TfrmEinstellungen::SetzeVariante(engine::Variante variante)
     chkPosZufall_->setEnabled(variante == engine::Variante::Schieben);
 }
 
-// After a failure the preview keeps its old picture and the selection stays on the file.
+// The preview comes when the picture service has decoded the file.
 void TfrmEinstellungen::FileListBoxChange()
 {
-    const QListWidgetItem* eintrag = FileListBox_->currentItem();
-    if (!eintrag)
-        return;
-    const QString name = eintrag->text();
-    QImage bild;
-    switch (daten::LadeBild(eintrag->data(Qt::UserRole).toString(), bild)) {
-    case daten::Ladefehler::Keiner:
-        imgVorschau_->setPixmap(QPixmap::fromImage(
-            bild.scaled(VorschauKante, VorschauKante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-        break;
-    case daten::Ladefehler::NichtGefunden:
-        dienste_.Fehlermeldung(this, texte_(daten::text::DateiFehlt) + name);
-        break;
-    case daten::Ladefehler::KeinBild:
-        dienste_.Fehlermeldung(this, texte_(daten::text::GrafikFormat));
-        break;
-    }
+    if (const QString datei = GewaehlteDatei(); !datei.isEmpty())
+        bilder_.Bestellen(datei);
 }
 
-void TfrmEinstellungen::btnOKClick() { accept(); }
+// A picture for a file no longer selected is dropped. After a failure the preview keeps its old
+// picture and the selection stays on the file.
+void TfrmEinstellungen::BildGeladen(const daten::Geladen& geladen)
+{
+    const QListWidgetItem* eintrag = FileListBox_->currentItem();
+    if (!eintrag || geladen.pfad != eintrag->data(Qt::UserRole).toString())
+        return;
+    if (geladen.fehler != daten::Ladefehler::Keiner) {
+        dienste_.Fehlermeldung(this, Ladefehlertext(texte_, geladen.fehler, eintrag->text()));
+        return;
+    }
+    vorschau_ = geladen;
+    VorschauZeichnen();
+}
+
+// What the board will show, at the screen's resolution.
+void TfrmEinstellungen::VorschauZeichnen()
+{
+    if (vorschau_.bild.isNull())
+        return;
+    const double verhaeltnis = devicePixelRatioF();
+    const auto zuschnitt = chkZuschnitt_->isChecked() ? daten::Zuschnitt::Mitte : daten::Zuschnitt::Strecken;
+    QPixmap vorschau = QPixmap::fromImage(daten::Quadrat(vorschau_.bild, qRound(VorschauKante * verhaeltnis), zuschnitt));
+    vorschau.setDevicePixelRatio(verhaeltnis);
+    imgVorschau_->setPixmap(vorschau);
+}
+
+// The crop choice is the player's lasting choice, stored beside the language; the picture
+// service uses it from the next game on.
+void TfrmEinstellungen::btnOKClick()
+{
+    const auto zuschnitt = chkZuschnitt_->isChecked() ? daten::Zuschnitt::Mitte : daten::Zuschnitt::Strecken;
+    if (zuschnitt != bilder_.zuschnitt()) {
+        bilder_.ZuschnittSetzen(zuschnitt);
+        try {
+            daten::ZuschnittSpeichern(umgebung_, zuschnitt);
+        } catch (const daten::Schreibfehler& fehler) {
+            dienste_.Fehlermeldung(this, fehler.text());
+        }
+    }
+    accept();
+}
+
+// The chosen picture joins the own pictures as a dropped one does.
+void TfrmEinstellungen::btnSuchenClick()
+{
+    const QString datei = BildSuchen(this, texte_, bilder_, suchordner_);
+    if (!datei.isEmpty())
+        BilderAufnehmen({datei});
+    if (vorschau_.pfad != GewaehlteDatei())
+        FileListBoxChange();  // the chooser's previews may have taken the place of the list's
+}
 
 void TfrmEinstellungen::btnAbbruchClick()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "daten/bilddienst.h"
 #include "daten/texte.h"
 #include "daten/umgebung.h"
 #include "sitzung/einstellungen.h"
@@ -37,17 +38,19 @@ Einstellungsdienste StandardEinstellungsdienste();
 // the files; anything else is refused and gives nothing.
 QStringList BilderAnnehmen(QDropEvent* ereignis);
 
-// The settings dialog: variant, board size, picture and three picture options. Settings go in
-// before it is shown and come out when it closed with OK. Its second button ends the program
-// until ZurueckModus() turns it into a plain way back to the game.
+// The settings dialog: variant, board size, picture and four picture options, and a way to pick
+// a picture from anywhere. Settings go in before it is shown and come out when it closed with
+// OK; the crop choice goes to the picture service and the options file. Its second button ends
+// the program until ZurueckModus() turns it into a plain way back to the game. The preview
+// comes from the picture service when it is decoded; the window never waits for it.
 class TfrmEinstellungen : public QDialog {
     Q_OBJECT
 public:
     // Result of the exit button: the program is ending, no game is started.
     static constexpr int Abbruch = 3;
 
-    TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte, Einstellungsdienste dienste = {},
-                      QWidget* eltern = nullptr);
+    TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte, daten::Bilddienst& bilder,
+                      Einstellungsdienste dienste = {}, QWidget* eltern = nullptr);
 
     // The settings the next showing starts from. The empty-field option and the picture keep
     // what the player left them at.
@@ -63,6 +66,9 @@ public:
     // the last one that came; failures are reported. While the dialog is hidden the files wait
     // for its next showing.
     void BilderAufnehmen(const QStringList& dateien);
+
+    // Whether the preview of the selected picture is still to come.
+    bool VorschauKommt() const;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -87,6 +93,9 @@ private:
     void imgVarianteClick(QWidget* sender);
     void FileListBoxChange();
     void btnOKClick();
+    void btnSuchenClick();
+    void BildGeladen(const daten::Geladen& geladen);
+    void VorschauZeichnen();
     void btnAbbruchClick();
 
     void SetzeVariante(engine::Variante variante);
@@ -94,9 +103,11 @@ private:
     void AbgelegteUebernehmen();
     QListWidgetItem* Eintrag(const QString& datei) const;
     QListWidgetItem* Eintragen(const QString& pfad);
+    QString GewaehlteDatei() const;
 
     const daten::Umgebung& umgebung_;
     const daten::Texte& texte_;
+    daten::Bilddienst& bilder_;
     Einstellungsdienste dienste_;
     sitzung::Einstellungen vorlage_;
     engine::Variante variante_ = engine::Variante::Schieben;
@@ -104,6 +115,8 @@ private:
     QStringList angepassteBeschriftungen_;  // the captions the font was last fitted to
     int anzeigeNummer_ = 0;  // lets a late activation tell that its showing is over
     QStringList abgelegt_;   // dropped files waiting for the dialog to show
+    daten::Geladen vorschau_;  // the selected picture as decoded, once it came
+    QString suchordner_;       // where the chooser opens
 
     QGroupBox* gpbVariante_ = nullptr;
     TKlickbild* imgVariante_[3] = {};
@@ -116,6 +129,8 @@ private:
     QCheckBox* chkSWBild_ = nullptr;
     QCheckBox* chkVorschau_ = nullptr;
     QCheckBox* chkPosZufall_ = nullptr;
+    QCheckBox* chkZuschnitt_ = nullptr;
+    QPushButton* btnSuchen_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnAbbruch_ = nullptr;
 };

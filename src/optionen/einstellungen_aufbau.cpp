@@ -60,7 +60,7 @@ void TfrmEinstellungen::BaueOberflaeche()
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(420, 430);
+    setFixedSize(420, 458);  // a row below the picture for the crop choice and the chooser
     QPalette farben = palette();
     farben.setColor(QPalette::Window, QColor(192, 192, 192));  // silver
     // The usual disabled grey would vanish on silver.
@@ -110,7 +110,7 @@ void TfrmEinstellungen::BaueTeileAnzahl()
 
 void TfrmEinstellungen::BaueMotivwahl()
 {
-    gpbMotiv_ = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 160);
+    gpbMotiv_ = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 188);
     imgVorschau_ = Baue<QLabel>(gpbMotiv_, "imgVorschau", 15, 24, 120, 120);
     imgVorschau_->setScaledContents(true);
     FileListBox_ = Baue<QListWidget>(gpbMotiv_, "FileListBox", 145, 23, 225, 56);
@@ -122,27 +122,34 @@ void TfrmEinstellungen::BaueMotivwahl()
     chkSWBild_ = Baue<QCheckBox>(gpbMotiv_, "chkSWBild", 145, 90, 227, 17);
     chkVorschau_ = Baue<QCheckBox>(gpbMotiv_, "chkVorschau", 145, 110, 209, 17);
     chkPosZufall_ = Baue<QCheckBox>(gpbMotiv_, "chkPosZufall", 145, 130, 209, 17);
+    // Below the others: the chooser under the preview, the crop choice under the grey option.
+    btnSuchen_ = Baue<QPushButton>(gpbMotiv_, "btnSuchen", 15, 148, 120, 24);
+    connect(btnSuchen_, &QPushButton::clicked, this, &TfrmEinstellungen::btnSuchenClick);
+    chkZuschnitt_ = Baue<QCheckBox>(gpbMotiv_, "chkZuschnitt", 145, 150, 227, 17);
+    connect(chkZuschnitt_, &QCheckBox::toggled, this, &TfrmEinstellungen::VorschauZeichnen);
 }
 
 void TfrmEinstellungen::BaueKnoepfe()
 {
-    btnOK_ = Baue<QPushButton>(this, "btnOK", 87, 389, 100, 28);
+    btnOK_ = Baue<QPushButton>(this, "btnOK", 87, 417, 100, 28);
     btnOK_->setDefault(true);
     connect(btnOK_, &QPushButton::clicked, this, &TfrmEinstellungen::btnOKClick);
-    btnAbbruch_ = Baue<QPushButton>(this, "btnAbbruch", 213, 389, 120, 28);
+    btnAbbruch_ = Baue<QPushButton>(this, "btnAbbruch", 213, 417, 120, 28);
     btnAbbruch_->setIcon(AbbruchGlyphe());
     btnAbbruch_->setIconSize(QSize(18, 18));
     connect(btnAbbruch_, &QPushButton::clicked, this, &TfrmEinstellungen::btnAbbruchClick);
 }
 
 // Variant pictures take no focus; after the size items come the picture controls in the
-// order chkVorschau_, FileListBox_, chkPosZufall_, chkSWBild_, then the two buttons.
+// order chkVorschau_, FileListBox_, chkPosZufall_, chkSWBild_, the crop choice and the chooser,
+// then the two buttons.
 void TfrmEinstellungen::SetzeTabFolge()
 {
     QList<QWidget*> folge;
     for (QAbstractButton* item : rdgTeileAnzahlItems_->buttons())
         folge << item;
-    folge << chkVorschau_ << FileListBox_ << chkPosZufall_ << chkSWBild_ << btnOK_ << btnAbbruch_;
+    folge << chkVorschau_ << FileListBox_ << chkPosZufall_ << chkSWBild_ << chkZuschnitt_ << btnSuchen_ << btnOK_
+          << btnAbbruch_;
     for (qsizetype i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 }
@@ -160,6 +167,8 @@ void TfrmEinstellungen::SetzeTexte()
     chkSWBild_->setText(text(321));
     chkVorschau_->setText(text(322));
     chkPosZufall_->setText(text(323));
+    chkZuschnitt_->setText(text(daten::text::Mittelquadrat));
+    btnSuchen_->setText(text(daten::text::BildSuchen));
     btnOK_->setText(text(330));
     btnAbbruch_->setText(text(zurueckModus_ ? daten::text::Zurueck : 331));
     PasseSchriftAn();

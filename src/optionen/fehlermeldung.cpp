@@ -29,6 +29,20 @@ void ZeigeFehlermeldung(QWidget* eltern, const QString& text)
     BaueFehlermeldung(eltern, text, bildschirm)->exec();
 }
 
+QString Ladefehlertext(const daten::Texte& texte, daten::Ladefehler fehler, const QString& name)
+{
+    using daten::Ladefehler;
+    switch (fehler) {
+    case Ladefehler::Keiner: break;
+    case Ladefehler::NichtGefunden: return texte(daten::text::DateiFehlt) + name;
+    case Ladefehler::KeinBild: return texte(daten::text::KeinBild);
+    case Ladefehler::FremdesFormat: return texte(daten::text::GrafikFormat);
+    case Ladefehler::Beschaedigt: return texte(daten::text::BildBeschaedigt);
+    case Ladefehler::ZuGross: return texte(daten::text::BildZuGross);
+    }
+    return {};
+}
+
 void BeendeProgramm()
 {
     // Posted, so that a request made before the message loop runs is not lost.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "daten/bilddatei.h"
+#include "daten/texte.h"
+
 #include <QString>
 
 #include <memory>
@@ -16,6 +19,9 @@ std::unique_ptr<QMessageBox> BaueFehlermeldung(QWidget* eltern, const QString& t
 
 // Shows that box modally, centred on the screen of `eltern` (or the primary screen).
 void ZeigeFehlermeldung(QWidget* eltern, const QString& text);
+
+// Why the picture file `name` could not be loaded, in the current language; empty for Keiner.
+QString Ladefehlertext(const daten::Texte& texte, daten::Ladefehler fehler, const QString& name);
 
 // Asks the message loop to end the program; also works before the loop runs.
 void BeendeProgramm();

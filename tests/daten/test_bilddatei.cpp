@@ -55,14 +55,14 @@ TEST(LadeBild, UnterscheidetFehlendeUndKaputteDateien)
     EXPECT_EQ(bild.size(), QSize(100, 50));
 }
 
-TEST(LadeBild, GekuerzteBmpIstKeinBild)
+TEST(LadeBild, GekuerzteBmpIstBeschaedigt)
 {
     QTemporaryDir ordner;
     const QByteArray ganz = BmpBytes(64, 64);
     QImage bild;
     EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", ganz), bild), Ladefehler::Keiner);
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.left(ganz.size() - 1)), bild), Ladefehler::KeinBild);
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "kopf.bmp", ganz.left(30)), bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.left(ganz.size() - 1)), bild), Ladefehler::Beschaedigt);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kopf.bmp", ganz.left(30)), bild), Ladefehler::Beschaedigt);
 
     QByteArray ohneGroesse = ganz;  // many writers leave the file size field at 0
     ohneGroesse.replace(2, 4, QByteArray(4, '\0'));
@@ -140,7 +140,7 @@ void VerschmutzeSpeicher(std::size_t bytes)
 } // namespace
 
 // Run-length pictures: gaps are filled with palette entry 0, streams must reach their end mark.
-TEST(LadeBild, RleLueckenZeigenPaletteNullUndGekuerzteStroemeSindKeinBild)
+TEST(LadeBild, RleLueckenZeigenPaletteNullUndGekuerzteStroemeSindBeschaedigt)
 {
     QTemporaryDir ordner;
     // Four pixels of index 7, then a jump far below the picture: everything else is left out.
@@ -161,11 +161,11 @@ TEST(LadeBild, RleLueckenZeigenPaletteNullUndGekuerzteStroemeSindKeinBild)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", ganz), erstes), Ladefehler::Keiner);
     EXPECT_EQ(erstes.pixel(5, 63), qRgb(1, 1, 1));
     for (qsizetype laenge : {ganz.size() - 2, ganz.size() / 2, qsizetype(14 + 40 + 1024 + 1)})
-        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.left(laenge)), erstes), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.left(laenge)), erstes), Ladefehler::Beschaedigt) << laenge;
 }
 
 // Header values that overflow any naive size computation, and the old 12-byte header.
-TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindKeinBild)
+TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindBeschaedigt)
 {
     QTemporaryDir ordner;
     QImage bild;
@@ -174,7 +174,7 @@ TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindKeinBild)
         riesig.replace(18, 8, Le32(seite) + Le32(seite));
         riesig.replace(28, 2, Le16(32));
         EXPECT_TRUE(BmpGekuerzt(riesig)) << seite;
-        EXPECT_EQ(LadeBild(Schreibe(ordner, "riesig.bmp", riesig), bild), Ladefehler::KeinBild) << seite;
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "riesig.bmp", riesig), bild), Ladefehler::Beschaedigt) << seite;
     }
 
     // 40 x 20 pixels at 24 bits under the core header: 20 rows of 120 bytes.
@@ -182,7 +182,7 @@ TEST(LadeBild, AbsurdeKoepfeUndGekuerzteKernkoepfeSindKeinBild)
                             + Le16(1) + Le16(24) + QByteArray(2400, char(0x40));
     EXPECT_EQ(LadeBild(Schreibe(ordner, "kern.bmp", kern), bild), Ladefehler::Keiner);
     EXPECT_EQ(bild.pixel(39, 19), qRgb(0x40, 0x40, 0x40));
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "kern_kurz.bmp", kern.chopped(5)), bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kern_kurz.bmp", kern.chopped(5)), bild), Ladefehler::Beschaedigt);
 }
 
 // Found by fuzzing: a data offset of 0 lets the pixels start right after the header, so a file
@@ -196,7 +196,7 @@ TEST(LadeBild, DatenAnfangNullZaehltAbDemKopfende)
                             + Le16(24) + Le32(0) + Le32(48) + Le32(0) + Le32(0) + Le32(0) + Le32(0);
     EXPECT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", kopf + QByteArray(48, char(0x33))), bild), Ladefehler::Keiner);
     EXPECT_EQ(bild.pixel(4, 2), qRgb(0x33, 0x33, 0x33));
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", kopf + QByteArray(20, char(0x33))), bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", kopf + QByteArray(20, char(0x33))), bild), Ladefehler::Beschaedigt);
 }
 
 // Found by fuzzing: Qt reads every header size but 40, 64, 108 and 124 as the old core header
@@ -210,7 +210,7 @@ TEST(LadeBild, UngewohnteKopfgroessenZaehlenAlsKernkopf)
         "Qk1mAAAAAAAAADYAAAAqAAAABQL//wEAGAAAAAAAMAAAABMLAAATCwAAAAAAAAAAAAAANGQAADJkFU6HKmqqP4bNVKLwACdmpTx5N65h"
         "FJlF8XvWMQBOmuZjtgl40iyN7k+iCnIA");
     EXPECT_TRUE(BmpGekuerzt(fund));
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "fund.bmp", fund), bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "fund.bmp", fund), bild), Ladefehler::Beschaedigt);
 
     // 5 x 3 pixels, rows from the top (height -3), after a 42-byte header: three rows of 16 bytes.
     for (quint32 laenge : {13u, 42u, 200u}) {
@@ -220,7 +220,7 @@ TEST(LadeBild, UngewohnteKopfgroessenZaehlenAlsKernkopf)
         ASSERT_EQ(LadeBild(Schreibe(ordner, "ganz.bmp", ganz), bild), Ladefehler::Keiner) << laenge;
         EXPECT_EQ(bild.size(), QSize(5, 3));
         EXPECT_EQ(bild.pixel(4, 2), qRgb(0x21, 0x21, 0x21));
-        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.chopped(1)), bild), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(LadeBild(Schreibe(ordner, "kurz.bmp", ganz.chopped(1)), bild), Ladefehler::Beschaedigt) << laenge;
     }
 }
 
@@ -247,7 +247,7 @@ TEST(Bilddateien, BilderJederGelistetenArtUndSchreibweiseNachNamenOhneRuecksicht
 // Found by fuzzing: 16 bytes of run-length data for a palette picture of 8 x 8388612 pixels. Its
 // palette form kept within the reader's limit, its colour form (268 MB) did not, and scaling it
 // took a minute.
-TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
+TEST(LadeBild, KleineDateiFuerRiesigesBildIstZuGross)
 {
     QTemporaryDir ordner;
     QImage bild;
@@ -256,7 +256,7 @@ TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
     const QByteArray kopf = "BM" + Le32(14 + 40 + 64 + quint32(rle.size())) + Le32(0) + Le32(14 + 40 + 64) + Le32(40)
                             + Le32(8) + Le32(hoehe) + Le16(1) + Le16(4) + Le32(2) + Le32(quint32(rle.size()))
                             + Le32(0) + Le32(0) + Le32(16) + Le32(0) + QByteArray(64, char(0x7f));
-    EXPECT_EQ(LadeBild(Schreibe(ordner, "bombe.bmp", kopf + rle), bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(Schreibe(ordner, "bombe.bmp", kopf + rle), bild), Ladefehler::ZuGross);
     // The same data for 8 x 2 pixels is a picture.
     QByteArray klein = kopf + rle;
     klein.replace(22, 4, Le32(2));
@@ -266,12 +266,12 @@ TEST(LadeBild, KleineDateiFuerRiesigesBildIstKeinBild)
 
 // Found by fuzzing: a header the reader takes as the old core form, 5 x 2564 pixels stored
 // top-down, with almost none of its rows in the file: no picture, not rows of stray memory.
-TEST(LadeBild, KernkopfMitNegativerHoeheUndFehlendenZeilenIstKeinBild)
+TEST(LadeBild, KernkopfMitNegativerHoeheUndFehlendenZeilenIstBeschaedigt)
 {
     QTemporaryDir ordner;
     const QString pfad = Schreibe(ordner, "kopfueber.bmp",
                                   QByteArray::fromHex("424d5a0000000000009ae663b60978d22c000500fcf501001800004e9ae663b6"
                                                       "0978d22c8dee4fa20a720075ce2701004a9f066db42290c900b300"));
     QImage bild;
-    EXPECT_EQ(LadeBild(pfad, bild), Ladefehler::KeinBild);
+    EXPECT_EQ(LadeBild(pfad, bild), Ladefehler::Beschaedigt);
 }

@@ -70,7 +70,7 @@ TEST_F(Bildformate, DerInhaltEntscheidetNichtDerName)
     ASSERT_EQ(Lade("eigentlich_bmp.jpg", bildbau::Gespeichert(Muster(), "bmp")), Ladefehler::Keiner);
     EXPECT_EQ(bild, Muster());
     EXPECT_EQ(Lade("text.png", "Das ist Text und kein Bild."), Ladefehler::KeinBild);
-    EXPECT_EQ(Lade("tiff.png", bildbau::Gespeichert(Muster(), "tiff")), Ladefehler::KeinBild) << "not a listed kind";
+    EXPECT_EQ(Lade("tiff.png", bildbau::Gespeichert(Muster(), "tiff")), Ladefehler::FremdesFormat) << "a picture, but not of a listed kind";
     EXPECT_EQ(Lade("leer.gif", {}), Ladefehler::KeinBild);
 }
 
@@ -106,18 +106,18 @@ TEST_F(Bildformate, GifZeigtSeinErstesBild)
 }
 
 // Each reader's own behaviour with a cut file, and the one the game wants: no picture.
-TEST_F(Bildformate, GekuerzteDateienJederArtSindKeinBild)
+TEST_F(Bildformate, GekuerzteDateienJederArtSindBeschaedigt)
 {
     const QByteArray png = bildbau::Gespeichert(Muster(), "png");
     for (qsizetype laenge : {png.size() * 3 / 4, png.size() / 2, qsizetype(30), qsizetype(8)})
-        EXPECT_EQ(Lade("kurz.png", png.left(laenge)), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(Lade("kurz.png", png.left(laenge)), Ladefehler::Beschaedigt) << laenge;
 
     // libjpeg fills a cut scan with grey and only warns.
     const QByteArray jpeg = bildbau::MitOrientierung(bildbau::Gespeichert(Muster(), "jpeg"), 6);
     EXPECT_FALSE(JpegGekuerzt(jpeg));
     for (qsizetype laenge : {jpeg.size() - 1, jpeg.size() * 3 / 4, jpeg.size() / 2, qsizetype(20), qsizetype(3)}) {
         EXPECT_TRUE(JpegGekuerzt(jpeg.left(laenge))) << laenge;
-        EXPECT_EQ(Lade("kurz.jpg", jpeg.left(laenge)), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(Lade("kurz.jpg", jpeg.left(laenge)), Ladefehler::Beschaedigt) << laenge;
     }
 
     // Qt paints the GIF's background and decodes what there is, without an error.
@@ -128,7 +128,7 @@ TEST_F(Bildformate, GekuerzteDateienJederArtSindKeinBild)
     EXPECT_EQ(Lade("ganz.gif", gif), Ladefehler::Keiner);
     for (qsizetype laenge : {gif.size() - 3, gif.size() * 2 / 3, qsizetype(40), qsizetype(12)}) {
         EXPECT_TRUE(GifGekuerzt(gif.left(laenge))) << laenge;
-        EXPECT_EQ(Lade("kurz.gif", gif.left(laenge)), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(Lade("kurz.gif", gif.left(laenge)), Ladefehler::Beschaedigt) << laenge;
     }
     EXPECT_EQ(Lade("ohne_schluss.gif", gif.chopped(1)), Ladefehler::Keiner) << "only the trailer is missing";
 
@@ -138,7 +138,7 @@ TEST_F(Bildformate, GekuerzteDateienJederArtSindKeinBild)
     EXPECT_EQ(Lade("ganz.webp", webp), Ladefehler::Keiner);
     EXPECT_EQ(bild.size(), QSize(64, 32));
     for (qsizetype laenge : {webp.size() - 1, webp.size() / 2, qsizetype(20)})
-        EXPECT_EQ(Lade("kurz.webp", webp.left(laenge)), Ladefehler::KeinBild) << laenge;
+        EXPECT_EQ(Lade("kurz.webp", webp.left(laenge)), Ladefehler::Beschaedigt) << laenge;
 }
 
 // Bytes that look like the end inside a segment (an EXIF thumbnail ends with one) do not end
@@ -172,10 +172,10 @@ TEST_F(Bildformate, SpeichergrenzeGiltFuerDieEchtfarbform)
     const Ladefehler gifGross = Lade("gross.gif", bildbau::Gif(600, 600, {gifIndizes}));
     const Ladefehler pngKlein = Lade("klein.png", bildbau::Gespeichert(klein, "png"));
     QImageReader::setAllocationLimit(vorher);
-    EXPECT_EQ(pngGross, Ladefehler::KeinBild);
-    EXPECT_EQ(bmpGross, Ladefehler::KeinBild);
-    EXPECT_EQ(jpegGross, Ladefehler::KeinBild);
-    EXPECT_EQ(gifGross, Ladefehler::KeinBild);
+    EXPECT_EQ(pngGross, Ladefehler::ZuGross);
+    EXPECT_EQ(bmpGross, Ladefehler::ZuGross);
+    EXPECT_EQ(jpegGross, Ladefehler::ZuGross);
+    EXPECT_EQ(gifGross, Ladefehler::ZuGross);
     EXPECT_EQ(pngKlein, Ladefehler::Keiner);
     EXPECT_EQ(bild.pixel(399, 399), qRgb(200, 100, 0));
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "ablage.h"
@@ -34,8 +35,12 @@ struct Dialogstand {
     QColor vorschau;
 };
 
+// The dialog's state once the picture service has brought the selected picture's preview.
 Dialogstand Stand(const QWidget* dialog)
 {
+    const auto* einstellungen = qobject_cast<const optionen::TfrmEinstellungen*>(dialog);
+    for (int i = 0; i < 500 && einstellungen && einstellungen->VorschauKommt(); ++i)
+        QTest::qWait(10);
     Dialogstand stand;
     const auto* liste = dialog->findChild<QListWidget*>(QStringLiteral("FileListBox"));
     for (int i = 0; i < liste->count(); ++i)
@@ -55,7 +60,7 @@ protected:
         QDir(ordner.path()).mkpath(QStringLiteral("images"));
         Bild(ordner.filePath(QStringLiteral("images/Anker.bmp")), Qt::green);
         einstellungen = std::make_unique<optionen::TfrmEinstellungen>(
-            umgebung, texte, optionen::Einstellungsdienste{[this](QWidget*, const QString& text) { dialogMeldungen << text; }, [] {}},
+            umgebung, texte, bilder, optionen::Einstellungsdienste{[this](QWidget*, const QString& text) { dialogMeldungen << text; }, [] {}},
             &frm);
         frm.DialogeSetzen(einstellungen.get(), nullptr);
     }
@@ -69,6 +74,7 @@ protected:
     }
 
     QTemporaryDir woanders;
+    daten::Bilddienst bilder;
     QStringList dialogMeldungen;
     std::unique_ptr<optionen::TfrmEinstellungen> einstellungen;
 };

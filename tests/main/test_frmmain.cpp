@@ -182,8 +182,12 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     QStringList meldungen;
     const daten::Umgebung umgebung{ordner.path(), false, {}};
     const daten::Texte texte(umgebung);
-    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
-    EXPECT_EQ(meldungen, QStringList{daten::LadeText(804, 1000)});
+    daten::Bilddienst bilder;
+    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, bilder, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    for (int i = 0; i < 500 && einstellungen.VorschauKommt(); ++i)
+        QTest::qWait(10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen, QStringList{daten::LadeText(daten::text::BildBeschaedigt, 1000)});
 }
 
 // Keys move as clicks do; while paused a key only resumes.

@@ -58,7 +58,8 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    optionen::TfrmEinstellungen einstellungen{umgebung, texte, {[](QWidget*, const QString&) {}, [] {}}, &frm};
+    daten::Bilddienst bilder;
+    optionen::TfrmEinstellungen einstellungen{umgebung, texte, bilder, {[](QWidget*, const QString&) {}, [] {}}, &frm};
     beste::Bestenliste bestenliste{umgebung};
     beste::TfrmBestenListe dialog{bestenliste, texte, &frm};
 };

@@ -5,6 +5,7 @@
 #include "optionen/bausteine.h"
 #include "optionen/einstellungen.h"
 
+#include "daten/bilddienst.h"
 #include "daten/texte.h"
 #include "daten/umgebung.h"
 
@@ -12,8 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +40,7 @@ protected:
     QTemporaryDir ordner;
     daten::Umgebung umgebung{ordner.path(), true, {}};  // from a CD: a language switch writes nothing
     daten::Texte texte{umgebung};
+    daten::Bilddienst bilder;
     // The game's settings as the main window keeps them: the dialog's choice replaces them on OK.
     sitzung::Einstellungen einstellungen;
     QStringList meldungen;
@@ -66,11 +71,12 @@ protected:
     {
         Einstellungsdienste dienste{[this](QWidget*, const QString& text) { meldungen << text; },
                                     [this] { ++beendet; }};
-        auto dialog = std::make_unique<TfrmEinstellungen>(umgebung, texte, std::move(dienste));
+        auto dialog = std::make_unique<TfrmEinstellungen>(umgebung, texte, bilder, std::move(dienste));
         QObject::connect(dialog.get(), &QDialog::finished, [this, d = dialog.get()](int ergebnis) {
             if (ergebnis == QDialog::Accepted)
                 einstellungen = d->Gewaehlt();
         });
+        WarteAufVorschau(*dialog);  // the first picture is asked for as the list is made
         return dialog;
     }
 
@@ -81,6 +87,30 @@ protected:
         dialog.show();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+        WarteAufVorschau(dialog);
+    }
+
+    // Until the picture service has reported the selected picture (at most five seconds).
+    static void WarteAufVorschau(const TfrmEinstellungen& dialog)
+    {
+        for (int i = 0; i < 500 && dialog.VorschauKommt(); ++i)
+            QTest::qWait(10);
+        QCoreApplication::processEvents();
+    }
+
+    // Selects a row of the picture list and waits for its preview or its message.
+    static void Waehle(TfrmEinstellungen& dialog, int zeile)
+    {
+        Teil<QListWidget>(dialog, "FileListBox")->setCurrentRow(zeile);
+        WarteAufVorschau(dialog);
+    }
+
+    // The colour in the middle of the preview, once it came.
+    static QColor VorschauFarbe(const TfrmEinstellungen& dialog)
+    {
+        WarteAufVorschau(dialog);
+        const QImage bild = Teil<QLabel>(dialog, "imgVorschau")->pixmap().toImage();
+        return bild.isNull() ? QColor() : bild.pixelColor(bild.width() / 2, bild.height() / 2);
     }
 
     static QStringList Dateien(const TfrmEinstellungen& dialog)

@@ -43,11 +43,6 @@ protected:
         const QListWidgetItem* eintrag = Teil<QListWidget>(d, "FileListBox")->currentItem();
         return eintrag ? eintrag->text() : QString();
     }
-    static QColor VorschauFarbe(const TfrmEinstellungen& d)
-    {
-        const QImage bild = Teil<QLabel>(d, "imgVorschau")->pixmap().toImage();
-        return bild.isNull() ? QColor() : bild.pixelColor(60, 60);
-    }
 };
 
 TEST_F(BilderAblegen, BildWirdKopiertEinsortiertGewaehltUndGezeigt)
@@ -102,7 +97,7 @@ TEST_F(BilderAblegen, NurLokaleBilddateienWerdenAngenommen)
     EXPECT_EQ(Dateien(*d), (QStringList{"Anker.bmp", "Zebra.bmp"}));
 }
 
-TEST_F(BilderAblegen, DateiOhneBildMeldet804UndBleibtNichtLiegen)
+TEST_F(BilderAblegen, DateiOhneBildMeldetDasUndBleibtNichtLiegen)
 {
     auto d = Baue();
     Zeige(*d);
@@ -111,7 +106,7 @@ TEST_F(BilderAblegen, DateiOhneBildMeldet804UndBleibtNichtLiegen)
     falsch.write("Nur Text, kein JPEG.");
     falsch.close();
     Lege(*d, {falsch.fileName()});
-    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die gewählte Datei enthält kein Bild.")});
     EXPECT_EQ(Dateien(*d), (QStringList{"Anker.bmp", "Zebra.bmp"}));
     EXPECT_EQ(Gewaehlt(*d), QStringLiteral("Anker.bmp"));
     EXPECT_EQ(QDir(Bilder()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Anker.bmp", "Zebra.bmp"}));

@@ -8,14 +8,7 @@
 
 namespace {
 
-class Bilderordner : public EinstellungenTest {
-protected:
-    static QColor VorschauFarbe(const TfrmEinstellungen& d)
-    {
-        const QImage bild = Teil<QLabel>(d, "imgVorschau")->pixmap().toImage();
-        return bild.isNull() ? QColor() : bild.pixelColor(60, 60);
-    }
-};
+class Bilderordner : public EinstellungenTest {};
 
 TEST_F(Bilderordner, ListetBmpOhneRuecksichtAufGrossschreibung)
 {
@@ -41,7 +34,7 @@ TEST_F(Bilderordner, GeloeschteDateiMeldet803MitNamen)
     EXPECT_EQ(Teil<QLabel>(*d, "imgVorschau")->pixmap().size(), QSize(120, 120));
     ASSERT_TRUE(QFile::remove(Bilder() + QStringLiteral("/weg.bmp")));
     Zeige(*d);
-    Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(1);
+    Waehle(*d, 1);
 
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("Folgende Datei wurde nicht gefunden :\n\nweg.bmp")});
     EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green)) << "the preview keeps its picture";
@@ -50,7 +43,8 @@ TEST_F(Bilderordner, GeloeschteDateiMeldet803MitNamen)
     EXPECT_EQ(einstellungen.bilddatei, Bilder() + QStringLiteral("/weg.bmp"));
 }
 
-TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
+// Each failure says why: no picture, a damaged one, one of a kind the game does not read (804).
+TEST_F(Bilderordner, FremdeUndGekuerzteDateienMeldenWarum)
 {
     LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
     LegeDateiAn(QStringLiteral("b_fremd.bmp"), "Das ist Text und kein Bild.");
@@ -58,28 +52,30 @@ TEST_F(Bilderordner, FremdeUndGekuerzteDateienMelden804)
     QFile kurz(Bilder() + QStringLiteral("/c_kurz.bmp"));
     ASSERT_TRUE(kurz.resize(kurz.size() / 2));
     LegeDateiAn(QStringLiteral("d_leer.bmp"), {});
+    LegeDateiAn(QStringLiteral("e_tiff.bmp"), QByteArray("II*\0", 4) + QByteArray(100, '\0'));
 
     auto d = Baue();
-    for (int zeile = 1; zeile <= 3; ++zeile) {
+    const QString keinBild = QStringLiteral("Die gewählte Datei enthält kein Bild.");
+    const QStringList erwartet{keinBild, QStringLiteral("Die gewählte Datei ist beschädigt oder unvollständig."), keinBild,
+                               QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")};
+    for (int zeile = 1; zeile <= 4; ++zeile) {
         meldungen.clear();
-        Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(zeile);
-        EXPECT_EQ(meldungen, QStringList{QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")})
+        Waehle(*d, zeile);
+        EXPECT_EQ(meldungen, QStringList{erwartet[zeile - 1]})
             << Teil<QListWidget>(*d, "FileListBox")->item(zeile)->text().toStdString();
         EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green));
     }
 }
 
-TEST_F(Bilderordner, KaputtesErstesBildMeldetSchonBeimErstellen)
+TEST_F(Bilderordner, KaputtesErstesBildMeldetSichOhneDasFensterAufzuhalten)
 {
     LegeDateiAn(QStringLiteral("a.bmp"), "BM kaputt");
     texte.Setzen(daten::Sprache::Englisch);
     auto d = Baue();
-    EXPECT_EQ(meldungen,
-              QStringList{QStringLiteral("The file you selected does not have the correct graphics format.")});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("The file you selected is damaged or incomplete.")});
     EXPECT_TRUE(Teil<QLabel>(*d, "imgVorschau")->pixmap().isNull());
 }
 
-// Palette pictures, down to one bit, show in the preview as they are, not dithered.
 TEST_F(Bilderordner, VorschauZeigtPalettenbilderWieSieSind)
 {
     LegeBilderordnerAn();
@@ -150,7 +146,7 @@ TEST_F(Bilderordner, InstalliertStehenEigeneBilderMitInDerListe)
     auto d = Baue();
     EXPECT_EQ(Dateien(*d), (QStringList{"Mosaik.bmp", "Nordlicht.bmp", "Sonne.bmp"}));
     Zeige(*d);
-    Teil<QListWidget>(*d, "FileListBox")->setCurrentRow(1);
+    Waehle(*d, 1);
     EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::blue));
     Teil<QPushButton>(*d, "btnOK")->click();
     EXPECT_EQ(einstellungen.bilddatei, umgebung.eigeneBilder() + QStringLiteral("/Nordlicht.bmp"));

@@ -29,7 +29,7 @@ protected:
         for (QAbstractButton* item : Teil<QButtonGroup>(d, "rdgTeileAnzahlItems")->buttons())
             texte << item->text();
         texte << Teil<QGroupBox>(d, "gpbMotiv")->title();
-        for (const char* name : {"chkSWBild", "chkVorschau", "chkPosZufall", "btnOK", "btnAbbruch"})
+        for (const char* name : {"chkSWBild", "chkVorschau", "chkPosZufall", "btnOK", "btnAbbruch", "chkZuschnitt", "btnSuchen"})
             texte << Teil<QAbstractButton>(d, name)->text();
         return texte;
     }
@@ -41,7 +41,7 @@ TEST_F(Oberflaeche, BeschriftungenFolgenDerSprache)
     const QStringList deutsch{"Einstellungen", "Variante", "Anzahl Teile", "9 Teile", "16 Teile", "25 Teile",
                               "36 Teile", "Bildmotiv", "Bild in schwarzweiß umwandeln",
                               "Vorschaubild im Spiel ausblenden", "Freies Feld durch Zufall bestimmen", "&OK",
-                              "Spiel &beenden"};
+                              "Spiel &beenden", "Quadrat aus der Mitte schneiden", "&Bild suchen ..."};
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 
     texte.Setzen(daten::Sprache::Englisch);
@@ -49,7 +49,7 @@ TEST_F(Oberflaeche, BeschriftungenFolgenDerSprache)
               (QStringList{"Settings", "Version", "Number of pieces", "9 pieces", "16 pieces", "25 pieces",
                            "36 pieces", "Image subject", "Convert image into a black-and-white image",
                            "Hide preview display during the game", "Select empty field randomly", "&OK",
-                           "E&xit game"}));
+                           "E&xit game", "Cut a square from the middle", "&Browse ..."}));
 
     texte.Setzen(daten::Sprache::Deutsch);
     EXPECT_EQ(Beschriftungen(*d), deutsch);
@@ -92,8 +92,36 @@ TEST_F(Oberflaeche, FensterMitSchliessfeldOhneMinimierenUndFesteGroesse)
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
-    EXPECT_EQ(d->minimumSize(), QSize(420, 430));
-    EXPECT_EQ(d->maximumSize(), QSize(420, 430));
+    EXPECT_EQ(d->minimumSize(), QSize(420, 458));
+    EXPECT_EQ(d->maximumSize(), QSize(420, 458));
+}
+
+// The photo controls take a row of their own below the others, inside the picture group; the
+// classic controls keep their places, the two buttons move down with the row.
+TEST_F(Oberflaeche, FotoZeileUnterDenAlten)
+{
+    auto d = Baue();
+    struct Platz {
+        const char* name;
+        QRect ort;
+    };
+    for (const Platz& p : {Platz{"gpbVariante", {17, 8, 385, 140}}, Platz{"rdgTeileAnzahl", {17, 156, 385, 50}},
+                           Platz{"gpbMotiv", {17, 214, 385, 188}}, Platz{"imgVorschau", {15, 24, 120, 120}},
+                           Platz{"FileListBox", {145, 23, 225, 56}}, Platz{"chkSWBild", {145, 90, 227, 17}},
+                           Platz{"chkVorschau", {145, 110, 209, 17}}, Platz{"chkPosZufall", {145, 130, 209, 17}},
+                           Platz{"btnOK", {87, 417, 100, 28}}, Platz{"btnAbbruch", {213, 417, 120, 28}}})
+        EXPECT_EQ(Teil<QWidget>(*d, p.name)->geometry(), p.ort) << p.name;
+    const auto* gruppe = Teil<QGroupBox>(*d, "gpbMotiv");
+    const QList<QWidget*> alte{Teil<QWidget>(*d, "imgVorschau"), Teil<QWidget>(*d, "FileListBox"),
+                               Teil<QWidget>(*d, "chkSWBild"), Teil<QWidget>(*d, "chkVorschau"),
+                               Teil<QWidget>(*d, "chkPosZufall")};
+    for (const char* neu : {"chkZuschnitt", "btnSuchen"}) {
+        const QWidget* w = Teil<QWidget>(*d, neu);
+        EXPECT_EQ(w->parentWidget(), gruppe) << neu;
+        EXPECT_TRUE(gruppe->rect().adjusted(2, 2, -2, -2).contains(w->geometry())) << neu;
+        for (const QWidget* alt : alte)
+            EXPECT_FALSE(w->geometry().intersects(alt->geometry())) << neu << " over " << alt->objectName().toStdString();
+    }
 }
 
 TEST_F(Oberflaeche, TabFolge)
@@ -103,7 +131,7 @@ TEST_F(Oberflaeche, TabFolge)
     Zeige(*d);
     QApplication::setActiveWindow(d.get());
     Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->button(3)->setFocus();
-    const QList<QWidget*> erwartet{Teil<QCheckBox>(*d, "chkVorschau"), Teil<QListWidget>(*d, "FileListBox"), Teil<QCheckBox>(*d, "chkPosZufall"), Teil<QCheckBox>(*d, "chkSWBild"), Teil<QPushButton>(*d, "btnOK"),
+    const QList<QWidget*> erwartet{Teil<QCheckBox>(*d, "chkVorschau"), Teil<QListWidget>(*d, "FileListBox"), Teil<QCheckBox>(*d, "chkPosZufall"), Teil<QCheckBox>(*d, "chkSWBild"), Teil<QCheckBox>(*d, "chkZuschnitt"), Teil<QPushButton>(*d, "btnSuchen"), Teil<QPushButton>(*d, "btnOK"),
                                    Teil<QPushButton>(*d, "btnAbbruch")};
     for (QWidget* naechstes : erwartet) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

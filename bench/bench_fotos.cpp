@@ -1,0 +1,68 @@
+// Decoding a camera's photo for the board: a 48-megapixel JPEG (noise-textured, quality 90) read
+// at the board's side, and the square made of it.
+//
+//   ./build/bench/bench_fotos
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <random>
+
+#include "daten/bilddatei.h"
+#include "daten/bildquadrat.h"
+
+namespace {
+
+const QString& Foto()
+{
+    static QTemporaryDir ordner;
+    static const QString pfad = [] {
+        const QString datei = ordner.filePath(QStringLiteral("48mp.jpg"));
+        QImage foto(8000, 6000, QImage::Format_RGB32);
+        std::minstd_rand zufall(7);
+        for (int y = 0; y < foto.height(); ++y) {
+            auto* zeile = reinterpret_cast<QRgb*>(foto.scanLine(y));
+            for (int x = 0; x < foto.width(); ++x) {
+                const int korn = int(zufall() % 49) - 24;
+                zeile[x] = qRgb(qBound(0, 60 + 150 * x / 8000 + korn, 255), qBound(0, 80 + 120 * y / 6000 + korn, 255), 140);
+            }
+        }
+        foto.save(datei, "JPEG", 90);
+        return datei;
+    }();
+    return pfad;
+}
+
+void LadenFuerDasBrett(benchmark::State& state)
+{
+    const int kante = int(state.range(0));
+    for (auto _ : state) {
+        QImage bild;
+        benchmark::DoNotOptimize(daten::LadeBild(Foto(), bild, kante));
+    }
+}
+BENCHMARK(LadenFuerDasBrett)->Arg(120)->Arg(360)->Arg(720)->Unit(benchmark::kMillisecond);
+
+void QuadratAusDemGelesenen(benchmark::State& state)
+{
+    QImage bild;
+    daten::LadeBild(Foto(), bild, 360);
+    const auto zuschnitt = daten::Zuschnitt(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(daten::Quadrat(bild, 360, zuschnitt));
+}
+BENCHMARK(QuadratAusDemGelesenen)->Arg(int(daten::Zuschnitt::Strecken))->Arg(int(daten::Zuschnitt::Mitte))->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);  // for the image plugins
+    benchmark::Initialize(&argc, argv);
+    Foto();  // made before any timing
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
