@@ -85,6 +85,7 @@ private:
     void FormShow();
     void FormActivate();
     void imgVarianteClick(QWidget* sender);
+    void imgVarianteSchritt(QWidget* sender, int richtung);
     void FileListBoxChange();
     void btnOKClick();
     void btnAbbruchClick();
