@@ -118,7 +118,7 @@ start)
     pruefeNichtsGeschrieben ;;
 nutzer)
     # A home folder with pictures of its own is no portable game folder for an installed program.
-    mkdir -p "$wurzel/arbeit/images" && convert -size 16x16 xc:red "bmp3:$wurzel/arbeit/images/fremd.bmp"
+    mkdir -p "$wurzel/arbeit/images" && /usr/bin/convert -size 16x16 xc:red "bmp3:$wurzel/arbeit/images/fremd.bmp"
     starteInstalliert
     sleep 1
     [ -z "$(fenster Fehler)" ] || falsch "an error message instead of the installed pictures"
@@ -151,7 +151,7 @@ lokal)
     "${CMAKE:-cmake}" --install "$build" --prefix "$lokal" >/dev/null
     [ -x "$lokal/bin/tavelor" ] || falsch "a plain install puts no program in bin/"
     [ ! -e "$lokal/games" ] || falsch "a plain install makes games/"
-    mkdir -p "$wurzel/arbeit/images" && convert -size 16x16 xc:red "bmp3:$wurzel/arbeit/images/fremd.bmp"
+    mkdir -p "$wurzel/arbeit/images" && /usr/bin/convert -size 16x16 xc:red "bmp3:$wurzel/arbeit/images/fremd.bmp"
     eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | { read -r a; read -r b; echo "bus=$a buspid=$b"; })"
     trap 'kill "$buspid" 2>/dev/null || true; aufraeumen' EXIT
     export DBUS_SESSION_BUS_ADDRESS=$bus

@@ -6,6 +6,8 @@
 set -euo pipefail
 build=$1
 command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-dev is not installed: skipped"; exit 77; }
+grep -q '^TAVELOR_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" &&
+    { echo "a sanitizer build is never packaged (fuzz/sanitizer.sh): skipped"; exit 77; }
 wurzel=$(mktemp -d)
 trap 'rm -rf "$wurzel"' EXIT
 fehler=0
