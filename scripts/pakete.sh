@@ -26,7 +26,7 @@ fehlt() { ! dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok 
 fehlend=()
 for p in "${pakete[@]}"; do fehlt "$p" && fehlend+=("$p"); done
 # The sound tests' private server. Debian's desktop sound (pipewire-audio) conflicts with it, and
-# apt would resolve that by removing the desktop's sound: then the sound tests say why they skip.
+# apt would resolve that by removing the desktop's sound: there the tests run a private PipeWire.
 klang=()
 [ -n "${mitTests:-}" ] && fehlt pulseaudio && klang=(pulseaudio)
 [ ${#fehlend[@]} -eq 0 ] && [ ${#klang[@]} -eq 0 ] && exit 0
@@ -43,5 +43,5 @@ fi
 if [ ${#klang[@]} -gt 0 ]; then
   echo "Installing: ${klang[*]}"
   installiere "${klang[@]}" 2>/dev/null ||
-    echo "pulseaudio cannot be installed beside this machine's sound system (PipeWire) without removing it; the sound tests will be skipped"
+    echo "pulseaudio cannot be installed beside this machine's PipeWire without removing it: the sound tests use a private PipeWire"
 fi
