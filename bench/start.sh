@@ -31,6 +31,7 @@ trap aufraeumen EXIT
 cp -r build/spiel "$tmp/spiel"
 mkdir -m 700 "$tmp/run" "$tmp/home"
 export XDG_RUNTIME_DIR=$tmp/run HOME=$tmp/home
+export LANGUAGE=de  # with nothing stored the game speaks the desktop's language
 unset DBUS_SESSION_BUS_ADDRESS
 
 for n in $(seq 90 140); do [ -e /tmp/.X$n-lock ] || { export DISPLAY=:$n; break; }; done

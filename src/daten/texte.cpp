@@ -3,6 +3,9 @@
 #include "daten/inidatei.h"
 #include "daten/textkatalog.h"
 
+#include <QFile>
+#include <QLocale>
+
 namespace daten {
 
 namespace {
@@ -25,10 +28,20 @@ Texte::Texte(const Umgebung& umgebung, QObject* eltern)
 
 QString Texte::operator()(int id) const { return LadeText(id, Versatz(sprache_)); }
 
+Sprache SpracheDesDesktops(const QStringList& sprachen)
+{
+    return !sprachen.isEmpty() && QLocale(sprachen.first()).language() == QLocale::German ? Sprache::Deutsch
+                                                                                          : Sprache::Englisch;
+}
+
 Sprache Texte::GespeicherteSprache() const
 {
-    const int wert = LiesIniZahl(umgebung_.optionsDatei(), AbschnittSprache, SchluesselAktuell);
-    return wert == Englisch ? Sprache::Englisch : Sprache::Deutsch;
+    QFile datei(umgebung_.optionsDatei());
+    const auto wert = datei.open(QIODevice::ReadOnly)
+        ? IniWert(datei.readAll(), AbschnittSprache, SchluesselAktuell) : std::nullopt;
+    if (!wert)  // nothing stored yet: nothing is written until the player switches
+        return SpracheDesDesktops(QLocale::system().uiLanguages());
+    return IniZahl(*wert) == Englisch ? Sprache::Englisch : Sprache::Deutsch;
 }
 
 void Texte::Laden()

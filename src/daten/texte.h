@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "daten/umgebung.h"
 
@@ -16,10 +17,15 @@ inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, MitHilfe 
 inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802, DateiFehlt = 803,
                      GrafikFormat = 804, PfadFehlt = 805, KeineBilder = 806,
                      KopierFehler = 807,  // followed by the folder
+                     SkalierungZuGross = 808,  // %1 scaling, %2 x %3 logical size, %4 largest scaling
                      BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
                      SpielBildFehlt = 814;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 } // namespace text
+
+// The language of a desktop whose preferred languages are these (QLocale::uiLanguages(), the
+// first wins): German for German, English for any other.
+Sprache SpracheDesDesktops(const QStringList& sprachen);
 
 class Texte : public QObject {
     Q_OBJECT
@@ -33,7 +39,8 @@ public:
     QString operator()(int id) const;
     QString hilfeDatei() const { return umgebung_.hilfeDatei(sprache_); }
 
-    // The language stored in the options file; anything but English counts as German.
+    // The language stored in the options file, anything but English counting as German; with
+    // none stored, the desktop's.
     Sprache GespeicherteSprache() const;
     // Takes the stored language again.
     void Laden();

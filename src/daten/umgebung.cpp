@@ -29,18 +29,47 @@ void Umgebung::SchreibordnerAnlegen() const
         QDir().mkpath(nutzerPfad);
 }
 
-Umgebung Umgebung::Ermitteln()
+bool Umgebung::eigeneBilderGetrennt() const
 {
-    return Ermitteln(Arbeitsordner(), QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"));
+    if (!installiert())
+        return false;
+    const QFileInfo geliefert(bilderordner()), eigene(eigeneBilder());
+    if (QDir::cleanPath(geliefert.absoluteFilePath()) == QDir::cleanPath(eigene.absoluteFilePath()))
+        return false;
+    // the same folder under another name (a link) is still the same folder
+    return eigene.canonicalFilePath().isEmpty() || eigene.canonicalFilePath() != geliefert.canonicalFilePath();
 }
 
-Umgebung Umgebung::Ermitteln(const QString& arbeitsordner, const QString& programmordner, const QString& datenHeimat)
+Umgebung Umgebung::Ermitteln()
+{
+    return Ermitteln(Arbeitsordner(), QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"),
+                     QCoreApplication::arguments().contains(QLatin1String("--portable")));
+}
+
+namespace {
+
+// The data folder of an installed program, or empty: share/tavelor with its pictures beside the
+// program's bin/ or games/.
+QString GeliefertePfad(const QString& programmordner)
+{
+    const QString ordnername = QFileInfo(programmordner).fileName();
+    if (ordnername != QLatin1String("bin") && ordnername != QLatin1String("games"))
+        return {};
+    const QString geteilt = QDir::cleanPath(programmordner + QLatin1String("/../share/tavelor"));
+    return QFileInfo(geteilt + QLatin1String("/images")).isDir() ? geteilt : QString();
+}
+
+} // namespace
+
+Umgebung Umgebung::Ermitteln(const QString& arbeitsordner, const QString& programmordner,
+                             const QString& datenHeimat, bool portabelVerlangt)
 {
     Umgebung umgebung;
     umgebung.progPfad = arbeitsordner;
-    const QString geteilt = QDir::cleanPath(programmordner + QLatin1String("/../share/tavelor"));
-    if (!QFileInfo(arbeitsordner + QLatin1String("/images")).isDir() && !programmordner.isEmpty()
-        && QFileInfo(geteilt + QLatin1String("/images")).isDir()) {
+    const bool portabel = portabelVerlangt || programmordner.isEmpty()
+        || QFileInfo::exists(programmordner + QLatin1String("/tavelor.portable"));
+    const QString geteilt = portabel ? QString() : GeliefertePfad(programmordner);
+    if (!geteilt.isEmpty()) {
         umgebung.progPfad = geteilt;
         // The XDG rule: a relative $XDG_DATA_HOME is invalid and ignored.
         const QString heimat = QDir::isAbsolutePath(datenHeimat) ? datenHeimat : QDir::homePath() + QLatin1String("/.local/share");

@@ -22,6 +22,7 @@
 #include "daten/vorlieben.h"
 #include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
+#include "main/brettzugang.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
 #include "optionen/einstellungen.h"
@@ -97,6 +98,7 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
         dienste_.AudioVorhanden = daten::AudioAusgabeVorhanden;
 
     ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
+    BrettzugangEinrichten(ptbSpielfeld_, bild_, sitzung_, texte_);
     ptbSpielfeld_->setEnabled(false);  // no board before the first game
     ptbSpielfeld_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(ptbSpielfeld_);

@@ -24,6 +24,8 @@ int main(int argc, char** argv)
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
+    // The window's app id (Wayland) names the menu entry, so docks show its icon and group them.
+    app.setDesktopFileName(QStringLiteral("io.github.tavelor.Tavelor"));
     app.setStyle(new haupt::Stil(app.style()->name()));
 
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();

@@ -110,13 +110,13 @@ QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(
 
 // The list is read once: pictures added to the folders later are seen at the next start, but
 // for those dropped on a window. An installed game lists the shipped pictures and the player's
-// own together, sorted by name.
+// own together, sorted by name, and a folder that is both only once.
 void TfrmEinstellungen::FormCreate()
 {
     bilder_.ZuschnittSetzen(daten::ZuschnittGespeichert(umgebung_));
     std::vector<std::pair<QString, QString>> bilder;  // name, path
     QStringList ordner{Bilderordner()};  // a missing folder: FormActivate reports it
-    if (umgebung_.installiert())
+    if (umgebung_.eigeneBilderGetrennt())
         ordner << umgebung_.eigeneBilder();
     for (const QString& o : ordner)
         for (const QString& name : daten::Bilddateien(o))
@@ -253,10 +253,23 @@ void TfrmEinstellungen::imgVarianteClick(QWidget* sender)
             SetzeVariante(engine::Variante(v + 1));
 }
 
+// The arrow keys step through the variants, as through radio buttons, and take the focus along.
+void TfrmEinstellungen::imgVarianteSchritt(QWidget* sender, int richtung)
+{
+    for (int v = 0; v < 3; ++v)
+        if (sender == imgVariante_[v]) {
+            const int neu = (v + richtung + 3) % 3;
+            SetzeVariante(engine::Variante(neu + 1));
+            imgVariante_[neu]->setFocus(Qt::TabFocusReason);
+        }
+}
+
 // The frame marks the choice; only the sliding variant has an empty field.
 void TfrmEinstellungen::SetzeVariante(engine::Variante variante)
 {
     variante_ = variante;
+    for (int v = 0; v < 3; ++v)
+        imgVariante_[v]->SetzeGewaehlt(v + 1 == int(variante));
     shpVariante_->move(RahmenErsteVariante + (int(variante) - 1) * BildAbstand, RahmenOben);
     chkPosZufall_->setEnabled(variante == engine::Variante::Schieben);
 }

@@ -91,6 +91,7 @@ private:
     void FormShow();
     void FormActivate();
     void imgVarianteClick(QWidget* sender);
+    void imgVarianteSchritt(QWidget* sender, int richtung);
     void FileListBoxChange();
     void btnOKClick();
     void btnSuchenClick();

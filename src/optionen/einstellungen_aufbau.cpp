@@ -52,6 +52,7 @@ TKlickbild* TfrmEinstellungen::BaueVariantenbild(int nummer)
     auto* bild = Baue<TKlickbild>(gpbVariante_, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
     bild->setPixmap(QPixmap::fromImage(kunst::Bild(QLatin1StringView(name))));
     connect(bild, &TKlickbild::geklickt, this, &TfrmEinstellungen::imgVarianteClick);
+    connect(bild, &TKlickbild::schritt, this, &TfrmEinstellungen::imgVarianteSchritt);
     return bild;
 }
 
@@ -145,7 +146,7 @@ void TfrmEinstellungen::BaueKnoepfe()
 // then the two buttons.
 void TfrmEinstellungen::SetzeTabFolge()
 {
-    QList<QWidget*> folge;
+    QList<QWidget*> folge{imgVariante_[0], imgVariante_[1], imgVariante_[2]};
     for (QAbstractButton* item : rdgTeileAnzahlItems_->buttons())
         folge << item;
     folge << chkVorschau_ << FileListBox_ << chkPosZufall_ << chkSWBild_ << chkZuschnitt_ << btnSuchen_ << btnOK_
@@ -159,11 +160,14 @@ void TfrmEinstellungen::SetzeTexte()
     const auto& text = texte_;
     setWindowTitle(text(300));
     gpbVariante_->setTitle(text(301));
+    for (int v = 0; v < 3; ++v)
+        imgVariante_[v]->setAccessibleName(text(910 + v));
     rdgTeileAnzahl_->setTitle(text(310));
     static constexpr const char* anzahlen[] = {"9 ", "16 ", "25 ", "36 "};
     for (int i = 0; i < TeileSpalten; ++i)
         rdgTeileAnzahlItems_->button(i)->setText(QLatin1StringView(anzahlen[i]) + text(311));
     gpbMotiv_->setTitle(text(320));
+    FileListBox_->setAccessibleName(text(320));
     chkSWBild_->setText(text(321));
     chkVorschau_->setText(text(322));
     chkPosZufall_->setText(text(323));

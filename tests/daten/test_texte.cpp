@@ -4,6 +4,7 @@
 #include "daten/textkatalog.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -38,8 +39,26 @@ protected:
     }
 };
 
-TEST_F(TexteTest, OhneOptionsdateiDeutschUndKeineDateiAngelegt)
+TEST(DesktopSprache, DeutschFuerDeutschSonstEnglisch)
 {
+    const struct {
+        QStringList sprachen;
+        Sprache erwartet;
+    } faelle[] = {
+        {{"de-DE"}, Sprache::Deutsch},     {{"de-AT", "en-US"}, Sprache::Deutsch},
+        {{"de"}, Sprache::Deutsch},        {{"de_CH"}, Sprache::Deutsch},
+        {{"en-US", "de-DE"}, Sprache::Englisch}, {{"fr-FR"}, Sprache::Englisch},
+        {{"C"}, Sprache::Englisch},        {{}, Sprache::Englisch},
+        {{"nl-NL"}, Sprache::Englisch},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(SpracheDesDesktops(f.sprachen), f.erwartet) << f.sprachen.join(':').toStdString();
+}
+
+// The tests run on a German desktop (tests/testmain.cpp); what it is decides with nothing stored.
+TEST_F(TexteTest, OhneGespeicherteSpracheDieDesDesktopsUndKeineDateiAngelegt)
+{
+    ASSERT_EQ(SpracheDesDesktops(QLocale::system().uiLanguages()), Sprache::Deutsch);
     texte.Laden();
     EXPECT_EQ(texte.sprache(), Sprache::Deutsch);
     ErwarteTexteIn(0);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -48,9 +49,8 @@ TEST(Umgebung, ProgPfadIstDasArbeitsverzeichnisUndTraegtAlleDateien)
 
 namespace {
 
-// One rule, decided at start: a working folder with images/ is played portable; otherwise a
-// program beside share/tavelor plays installed and writes into the player's data folder.
-TEST(Umgebung, PortabelMitBilderordnerSonstInstalliertNebenShareTavelor)
+// Installed, the program reads share/tavelor and writes into the player's data folder.
+TEST(Umgebung, InstalliertLiestShareTavelorUndSchreibtInsDatenheim)
 {
     QTemporaryDir wurzel;
     const QString prefix = wurzel.filePath("usr"), arbeit = wurzel.filePath("arbeit"),
@@ -74,17 +74,62 @@ TEST(Umgebung, PortabelMitBilderordnerSonstInstalliertNebenShareTavelor)
     EXPECT_EQ(Umgebung::Ermitteln(arbeit, prefix + "/bin", "relativ").nutzerPfad,
               QDir::homePath() + "/.local/share/tavelor");
 
-    ASSERT_TRUE(QDir().mkpath(arbeit + "/images"));
-    u = Umgebung::Ermitteln(arbeit, prefix + "/bin", heimat);
-    EXPECT_FALSE(u.installiert());
-    EXPECT_EQ(u.progPfad, arbeit);
-    EXPECT_EQ(u.optionsDatei(), arbeit + "/options.ini");
-    EXPECT_EQ(u.eigeneBilder(), arbeit + "/images");
+}
 
-    // Neither: portable in a folder without pictures, which the settings dialog reports.
-    u = Umgebung::Ermitteln(wurzel.filePath("leer"), wurzel.filePath("anderswo/bin"), heimat);
-    EXPECT_FALSE(u.installiert());
-    EXPECT_EQ(u.progPfad, wurzel.filePath("leer"));
+// Where the program lies decides: beside share/tavelor in bin/ or games/ it is installed even when
+// started from a folder with images/ (a home folder often has one); asked to, or anywhere else, it
+// plays portable in its working folder.
+TEST(Umgebung, InstalliertNachLageDesProgrammsPortabelNurAufVerlangen)
+{
+    QTemporaryDir wurzel;
+    const QString prefix = wurzel.filePath("usr"), arbeit = wurzel.filePath("arbeit"),
+                  heimat = wurzel.filePath("heimat"), leer = wurzel.filePath("leer");
+    for (const char* ordner : {"bin", "games", "lib/tavelor", "share/tavelor/images"})
+        ASSERT_TRUE(QDir().mkpath(prefix + "/" + ordner));
+    ASSERT_TRUE(QDir().mkpath(arbeit + "/images") && QDir().mkpath(leer));
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath("markiert/bin")) && QDir().mkpath(wurzel.filePath("markiert/share/tavelor/images")));
+    QFile marke(wurzel.filePath("markiert/bin/tavelor.portable"));
+    ASSERT_TRUE(marke.open(QIODevice::WriteOnly));
+
+    const struct {
+        const char* fall;
+        QString arbeitsordner, programmordner;
+        bool portabelVerlangt;
+        QString progPfad;  // where it reads; installed when it is share/tavelor
+    } faelle[] = {
+        {"bin, started from a folder with images/", arbeit, prefix + "/bin", false, prefix + "/share/tavelor"},
+        {"games, started from a folder with images/", arbeit, prefix + "/games", false, prefix + "/share/tavelor"},
+        {"games, started from an empty folder", leer, prefix + "/games", false, prefix + "/share/tavelor"},
+        {"installed, but --portable", arbeit, prefix + "/bin", true, arbeit},
+        {"installed, but a marker file beside it", arbeit, wurzel.filePath("markiert/bin"), false, arbeit},
+        {"another folder beside share/", arbeit, prefix + "/lib/tavelor", false, arbeit},
+        {"a build's spiel/ folder", arbeit, arbeit, false, arbeit},
+        {"not installed, no pictures anywhere", leer, wurzel.filePath("anderswo/bin"), false, leer},
+    };
+    for (const auto& f : faelle) {
+        const Umgebung u = Umgebung::Ermitteln(f.arbeitsordner, f.programmordner, heimat, f.portabelVerlangt);
+        EXPECT_EQ(u.progPfad, f.progPfad) << f.fall;
+        const bool installiert = f.progPfad.endsWith("/share/tavelor");
+        EXPECT_EQ(u.installiert(), installiert) << f.fall;
+        EXPECT_EQ(u.optionsDatei(), (installiert ? heimat + "/tavelor" : f.arbeitsordner) + "/options.ini") << f.fall;
+        EXPECT_EQ(u.eigeneBilder(), (installiert ? heimat + "/tavelor" : f.arbeitsordner) + "/images") << f.fall;
+    }
+}
+
+// Installed into ~/.local the shipped pictures and the player's own share one folder: the list
+// reads it once. Portable there is only one folder anyway.
+TEST(Umgebung, EigeneBilderGetrenntNurWennEsZweiOrdnerSind)
+{
+    QTemporaryDir wurzel;
+    const QString lokal = wurzel.filePath(".local"), heimat = wurzel.filePath("heimat");
+    ASSERT_TRUE(QDir().mkpath(lokal + "/bin") && QDir().mkpath(lokal + "/share/tavelor/images"));
+    ASSERT_TRUE(QFile::link(lokal + "/share", wurzel.filePath("verweis")));
+
+    EXPECT_TRUE(Umgebung::Ermitteln(wurzel.path(), lokal + "/bin", heimat).eigeneBilderGetrennt());
+    EXPECT_FALSE(Umgebung::Ermitteln(wurzel.path(), lokal + "/bin", lokal + "/share").eigeneBilderGetrennt());
+    EXPECT_FALSE(Umgebung::Ermitteln(wurzel.path(), lokal + "/bin", lokal + "/share/").eigeneBilderGetrennt());
+    EXPECT_FALSE(Umgebung::Ermitteln(wurzel.path(), lokal + "/bin", wurzel.filePath("verweis")).eigeneBilderGetrennt());
+    EXPECT_FALSE(Umgebung::Ermitteln(wurzel.path(), lokal + "/bin", heimat, true).eigeneBilderGetrennt());
 }
 
 } // namespace

@@ -152,4 +152,18 @@ TEST_F(Bilderordner, InstalliertStehenEigeneBilderMitInDerListe)
     EXPECT_EQ(einstellungen.bilddatei, umgebung.eigeneBilder() + QStringLiteral("/Nordlicht.bmp"));
 }
 
+// Installed into ~/.local, the shipped pictures and the player's own are one folder: listed once,
+// however the player's folder is spelled.
+TEST_F(Bilderordner, InstalliertImGemeinsamenOrdnerJedesBildEinmal)
+{
+    LegeBildAn(QStringLiteral("Mosaik.bmp"), Qt::green);
+    LegeBildAn(QStringLiteral("Sonne.bmp"));
+    ASSERT_TRUE(QFile::link(ordner.path(), ordner.filePath(QStringLiteral("verweis"))));
+    for (const QString& nutzer : {ordner.path(), ordner.path() + QStringLiteral("/."), ordner.filePath(QStringLiteral("verweis"))}) {
+        umgebung.nutzerPfad = nutzer;
+        auto d = Baue();
+        EXPECT_EQ(Dateien(*d), (QStringList{"Mosaik.bmp", "Sonne.bmp"})) << nutzer.toStdString();
+    }
+}
+
 } // namespace

@@ -150,6 +150,8 @@ TEST_F(Oberflaeche, TabInDieGroessenwahlTrifftDasGewaehlteTeil)
     QAbstractButton* gewaehlt = Teil<QButtonGroup>(*d, "rdgTeileAnzahlItems")->button(2);
     Teil<QPushButton>(*d, "btnAbbruch")->setFocus();
     QTest::keyClick(Teil<QPushButton>(*d, "btnAbbruch"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Teil<QWidget>(*d, "imgVariante1")) << "the chosen variant comes first";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), gewaehlt);
     Teil<QCheckBox>(*d, "chkVorschau")->setFocus();
     QTest::keyClick(Teil<QCheckBox>(*d, "chkVorschau"), Qt::Key_Backtab, Qt::ShiftModifier);

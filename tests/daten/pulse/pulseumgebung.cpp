@@ -1,9 +1,12 @@
 #include "pulseumgebung.h"
 
+#include <algorithm>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QThread>
 #include <QtEndian>
 
@@ -67,14 +70,47 @@ Stummserver::~Stummserver()
 
 Pulseserver::~Pulseserver()
 {
-    if (server.state() == QProcess::NotRunning)
-        return;
-    server.terminate();
-    if (!server.waitForFinished(5000)) {
-        server.kill();
-        server.waitForFinished(2000);
+    for (auto prozess = prozesse.rbegin(); prozess != prozesse.rend(); ++prozess) {
+        if ((*prozess)->state() == QProcess::NotRunning)
+            continue;
+        (*prozess)->terminate();
+        if (!(*prozess)->waitForFinished(5000)) {
+            (*prozess)->kill();
+            (*prozess)->waitForFinished(2000);
+        }
     }
 }
+
+QProcess& Pulseserver::Starte(const QString& programm, const QStringList& argumente)
+{
+    auto& prozess = *prozesse.emplace_back(std::make_unique<QProcess>());
+    prozess.setProcessChannelMode(QProcess::MergedChannels);
+    prozess.setStandardInputFile(QProcess::nullDevice());
+    prozess.start(programm, argumente);
+    prozess.waitForStarted(5000);
+    return prozess;
+}
+
+bool Pulseserver::Laufen() const
+{
+    return std::all_of(prozesse.begin(), prozesse.end(),
+                       [](const auto& p) { return p->state() == QProcess::Running; });
+}
+
+namespace {
+
+bool Pactl(const QStringList& argumente, QByteArray* ausgabe = nullptr)
+{
+    QProcess pactl;
+    pactl.setStandardInputFile(QProcess::nullDevice());
+    pactl.start("pactl", argumente);
+    const bool gut = pactl.waitForFinished(3000) && pactl.exitCode() == 0;
+    if (ausgabe)
+        *ausgabe = pactl.readAllStandardOutput();
+    return gut;
+}
+
+} // namespace
 
 bool Pulseserver::Starte(QString& grund)
 {
@@ -83,13 +119,25 @@ bool Pulseserver::Starte(QString& grund)
         return false;
     }
     RichteAudioUmgebungEin(ordner.path(), true);
+    const bool pulseaudio = !QStandardPaths::findExecutable("pulseaudio").isEmpty();
+    if (pulseaudio && qEnvironmentVariable("TAVELOR_TONSERVER") != "pipewire")
+        return StartePulseaudio(grund);
+    for (const char* programm : {"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon"})
+        if (QStandardPaths::findExecutable(programm).isEmpty()) {
+            // scripts/pakete.sh leaves pulseaudio out where it would remove PipeWire's desktop sound
+            grund = QString("neither pulseaudio nor a private PipeWire can run (%1 is not installed)").arg(programm);
+            return false;
+        }
+    return StartePipewire(grund);
+}
+
+bool Pulseserver::StartePulseaudio(QString& grund)
+{
     // As root the server only warns that it is not meant to run as root; it runs all the same.
-    server.setProcessChannelMode(QProcess::MergedChannels);
-    server.setStandardInputFile(QProcess::nullDevice());
-    server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                "--load=module-native-protocol-unix",
-                                "--load=module-null-sink sink_name=nullsink"});
-    if (!server.waitForStarted(5000)) {
+    QProcess& server = Starte("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                                             "--load=module-native-protocol-unix",
+                                             "--load=module-null-sink sink_name=nullsink"});
+    if (server.state() != QProcess::Running) {
         grund = "pulseaudio cannot be started: " + server.errorString();
         return false;
     }
@@ -102,16 +150,38 @@ bool Pulseserver::Starte(QString& grund)
     return true;
 }
 
+// PipeWire's session manager needs a session bus: a private one, as private as the rest.
+bool Pulseserver::StartePipewire(QString& grund)
+{
+    QProcess& bus = Starte("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!bus.waitForReadyRead(5000)) {
+        grund = "no private session bus for PipeWire";
+        return false;
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    for (const char* programm : {"pipewire", "wireplumber", "pipewire-pulse"})
+        Starte(programm, {});
+    const QDeadlineTimer frist(10000);
+    while (!frist.hasExpired() && Laufen() && !Pactl({"info"}))
+        QThread::msleep(100);
+    // mono, as PulseAudio's own: PipeWire would spread a mono sound over two channels at -3 dB
+    if (!Laufen() || !Pactl({"load-module", "module-null-sink", "sink_name=nullsink", "channels=1", "channel_map=mono"})
+        || !WarteAufAusgabe() || !Pactl({"set-default-sink", "nullsink"})) {
+        grund = "the private PipeWire did not come up with its null sink";
+        for (const auto& prozess : prozesse)
+            grund += "; " + prozess->program() + ": " + QString::fromLocal8Bit(prozess->readAll()).trimmed().right(200);
+        return false;
+    }
+    return true;
+}
+
 // Ready means a client can connect and finds the null sink.
 bool Pulseserver::WarteAufAusgabe()
 {
     const QDeadlineTimer frist(10000);
-    while (!frist.hasExpired() && server.state() == QProcess::Running) {
-        QProcess pactl;
-        pactl.setStandardInputFile(QProcess::nullDevice());
-        pactl.start("pactl", {"list", "short", "sinks"});
-        if (pactl.waitForFinished(3000) && pactl.exitCode() == 0
-            && pactl.readAllStandardOutput().contains("nullsink"))
+    while (!frist.hasExpired() && Laufen()) {
+        QByteArray senken;
+        if (Pactl({"list", "short", "sinks"}, &senken) && senken.contains("nullsink"))
             return true;
         QThread::msleep(100);
     }

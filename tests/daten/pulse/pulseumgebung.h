@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <vector>
 
 // Points this process's sound clients at a private folder: with a server, at the one started
@@ -24,7 +25,9 @@ private:
     int socket;
 };
 
-// A private sound server with one silent output, "nullsink", whose monitor can be recorded.
+// A private sound server with one silent output, "nullsink", whose monitor can be recorded:
+// PulseAudio, or where it is not installed (it cannot be beside PipeWire's desktop sound) a
+// private PipeWire with its PulseAudio service. TAVELOR_TONSERVER=pipewire asks for the latter.
 class Pulseserver {
 public:
     ~Pulseserver();
@@ -33,10 +36,14 @@ public:
     QString Ordner() const { return ordner.path(); }
 
 private:
+    bool StartePulseaudio(QString& grund);
+    bool StartePipewire(QString& grund);
+    QProcess& Starte(const QString& programm, const QStringList& argumente);
+    bool Laufen() const;
     bool WarteAufAusgabe();
 
     QTemporaryDir ordner;
-    QProcess server;
+    std::vector<std::unique_ptr<QProcess>> prozesse;  // in the order started, ended in reverse
 };
 
 // Records what the silent output plays, as mono samples in [-1, 1] at Aufnahmerate.
