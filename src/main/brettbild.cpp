@@ -12,16 +12,6 @@ namespace {
 
 using G = Brettgeometrie;
 
-// A block of art or picture to a device rectangle; at a fractional ratio the two may differ by
-// a pixel.
-void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus)
-{
-    if (nach.size() == aus.size())
-        p.drawImage(nach.topLeft(), quelle, aus);
-    else
-        p.drawImage(nach, quelle, aus);
-}
-
 void Zeichne(QPainter& p, const QRect& nach, const QImage& bild) { Kopiere(p, nach, bild, bild.rect()); }
 
 std::array<int, 4> Zugziffern(int z) { return {z / 1000 % 10, z / 100 % 10, z / 10 % 10, z % 10}; }
@@ -212,7 +202,7 @@ QImage Brettbild::kopie() const
 void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
 {
     p.save();
-    p.scale(1 / skala(), 1 / skala());  // device pixels from here on, as the art counts them
+    AufGeraetepixel(p, skala());  // device pixels from here on, as the art counts them
     if (!hintergrund_)
         p.fillRect(QRect({0, 0}, geometrie_.ganzGeraet()), Qt::black);
     else if (!bereich.subtracted(Bedeckt()).isEmpty())

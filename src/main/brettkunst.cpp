@@ -1,5 +1,9 @@
 #include "main/brettkunst.h"
 
+#include <QPainter>
+
+#include <cmath>
+
 #include "main/brettgeometrie.h"
 #include "kunst.h"
 
@@ -54,6 +58,24 @@ QImage Hintergrund(double skala, QSize ganz)
     if (bild.size() != ganz)  // the last device column or row a rounding left out
         bild = bild.scaled(ganz, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
     return bild;
+}
+
+// A block of art or picture to a device rectangle; at a fractional ratio the two may differ by
+// a pixel. Then the block is brought to size first: a scaled draw picks its pixels by where
+// the paint's clip begins, and a part painted again would not meet the rest.
+void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus)
+{
+    if (nach.size() == aus.size())
+        p.drawImage(nach.topLeft(), quelle, aus);
+    else
+        p.drawImage(nach.topLeft(), quelle.copy(aus).scaled(nach.size()));
+}
+
+void AufGeraetepixel(QPainter& p, double skala)
+{
+    p.scale(1 / skala, 1 / skala);
+    const QPointF ursprung = p.deviceTransform().map(QPointF(0, 0));
+    p.translate(std::round(ursprung.x()) - ursprung.x(), std::round(ursprung.y()) - ursprung.y());
 }
 
 void Brettkunst::KreuzLaden(double skala, int seite)

@@ -4,6 +4,9 @@
 // "transparent" art left out once here rather than at every draw.
 
 #include <QImage>
+#include <QRect>
+
+class QPainter;
 
 namespace haupt {
 
@@ -15,6 +18,14 @@ QImage OhneSchluessel(const QImage& bild);
 // The frame art over the whole client area: `ganz` device pixels (the last column or row a
 // rounding leaves over included).
 QImage Hintergrund(double skala, QSize ganz);
+// The block `aus` of a picture to the device rectangle `nach`, painted alike whatever part of it
+// a paint reaches.
+void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus);
+// Turns a painter that counts classic pixels into one that counts whole device pixels. Where
+// the paint box begins between two device pixels (a menu bar of 19 pixels at a ratio of 1.5),
+// the picture moves to the nearer whole one: pictures drawn between pixels take their pixels by
+// where a paint's clip begins, and a part painted again would not meet the rest.
+void AufGeraetepixel(QPainter& p, double skala);
 
 // The art the board draws often, kept ready: the empty field's cross for the board's side, the
 // counter digits, the knob and the four arrows.

@@ -107,17 +107,14 @@ void Brettbild::ZeigeTeileNr(QPainter& p, const QImage& ziffern, const Spielstan
 
     // Always two digits, 01 .. 36, in the lower right of the field, in device pixels.
     p.save();
-    p.scale(1 / skala(), 1 / skala());
+    AufGeraetepixel(p, skala());
     const QPoint ecke = geometrie_.nummer(feld);
     const int breite = G::NummernZiffer.width();
     for (int stelle = 0; stelle < 2; ++stelle) {
         const int ziffer = stelle == 0 ? nummer / 10 : nummer % 10;
         const QRect aus = Geraet({QPoint(breite * ziffer, 0), G::NummernZiffer});
         const QRect nach = Geraet({ecke + QPoint(breite * stelle, 0), G::NummernZiffer});
-        if (nach.size() == aus.size())
-            p.drawImage(nach.topLeft(), ziffern, aus);
-        else
-            p.drawImage(nach, ziffern, aus);
+        Kopiere(p, nach, ziffern, aus);
     }
 
     if (mitUmriss) {  // the tile's home square on the preview, each side a line one pixel wide
@@ -198,7 +195,7 @@ void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engi
     const double rest = 1.0 - anteil;
     const std::vector<int> felder = engine::GeaenderteFelder(n, zug);
     p.save();
-    p.scale(1 / skala(), 1 / skala());  // device pixels, as the fields below
+    AufGeraetepixel(p, skala());  // device pixels, as the fields below
     QRegion bereich;
     for (int feld : felder)
         bereich += Geraet(geometrie_.feld(feld));
@@ -262,7 +259,7 @@ void Brettbild::ZeigeGlanz(QPainter& p, double staerke) const
     QColor licht(Markierfarbe);
     licht.setAlphaF(0.55 * std::clamp(staerke, 0.0, 1.0));
     p.save();
-    p.scale(1 / skala(), 1 / skala());
+    AufGeraetepixel(p, skala());
     p.fillRect(Geraet(geometrie_.brett()), licht);
     p.restore();
 }

@@ -168,8 +168,11 @@ QString Kindzugang::text(QAccessible::Text art) const
 QRect Kindzugang::rect() const
 {
     const QWidget* anzeige = eltern_->anzeige();
-    const QRect bereich = zaehler() < 0 ? quelle().bild.geometrie().feld(feld())
-        : QRect(zaehler() == 0 ? Brettgeometrie::ZugSchrift : Brettgeometrie::ZeitSchrift, QSize(180, 60));
+    const Brettgeometrie& g = quelle().bild.geometrie();
+    // A counter is its label and its digits below; the window may be zoomed.
+    const QRect klassisch = zaehler() < 0 ? g.feld(feld())
+        : QRect((zaehler() == 0 ? Brettgeometrie::ZugSchrift : Brettgeometrie::ZeitSchrift).topLeft(), QSize(180, 60));
+    const QRect bereich = g.fenster(klassisch).boundingRect();
     return QRect(anzeige->mapToGlobal(bereich.topLeft()), bereich.size());
 }
 
