@@ -9,6 +9,7 @@
 // end at home is counted as unsolved.
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,6 +18,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/loeser.h"
@@ -175,6 +177,16 @@ void Veroeffentlicht(const char* name, const std::string& datei, int n)
                 m.Mittel(m.ms), m.Perzentil(m.ms, 0.99), m.Max(m.ms), m.Mittel(m.ms) * double(m.ms.size()));
 }
 
+// One of the hardest sliding games of side 4: 80 moves from home (the game's fields 1 to 16).
+Spielstand Schwer()
+{
+    Spielstand s = AusKorf(std::vector<int>(16, 0), 4);
+    const int felder[16] = {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1};
+    for (int p = 1; p <= 16; ++p)
+        s.Spielfeld[p] = uint8_t(felder[p - 1]);
+    return s;
+}
+
 void ErsteNutzung()
 {
     std::printf("First use (each kind once, tables not built yet), CPU ms\n");
@@ -196,6 +208,42 @@ void ErsteNutzung()
         }
 }
 
+// The time from a stop request to the solver's return, wall clock, the stop coming 30 ms
+// into the call.
+void Anhalten()
+{
+    std::printf("\nStop: request 30 ms into Loesung, then wall ms until it returns\n");
+    std::mt19937 zufall(11);
+    struct Fall {
+        const char* name;
+        Spielstand brett;
+    };
+    Spielstand mitte = Zufallsbrett(1, 4, zufall);
+    const int alt = mitte.FreiesFeld;
+    mitte.FreiesFeld = 11;  // a home in the middle, whose second table is built only for it
+    for (int p = 1; p <= 16 && alt != 11; ++p)
+        if (mitte.Spielfeld[p] == 0 || mitte.Spielfeld[p] == 11)
+            mitte.Spielfeld[p] = uint8_t(mitte.Spielfeld[p] == 0 ? alt : 0);
+    if (!Loesbar(mitte))
+        std::swap(mitte.Spielfeld[mitte.Spielfeld[1] == 0 ? 3 : 1], mitte.Spielfeld[mitte.Spielfeld[2] == 0 ? 3 : 2]);
+    const Fall faelle[] = {{"4x4 sliding, tables being built", mitte},
+                           {"4x4 sliding, the 80-move position", Schwer()},
+                           {"6x6 sliding", Zufallsbrett(1, 6, zufall)},
+                           {"6x6 shifting", Zufallsbrett(2, 6, zufall)},
+                           {"6x6 turning", Zufallsbrett(3, 6, zufall)}};
+    for (const Fall& f : faelle) {
+        std::chrono::steady_clock::time_point angehalten;
+        bool leer = false;
+        {
+            std::jthread loeser([&](std::stop_token halt) { leer = Loesung(f.brett, halt).empty(); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            angehalten = std::chrono::steady_clock::now();
+        }
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - angehalten).count();
+        std::printf("  %-36s %6.2f ms%s\n", f.name, ms, leer ? "" : " (finished before the stop)");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,6 +251,7 @@ int main(int argc, char** argv)
     const int anzahl = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const std::string ordner = argc > 2 ? argv[2] : TAVELOR_BENCHDATEN;
     ErsteNutzung();
+    Anhalten();
 
     std::printf("\n");
     Veroeffentlicht("4x4 sliding, Korf's 100", ordner + "/korf100.txt", 4);
@@ -218,6 +267,7 @@ int main(int argc, char** argv)
             Messung gut, schnell;
             for (int i = 0; i < anzahl; ++i) {
                 const Spielstand s = Zufallsbrett(v, n, zufall);
+                LoeserVorbereiten(s);  // a new home of the empty field may need its tables
                 Messen(gut, s, [](const Spielstand& b) { return Loesung(b); }, Schranke(s));
                 Messen(schnell, s, [](const Spielstand& b) { return SchnelleLoesung(b); }, Schranke(s));
             }
@@ -228,12 +278,8 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
     if (argc > 3 && std::string(argv[3]) == "schwer") {
-        Spielstand schwer = AusKorf(std::vector<int>(16, 0), 4);
-        const int schwerFelder[16] = {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1};
-        for (int p = 1; p <= 16; ++p)
-            schwer.Spielfeld[p] = uint8_t(schwerFelder[p - 1]);
         const double t = CpuMs();
-        const size_t laenge = Loesung(schwer).size();
+        const size_t laenge = Loesung(Schwer()).size();
         std::printf("4x4 sliding, an 80-move position: %zu moves, %.0f CPU ms\n", laenge, CpuMs() - t);
     }
     return 0;

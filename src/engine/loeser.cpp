@@ -20,6 +20,8 @@ namespace {
 constexpr int KurzeWege = 8;
 constexpr long KurzeKnoten = 400000;
 constexpr long SchnelleKnoten = 100000;
+// No board of side 3 is farther from home (sliding: 31 moves).
+constexpr int DreierWege = 31;
 
 bool GleicheStellung(const Spielstand& a, const Spielstand& b)
 {
@@ -134,11 +136,12 @@ namespace {
 
 // Close to home every variant and side gets a shortest way, searched within a bounded number of
 // positions (a few milliseconds' worth).
-std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::stop_token halt)
+std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::stop_token halt,
+                                         int hoechstens = KurzeWege)
 {
     if (s.variante == Variante::Schieben)
-        return loeser::KurzerSchiebeWeg(s, KurzeWege, knoten, halt);
-    return loeser::KurzerWeg(s, KurzeWege, knoten, halt);
+        return loeser::KurzerSchiebeWeg(s, hoechstens, knoten, halt);
+    return loeser::KurzerWeg(s, hoechstens, knoten, halt);
 }
 
 std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
@@ -152,6 +155,24 @@ std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
     if (s.variante == Variante::Schieben)
         return loeser::SchiebeLoesungUeberVier(s, halt);
     return loeser::PlatzierendeLoesung(s, halt);
+}
+
+std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt)
+{
+    if (s.n() == 3) {
+        if (!loeser::TabelleFertig(s))  // a search is quicker than the table's making
+            if (auto weg = NaherWeg(s, SchnelleKnoten, halt, DreierWege))
+                return *weg;
+        return loeser::TabellenLoesung(s, halt);
+    }
+    if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
+        return *kurz;
+    if (s.variante != Variante::Schieben)
+        return loeser::PlatzierendeLoesung(s, halt, 1);
+    if (s.n() == 4 && loeser::SchiebeMusterFertig(s))
+        if (auto weg = loeser::KuerzesteSchiebeLoesung(s, halt, SchnelleKnoten))
+            return *weg;
+    return loeser::SchiebeLoesungReihenweise(s, halt, 1);
 }
 
 } // namespace
@@ -171,17 +192,7 @@ std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
 {
     if (!Loesbar(s) || Geloest(s))
         return {};
-    std::vector<Zug> zuege;
-    if (s.n() == 3)
-        zuege = loeser::TabellenLoesung(s, halt);
-    else if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
-        zuege = *kurz;
-    else if (s.variante != Variante::Schieben)
-        zuege = loeser::PlatzierendeLoesung(s, halt, 1);
-    else if (s.n() == 4 && loeser::SchiebeMusterFertig(s))
-        zuege = loeser::KuerzesteSchiebeLoesung(s, halt, SchnelleKnoten).value_or(std::vector<Zug>{});
-    if (zuege.empty() && s.variante == Variante::Schieben && s.n() > 3)
-        zuege = loeser::SchiebeLoesungReihenweise(s, halt, 1);
+    std::vector<Zug> zuege = SchnellerWeg(s, halt);
     if (halt.stop_requested())
         return {};
     return zuege;
@@ -209,8 +220,8 @@ void LoeserVorbereiten(const Spielstand& s, std::stop_token halt)
         loeser::SchiebeMusterVorbereiten(s, halt);
     else if (s.variante == Variante::Schieben)
         loeser::UeberVierVorbereiten(s, halt);
-    else if (s.variante != Variante::Schieben)
-        loeser::MakrosVorbereiten(s);
+    else
+        loeser::MakrosVorbereiten(s);  // tens of milliseconds, not worth a stop
 }
 
 } // namespace engine

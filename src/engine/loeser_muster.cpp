@@ -84,13 +84,17 @@ std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& 
         platzierungen *= std::size_t(Zellen - i);
     db->werte_.assign(platzierungen, Unbekannt);
     const std::vector<uint64_t> namen = Gebietsnamen(Zellen - k);
-    std::vector<uint64_t> gesehen(platzierungen * Zellen / 64 + 1);
-    auto besuchen = [&](std::size_t schluessel) {
-        uint64_t& wort = gesehen[schluessel >> 6];
-        const uint64_t bit = uint64_t(1) << (schluessel & 63);
-        const bool neu = !(wort & bit);
-        wort |= bit;
-        return neu;
+    // Per placing, the regions of the empty field already met, one bit each: the first one met
+    // gives the placing its value.
+    std::vector<uint16_t> gesehen(platzierungen);
+    auto besuchen = [&](uint32_t rang, uint32_t name, uint8_t tiefe) {
+        uint16_t& maske = gesehen[rang];
+        if (maske >> name & 1)
+            return false;
+        if (maske == 0)
+            db->werte_[rang] = tiefe;
+        maske = uint16_t(maske | 1u << name);
+        return true;
     };
 
     Zustand ziel;
@@ -103,11 +107,10 @@ std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& 
     const uint32_t zielRang = Rang(ziel.zelle.data(), k);
     for (uint32_t rest = Brett & ~belegt; rest != 0;) {
         const uint32_t g = Gebiet(std::countr_zero(rest), Brett & ~belegt);
-        besuchen(std::size_t(zielRang) * Zellen + uint32_t(std::countr_zero(g)));
+        besuchen(zielRang, uint32_t(std::countr_zero(g)), 0);
         ebene.push_back(ziel.Packen(k, uint32_t(std::countr_zero(g))));
         rest &= ~g;
     }
-    db->werte_[zielRang] = 0;
 
     for (uint8_t tiefe = 1; !ebene.empty(); ++tiefe) {
         naechste.clear();
@@ -128,11 +131,8 @@ std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& 
                     const uint32_t neuFrei = (frei & ~(1u << nach)) | (1u << von);
                     const uint32_t name = uint32_t(namen[neuFrei] >> (4 * von) & 0xF);
                     const uint32_t rang = Rang(z.zelle.data(), k);
-                    if (besuchen(std::size_t(rang) * Zellen + name)) {
+                    if (besuchen(rang, name, tiefe))
                         naechste.push_back(z.Packen(k, name));
-                        if (db->werte_[rang] == Unbekannt)
-                            db->werte_[rang] = tiefe;
-                    }
                 }
                 z.zelle[i] = von;
             }

@@ -192,14 +192,20 @@ std::unique_ptr<Abstand> DrehAbstaende(Variante v, std::stop_token halt)
     });
 }
 
-// The table of the board's kind, made on first use; nullptr when the stop token fired first.
-const Abstand* TabelleFuer(const Spielstand& s, std::stop_token halt)
+Vorrat<Abstand>& VorratFuer(const Spielstand& s)
 {
     static Vorrat<Abstand> schieben[Zellen], verschieben, drehen;
     if (s.variante == Variante::Schieben)
-        return schieben[s.FreiesFeld - 1].Holen(halt, [&](std::stop_token h) { return SchiebeAbstaende(s.FreiesFeld - 1, h); });
-    Vorrat<Abstand>& t = s.variante == Variante::Verschieben ? verschieben : drehen;
-    return t.Holen(halt, [&](std::stop_token h) { return DrehAbstaende(s.variante, h); });
+        return schieben[s.FreiesFeld - 1];
+    return s.variante == Variante::Verschieben ? verschieben : drehen;
+}
+
+// The table of the board's kind, made on first use; nullptr when the stop token fired first.
+const Abstand* TabelleFuer(const Spielstand& s, std::stop_token halt)
+{
+    return VorratFuer(s).Holen(halt, [&](std::stop_token h) {
+        return s.variante == Variante::Schieben ? SchiebeAbstaende(s.FreiesFeld - 1, h) : DrehAbstaende(s.variante, h);
+    });
 }
 
 Perm AlsPerm(const Spielstand& s)
@@ -215,6 +221,8 @@ Perm AlsPerm(const Spielstand& s)
 } // namespace
 
 bool TabelleVorbereiten(const Spielstand& s, std::stop_token halt) { return TabelleFuer(s, halt) != nullptr; }
+
+bool TabelleFertig(const Spielstand& s) { return VorratFuer(s).Fertig() != nullptr; }
 
 std::vector<Zug> TabellenLoesung(const Spielstand& s, std::stop_token halt)
 {

@@ -14,5 +14,7 @@ namespace engine::loeser {
 std::vector<Zug> TabellenLoesung(const Spielstand& s, std::stop_token halt = {});
 // Makes the table the board needs, if it is not there yet; false when stopped first.
 bool TabelleVorbereiten(const Spielstand& s, std::stop_token halt = {});
+// Whether it is there.
+bool TabelleFertig(const Spielstand& s);
 
 } // namespace engine::loeser

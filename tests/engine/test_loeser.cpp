@@ -2,8 +2,10 @@
 // moves, an independent breadth-first search agrees.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
+#include "engine/loeser_vorrat.h"
 #include "loeser_hilfen.h"
 
 using namespace engine;
@@ -255,4 +257,37 @@ TEST(Loesung, AbbruchWaehrendDerSucheGibtKeinenHalbenWeg)
         }  // the jthread asks to stop and waits
         EXPECT_TRUE(weg.empty() || Geloest(Gespielt(s, weg))) << "variant " << int(s.variante);
     }
+}
+
+// The store of tables: one thread builds, the others wait; a waiter told to stop leaves at
+// once with nothing, a builder told to stop leaves the work to the next one who asks.
+TEST(Loesung, TabellenvorratLaesstWartendeUndBauendeAnhalten)
+{
+    loeser::Vorrat<int> vorrat;
+    std::atomic<bool> baut{false};
+    std::jthread bauer([&](std::stop_token halt) {
+        vorrat.Holen(halt, [&](std::stop_token h) {
+            baut = true;
+            while (!h.stop_requested())
+                std::this_thread::yield();
+            return std::unique_ptr<int>();
+        });
+    });
+    while (!baut)
+        std::this_thread::yield();
+    std::stop_source warten;
+    std::jthread wartender([&] {
+        const auto eins = [](std::stop_token) { return std::make_unique<int>(1); };
+        EXPECT_EQ(vorrat.Holen(warten.get_token(), eins), nullptr);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    warten.request_stop();
+    wartender.join();
+    EXPECT_EQ(vorrat.Fertig(), nullptr);
+    bauer.request_stop();
+    bauer.join();
+    const int* wert = vorrat.Holen({}, [](std::stop_token) { return std::make_unique<int>(7); });
+    ASSERT_NE(wert, nullptr);
+    EXPECT_EQ(*wert, 7);
+    EXPECT_EQ(vorrat.Holen({}, [](std::stop_token) { return std::make_unique<int>(8); }), wert);
 }

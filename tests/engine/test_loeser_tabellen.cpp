@@ -212,3 +212,29 @@ TEST(Loesung, AbgebrochenerTabellenbauWirdNachgeholt)
     EXPECT_TRUE(Geloest(Gespielt(s, weg)));
     EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s)));
 }
+
+// Sliding games of side 5 stay close to the shortest way: three of Korf and Felner's 50
+// (Artificial Intelligence 134, 2002), turned into the game's board as Korf's, get ways at most
+// 1.6 times their published optimal length.
+TEST(Loesung, KorfUndFelnersBretterNaheAmKuerzesten)
+{
+    struct Instanz {
+        int optimal;
+        std::array<int, 25> zellen;
+    };
+    const Instanz instanzen[] = {
+        {95, {14, 5, 9, 2, 18, 8, 23, 19, 12, 17, 15, 0, 10, 20, 4, 6, 11, 21, 1, 7, 24, 3, 16, 22, 13}},  // 1
+        {81, {3, 17, 9, 8, 24, 1, 11, 12, 14, 0, 5, 4, 22, 13, 16, 21, 15, 6, 7, 10, 20, 23, 2, 18, 19}},  // 25
+        {82, {2, 17, 4, 13, 7, 12, 10, 3, 0, 16, 21, 24, 8, 5, 18, 20, 15, 19, 14, 9, 22, 11, 6, 1, 23}},  // 40
+    };
+    for (const Instanz& i : instanzen) {
+        Spielstand s = GeloestesBrett(1, 5);
+        for (int c = 0; c < 25; ++c)
+            s.Spielfeld[25 - c] = uint8_t(i.zellen[c] == 0 ? 0 : 25 - i.zellen[c]);
+        ASSERT_TRUE(Loesbar(s));
+        const auto weg = Loesung(s);
+        EXPECT_TRUE(Geloest(Gespielt(s, weg)));
+        EXPECT_GE(int(weg.size()), i.optimal);
+        EXPECT_LE(10 * int(weg.size()), 16 * i.optimal);
+    }
+}
