@@ -38,13 +38,17 @@ constexpr std::array<Zugname, 6> Zugnamen = {{{Operation::ZeileRechts, "ZR"}, {O
                                                {Operation::SpalteRunter, "SR"}, {Operation::SpalteHoch, "SH"},
                                                {Operation::AchseRechts, "AR"}, {Operation::AchseLinks, "AL"}}};
 
+// Every phase has its name, so that a game that is over, written by mistake, is not read.
 QByteArray PhasenName(Phase phase)
 {
     switch (phase) {
+    case Phase::KeinSpiel: return "keinspiel";
     case Phase::Aufgebaut: return "aufgebaut";
+    case Phase::Laeuft: return "laeuft";
     case Phase::Pausiert: return "pausiert";
-    default: return "laeuft";
+    case Phase::Vorbei: return "vorbei";
     }
+    return {};
 }
 
 QByteArray ZugText(const Zug& zug)

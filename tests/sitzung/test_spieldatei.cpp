@@ -40,6 +40,15 @@ TEST(Spieldatei, ZeilenInAndererReihenfolgeGeltenGleich)
     EXPECT_EQ(SpielAusBytes(zeilen.join('\n')), x);
 }
 
+TEST(Spieldatei, EinSpielDasVorbeiIstWirdNichtGelesen)
+{
+    for (engine::Phase phase : {engine::Phase::Vorbei, engine::Phase::KeinSpiel}) {
+        Schnappschuss x = spielbau::Spiel(Variante::Schieben, 3, 1, 4, 0);
+        x.spiel.phase = phase;
+        EXPECT_EQ(LiesSpiel(SpielAlsBytes(x)).mangel, Spielmangel::Wert);
+    }
+}
+
 TEST(Spieldatei, JedeGekuerzteDateiWirdAbgelehnt)
 {
     for (Variante v : Varianten) {
