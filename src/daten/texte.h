@@ -16,7 +16,7 @@ inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, MitHilfe 
 inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802, DateiFehlt = 803,
                      GrafikFormat = 804, PfadFehlt = 805, KeineBilder = 806,
                      KopierFehler = 807,  // followed by the folder
-                     BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812;
+                     BildZuGross = 812, BildBeschaedigt = 813, KeinBild = 814;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 } // namespace text
 

@@ -68,9 +68,9 @@ constexpr std::array katalog{
     Katalogtext{805, "Kann Pfad \\images nicht finden. \n\nProgramm wird beendet."},
     Katalogtext{806, "Es wurden keine Bilder im Pfad \\images gefunden."},
     Katalogtext{807, "Das Bild konnte nicht in folgenden Ordner kopiert werden :\n\n"},
-    Katalogtext{810, "Das gewählte Bild ist zu groß, um es zu laden."},
-    Katalogtext{811, "Die gewählte Datei ist beschädigt oder unvollständig."},
-    Katalogtext{812, "Die gewählte Datei enthält kein Bild."},
+    Katalogtext{812, "Das gewählte Bild ist zu groß, um es zu laden."},
+    Katalogtext{813, "Die gewählte Datei ist beschädigt oder unvollständig."},
+    Katalogtext{814, "Die gewählte Datei enthält kein Bild."},
     Katalogtext{1000, "&Game"},
     Katalogtext{1001, "&New game"},
     Katalogtext{1002, "&Best results..."},
@@ -125,9 +125,9 @@ constexpr std::array katalog{
     Katalogtext{1805, "The image path \\images cannot be found.\n\nThe programme will now be exited."},
     Katalogtext{1806, "No images found in the path \\image."},
     Katalogtext{1807, "The image could not be copied into the following folder:\n\n"},
-    Katalogtext{1810, "The picture you selected is too large to be loaded."},
-    Katalogtext{1811, "The file you selected is damaged or incomplete."},
-    Katalogtext{1812, "The file you selected does not contain a picture."},
+    Katalogtext{1812, "The picture you selected is too large to be loaded."},
+    Katalogtext{1813, "The file you selected is damaged or incomplete."},
+    Katalogtext{1814, "The file you selected does not contain a picture."},
 };
 
 static_assert(std::ranges::is_sorted(katalog, {}, &Katalogtext::id));

@@ -27,9 +27,9 @@ TEST(Textkatalog, DeutscheTexteMitLeerzeichenUndZeilenumbruechen)
     EXPECT_EQ(LadeText(803, 0), "Folgende Datei wurde nicht gefunden :\n\n");
     EXPECT_EQ(LadeText(805, 0), "Kann Pfad \\images nicht finden. \n\nProgramm wird beendet.");
     EXPECT_EQ(LadeText(806, 0), "Es wurden keine Bilder im Pfad \\images gefunden.");
-    EXPECT_EQ(LadeText(810, 0), QString::fromUtf8("Das gewählte Bild ist zu groß, um es zu laden."));
-    EXPECT_EQ(LadeText(811, 0), QString::fromUtf8("Die gewählte Datei ist beschädigt oder unvollständig."));
-    EXPECT_EQ(LadeText(812, 0), "Die gewählte Datei enthält kein Bild.");
+    EXPECT_EQ(LadeText(812, 0), QString::fromUtf8("Das gewählte Bild ist zu groß, um es zu laden."));
+    EXPECT_EQ(LadeText(813, 0), QString::fromUtf8("Die gewählte Datei ist beschädigt oder unvollständig."));
+    EXPECT_EQ(LadeText(814, 0), "Die gewählte Datei enthält kein Bild.");
     EXPECT_EQ(LadeText(100, 0), QString::fromUtf8("Info über "));
 }
 
@@ -46,9 +46,9 @@ TEST(Textkatalog, EnglischeTexteUnterIdPlusTausend)
                                    "- color depth 16bit (Hi-Color)\n\n"
                                    "Please correct the settings so as to match the system\n"
                                    "requirements and restart the game.");
-    EXPECT_EQ(LadeText(810, 1000), "The picture you selected is too large to be loaded.");
-    EXPECT_EQ(LadeText(811, 1000), "The file you selected is damaged or incomplete.");
-    EXPECT_EQ(LadeText(812, 1000), "The file you selected does not contain a picture.");
+    EXPECT_EQ(LadeText(812, 1000), "The picture you selected is too large to be loaded.");
+    EXPECT_EQ(LadeText(813, 1000), "The file you selected is damaged or incomplete.");
+    EXPECT_EQ(LadeText(814, 1000), "The file you selected does not contain a picture.");
     EXPECT_EQ(LadeText(805, 1000), "The image path \\images cannot be found.\n\nThe programme will now be exited.");
     EXPECT_EQ(LadeText(806, 1000), "No images found in the path \\image.");
     EXPECT_EQ(LadeText(1002, 0), "&Best results...");
