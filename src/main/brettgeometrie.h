@@ -60,7 +60,7 @@ public:
     static constexpr QPoint Bestenliste{69, 110};
     // Dialogs centred over the window, by their outer size: the settings and the about box (its
     // inside, and its outer size with the frame).
-    static constexpr QSize EinstellungenRahmen{428, 457};
+    static constexpr QSize EinstellungenRahmen{428, 485};
     static constexpr QSize InfoBox{277, 293}, InfoBoxRahmen{285, 320};
 
     // The zoom the player may choose from the menu, in percent; a dragged frame may give any
