@@ -9,6 +9,8 @@
 #include "daten/inidatei.h"
 #include "daten/texte.h"
 
+#include <QLocale>
+
 #include <QFile>
 
 #include <sys/stat.h>
@@ -202,12 +204,14 @@ void PruefeDatei(const Eingabe& e)
     if (GueltigeTokens(e))
         PRUEFE(LiesIniZahl(datei, e.abschnitt, e.schluessel) == IniZahl(e.wert));
 
-    // The language as stored: 1000 is English, any other number German.
+    // The language as stored: 1000 is English, any other number German; none stored yet, the
+    // desktop's.
     Umgebung umgebung;
     umgebung.progPfad = QString::fromStdString(ordner.string());
     const auto aktuell = IniWert(Inhalt(pfad), "Sprache", "Aktuell");
-    const bool englisch = aktuell && IniZahl(*aktuell) == 1000;
-    PRUEFE(Texte(umgebung).GespeicherteSprache() == (englisch ? Sprache::Englisch : Sprache::Deutsch));
+    const Sprache erwartet = !aktuell ? SpracheDesDesktops(QLocale::system().uiLanguages())
+                             : IniZahl(*aktuell) == 1000 ? Sprache::Englisch : Sprache::Deutsch;
+    PRUEFE(Texte(umgebung).GespeicherteSprache() == erwartet);
     SchreibeIniWert(datei, "Sprache", "Aktuell", QByteArray::number(e.zahl));
     PRUEFE(Texte(umgebung).englisch() == (e.zahl == 1000));
 }
