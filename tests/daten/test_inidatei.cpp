@@ -1,4 +1,5 @@
 #include "daten/inidatei.h"
+#include "dateihilfen.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,19 +12,6 @@
 using namespace daten;
 
 namespace {
-
-QByteArray Lies(const QString& pfad)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-}
 
 TEST(IniZahl, HexadezimalNurMitPraefixUndZiffern)
 {

@@ -1,6 +1,7 @@
 // Saving a file: a full disk, a killed save, and the player's own files beside ours.
 
 #include "daten/inidatei.h"
+#include "dateihilfen.h"
 #include "daten/sicherung.h"
 #include "vollerordner.h"
 
@@ -28,19 +29,6 @@ using namespace daten;
 namespace fs = std::filesystem;
 
 namespace {
-
-QByteArray Lies(const QString& pfad)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-}
 
 QStringList Inhalt(const QString& ordner)
 {
