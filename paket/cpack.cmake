@@ -25,8 +25,6 @@ set(CPACK_DEBIAN_DATEN_DESCRIPTION "This package holds the sample pictures, the 
 English help of Tavelor, a picture puzzle in three variants.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(TAVELOR_BETREUER "Tavelor developers <tavelor@users.noreply.github.com>" CACHE STRING
-  "Maintainer named in the Debian package and its changelog")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVELOR_BETREUER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tavelor.github.io/")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
