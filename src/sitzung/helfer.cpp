@@ -122,12 +122,14 @@ void Helfer::PlanAngekommen(int auftrag, Plan plan)
 {
     if (auftrag != auftrag_)
         return;
-    if (!plan_ || !plan_->bester || plan.bester)
+    // A best plan gives way to a fast one only when the board has left it.
+    if (!plan_ || !plan_->bester || plan.bester || !ZugAus(*plan_, plan.start))
         plan_ = plan;
     if (tippFuer_) {
-        const Spielstand s = *std::exchange(tippFuer_, std::nullopt);
-        if (const auto zug = NaechsterZug(s))
+        if (const auto zug = NaechsterZug(*tippFuer_)) {
+            tippFuer_.reset();
             emit tipp(*zug);
+        }
     }
     if (loesungFuer_ && plan.bester) {
         loesungFuer_.reset();
@@ -141,17 +143,20 @@ void Helfer::PlanAngekommen(int auftrag, Plan plan)
     }
 }
 
-std::optional<Zug> Helfer::NaechsterZug(const Spielstand& s) const
+std::optional<Zug> Helfer::ZugAus(const Plan& plan, const Spielstand& s)
 {
-    if (!plan_)
-        return std::nullopt;
-    Spielstand x = plan_->start;
-    for (const Zug& zug : plan_->zuege) {
+    Spielstand x = plan.start;
+    for (const Zug& zug : plan.zuege) {
         if (GleicheStellung(x, s))
             return zug;
         engine::Ausfuehren(x, zug);
     }
     return std::nullopt;
+}
+
+std::optional<Zug> Helfer::NaechsterZug(const Spielstand& s) const
+{
+    return plan_ ? ZugAus(*plan_, s) : std::nullopt;
 }
 
 void Helfer::Weiter()

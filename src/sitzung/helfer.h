@@ -51,6 +51,8 @@ private:
     };
     void Suchen(const engine::Spielstand& s);
     void PlanAngekommen(int auftrag, Plan plan);
+    // The plan's move from `s`, when `s` lies on its way.
+    static std::optional<engine::Zug> ZugAus(const Plan& plan, const engine::Spielstand& s);
     std::optional<engine::Zug> NaechsterZug(const engine::Spielstand& s) const;
     void Weiter();
     void DenkenBeenden();
