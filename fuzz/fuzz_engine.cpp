@@ -1,142 +1,70 @@
-// A whole game driven by fuzzed input: a seeded new game, then clicks in and around the board,
-// clock ticks and pauses. After every step the board holds each tile once, the solved test
-// agrees with the board, the counters stay within their limits and never fall; at the end,
-// undoing every move made in reverse gives back the scrambled start.
+// A whole game driven by fuzzed input through the game session, as the window drives it: a
+// seeded new game, then clicks in and around the board, keys, clock ticks, pauses, undo and redo,
+// hints, a solve stopped at once, and the game handed out as a snapshot and put back.
+// After every step: the board holds each tile once and is the scrambled start with the session's
+// history played on it; the solved test agrees with the board; the counters stay within their
+// limits, never fall and count each move once; the middle button never moves; a hint names a
+// move the rules allow and marks the game as helped for good; no move of a stopped solve is played.
 
 #include "eingabe.h"
 
 #include "engine/mischen.h"
 #include "engine/spielstand.h"
-#include "engine/tastatur.h"
-#include "engine/uhr.h"
 #include "engine/zufall.h"
 #include "engine/zug.h"
 #include "main/brettgeometrie.h"
+#include "sitzung/spielsitzung.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <optional>
 #include <vector>
 
-// ---- Adapter: the only part that knows the engine's interface. ---------------------------
-namespace adapter {
+namespace {
 
-using Zug = engine::Zug;
+using engine::Zug;
 using Brett = std::array<int, engine::MaxFelder + 1>;  // [1..n*n], 0 = the empty field
-enum class Taste { Links, Rechts, Mitte };
 
-struct Spiel {
-    engine::Spielstand s;
-};
-
-// A new game as the window starts one; returns the moves of the scramble.
-std::vector<Zug> NeuesSpiel(Spiel& spiel, int variante, int seite, bool posZufall, unsigned saat)
-{
-    engine::MtZufall zufall(saat);
-    std::vector<Zug> mischung;
-    engine::NeuesSpiel(spiel.s, zufall, static_cast<engine::Variante>(variante), seite, posZufall, &mischung);
-    return mischung;
-}
-
-// Plays a move as the session does; whether it counted.
-bool Ziehe(Spiel& spiel, const std::optional<Zug>& zug)
-{
-    if (!zug || !spiel.s.brettAktiv())
-        return false;
-    engine::Ziehe(spiel.s, *zug);
-    return true;
-}
-
-// A press on the board as the window maps it: a paused board only resumes. Whether it counted.
-bool Klick(Spiel& spiel, Taste taste, int x, int y)
-{
-    static constexpr engine::Taste tasten[] = {engine::Taste::Links, engine::Taste::Rechts, engine::Taste::Mitte};
-    if (spiel.s.pausiert()) {
-        engine::PauseUmschalten(spiel.s);
-        return false;
-    }
-    const haupt::Brettgeometrie geometrie(spiel.s.n(), spiel.s.variante);
-    const engine::Absicht absicht = engine::Deute(spiel.s, geometrie.ZielBei({x, y}), tasten[int(taste)]);
-    return absicht.art == engine::Absicht::Art::Zug && Ziehe(spiel, absicht.zug);
-}
-
-// A key as the window takes it: an arrow (0..3), with Shift (4..7), or a turn (8, 9).
-bool Taste_(Spiel& spiel, int welche, int& cursor)
-{
-    if (!spiel.s.brettAktiv())
-        return false;
-    if (spiel.s.pausiert()) {
-        engine::PauseUmschalten(spiel.s);
-        return false;
-    }
-    const auto richtung = static_cast<engine::Richtung>(welche % 4);
-    switch (spiel.s.variante) {
-    case engine::Variante::Schieben:
-        return welche < 8 && Ziehe(spiel, engine::SchiebeZug(spiel.s, richtung));
-    case engine::Variante::Verschieben:
-        if (welche >= 4 && welche < 8 && cursor)
-            return Ziehe(spiel, engine::VerschiebeZug(spiel.s.n(), cursor, richtung));
-        if (welche < 8)
-            cursor = engine::CursorSchritt(spiel.s, cursor, richtung);
-        return false;
-    case engine::Variante::Drehen:
-        if (welche >= 8)
-            return cursor && Ziehe(spiel, engine::DreheZug(cursor, welche == 8));
-        cursor = engine::CursorSchritt(spiel.s, cursor, richtung);
-        return false;
-    }
-    return false;
-}
-
-void Tick(Spiel& spiel) { engine::Tick(spiel.s); }
-void Pause(Spiel& spiel) { engine::PauseUmschalten(spiel.s); }
-
-int Variante(const Spiel& spiel) { return int(spiel.s.variante); }
-int Seite(const Spiel& spiel) { return spiel.s.n(); }
-int FreiesFeld(const Spiel& spiel) { return spiel.s.FreiesFeld; }  // variant 1: home of the gap
-int Zuege(const Spiel& spiel) { return spiel.s.ZugAnzahl; }
-int Sekunden(const Spiel& spiel) { return spiel.s.Sekunden; }
-bool Geloest(const Spiel& spiel) { return engine::Geloest(spiel.s); }
-bool Vorbei(const Spiel& spiel) { return spiel.s.phase == engine::Phase::Vorbei; }
-bool Pausiert(const Spiel& spiel) { return spiel.s.pausiert(); }
-bool UhrLaeuft(const Spiel& spiel) { return spiel.s.uhrLaeuft(); }
-
-Brett Felder(const Spiel& spiel)
+Brett Felder(const engine::Spielstand& s)
 {
     Brett brett{};
-    for (int p = 1; p <= spiel.s.felder(); ++p)
-        brett[p] = spiel.s.Spielfeld[p];
+    for (int p = 1; p <= s.felder(); ++p)
+        brett[p] = s.Spielfeld[p];
     return brett;
 }
 
 // The board after one move, the game itself untouched.
-Brett Angewandt(const Spiel& spiel, const Brett& brett, const Zug& zug)
+Brett Angewandt(const engine::Spielstand& s, const Brett& brett, const Zug& zug)
 {
-    Spiel kopie;  // only what a move reads: the board and its size
-    kopie.s.variante = spiel.s.variante;
-    kopie.s.Groesse = spiel.s.Groesse;
-    kopie.s.FreiesFeld = spiel.s.FreiesFeld;
-    for (int p = 1; p <= kopie.s.felder(); ++p)
-        kopie.s.Spielfeld[p] = static_cast<uint8_t>(brett[p]);
-    engine::Ausfuehren(kopie.s, zug);
+    engine::Spielstand kopie;  // only what a move reads: the board and its size
+    kopie.variante = s.variante;
+    kopie.Groesse = s.Groesse;
+    kopie.FreiesFeld = s.FreiesFeld;
+    for (int p = 1; p <= kopie.felder(); ++p)
+        kopie.Spielfeld[p] = static_cast<uint8_t>(brett[p]);
+    engine::Ausfuehren(kopie, zug);
     return Felder(kopie);
 }
 
-Zug Umkehrung(const Zug& zug) { return engine::Umkehrung(zug); }
-
 // Every move the rules allow on this board: a tile beside the gap, a row or column, an axis.
-std::vector<Zug> MoeglicheZuege(const Spiel& spiel, const Brett& brett)
+std::vector<Zug> MoeglicheZuege(const engine::Spielstand& s, const Brett& brett)
 {
     using engine::Operation;
-    const int n = Seite(spiel);
+    const int n = s.n();
     std::vector<Zug> zuege;
-    if (Variante(spiel) == 1) {
+    if (s.variante == engine::Variante::Schieben) {
         const int leer = int(std::find(brett.begin() + 1, brett.begin() + 1 + n * n, 0) - brett.begin());
         const int zeile = (leer - 1) / n, spalte = (leer - 1) % n;
         if (spalte > 0) zuege.push_back({Operation::TeilSchieben, leer - 1, leer});
         if (spalte < n - 1) zuege.push_back({Operation::TeilSchieben, leer + 1, leer});
         if (zeile > 0) zuege.push_back({Operation::TeilSchieben, leer - n, leer});
         if (zeile < n - 1) zuege.push_back({Operation::TeilSchieben, leer + n, leer});
-    } else if (Variante(spiel) == 2) {
+    } else if (s.variante == engine::Variante::Verschieben) {
         for (int a = 1; a <= n; ++a)
             for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
                 zuege.push_back({op, a});
@@ -148,185 +76,264 @@ std::vector<Zug> MoeglicheZuege(const Spiel& spiel, const Brett& brett)
     return zuege;
 }
 
-} // namespace adapter
-// ---- End of the adapter. -------------------------------------------------------------------
+bool Erlaubt(const engine::Spielstand& s, const Brett& brett, const Zug& zug)
+{
+    const std::vector<Zug> moeglich = MoeglicheZuege(s, brett);
+    return std::find(moeglich.begin(), moeglich.end(), zug) != moeglich.end();
+}
 
-namespace {
-
-using namespace adapter;
-
-Brett GeloestesBrett(const Spiel& spiel)
+Brett GeloestesBrett(const engine::Spielstand& s)
 {
     Brett brett{};
-    for (int p = 1; p <= Seite(spiel) * Seite(spiel); ++p)
+    for (int p = 1; p <= s.felder(); ++p)
         brett[p] = p;
-    if (Variante(spiel) == 1)
-        brett[FreiesFeld(spiel)] = 0;
+    if (s.variante == engine::Variante::Schieben)
+        brett[s.FreiesFeld] = 0;
     return brett;
-}
-
-// Variant 1: tiles 1..n*n except the gap's home, and one gap; the others: tiles 1..n*n.
-void PruefeBrett(const Spiel& spiel)
-{
-    const int felder = Seite(spiel) * Seite(spiel);
-    const Brett brett = Felder(spiel), geloest = GeloestesBrett(spiel);
-    std::array<int, engine::MaxFelder + 1> anzahl{};  // how often each tile is on the board
-    for (int p = 1; p <= felder; ++p) {
-        PRUEFE(brett[p] >= 0 && brett[p] <= felder);
-        ++anzahl[brett[p]];
-        --anzahl[geloest[p]];
-    }
-    PRUEFE(anzahl == decltype(anzahl){});
-    PRUEFE(Geloest(spiel) == (brett == geloest));
-    PRUEFE(!Geloest(spiel) || Vorbei(spiel));  // a solved board ends the game
-}
-
-struct Stand {
-    int zuege, sekunden;
-};
-
-void PruefeZaehler(const Spiel& spiel, Stand& vorher)
-{
-    const int zuege = Zuege(spiel), sekunden = Sekunden(spiel);
-    PRUEFE(zuege <= 9999 && sekunden <= 3599);
-    PRUEFE(zuege >= vorher.zuege && sekunden >= vorher.sekunden);
-    PRUEFE((zuege < 9999 && sekunden < 3599) || Vorbei(spiel));  // a limit ends the game
-    vorher = {zuege, sekunden};
 }
 
 class Partie {
 public:
     explicit Partie(fuzz::Leser& leser) : leser(leser)
     {
-        const int variante = leser.ImBereich(1, 3), seite = leser.ImBereich(3, 6);
-        const bool posZufall = leser.Ja();
-        const std::vector<Zug> mischung = NeuesSpiel(spiel, variante, seite, posZufall, leser.Zahl());
-        start = Felder(spiel);
-        // The scramble's moves lead from the solved board to the start.
-        Brett brett = GeloestesBrett(spiel);
-        for (const Zug& zug : mischung)
-            brett = Angewandt(spiel, brett, zug);
-        PRUEFE(brett == start);
-        PRUEFE(!Geloest(spiel) && !Vorbei(spiel) && Zuege(spiel) == 0 && Sekunden(spiel) == 0);
+        sitzung::Einstellungen einstellungen;
+        einstellungen.variante = static_cast<engine::Variante>(leser.ImBereich(1, 3));
+        einstellungen.groesse = leser.ImBereich(3, 6);
+        einstellungen.posZufall = leser.Ja();
+        zufall.emplace(leser.Zahl());
+        NeueSitzung();
+        sitzung->NeuesSpiel(einstellungen);
+        const engine::Spielstand& s = spiel();
+        nachgespielt = Felder(s);
+        PRUEFE(!engine::Geloest(s) && s.phase != engine::Phase::Vorbei && s.ZugAnzahl == 0 && s.Sekunden == 0);
+        PRUEFE(sitzung->verlauf().empty() && !sitzung->mitHilfe());
         Pruefe();
     }
 
     void Spiele()
     {
-        // Enough clicks to reach the move limit, few enough to keep every input quick.
-        int klicks = 0;
-        while (!leser.Leer() && klicks < 12000) {
-            switch (leser.Byte() % 6) {
-            case 0: Klicke(1, klicks); break;
+        // Enough inputs to reach the move limit, few enough to keep every input quick.
+        int eingaben = 0;
+        while (!leser.Leer() && eingaben < 12000) {
+            switch (leser.Byte() % 10) {
+            case 0: Klicke(1, eingaben); break;
             case 1: Ticke(leser.ImBereich(1, 4000)); break;
-            case 2: Pause(spiel); Pruefe(); break;
-            case 3: Tippe(leser.ImBereich(1, 50), klicks); break;
-            case 4: NimmZurueck(); ++klicks; break;
-            default: Klicke(leser.ImBereich(1, 1000), klicks); break;
+            case 2: Handle([&] { sitzung->PauseUmschalten(); }); break;
+            case 3: Tippe(leser.ImBereich(1, 50), eingaben); break;
+            case 4: Handle([&] { sitzung->Rueckgaengig(); }, Art::Zurueck); ++eingaben; break;
+            case 5: Klicke(leser.ImBereich(1, 1000), eingaben); break;
+            case 6: Handle([&] { sitzung->Wiederholen(); }, Art::Wieder); ++eingaben; break;
+            case 7: Tipp(); break;
+            case 8: AbgebrochenesLoesen(); break;
+            default: UeberSchnappschuss(); break;
             }
         }
     }
 
-    // Undoing the moves made, last first, gives back the scrambled start.
-    void PruefeRueckweg() const
+private:
+    enum class Art { Eingabe, Zurueck, Wieder };
+
+    const engine::Spielstand& spiel() const { return sitzung->spiel(); }
+
+    void NeueSitzung()
     {
-        Brett brett = Felder(spiel);
-        for (auto zug = gemacht.rbegin(); zug != gemacht.rend(); ++zug)
-            brett = Angewandt(spiel, brett, adapter::Umkehrung(*zug));
-        PRUEFE(brett == start);
+        sitzung = std::make_unique<sitzung::Spielsitzung>(*zufall);
+        QObject::connect(sitzung.get(), &sitzung::Spielsitzung::tippGezeigt, sitzung.get(),
+                         [this](engine::Zug zug) { tipp = zug; });
     }
 
-private:
+    // The board is the start with the history played on it; redo holds what undo took back.
     void Pruefe()
     {
-        PruefeBrett(spiel);
-        PruefeZaehler(spiel, stand);
+        const engine::Spielstand& s = spiel();
+        const Brett brett = Felder(s), geloest = GeloestesBrett(s);
+        std::array<int, engine::MaxFelder + 1> anzahl{};  // how often each tile is on the board
+        for (int p = 1; p <= s.felder(); ++p) {
+            PRUEFE(brett[p] >= 0 && brett[p] <= s.felder());
+            ++anzahl[brett[p]];
+            --anzahl[geloest[p]];
+        }
+        PRUEFE(anzahl == decltype(anzahl){});
+        PRUEFE(engine::Geloest(s) == (brett == geloest));
+        PRUEFE(!engine::Geloest(s) || s.phase == engine::Phase::Vorbei);  // a solved board ends the game
+        // The ends of the histories only: comparing them whole at every step would take a long
+        // game quadratic time, and the board already tells a wrong move anywhere in them.
+        const std::vector<Zug>& gemerkt = sitzung->verlauf();
+        PRUEFE(gemerkt.size() == verlauf.size() && (verlauf.empty() || gemerkt.back() == verlauf.back()));
+        PRUEFE(sitzung->KannWiederholen() == (!wieder.empty() && s.brettAktiv() && !s.pausiert()));
+        PRUEFE(nachgespielt == brett);
+        PRUEFE(sitzung->mitHilfe() == geholfen);
+
+        PRUEFE(s.ZugAnzahl <= 9999 && s.Sekunden <= 3599);
+        PRUEFE(s.ZugAnzahl >= zuege && s.Sekunden >= sekunden);
+        PRUEFE((s.ZugAnzahl < 9999 && s.Sekunden < 3599) || s.phase == engine::Phase::Vorbei);  // a limit ends the game
+        PRUEFE(s.phase != engine::Phase::Vorbei || sitzung->cursor() == 0);  // the frame leaves a finished game
+        zuege = s.ZugAnzahl;
+        sekunden = s.Sekunden;
     }
 
-    // `mal` clicks at one point, as a player clicking an arrow again and again.
-    void Klicke(int mal, int& klicks)
+    // `mal` presses at one point, as a player clicking an arrow again and again.
+    void Klicke(int mal, int& eingaben)
     {
-        const auto taste = static_cast<Taste>(leser.Byte() % 3);
+        const auto taste = static_cast<engine::Taste>(leser.Byte() % 3);
         const int x = leser.ImBereich(0, 755), y = leser.ImBereich(0, 475);
-        for (int i = 0; i < mal; ++i, ++klicks) {
-            if (Vorbei(spiel) && i > 0)
+        const haupt::Brettgeometrie geometrie(spiel().n(), spiel().variante);
+        const engine::Ziel ziel = geometrie.ZielBei({x, y});
+        for (int i = 0; i < mal; ++i, ++eingaben) {
+            if (spiel().phase == engine::Phase::Vorbei && i > 0)
                 break;  // the same click on a finished game again: nothing new to see
-            Handle([&] { return Klick(spiel, taste, x, y); });
+            const int vorher = spiel().ZugAnzahl;
+            Handle([&] { sitzung->Druecke(ziel, taste); });
+            PRUEFE(taste != engine::Taste::Mitte || spiel().ZugAnzahl == vorher);
         }
     }
 
-    // `mal` keys, each an arrow, Shift+arrow or a turn.
-    void Tippe(int mal, int& klicks)
+    // `mal` keys, read from the input.
+    void Tippe(int mal, int& eingaben)
     {
-        for (int i = 0; i < mal && !leser.Leer(); ++i, ++klicks) {
-            const int welche = leser.Byte() % 10;
-            Handle([&] { return Taste_(spiel, welche, cursor); });
-        }
+        for (int i = 0; i < mal && !leser.Leer(); ++i, ++eingaben)
+            DrueckeTaste(leser.Byte());
     }
 
-    // Takes the last move back by its inverse, counted as a move.
-    void NimmZurueck()
+    // A key: an arrow, Shift+arrow, a turn either way or the tile-number key.
+    void DrueckeTaste(int byte)
     {
-        if (gemacht.empty() || Pausiert(spiel))
-            return;
-        Handle([&] { return Ziehe(spiel, adapter::Umkehrung(gemacht.back())); });
+        const int welche = byte % 11;
+        const auto taste = welche < 8 ? static_cast<engine::Spieltaste>(welche % 4)
+                                      : static_cast<engine::Spieltaste>(welche - 4);
+        Handle([&] { sitzung->Eingabe(engine::Eingabe::Tastatur(taste, welche >= 4 && welche < 8)); });
     }
 
     // One action of the player: a paused board only resumes; otherwise the board changes by at
-    // most one move of the rules, counted once.
+    // most one move of the rules, counted once, and the history follows it.
     template <class Aktion>
-    void Handle(Aktion aktion)
+    void Handle(Aktion aktion, Art art = Art::Eingabe)
     {
-        const Brett vorher = Felder(spiel);
-        const bool warVorbei = Vorbei(spiel), warPausiert = Pausiert(spiel);
-        const int zuegeVorher = Zuege(spiel);
-        const bool gezaehlt = aktion();
-        const Brett nachher = Felder(spiel);
-        Pruefe();
-        if (warPausiert)
-            PRUEFE(!Pausiert(spiel) && nachher == vorher && !gezaehlt);
-        if (!gezaehlt) {
-            PRUEFE(nachher == vorher && Zuege(spiel) == zuegeVorher);
-            return;
+        const engine::Spielstand vorher = spiel();
+        const Brett brettVorher = Felder(vorher);
+        const bool konnteZurueck = sitzung->KannRueckgaengig(), konnteWieder = sitzung->KannWiederholen();
+        aktion();
+        const bool gezaehlt = spiel().ZugAnzahl != vorher.ZugAnzahl;
+        if (vorher.pausiert())
+            PRUEFE(!gezaehlt && Felder(spiel()) == brettVorher);
+        if (gezaehlt) {
+            PRUEFE(vorher.brettAktiv() && !vorher.pausiert() && spiel().ZugAnzahl == vorher.ZugAnzahl + 1);
+            if (art == Art::Zurueck) {
+                PRUEFE(konnteZurueck);
+                nachgespielt = Angewandt(vorher, nachgespielt, engine::Umkehrung(verlauf.back()));
+                wieder.push_back(verlauf.back());
+                verlauf.pop_back();
+            } else if (art == Art::Wieder) {
+                PRUEFE(konnteWieder);
+                nachgespielt = Angewandt(vorher, nachgespielt, wieder.back());
+                verlauf.push_back(wieder.back());
+                wieder.pop_back();
+            } else {
+                const std::vector<Zug> moeglich = MoeglicheZuege(vorher, brettVorher);
+                const auto zug = std::find_if(moeglich.begin(), moeglich.end(),
+                                              [&](const Zug& z) { return Angewandt(vorher, brettVorher, z) == Felder(spiel()); });
+                PRUEFE(zug != moeglich.end());
+                nachgespielt = Angewandt(vorher, nachgespielt, *zug);
+                verlauf.push_back(*zug);
+                wieder.clear();
+            }
+        } else {
+            PRUEFE(Felder(spiel()) == brettVorher);
+            PRUEFE(art != Art::Zurueck || !konnteZurueck);
+            PRUEFE(art != Art::Wieder || !konnteWieder);
         }
-        PRUEFE(!warVorbei && !warPausiert && Zuege(spiel) == zuegeVorher + 1);
-        const std::vector<Zug> moeglich = MoeglicheZuege(spiel, vorher);
-        const auto zug = std::find_if(moeglich.begin(), moeglich.end(),
-                                      [&](const Zug& z) { return Angewandt(spiel, vorher, z) == nachher; });
-        PRUEFE(zug != moeglich.end());
-        gemacht.push_back(*zug);
+        Pruefe();
     }
 
-    // One step of `mal` seconds; the clock counts only while it runs and moves no tile.
+    // `mal` seconds; the clock counts only while it runs and moves no tile.
     void Ticke(int mal)
     {
-        const Brett brett = Felder(spiel);
+        const Brett brett = Felder(spiel());
         for (int i = 0; i < mal; ++i) {
-            const bool lief = UhrLaeuft(spiel);
-            const int sekunden = Sekunden(spiel);
-            Tick(spiel);
-            PRUEFE(Sekunden(spiel) == sekunden + (lief ? 1 : 0));
-            PRUEFE(Sekunden(spiel) < 3599 || Vorbei(spiel));
+            const bool lief = spiel().uhrLaeuft();
+            const int vorher = spiel().Sekunden;
+            sitzung->Sekunde();
+            PRUEFE(spiel().Sekunden == vorher + (lief ? 1 : 0));
+            PRUEFE(spiel().Sekunden < 3599 || spiel().phase == engine::Phase::Vorbei);
         }
-        PRUEFE(Felder(spiel) == brett);
+        PRUEFE(Felder(spiel()) == brett);
+        Pruefe();
+    }
+
+    // A hint on a board that takes moves names one the rules allow here, and the game counts
+    // as helped from then on; it moves nothing.
+    void Tipp()
+    {
+        const engine::Spielstand vorher = spiel();
+        tipp.reset();
+        sitzung->Tipp();
+        if (vorher.brettAktiv() && !vorher.pausiert()) {
+            QEventLoop schleife;
+            QTimer frist;
+            frist.setSingleShot(true);
+            QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+            QObject::connect(sitzung.get(), &sitzung::Spielsitzung::tippGezeigt, &schleife, &QEventLoop::quit);
+            frist.start(20000);  // the first hint of a kind may build its tables
+            if (!tipp)
+                schleife.exec();
+            PRUEFE(tipp && Erlaubt(vorher, Felder(vorher), *tipp));
+            geholfen = true;
+        }
+        PRUEFE(Felder(spiel()) == Felder(vorher) && spiel().ZugAnzahl == vorher.ZugAnzahl);
+        Pruefe();
+    }
+
+    // Solve stopped by a key before its first move: whatever the solver sends later is dropped.
+    void AbgebrochenesLoesen()
+    {
+        sitzung->Loesen();
+        DrueckeTaste(leser.Byte());
+        PRUEFE(!sitzung->loest());
+        const int zuegeDanach = spiel().ZugAnzahl;
+        QCoreApplication::processEvents();
+        PRUEFE(spiel().ZugAnzahl == zuegeDanach);
+    }
+
+    // The game handed out and put back into a new session: the same game, a running one paused.
+    void UeberSchnappschuss()
+    {
+        const sitzung::Schnappschuss wert = sitzung->schnappschuss();
+        NeueSitzung();
+        sitzung->Wiederherstellen(wert);
+        const sitzung::Schnappschuss zurueck = sitzung->schnappschuss();
+        PRUEFE(Felder(zurueck.spiel) == Felder(wert.spiel) && zurueck.verlauf == wert.verlauf &&
+               zurueck.zurueckgenommen == wert.zurueckgenommen && zurueck.mitHilfe == wert.mitHilfe &&
+               zurueck.cursor == wert.cursor && zurueck.spiel.ZugAnzahl == wert.spiel.ZugAnzahl &&
+               zurueck.spiel.Sekunden == wert.spiel.Sekunden && zurueck.einstellungen == wert.einstellungen);
+        PRUEFE(zurueck.spiel.phase ==
+               (wert.spiel.phase == engine::Phase::Laeuft ? engine::Phase::Pausiert : wert.spiel.phase));
         Pruefe();
     }
 
     fuzz::Leser& leser;
-    Spiel spiel;
-    Brett start{};
-    Stand stand{0, 0};
-    std::vector<Zug> gemacht;
-    int cursor = 0;
+    std::optional<engine::MtZufall> zufall;
+    std::unique_ptr<sitzung::Spielsitzung> sitzung;
+    // What the session's undo and redo should hold, and the scrambled start with that history
+    // played on it, each kept here beside the session.
+    std::vector<Zug> verlauf, wieder;
+    Brett nachgespielt{};
+    bool geholfen = false;
+    std::optional<Zug> tipp;
+    int zuege = 0, sekunden = 0;
 };
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication app(*argc, *argv);  // the session's clock and helpers need an event loop
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
     fuzz::Leser leser(daten, groesse);
     Partie partie(leser);
     partie.Spiele();
-    partie.PruefeRueckweg();
     return 0;
 }
