@@ -2,10 +2,13 @@
 
 #include "korpus/korpus.h"
 
+#include "eingabe.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <cstdio>
+#include <iterator>
 
 int main(int argc, char** argv)
 {
@@ -25,6 +28,19 @@ int main(int argc, char** argv)
         };
     };
     korpus::Bilder(ablage("bild"));
+    // The same pictures on their way into a game: named by their kind, with every cut, colour,
+    // ratio and zoom and each board side taking its turn.
+    korpus::Bilder([&, weg = ablage("bildweg"), nummer = 0](const QString& name, const QByteArray& bytes) mutable {
+        const char* const arten[] = {"png", "jpeg", "gif", "webp"};
+        std::uint8_t art = 0;  // BMP unless named otherwise
+        for (std::uint8_t i = 0; i < std::size(arten); ++i)
+            if (name.startsWith(QLatin1String(arten[i])))
+                art = std::uint8_t(i + 1);
+        fuzz::Schreiber s;
+        s.Byte(art).Byte(std::uint8_t(nummer * 37)).ImBereich(3, 3 + nummer % 4).Zahl(std::uint32_t(nummer + 1));
+        weg(name, s.Bytes() + bytes);
+        ++nummer;
+    });
     korpus::Toene(ablage("ton"));
     korpus::Ini(ablage("ini"));
     korpus::Listen(ablage("liste"));
