@@ -3,6 +3,7 @@
 #include "beste/listendatei.h"
 #include "beste/rangfolge.h"
 #include "daten/umgebung.h"
+#include "speicherkreis.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -189,28 +190,6 @@ TEST_F(ListenDatei, UnschreibbareZieleMeldenFehlerOhneReste)
     EXPECT_EQ(Inhalt(), std::vector<std::string>{ListenDateiName});
 }
 
-// Saves a and b in turn in a child process until it is killed; returns after its first save.
-pid_t SpeichertImKreis(const TListe& a, const TListe& b, const fs::path& datei)
-{
-    int bereit[2];
-    if (::pipe(bereit) != 0)
-        return -1;
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (long n = 0;; ++n) {
-            SpeichereListe(n % 2 ? b : a, datei, false);
-            if (n == 0)
-                (void)!::write(bereit[1], "x", 1);
-        }
-    }
-    char zeichen;
-    ::close(bereit[1]);
-    (void)!::read(bereit[0], &zeichen, 1);
-    ::close(bereit[0]);
-    return kind;
-}
-
 TEST_F(ListenDatei, AbgebrochenesSpeichernLaesstGanzeDateiUndDerNaechsteRaeumtSeinenRestAuf)
 {
     const TBytes alt = AlsVektor(ListeAlsBytes(StandardListe()));
@@ -219,7 +198,7 @@ TEST_F(ListenDatei, AbgebrochenesSpeichernLaesstGanzeDateiUndDerNaechsteRaeumtSe
     std::mt19937 zufall(std::random_device{}());
     int mitRest = 0;
     for (int runde = 0; runde < 100; ++runde) {
-        const pid_t kind = SpeichertImKreis(StandardListe(), ListeAusBytes(Muster()), datei);
+        const pid_t kind = SpeichertImKreis([&, b = ListeAusBytes(Muster())](long n) { SpeichereListe(n % 2 ? b : StandardListe(), datei, false); });
         ASSERT_GT(kind, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(zufall() % 2000));
         ::kill(kind, SIGKILL);

@@ -3,6 +3,7 @@
 #include "daten/inidatei.h"
 #include "dateihilfen.h"
 #include "daten/sicherung.h"
+#include "speicherkreis.h"
 #include "vollerordner.h"
 
 #include <QDir>
@@ -109,29 +110,6 @@ TEST(Sicherung, AufraeumenNimmtNurUnsereResteWeg)
     EXPECT_EQ(Lies(ordner.filePath("morvik.dat")), "neu");
 }
 
-// Saves the options file with two values in turn in a child process until it is killed; returns
-// after its first save.
-pid_t SpeichertImKreis(const QString& datei)
-{
-    int bereit[2];
-    if (::pipe(bereit) != 0)
-        return -1;
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (long n = 0;; ++n) {
-            SchreibeIniWert(datei, "Sprache", "Aktuell", n % 2 ? "1000" : "0");
-            if (n == 0)
-                (void)!::write(bereit[1], "x", 1);
-        }
-    }
-    char zeichen;
-    ::close(bereit[1]);
-    (void)!::read(bereit[0], &zeichen, 1);
-    ::close(bereit[0]);
-    return kind;
-}
-
 TEST(Sicherung, GetoeteteSpeicherungLaesstGanzeDateiUndHoechstensEinenRest)
 {
     QTemporaryDir ordner;
@@ -139,7 +117,7 @@ TEST(Sicherung, GetoeteteSpeicherungLaesstGanzeDateiUndHoechstensEinenRest)
     std::mt19937 zufall(std::random_device{}());
     int mitRest = 0;
     for (int runde = 0; runde < 100; ++runde) {
-        const pid_t kind = SpeichertImKreis(datei);
+        const pid_t kind = SpeichertImKreis([&](long n) { SchreibeIniWert(datei, "Sprache", "Aktuell", n % 2 ? "1000" : "0"); });
         ASSERT_GT(kind, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(zufall() % 2000));
         ::kill(kind, SIGKILL);
