@@ -69,3 +69,60 @@ void Menuebefehl(XSitzung& x, const Spielfenster& f, const QString& menue, const
         << "alt+" << menue.toStdString() << " opens no menu" << x.bildschirmSichern("menue");
     x.taste(eintrag);
 }
+
+engine::Spielstand Stand(int variante, int n, const std::vector<int>& brett)
+{
+    engine::Spielstand s;
+    s.variante = engine::Variante(variante);
+    s.Groesse = n;
+    for (int p = 1; p <= engine::MaxFelder; ++p)
+        s.Spielfeld[p] = uint8_t(p <= n * n ? brett[p] : p);
+    s.FreiesFeld = variante == 1 ? n * n : 0;
+    s.phase = engine::Phase::Aufgebaut;
+    return s;
+}
+
+// Walks the keyboard cursor from `von` to `nach` in a grid of `seite` columns; the first arrow
+// only shows it.
+static void Cursor(XSitzung& x, int& von, int nach, int seite)
+{
+    if (von == 0) {
+        x.taste(QStringLiteral("Left"));
+        von = 1;
+    }
+    for (; (von - 1) % seite < (nach - 1) % seite; ++von)
+        x.taste(QStringLiteral("Right"));
+    for (; (von - 1) % seite > (nach - 1) % seite; --von)
+        x.taste(QStringLiteral("Left"));
+    for (; (von - 1) / seite < (nach - 1) / seite; von += seite)
+        x.taste(QStringLiteral("Down"));
+    for (; (von - 1) / seite > (nach - 1) / seite; von -= seite)
+        x.taste(QStringLiteral("Up"));
+}
+
+void Tasten(XSitzung& x, const engine::Zug& zug, int& cursor, int n)
+{
+    using engine::Operation;
+    switch (zug.op) {
+    case Operation::TeilSchieben: {  // the tile at a moves into the empty field b
+        const int d = zug.a - zug.b;
+        x.taste(d == 1 ? "Left" : d == -1 ? "Right" : d == n ? "Up" : "Down");
+        return;
+    }
+    case Operation::ZeileRechts:
+    case Operation::ZeileLinks:
+        Cursor(x, cursor, (zug.a - 1) * n + 1, n);
+        x.taste(zug.op == Operation::ZeileRechts ? "shift+Right" : "shift+Left");
+        return;
+    case Operation::SpalteRunter:
+    case Operation::SpalteHoch:
+        Cursor(x, cursor, zug.a, n);
+        x.taste(zug.op == Operation::SpalteRunter ? "shift+Down" : "shift+Up");
+        return;
+    case Operation::AchseRechts:
+    case Operation::AchseLinks:
+        Cursor(x, cursor, zug.a, n - 1);
+        x.taste(zug.op == Operation::AchseRechts ? "space" : "BackSpace");
+        return;
+    }
+}

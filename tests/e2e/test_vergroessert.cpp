@@ -14,18 +14,6 @@ namespace {
 
 constexpr int N = 4, T = 360 / N;
 
-engine::Spielstand Stand(int variante, const std::vector<int>& brett)
-{
-    engine::Spielstand s;
-    s.variante = engine::Variante(variante);
-    s.Groesse = N;
-    for (int p = 1; p <= engine::MaxFelder; ++p)
-        s.Spielfeld[p] = uint8_t(p <= N * N ? brett[p] : p);
-    s.FreiesFeld = variante == 1 ? N * N : 0;
-    s.phase = engine::Phase::Aufgebaut;
-    return s;
-}
-
 // The client area halved, to be read as the classic window is.
 QImage Halbiert(const QImage& schirm, const Spielfenster& f)
 {
@@ -82,51 +70,6 @@ void Klicken(XSitzung& x, const Spielfenster& f, const engine::Zug& zug)
     x.klick(f.punkt(wo.x(), wo.y()), taste);
 }
 
-// Walks the keyboard cursor from `von` to `nach` in a grid of `seite` columns; the first arrow
-// only shows it.
-void Cursor(XSitzung& x, int& von, int nach, int seite)
-{
-    if (von == 0) {
-        x.taste(QStringLiteral("Left"));
-        von = 1;
-    }
-    for (; (von - 1) % seite < (nach - 1) % seite; ++von)
-        x.taste(QStringLiteral("Right"));
-    for (; (von - 1) % seite > (nach - 1) % seite; --von)
-        x.taste(QStringLiteral("Left"));
-    for (; (von - 1) / seite < (nach - 1) / seite; von += seite)
-        x.taste(QStringLiteral("Down"));
-    for (; (von - 1) / seite > (nach - 1) / seite; von -= seite)
-        x.taste(QStringLiteral("Up"));
-}
-
-void Tasten(XSitzung& x, const engine::Zug& zug, int& cursor)
-{
-    using engine::Operation;
-    switch (zug.op) {
-    case Operation::TeilSchieben: {
-        const int d = zug.a - zug.b;
-        x.taste(d == 1 ? "Left" : d == -1 ? "Right" : d == N ? "Up" : "Down");
-        return;
-    }
-    case Operation::ZeileRechts:
-    case Operation::ZeileLinks:
-        Cursor(x, cursor, (zug.a - 1) * N + 1, N);
-        x.taste(zug.op == Operation::ZeileRechts ? "shift+Right" : "shift+Left");
-        return;
-    case Operation::SpalteRunter:
-    case Operation::SpalteHoch:
-        Cursor(x, cursor, zug.a, N);
-        x.taste(zug.op == Operation::SpalteRunter ? "shift+Down" : "shift+Up");
-        return;
-    case Operation::AchseRechts:
-    case Operation::AchseLinks:
-        Cursor(x, cursor, zug.a, N - 1);
-        x.taste(zug.op == Operation::AchseRechts ? "space" : "BackSpace");
-        return;
-    }
-}
-
 class Vergroessert : public ::testing::TestWithParam<int> {};
 
 TEST_P(Vergroessert, SpielMitMausUndTastenBisZumBild)
@@ -152,7 +95,7 @@ TEST_P(Vergroessert, SpielMitMausUndTastenBisZumBild)
         brett = Lesen(s, f, variante);
         return !brett.empty();
     })) << "the board cannot be read" << x.bildschirmSichern("brett200");
-    const std::vector<engine::Zug> weg = engine::Loesung(Stand(variante, brett));
+    const std::vector<engine::Zug> weg = engine::Loesung(Stand(variante, N, brett));
     ASSERT_FALSE(weg.empty());
 
     int cursor = 0, zuege = 0;
@@ -161,7 +104,7 @@ TEST_P(Vergroessert, SpielMitMausUndTastenBisZumBild)
             Klicken(x, f, zug);
             cursor = 0;  // a click hides the keyboard's frame or ring
         } else {
-            Tasten(x, zug, cursor);
+            Tasten(x, zug, cursor, N);
         }
         // X delivers the input in order: the counter is checked every few moves and at the end.
         if (++zuege % 8 != 0 && zuege != int(weg.size()))
