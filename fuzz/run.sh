@@ -35,6 +35,7 @@ mkdir -p "$ordner/funde" "$ordner/logs"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:symbolize=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export QT_QPA_PLATFORM=offscreen   # no target opens a window; this keeps Qt from looking for one
+export QT_LOGGING_RULES="qt.gui.imageio*=false"  # a broken picture's warnings, by the thousand
 # The targets' scratch files, on a memory file system where there is one; gone after the run.
 export TMPDIR
 TMPDIR=$(mktemp -d /dev/shm/tavelor-fuzz.XXXXXX 2>/dev/null || mktemp -d)
