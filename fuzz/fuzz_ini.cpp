@@ -7,7 +7,7 @@
 #include "eingabe.h"
 
 #include "daten/inidatei.h"
-#include "daten/texte.h"
+#include "daten/vorlieben.h"
 
 #include <QLocale>
 
@@ -211,9 +211,9 @@ void PruefeDatei(const Eingabe& e)
     const auto aktuell = IniWert(Inhalt(pfad), "Sprache", "Aktuell");
     const Sprache erwartet = !aktuell ? SpracheDesDesktops(QLocale::system().uiLanguages())
                              : IniZahl(*aktuell) == 1000 ? Sprache::Englisch : Sprache::Deutsch;
-    PRUEFE(Texte(umgebung).GespeicherteSprache() == erwartet);
+    PRUEFE(Vorlieben(umgebung).sprache() == erwartet);
     SchreibeIniWert(datei, "Sprache", "Aktuell", QByteArray::number(e.zahl));
-    PRUEFE(Texte(umgebung).englisch() == (e.zahl == 1000));
+    PRUEFE((Vorlieben(umgebung).sprache() == Sprache::Englisch) == (e.zahl == 1000));
 }
 
 } // namespace

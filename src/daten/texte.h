@@ -1,13 +1,12 @@
 #pragma once
-// The texts of the program in the current language, and the language itself: read from the
-// options file, switched from the menu and stored there. Windows listen to `spracheGeaendert`
-// and put their captions in place.
+// The texts of the program in the player's language, which the preferences own. Windows listen
+// to `spracheGeaendert` and put their captions in place.
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 
 namespace daten {
 
@@ -23,37 +22,25 @@ inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802,
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 } // namespace text
 
-// The language of a desktop whose preferred languages are these (QLocale::uiLanguages(), the
-// first wins): German for German, English for any other.
-Sprache SpracheDesDesktops(const QStringList& sprachen);
-
 class Texte : public QObject {
     Q_OBJECT
 public:
-    // In the language stored in the options file.
-    explicit Texte(const Umgebung& umgebung, QObject* eltern = nullptr);
+    // In the player's language from the start, so that even a message before the first window
+    // speaks it; follows every change of it.
+    Texte(const Umgebung& umgebung, const Vorlieben& vorlieben, QObject* eltern = nullptr);
 
-    Sprache sprache() const { return sprache_; }
-    bool englisch() const { return sprache_ == Sprache::Englisch; }
+    Sprache sprache() const { return vorlieben_.sprache(); }
+    bool englisch() const { return sprache() == Sprache::Englisch; }
     // Text `id` of the catalogue in the current language; empty when there is none.
     QString operator()(int id) const;
-    QString hilfeDatei() const { return umgebung_.hilfeDatei(sprache_); }
-
-    // The language stored in the options file, anything but English counting as German; with
-    // none stored, the desktop's.
-    Sprache GespeicherteSprache() const;
-    // Takes the stored language again.
-    void Laden();
-    // Stores the language (not when started from a CD-ROM) and makes it current. Throws
-    // Schreibfehler when the options file cannot be written; the language then stays.
-    void Setzen(Sprache sprache);
+    QString hilfeDatei() const { return umgebung_.hilfeDatei(sprache()); }
 
 signals:
     void spracheGeaendert();
 
 private:
     const Umgebung& umgebung_;
-    Sprache sprache_ = Sprache::Deutsch;
+    const Vorlieben& vorlieben_;
 };
 
 } // namespace daten

@@ -1,58 +1,95 @@
 #include "daten/vorlieben.h"
 
-#include "daten/inidatei.h"
+#include <QFile>
+#include <QLocale>
+
+#include <utility>
 
 namespace daten {
 
 namespace {
 
-constexpr char Abschnitt[] = "Optionen";
-constexpr char Schluessel[] = "Animation";
-constexpr char GroesseSchluessel[] = "Groesse";
-constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
+constexpr char AbschnittSprache[] = "Sprache";
+constexpr char SchluesselAktuell[] = "Aktuell";
+constexpr char Optionen[] = "Optionen";
+constexpr char Animation[] = "Animation";
+constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
+
+// The file stores the language as the offset of its text ids.
+constexpr int Englisch = 1000;
+constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
+
+QByteArray Schalter(bool an) { return an ? "1" : "0"; }
 
 } // namespace
 
-bool AnimationGespeichert(const Umgebung& umgebung)
+Sprache SpracheDesDesktops(const QStringList& sprachen)
 {
-    return LiesIniZahl(umgebung.optionsDatei(), Abschnitt, Schluessel) == 1;
+    return !sprachen.isEmpty() && QLocale(sprachen.first()).language() == QLocale::German ? Sprache::Deutsch
+                                                                                          : Sprache::Englisch;
 }
 
-void AnimationSpeichern(const Umgebung& umgebung, bool an)
+Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* eltern)
+    : QObject(eltern), umgebung_(umgebung), schreiber_(std::move(schreiber))
 {
-    if (!umgebung.vonCD) {
-        umgebung.SchreibordnerAnlegen();  // a failure shows as the failed write
-        SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, Schluessel, an ? "1" : "0");
-    }
+    QFile datei(umgebung_.optionsDatei());
+    const QByteArray inhalt = datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    const auto zahl = [&inhalt](const char* abschnitt, const char* schluessel) {
+        const auto wert = IniWert(inhalt, abschnitt, schluessel);
+        return wert ? IniZahl(*wert) : 0;
+    };
+    // With none stored, nothing is written until the player switches.
+    const auto sprache = IniWert(inhalt, AbschnittSprache, SchluesselAktuell);
+    sprache_ = !sprache                        ? SpracheDesDesktops(QLocale::system().uiLanguages())
+               : IniZahl(*sprache) == Englisch ? Sprache::Englisch
+                                               : Sprache::Deutsch;
+    animation_ = zahl(Optionen, Animation) == 1;
+    const int prozent = zahl(Optionen, Groesse);
+    groesse_ = prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
+    zuschnitt_ = zahl(Optionen, ZuschnittSchluessel) == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken;
 }
 
-int GroesseGespeichert(const Umgebung& umgebung)
+void Vorlieben::Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const
 {
-    const int prozent = LiesIniZahl(umgebung.optionsDatei(), Abschnitt, GroesseSchluessel);
-    return prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
+    if (umgebung_.vonCD)
+        return;
+    umgebung_.SchreibordnerAnlegen();  // a failure shows as the failed write
+    SchreibeIniWert(umgebung_.optionsDatei(), abschnitt, schluessel, wert, schreiber_);
 }
 
-void GroesseSpeichern(const Umgebung& umgebung, int prozent)
+template <class T>
+void Vorlieben::Uebernimm(T& wert, T neu, Schluessel schluessel)
 {
-    if (!umgebung.vonCD) {
-        umgebung.SchreibordnerAnlegen();
-        SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, GroesseSchluessel, QByteArray::number(prozent));
-    }
+    if (std::exchange(wert, neu) != neu)
+        emit geaendert(schluessel);
 }
 
-Zuschnitt ZuschnittGespeichert(const Umgebung& umgebung)
+// Written first: when that throws, nothing has changed.
+void Vorlieben::SpracheSetzen(Sprache sprache)
 {
-    const bool mitte = LiesIniZahl(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel) == 1;
-    return mitte ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+    Schreibe(AbschnittSprache, SchluesselAktuell, QByteArray::number(sprache == Sprache::Englisch ? Englisch : 0));
+    Uebernimm(sprache_, sprache, Schluessel::Sprache);
 }
 
-void ZuschnittSpeichern(const Umgebung& umgebung, Zuschnitt zuschnitt)
+void Vorlieben::AnimationSetzen(bool an)
 {
-    if (!umgebung.vonCD) {
-        umgebung.SchreibordnerAnlegen();
-        SchreibeIniWert(umgebung.optionsDatei(), Abschnitt, ZuschnittSchluessel, zuschnitt == Zuschnitt::Mitte ? "1" : "0");
-    }
+    Schreibe(Optionen, Animation, Schalter(an));
+    Uebernimm(animation_, an, Schluessel::Animation);
 }
+
+void Vorlieben::GroesseSetzen(int prozent)
+{
+    Schreibe(Optionen, Groesse, QByteArray::number(prozent));
+    Uebernimm(groesse_, prozent, Schluessel::Groesse);
+}
+
+void Vorlieben::ZuschnittSetzen(Zuschnitt zuschnitt)
+{
+    Schreibe(Optionen, ZuschnittSchluessel, Schalter(zuschnitt == Zuschnitt::Mitte));
+    Uebernimm(zuschnitt_, zuschnitt, Schluessel::Zuschnitt);
+}
+
+void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }
 
 } // namespace daten

@@ -1,24 +1,70 @@
 #pragma once
-// What the player switches on beyond the language, kept in the options file: section
-// "Optionen", key "Animation" (0 or 1, off when missing) and key "Groesse" (the zoom of the main
-// window in percent, 100 when missing or not a number from 100 to 400).
-// "Optionen", keys "Animation" (0 or 1, off when missing) and "Zuschnitt" (1: the board takes
-// the picture's centred square, anything else: the picture is stretched).
+// The player's lasting choices and the one owner of the options file: read once at start-up,
+// each written through when the player changes it. Built once in main.cpp and handed to whoever
+// shows or uses a choice; they listen to `geaendert`.
+//
+// options.ini             value                                           missing or not understood
+// [Sprache]  Aktuell      1000 English, any other number German           the desktop's language
+// [Optionen] Animation    1 on, anything else off                         off
+// [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
+// [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
+// The sound switch is not stored: it is off at every start.
+
+#include <QObject>
+#include <QStringList>
 
 #include "daten/bildquadrat.h"
+#include "daten/inidatei.h"  // Schreibfehler
+#include "daten/sicherung.h"
 #include "daten/umgebung.h"
 
 namespace daten {
 
-bool AnimationGespeichert(const Umgebung& umgebung);
-// Not written when started from a CD-ROM. Throws Schreibfehler.
-void AnimationSpeichern(const Umgebung& umgebung, bool an);
+// The language of a desktop whose preferred languages are these (QLocale::uiLanguages(), the
+// first wins): German for German, English for any other.
+Sprache SpracheDesDesktops(const QStringList& sprachen);
 
-int GroesseGespeichert(const Umgebung& umgebung);
-// Not written when started from a CD-ROM. Throws Schreibfehler.
-void GroesseSpeichern(const Umgebung& umgebung, int prozent);
-Zuschnitt ZuschnittGespeichert(const Umgebung& umgebung);
-// Not written when started from a CD-ROM. Throws Schreibfehler.
-void ZuschnittSpeichern(const Umgebung& umgebung, Zuschnitt zuschnitt);
+class Vorlieben : public QObject {
+    Q_OBJECT
+public:
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton };
+    Q_ENUM(Schluessel)
+
+    // The file is written through `schreiber`; tests put one in that fails.
+    explicit Vorlieben(const Umgebung& umgebung, Schreiber schreiber = SchreibeAlles, QObject* eltern = nullptr);
+
+    Sprache sprache() const { return sprache_; }
+    bool animation() const { return animation_; }
+    int groesse() const { return groesse_; }
+    Zuschnitt zuschnitt() const { return zuschnitt_; }
+    bool ton() const { return ton_; }
+
+    // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
+    // then makes the value current. Throws Schreibfehler when the options file cannot be
+    // written: the old value and the old file then stay.
+    void SpracheSetzen(Sprache sprache);
+    void AnimationSetzen(bool an);
+    void GroesseSetzen(int prozent);
+    void ZuschnittSetzen(Zuschnitt zuschnitt);
+    // Held for this run only.
+    void TonSetzen(bool an);
+
+signals:
+    // The value of `schluessel` is another than before.
+    void geaendert(daten::Vorlieben::Schluessel schluessel);
+
+private:
+    void Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const;
+    template <class T>
+    void Uebernimm(T& wert, T neu, Schluessel schluessel);
+
+    const Umgebung& umgebung_;
+    Schreiber schreiber_;
+    Sprache sprache_ = Sprache::Deutsch;
+    bool animation_ = false;
+    int groesse_ = 100;
+    Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
+    bool ton_ = false;
+};
 
 } // namespace daten

@@ -16,8 +16,6 @@
 
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
-#include "daten/ton.h"
-#include "daten/vorlieben.h"
 #include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
@@ -74,26 +72,20 @@ void Spielfeldanzeige::keyPressEvent(QKeyEvent* ereignis)
 
 // ---- creation ----
 
-TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung::Spielsitzung& sitzung,
+TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielsitzung& sitzung,
                    Hauptfensterdienste dienste)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      umgebung_(umgebung), texte_(texte), sitzung_(sitzung), dienste_(std::move(dienste))
+      texte_(texte), vorlieben_(vorlieben), sitzung_(sitzung), dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
-    if (!dienste_.Ton) {
-        ton_ = std::make_unique<daten::Tonspieler>(umgebung_.progPfad);
-        dienste_.Ton = [this](const QString& datei) { ton_->Spiele(datei); };
-    }
     if (!dienste_.Meldung)
         dienste_.Meldung = [this](QMessageBox::Icon art, const QString& text, QPoint wo) {
             fenster::BaueMeldungsbox(art, text, wo, fenster::Rahmenversatz(*this), this)->exec();
         };
     if (!dienste_.Fehlerbericht)
         dienste_.Fehlerbericht = FehlerMelden;
-    if (!dienste_.AudioVorhanden)
-        dienste_.AudioVorhanden = daten::AudioAusgabeVorhanden;
 
     ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
     BrettzugangEinrichten(ptbSpielfeld_, bild_, sitzung_, texte_);
@@ -134,10 +126,12 @@ TfrmMain::TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
     BaueMenue();
-    mnuAnimation_->setChecked(daten::AnimationGespeichert(umgebung_));
+    for (auto schluessel : {daten::Vorlieben::Schluessel::Animation, daten::Vorlieben::Schluessel::Ton})
+        VorliebeUebernehmen(schluessel);
+    connect(&vorlieben_, &daten::Vorlieben::geaendert, this, &TfrmMain::VorliebeUebernehmen);
     // The window takes the limits of its paint box: a frame may be dragged between them.
     layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    const int prozent = daten::GroesseGespeichert(umgebung_);
+    const int prozent = vorlieben_.groesse();
     bild_.ZoomSetzen(prozent / 100.0);  // nothing is shown yet: the start draws it
     ZoomAnwenden(prozent);
     setWindowTitle(QStringLiteral("Tavelor"));
@@ -171,7 +165,6 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
 
 void TfrmMain::FormActivate()
 {
-    texte_.Laden();
     (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
     bild_.HintergrundZeichnen();
     bild_.ZeigeSchrift(texte_.englisch());
@@ -304,7 +297,7 @@ constexpr int GlanzMs = 450;
 
 void TfrmMain::Gezogen(const engine::Zug& zug, const std::vector<int>& felder)
 {
-    if (mnuAnimation_->isChecked()) {  // a move still in motion simply gives way to this one
+    if (vorlieben_.animation()) {  // a move still in motion simply gives way to this one
         bewegung_ = zug;
         bewegungsUhr_.start();
         bildTakt_.start();
@@ -363,7 +356,7 @@ void TfrmMain::SpielBeendet(engine::Ende ende)
 {
     switch (ende) {
     case engine::Ende::Geloest:
-        if (mnuAnimation_->isChecked()) {  // the solved board glows before the list opens
+        if (vorlieben_.animation()) {  // the solved board glows before the list opens
             glanz_ = true;
             glanzUhr_.start();
             bildTakt_.start();
@@ -436,7 +429,7 @@ QPoint TfrmMain::Fensterpunkt(QPoint klassisch) const
 
 void TfrmMain::Spiele(const char* datei)
 {
-    if (mnuTon_->isChecked() && audioVorhanden_.value_or(false))
+    if (vorlieben_.ton() && audioVorhanden_.value_or(false) && dienste_.Ton)
         dienste_.Ton(QLatin1String(datei));
 }
 
@@ -508,7 +501,7 @@ void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
 {
     const auto sprache = eintrag == mnuEnglish_ ? daten::Sprache::Englisch : daten::Sprache::Deutsch;
     try {
-        texte_.Setzen(sprache);
+        vorlieben_.SpracheSetzen(sprache);
     } catch (const daten::Schreibfehler& fehler) {
         // The texts stay in the old language, and so does the check mark.
         (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
@@ -523,11 +516,25 @@ void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
 void TfrmMain::mnuAnimationClick()
 {
     try {
-        daten::AnimationSpeichern(umgebung_, mnuAnimation_->isChecked());
+        vorlieben_.AnimationSetzen(mnuAnimation_->isChecked());
     } catch (const daten::Schreibfehler& fehler) {
-        mnuAnimation_->setChecked(!mnuAnimation_->isChecked());
+        mnuAnimation_->setChecked(vorlieben_.animation());
         dienste_.Fehlerbericht(fehler.text());
     }
+}
+
+// The check marks show the preferences, whoever changed them. The audio system is asked once,
+// when sound is first switched on.
+void TfrmMain::VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel)
+{
+    using S = daten::Vorlieben::Schluessel;
+    if (schluessel == S::Animation)
+        mnuAnimation_->setChecked(vorlieben_.animation());
+    if (schluessel != S::Ton)
+        return;
+    mnuTon_->setChecked(vorlieben_.ton());
+    if (vorlieben_.ton() && !audioVorhanden_)
+        audioVorhanden_ = dienste_.AudioVorhanden && dienste_.AudioVorhanden();
 }
 
 void TfrmMain::mnuTippClick() { sitzung_.Tipp(); }

@@ -9,10 +9,9 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 #include "daten/texte.h"
-#include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 #include "main/brettbild.h"
 #include "main/infobox.h"
 #include "sitzung/spielablage.h"
@@ -28,16 +27,14 @@ class TfrmBestenListe;
 namespace optionen {
 class TfrmEinstellungen;
 }
-namespace daten {
-class Tonspieler;
-}
 
 namespace haupt {
 
 class Hilfefenster;
 
-// What the main window needs of the world outside; tests put recorders in. An empty entry
-// stands for the real one.
+// What the main window needs of the world outside; tests put recorders in. An empty message or
+// error report stands for the real one; the sound comes from main.cpp, and without it the
+// window stays silent.
 struct Hauptfensterdienste {
     std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;  // message box at a screen point
     std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
@@ -75,7 +72,7 @@ private:
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    TfrmMain(const daten::Umgebung& umgebung, daten::Texte& texte, sitzung::Spielsitzung& sitzung,
+    TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielsitzung& sitzung,
              Hauptfensterdienste dienste = {});
     ~TfrmMain() override;
 
@@ -106,6 +103,7 @@ private:
     void mnuNeuesSpielWieZuvorClick();
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();
+    void VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel);
     void mnuTippClick();
     void TippZeigen(engine::Zug zug);
     void mnuLoesenClick();
@@ -146,13 +144,12 @@ private:
     void SpielGeloest();
     void GrenzeErreicht(int textId, QPoint wo);
 
-    const daten::Umgebung& umgebung_;
-    daten::Texte& texte_;
+    const daten::Texte& texte_;
+    daten::Vorlieben& vorlieben_;
     sitzung::Spielsitzung& sitzung_;
     Hauptfensterdienste dienste_;
     Brettbild bild_;
     InfoBoxDlg infoBox_;
-    std::unique_ptr<daten::Tonspieler> ton_;
     std::optional<bool> audioVorhanden_;  // asked when sound is first switched on, not at start
     bool pauseGezeigt_ = false;  // the pause picture covers the board
     // The move in motion while animation is on; the picture already shows where it ends.

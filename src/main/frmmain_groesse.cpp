@@ -9,7 +9,6 @@
 #include <iterator>
 
 #include "daten/inidatei.h"
-#include "daten/vorlieben.h"
 #include "main/frmmain.h"
 
 namespace haupt {
@@ -36,7 +35,7 @@ void TfrmMain::ClientBreiteSetzen(bool vorschau)
 void TfrmMain::mnuGroesseClick(int prozent)
 {
     try {
-        daten::GroesseSpeichern(umgebung_, prozent);
+        vorlieben_.GroesseSetzen(prozent);
     } catch (const daten::Schreibfehler& fehler) {
         dienste_.Fehlerbericht(fehler.text());  // the size applies all the same, for this run
     }

@@ -51,10 +51,7 @@ void TfrmMain::BaueMenue()
     mnuTon_->setObjectName(QStringLiteral("mnuTon"));
     connect(mnuTon_, &QAction::triggered, this, &TfrmMain::AbspielenStoppen);
     mnuTon_->setCheckable(true);
-    connect(mnuTon_, &QAction::toggled, this, [this](bool an) {
-        if (an && !audioVorhanden_)
-            audioVorhanden_ = dienste_.AudioVorhanden();
-    });
+    connect(mnuTon_, &QAction::toggled, &vorlieben_, &daten::Vorlieben::TonSetzen);
     mnuMusik_ = mnuOptionen_->addAction(QString());
     mnuMusik_->setObjectName(QStringLiteral("mnuMusik"));
     mnuMusik_->setVisible(false);

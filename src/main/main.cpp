@@ -7,7 +7,9 @@
 #include "beste/frmbestenliste.h"
 #include "daten/bilddienst.h"
 #include "daten/texte.h"
+#include "daten/ton.h"
 #include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 #include "engine/zufall.h"
 #include "main/anwendung.h"
 #include "main/frmmain.h"
@@ -28,11 +30,13 @@ int main(int argc, char** argv)
     app.setDesktopFileName(QStringLiteral("io.github.tavelor.Tavelor"));
     app.setStyle(new haupt::Stil(app.style()->name()));
 
+    // The services, each built once here and handed to the windows that need them. The texts
+    // come before any window: the screen test and a broken first picture speak the stored language.
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
-    if (!haupt::SystemanforderungErfuellt(umgebung))
+    daten::Vorlieben vorlieben(umgebung);
+    const daten::Texte texte(umgebung, vorlieben);
+    if (!haupt::SystemanforderungErfuellt(texte))
         return 0;
-    // Before any window: a broken first picture is reported in the stored language too.
-    daten::Texte texte(umgebung);
 
     // Photos of up to 268 megapixels that no decoder reads at a reduced size fit; hostile
     // headers asking for more are refused.
@@ -43,9 +47,13 @@ int main(int argc, char** argv)
     sitzung::Spielsitzung sitzung(zufall);
     sitzung::Spielablage ablage(sitzung, umgebung.schreibPfad(), umgebung.vonCD);
     beste::Bestenliste bestenliste(umgebung);
-    haupt::TfrmMain frmMain(umgebung, texte, sitzung);
+    daten::Tonspieler ton(umgebung.progPfad);  // touches the audio system only with the first sound
+    haupt::Hauptfensterdienste dienste;
+    dienste.Ton = [&ton](const QString& datei) { ton.Spiele(datei); };
+    dienste.AudioVorhanden = daten::AudioAusgabeVorhanden;
+    haupt::TfrmMain frmMain(texte, vorlieben, sitzung, std::move(dienste));
     frmMain.BilddienstSetzen(bilder);  // before the dialog asks for its first picture
-    optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, bilder, {}, &frmMain);
+    optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, vorlieben, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
     frmMain.AblageSetzen(&ablage);

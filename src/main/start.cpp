@@ -13,12 +13,11 @@
 
 namespace haupt {
 
-bool SystemanforderungErfuellt(const daten::Umgebung& umgebung)
+bool SystemanforderungErfuellt(const daten::Texte& texte)
 {
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     if (!bildschirm || daten::BildschirmGenuegt(bildschirm->geometry().height(), bildschirm->depth()))
         return true;
-    const daten::Texte texte(umgebung);
     const QString text = Anforderungstext(texte, bildschirm->geometry().size(), bildschirm->devicePixelRatio(),
                                           bildschirm->depth());
     // Below 16 bits Qt may not be able to paint the box at all; the terminal still gets the text.

@@ -4,8 +4,6 @@
 #include <QSize>
 #include <QString>
 
-#include "daten/umgebung.h"
-
 #include <memory>
 
 class QMessageBox;
@@ -14,9 +12,9 @@ class QRect;
 
 namespace haupt {
 
-// A screen below 600 pixels or 16 bits gets text 800 in the stored language (also on standard
+// A screen below 600 pixels or 16 bits gets text 800 in the player's language (also on standard
 // error) and false; the program then ends without showing or painting anything else.
-bool SystemanforderungErfuellt(const daten::Umgebung& umgebung);
+bool SystemanforderungErfuellt(const daten::Texte& texte);
 
 // The text for a screen that fails the test. A scaled screen that would do unscaled is told in
 // what the player set, the scaling, and what would do (1920 x 1080 at 200 %: at most 180 %).

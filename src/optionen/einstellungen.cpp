@@ -59,8 +59,10 @@ QStringList BilderAnnehmen(QDropEvent* ereignis)
 }
 
 TfrmEinstellungen::TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte,
-                                     daten::Bilddienst& bilder, Einstellungsdienste dienste, QWidget* eltern)
-    : QDialog(eltern), umgebung_(umgebung), texte_(texte), bilder_(bilder), dienste_(std::move(dienste))
+                                     daten::Vorlieben& vorlieben, daten::Bilddienst& bilder,
+                                     Einstellungsdienste dienste, QWidget* eltern)
+    : QDialog(eltern), umgebung_(umgebung), texte_(texte), vorlieben_(vorlieben), bilder_(bilder),
+      dienste_(std::move(dienste))
 {
     connect(&bilder_, &daten::Bilddienst::geladen, this, &TfrmEinstellungen::BildGeladen);
     setAcceptDrops(true);
@@ -113,7 +115,7 @@ QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(
 // own together, sorted by name, and a folder that is both only once.
 void TfrmEinstellungen::FormCreate()
 {
-    bilder_.ZuschnittSetzen(daten::ZuschnittGespeichert(umgebung_));
+    bilder_.ZuschnittSetzen(vorlieben_.zuschnitt());
     std::vector<std::pair<QString, QString>> bilder;  // name, path
     QStringList ordner{Bilderordner()};  // a missing folder: FormActivate reports it
     if (umgebung_.eigeneBilderGetrennt())
@@ -316,7 +318,7 @@ void TfrmEinstellungen::btnOKClick()
     if (zuschnitt != bilder_.zuschnitt()) {
         bilder_.ZuschnittSetzen(zuschnitt);
         try {
-            daten::ZuschnittSpeichern(umgebung_, zuschnitt);
+            vorlieben_.ZuschnittSetzen(zuschnitt);
         } catch (const daten::Schreibfehler& fehler) {
             dienste_.Fehlermeldung(this, fehler.text());
         }

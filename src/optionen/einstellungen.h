@@ -3,6 +3,7 @@
 #include "daten/bilddienst.h"
 #include "daten/texte.h"
 #include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 #include "sitzung/einstellungen.h"
 
 #include <QDialog>
@@ -40,7 +41,7 @@ QStringList BilderAnnehmen(QDropEvent* ereignis);
 
 // The settings dialog: variant, board size, picture and four picture options, and a way to pick
 // a picture from anywhere. Settings go in before it is shown and come out when it closed with
-// OK; the crop choice goes to the picture service and the options file. Its second button ends
+// OK; the crop choice goes to the picture service and the player's preferences. Its second button ends
 // the program until ZurueckModus() turns it into a plain way back to the game. The preview
 // comes from the picture service when it is decoded; the window never waits for it.
 class TfrmEinstellungen : public QDialog {
@@ -49,8 +50,8 @@ public:
     // Result of the exit button: the program is ending, no game is started.
     static constexpr int Abbruch = 3;
 
-    TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte, daten::Bilddienst& bilder,
-                      Einstellungsdienste dienste = {}, QWidget* eltern = nullptr);
+    TfrmEinstellungen(const daten::Umgebung& umgebung, const daten::Texte& texte, daten::Vorlieben& vorlieben,
+                      daten::Bilddienst& bilder, Einstellungsdienste dienste = {}, QWidget* eltern = nullptr);
 
     // The settings the next showing starts from. The empty-field option and the picture keep
     // what the player left them at.
@@ -108,6 +109,7 @@ private:
 
     const daten::Umgebung& umgebung_;
     const daten::Texte& texte_;
+    daten::Vorlieben& vorlieben_;
     daten::Bilddienst& bilder_;
     Einstellungsdienste dienste_;
     sitzung::Einstellungen vorlage_;

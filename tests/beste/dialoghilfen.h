@@ -75,7 +75,8 @@ class BestenDialog : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
     daten::Umgebung umgebung{ordner.path(), false, {}};
-    daten::Texte texte{umgebung};
+    daten::Vorlieben vorlieben{umgebung};
+    daten::Texte texte{umgebung, vorlieben};
     engine::Variante variante = engine::Variante::Schieben;
     int groesse = 4;
     std::optional<Bestenliste> bestenliste;

@@ -94,7 +94,7 @@ TEST_F(BestenDialog, BrettgroesseVorDemTextUndTexteInBeidenSprachen)
     EXPECT_EQ(dialog->Text("lblTeileAnzahl"), "6x6 Teile");
     dialog->Knopf("btnOK")->click();
 
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(dialog->windowTitle(), "Hall of fame");
     EXPECT_EQ(dialog->Knopf("btnLoeschen")->text(), "&Delete");
     EXPECT_EQ(dialog->Knopf("btnOK")->text(), "&OK");
@@ -108,7 +108,7 @@ TEST_F(BestenDialog, BrettgroesseVorDemTextUndTexteInBeidenSprachen)
 TEST_F(BestenDialog, SpracheVorDemErstenOeffnenGiltBeimOeffnen)
 {
     auto dialog = Dialog();
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     dialog->Oeffne();
     EXPECT_EQ(dialog->windowTitle(), "Hall of fame");
     EXPECT_EQ(dialog->Text("lblTeileAnzahl"), "4x4 Pieces");

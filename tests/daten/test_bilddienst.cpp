@@ -16,8 +16,6 @@
 #include "bildvergleich.h"
 #include "daten/bilddienst.h"
 #include "daten/bildquadrat.h"
-#include "daten/inidatei.h"
-#include "daten/vorlieben.h"
 
 using namespace daten;
 
@@ -301,21 +299,6 @@ TEST_F(Fotos, NurDieLetzteBestellungZaehlt)
     ASSERT_FALSE(gemeldet.isEmpty());
     EXPECT_EQ(gemeldet.last(), pfade.last());
     EXPECT_LT(gemeldet.size(), pfade.size()) << "some requests were dropped unstarted";
-}
-
-TEST(Vorlieben, ZuschnittWirdGespeichertUndFehltAlsStrecken)
-{
-    QTemporaryDir ordner;
-    const Umgebung umgebung{ordner.path(), false, {}};
-    EXPECT_EQ(ZuschnittGespeichert(umgebung), Zuschnitt::Strecken);
-    ZuschnittSpeichern(umgebung, Zuschnitt::Mitte);
-    EXPECT_EQ(ZuschnittGespeichert(umgebung), Zuschnitt::Mitte);
-    EXPECT_EQ(LiesIniZahl(umgebung.optionsDatei(), "Optionen", "Zuschnitt"), 1);
-    ZuschnittSpeichern(umgebung, Zuschnitt::Strecken);
-    EXPECT_EQ(ZuschnittGespeichert(umgebung), Zuschnitt::Strecken);
-    const Umgebung cd{ordner.path(), true, {}};
-    ZuschnittSpeichern(cd, Zuschnitt::Mitte);
-    EXPECT_EQ(ZuschnittGespeichert(umgebung), Zuschnitt::Strecken) << "nothing is written from a CD";
 }
 
 } // namespace

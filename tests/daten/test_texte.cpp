@@ -1,10 +1,10 @@
-// The language: read from the options file, switched and stored, told to whoever listens.
-#include "daten/inidatei.h"
+// The texts speak the player's language, as the preferences hold it, and say when it changed.
 #include "daten/texte.h"
 #include "daten/textkatalog.h"
 
+#include "dateihilfen.h"
+
 #include <QFile>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -18,108 +18,60 @@ class TexteTest : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
     Umgebung umgebung{ordner.path(), false, {}};
-    Texte texte{umgebung};
-    QString datei = ordner.filePath("options.ini");
 
-    void Speichere(const QByteArray& inhalt)
-    {
-        QFile f(datei);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
-    QByteArray Gespeichert()
-    {
-        QFile f(datei);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-    }
-    void ErwarteTexteIn(int versatz)
+    void ErwarteTexteIn(const Texte& texte, int versatz)
     {
         for (int id : {text::SystemAnforderung, text::KeineBilder, text::KeinEintrag, text::MaxZeit, text::Zurueck, 200})
             EXPECT_EQ(texte(id), LadeText(id, versatz)) << "id " << id;
     }
 };
 
-TEST(DesktopSprache, DeutschFuerDeutschSonstEnglisch)
+// The tests run on a German desktop (tests/testmain.cpp).
+TEST_F(TexteTest, VonAnfangAnInDerSpracheDerVorlieben)
 {
     const struct {
-        QStringList sprachen;
-        Sprache erwartet;
-    } faelle[] = {
-        {{"de-DE"}, Sprache::Deutsch},     {{"de-AT", "en-US"}, Sprache::Deutsch},
-        {{"de"}, Sprache::Deutsch},        {{"de_CH"}, Sprache::Deutsch},
-        {{"en-US", "de-DE"}, Sprache::Englisch}, {{"fr-FR"}, Sprache::Englisch},
-        {{"C"}, Sprache::Englisch},        {{}, Sprache::Englisch},
-        {{"nl-NL"}, Sprache::Englisch},
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(SpracheDesDesktops(f.sprachen), f.erwartet) << f.sprachen.join(':').toStdString();
-}
-
-// The tests run on a German desktop (tests/testmain.cpp); what it is decides with nothing stored.
-TEST_F(TexteTest, OhneGespeicherteSpracheDieDesDesktopsUndKeineDateiAngelegt)
-{
-    ASSERT_EQ(SpracheDesDesktops(QLocale::system().uiLanguages()), Sprache::Deutsch);
-    texte.Laden();
-    EXPECT_EQ(texte.sprache(), Sprache::Deutsch);
-    ErwarteTexteIn(0);
-    EXPECT_EQ(texte.hilfeDatei(), ordner.path() + "/morvik_de.hlp");
-    EXPECT_FALSE(QFile::exists(datei));
-}
-
-TEST_F(TexteTest, GespeichertesEnglischWirdGeladenAndereWerteGeltenAlsDeutsch)
-{
-    Speichere("[sprache]\nAKTUELL=0x3E8\n");
-    texte.Laden();
-    EXPECT_EQ(texte.sprache(), Sprache::Englisch);
-    ErwarteTexteIn(1000);
-    EXPECT_EQ(texte(text::Zurueck), "&Back to the game");
-    EXPECT_EQ(texte.hilfeDatei(), ordner.path() + "/morvik_en.hlp");
-
-    for (const QByteArray wert : {"5", "2000", "-1000", "Englisch", ""}) {
-        Speichere("[Sprache]\nAktuell=" + wert + "\n");
-        texte.Laden();
-        EXPECT_EQ(texte.sprache(), Sprache::Deutsch) << wert.constData();
+        QByteArray datei;  // empty: no options file
+        int versatz;
+        const char* hilfe;
+    } faelle[] = {{{}, 0, "/morvik_de.hlp"},
+                  {"[Sprache]\nAktuell=1000\n", 1000, "/morvik_en.hlp"},
+                  {"[Sprache]\nAktuell=7\n", 0, "/morvik_de.hlp"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.datei.constData());
+        QFile::remove(ordner.filePath("options.ini"));
+        if (!f.datei.isEmpty())
+            Schreibe(ordner.filePath("options.ini"), f.datei);
+        const Vorlieben vorlieben(umgebung);
+        const Texte texte(umgebung, vorlieben);
+        ErwarteTexteIn(texte, f.versatz);
+        EXPECT_EQ(texte.englisch(), f.versatz == 1000);
+        EXPECT_EQ(texte.hilfeDatei(), ordner.path() + f.hilfe);
     }
 }
 
-TEST_F(TexteTest, UmschaltenSpeichertMeldetUndLaesstAndereZeilenStehen)
+// Told once for each switch of the language, never for another preference or a failed switch.
+TEST_F(TexteTest, FolgtDemSprachwechsel)
 {
-    Speichere("[Fenster]\nLinks=10\n");
+    Vorlieben vorlieben(umgebung);
+    const Texte texte(umgebung, vorlieben);
     QSignalSpy gemeldet(&texte, &Texte::spracheGeaendert);
-    texte.Setzen(Sprache::Englisch);
+    vorlieben.SpracheSetzen(Sprache::Englisch);
     EXPECT_EQ(gemeldet.size(), 1);
-    ErwarteTexteIn(1000);
-    EXPECT_EQ(Gespeichert(), "[Fenster]\nLinks=10\n[Sprache]\nAktuell=1000\n");
-    texte.Setzen(Sprache::Deutsch);
-    EXPECT_EQ(Gespeichert(), "[Fenster]\nLinks=10\n[Sprache]\nAktuell=0\n");
+    ErwarteTexteIn(texte, 1000);
+    EXPECT_EQ(texte(text::Zurueck), "&Back to the game");
+    vorlieben.AnimationSetzen(true);
+    vorlieben.TonSetzen(true);
+    EXPECT_EQ(gemeldet.size(), 1);
 
-    Speichere("[Sprache]\nAktuell=0\n");
-    QFile::setPermissions(datei, QFileDevice::ReadOwner);  // a read-only file is written all the same
-    texte.Setzen(Sprache::Englisch);
-    EXPECT_EQ(Gespeichert(), "[Sprache]\nAktuell=1000\n");
-}
-
-TEST_F(TexteTest, VonCDSchaltetOhneZuSchreiben)
-{
-    umgebung.vonCD = true;
-    texte.Setzen(Sprache::Englisch);
-    EXPECT_TRUE(texte.englisch());
-    ErwarteTexteIn(1000);
-    EXPECT_FALSE(QFile::exists(datei));
-}
-
-TEST_F(TexteTest, FehlgeschlagenesSchreibenLaesstAlteSpracheStehen)
-{
     umgebung.progPfad = ordner.filePath("fehlt");
-    QSignalSpy gemeldet(&texte, &Texte::spracheGeaendert);
-    try {
-        texte.Setzen(Sprache::Englisch);
-        FAIL() << "kein Fehler";
-    } catch (const Schreibfehler& fehler) {
-        EXPECT_EQ(fehler.text(), "nach " + ordner.path() + "/fehlt/options.ini kann nicht geschrieben werden");
-    }
-    EXPECT_EQ(texte.sprache(), Sprache::Deutsch);
-    EXPECT_EQ(gemeldet.size(), 0);
+    EXPECT_THROW(vorlieben.SpracheSetzen(Sprache::Deutsch), Schreibfehler);
+    EXPECT_EQ(gemeldet.size(), 1);
+    ErwarteTexteIn(texte, 1000);
+
+    umgebung.vonCD = true;
+    vorlieben.SpracheSetzen(Sprache::Deutsch);
+    EXPECT_EQ(gemeldet.size(), 2);
+    ErwarteTexteIn(texte, 0);
 }
 
 } // namespace

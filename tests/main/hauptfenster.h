@@ -1,6 +1,6 @@
 #pragma once
-// The main window with its session in a temporary working folder, with message boxes, sounds
-// and error reports recorded instead of shown.
+// The main window with its session and the player's preferences in a temporary working folder,
+// with message boxes, sounds and error reports recorded instead of shown.
 
 #include <QAction>
 #include <QMenu>
@@ -11,6 +11,7 @@
 
 #include "daten/texte.h"
 #include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 #include "main/frmmain.h"
 #include "sitzung/spielsitzung.h"
 
@@ -18,8 +19,6 @@ using namespace engine;
 
 class Hauptfenster : public ::testing::Test {
 protected:
-    Hauptfenster() { texte.Laden(); }
-
     // A game of the given variant and side; with `felder` its board laid out by hand (in
     // variant 1 the empty field then belongs in field n·n).
     void Spiel(int variante, int n, std::initializer_list<int> felder = {}, bool vorschau = true,
@@ -63,14 +62,15 @@ protected:
 
     QTemporaryDir ordner;
     daten::Umgebung umgebung{ordner.path(), false, {}};
-    daten::Texte texte{umgebung};
+    daten::Vorlieben vorlieben{umgebung};
+    daten::Texte texte{umgebung, vorlieben};
     MtZufall zufall{5};
     sitzung::Spielsitzung sitzung{zufall};
     std::vector<std::pair<QString, QPoint>> meldungen;
     std::vector<QString> fehler, toene;
     bool audioVorhanden = true;  // what the machine is said to offer when sound is switched on
     int audioFragen = 0;
-    haupt::TfrmMain frm{umgebung, texte, sitzung,
+    haupt::TfrmMain frm{texte, vorlieben, sitzung,
                         {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
                          [this](const QString& datei) { toene.push_back(datei); },
                          [this](const QString& text) { fehler.push_back(text); },

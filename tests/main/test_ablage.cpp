@@ -60,7 +60,7 @@ protected:
         QDir(ordner.path()).mkpath(QStringLiteral("images"));
         Bild(ordner.filePath(QStringLiteral("images/Anker.bmp")), Qt::green);
         einstellungen = std::make_unique<optionen::TfrmEinstellungen>(
-            umgebung, texte, bilder, optionen::Einstellungsdienste{[this](QWidget*, const QString& text) { dialogMeldungen << text; }, [] {}},
+            umgebung, texte, vorlieben, bilder, optionen::Einstellungsdienste{[this](QWidget*, const QString& text) { dialogMeldungen << text; }, [] {}},
             &frm);
         frm.DialogeSetzen(einstellungen.get(), nullptr);
     }

@@ -78,7 +78,7 @@ TEST_F(Brettzugang, EinZugAendertNamenZustandUndZaehler)
     // A larger board has more fields; the counters follow them, in the current language.
     Spiel(2, 4);
     EXPECT_EQ(Brett()->childCount(), 16 + 2);
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(Name(16), "Moves");
     EXPECT_EQ(Name(17), "Time");
     EXPECT_EQ(Brett()->text(QAccessible::Name), "Board");

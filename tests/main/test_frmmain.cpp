@@ -74,6 +74,68 @@ TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
     EXPECT_EQ(fehler[0], QStringLiteral("nach %1/options.ini kann nicht geschrieben werden").arg(umgebung.progPfad));
 }
 
+// The check entries show the preferences and switch them, whoever changed them: animation is
+// stored, sound is not; a switch that cannot be stored keeps its value and its check mark.
+TEST_F(Hauptfenster, SchalterImMenueSindDieVorlieben)
+{
+    const auto optionen = [this] {
+        QFile datei(umgebung.optionsDatei());
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+    };
+    const struct {
+        const char* eintrag;
+        std::function<bool()> an;
+        QByteArray gespeichert;
+    } schalter[] = {{"mnuAnimation", [this] { return vorlieben.animation(); }, "[Optionen]\nAnimation=1\n"},
+                    {"mnuTon", [this] { return vorlieben.ton(); }, "<fehlt>"}};
+    for (const auto& s : schalter) {
+        SCOPED_TRACE(s.eintrag);
+        QFile::remove(umgebung.optionsDatei());
+        Eintrag(s.eintrag)->trigger();
+        EXPECT_TRUE(s.an());
+        EXPECT_TRUE(Eintrag(s.eintrag)->isChecked());
+        EXPECT_EQ(optionen(), s.gespeichert);
+        Eintrag(s.eintrag)->trigger();
+        EXPECT_FALSE(s.an());
+        EXPECT_FALSE(Eintrag(s.eintrag)->isChecked());
+    }
+    vorlieben.AnimationSetzen(true);
+    vorlieben.TonSetzen(true);
+    EXPECT_TRUE(Eintrag("mnuAnimation")->isChecked());
+    EXPECT_TRUE(Eintrag("mnuTon")->isChecked());
+    EXPECT_EQ(audioFragen, 1) << "asked once, when sound was first switched on";
+
+    umgebung.progPfad = ordner.filePath("gibt/es/nicht");
+    Eintrag("mnuAnimation")->trigger();
+    EXPECT_TRUE(vorlieben.animation());
+    EXPECT_TRUE(Eintrag("mnuAnimation")->isChecked());
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_EQ(fehler[0], QStringLiteral("nach %1/options.ini kann nicht geschrieben werden").arg(umgebung.progPfad));
+    Eintrag("mnuTon")->trigger();
+    EXPECT_FALSE(vorlieben.ton());
+    EXPECT_EQ(fehler.size(), 1u);
+}
+
+// Without a sound service (a test's window) sound switched on plays nothing and fails nowhere.
+TEST_F(Hauptfenster, OhneTondienstBleibtEsStill)
+{
+    MtZufall z{2};
+    sitzung::Spielsitzung zweite{z};
+    haupt::TfrmMain still{texte, vorlieben, zweite,
+                          {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
+                           {}, [this](const QString& text) { fehler.push_back(text); }, {}}};
+    still.findChild<QAction*>(QStringLiteral("mnuTon"))->trigger();
+    EXPECT_TRUE(vorlieben.ton());
+    sitzung::Einstellungen e;
+    e.variante = Variante::Verschieben;
+    zweite.NeuesSpiel(e);
+    const double zoom = still.bild().zoom();  // row 1 shifted by its arrow
+    QTest::mouseClick(still.findChild<QWidget*>(QStringLiteral("ptbSpielfeld")), Qt::LeftButton, {},
+                      QPoint(int(30 * zoom), int(100 * zoom)));
+    EXPECT_EQ(zweite.spiel().ZugAnzahl, 1);
+    EXPECT_TRUE(fehler.empty());
+}
+
 TEST_F(Hauptfenster, LinksklickNebenDemLeerenFeldSchiebtZaehltUndStartetDieUhr)
 {
     Spiel(1, 3, {1, 2, 3, 4, 5, 6, 0, 7, 8});
@@ -181,9 +243,10 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
 
     QStringList meldungen;
     const daten::Umgebung umgebung{ordner.path(), false, {}};
-    const daten::Texte texte(umgebung);
+    daten::Vorlieben vorlieben(umgebung);
+    const daten::Texte texte(umgebung, vorlieben);
     daten::Bilddienst bilder;
-    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, bilder, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, vorlieben, bilder, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
     for (int i = 0; i < 500 && einstellungen.VorschauKommt(); ++i)
         QTest::qWait(10);
     QCoreApplication::processEvents();
@@ -334,7 +397,7 @@ TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
             QTest::qWait(300);
             ASSERT_EQ(frm.bild().zoom(), 1.03);
         }
-        Eintrag("mnuAnimation")->setChecked(false);
+        vorlieben.AnimationSetzen(false);
         Spiel(2, 4, {2, 1});
         vergleiche("new game");
         Klick(Qt::LeftButton, 30, 100);
@@ -366,7 +429,7 @@ TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
         Klick(Qt::LeftButton, 57 + 120 + 60, 56 + 240 + 60);
         vergleiche("tile slid");
 
-        Eintrag("mnuAnimation")->setChecked(true);
+        vorlieben.AnimationSetzen(true);
         Spiel(3, 4, {2, 1});
         Klick(Qt::LeftButton, 57 + 180, 56 + 180);
         QTest::qWait(200);

@@ -59,7 +59,7 @@ protected:
     }
 
     daten::Bilddienst bilder;
-    optionen::TfrmEinstellungen einstellungen{umgebung, texte, bilder, {[](QWidget*, const QString&) {}, [] {}}, &frm};
+    optionen::TfrmEinstellungen einstellungen{umgebung, texte, vorlieben, bilder, {[](QWidget*, const QString&) {}, [] {}}, &frm};
     beste::Bestenliste bestenliste{umgebung};
     beste::TfrmBestenListe dialog{bestenliste, texte, &frm};
 };
@@ -190,7 +190,7 @@ TEST_F(Spielende, InfoBoxUndHilfe)
     EXPECT_TRUE(fensterHilfe->isVisible());
     EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("Schieben, drehen, gewinnen.")));
 
-    texte.Setzen(daten::Sprache::Englisch);  // there is no English help in this folder
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);  // there is no English help in this folder
     Eintrag("mnuHilfe")->trigger();
     EXPECT_TRUE(fensterHilfe->anzeige()->toPlainText().contains(QStringLiteral("morvik_en.hlp could not be found")));
 }

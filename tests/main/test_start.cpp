@@ -13,7 +13,8 @@ TEST(Anforderungstext, SkalierterBildschirmNenntSkalierungSonstDieAnforderungen)
 {
     QTemporaryDir ordner;
     const daten::Umgebung umgebung{ordner.path(), false, {}};
-    daten::Texte texte(umgebung);
+    daten::Vorlieben vorlieben(umgebung);
+    const daten::Texte texte(umgebung, vorlieben);
     const QString anforderung = daten::LadeText(daten::text::SystemAnforderung, 0);
     const struct {
         QSize logisch;
@@ -36,7 +37,7 @@ TEST(Anforderungstext, SkalierterBildschirmNenntSkalierungSonstDieAnforderungen)
                   f.erwartet.isEmpty() ? anforderung : f.erwartet)
             << f.logisch.width() << "x" << f.logisch.height() << " at " << f.skalierung;
 
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(haupt::Anforderungstext(texte, {960, 540}, 2.0, 24),
               "At the chosen scaling of 200 %, the screen offers only 960 × 540 points; the game needs at least "
               "800 × 600.\n\nPlease set the scaling to 180 % or less and restart the game.");

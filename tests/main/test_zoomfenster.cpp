@@ -43,9 +43,10 @@ TEST_F(Hauptfenster, GespeicherteGroesseGiltNachDemNeustart)
 {
     Eintrag("mnuGroesse150")->trigger();
     {
+        daten::Vorlieben gelesen{umgebung};  // a restart reads the options file again
         MtZufall z{1};
         sitzung::Spielsitzung zweite{z};
-        haupt::TfrmMain neu{umgebung, texte, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+        haupt::TfrmMain neu{texte, gelesen, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
         EXPECT_EQ(neu.bild().zoom(), 1.5);
         EXPECT_TRUE(neu.findChild<QAction*>(QStringLiteral("mnuGroesse150"))->isChecked());
         EXPECT_EQ(neu.findChild<QWidget*>(QStringLiteral("ptbSpielfeld"))->size(), QSize(1133, 713));
@@ -56,9 +57,10 @@ TEST_F(Hauptfenster, GespeicherteGroesseGiltNachDemNeustart)
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
         datei.write(QByteArray("[Optionen]\r\n") + falsch + "\r\n");
         datei.close();
+        daten::Vorlieben gelesen{umgebung};  // a restart reads the options file again
         MtZufall z{1};
         sitzung::Spielsitzung zweite{z};
-        haupt::TfrmMain neu{umgebung, texte, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+        haupt::TfrmMain neu{texte, gelesen, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
         EXPECT_EQ(neu.bild().zoom(), 1.0) << falsch;
         EXPECT_EQ(neu.findChild<QWidget*>(QStringLiteral("ptbSpielfeld"))->size(), QSize(755, 475)) << falsch;
     }

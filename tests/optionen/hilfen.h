@@ -39,7 +39,8 @@ class EinstellungenTest : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
     daten::Umgebung umgebung{ordner.path(), true, {}};  // from a CD: a language switch writes nothing
-    daten::Texte texte{umgebung};
+    daten::Vorlieben vorlieben{umgebung};
+    daten::Texte texte{umgebung, vorlieben};
     daten::Bilddienst bilder;
     // The game's settings as the main window keeps them: the dialog's choice replaces them on OK.
     sitzung::Einstellungen einstellungen;
@@ -71,7 +72,7 @@ protected:
     {
         Einstellungsdienste dienste{[this](QWidget*, const QString& text) { meldungen << text; },
                                     [this] { ++beendet; }};
-        auto dialog = std::make_unique<TfrmEinstellungen>(umgebung, texte, bilder, std::move(dienste));
+        auto dialog = std::make_unique<TfrmEinstellungen>(umgebung, texte, vorlieben, bilder, std::move(dienste));
         QObject::connect(dialog.get(), &QDialog::finished, [this, d = dialog.get()](int ergebnis) {
             if (ergebnis == QDialog::Accepted)
                 einstellungen = d->Gewaehlt();

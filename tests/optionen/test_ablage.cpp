@@ -119,7 +119,7 @@ TEST_F(BilderAblegen, MisslungeneKopieMeldetDenOrdnerInDerSprache)
     QFile sperre(umgebung.nutzerPfad);
     ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
     sperre.close();
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     auto d = Baue();
     Zeige(*d);
     Lege(*d, {Png(QStringLiteral("Katze.png"))});
@@ -128,7 +128,7 @@ TEST_F(BilderAblegen, MisslungeneKopieMeldetDenOrdnerInDerSprache)
     EXPECT_EQ(Dateien(*d), (QStringList{"Anker.bmp", "Zebra.bmp"}));
 
     meldungen.clear();
-    texte.Setzen(daten::Sprache::Deutsch);
+    vorlieben.SpracheSetzen(daten::Sprache::Deutsch);
     Lege(*d, {Png(QStringLiteral("Katze.png"))});
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Das Bild konnte nicht in folgenden Ordner kopiert werden :\n\n")));

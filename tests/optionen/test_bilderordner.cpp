@@ -70,7 +70,7 @@ TEST_F(Bilderordner, FremdeUndGekuerzteDateienMeldenWarum)
 TEST_F(Bilderordner, KaputtesErstesBildMeldetSichOhneDasFensterAufzuhalten)
 {
     LegeDateiAn(QStringLiteral("a.bmp"), "BM kaputt");
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     auto d = Baue();
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("The file you selected is damaged or incomplete.")});
     EXPECT_TRUE(Teil<QLabel>(*d, "imgVorschau")->pixmap().isNull());

@@ -65,7 +65,8 @@ TEST_F(Fotos, ZuschnittZeigtDieMitteUndWirdGespeichert)
     EXPECT_EQ(bilder.zuschnitt(), daten::Zuschnitt::Strecken) << "only OK takes it";
     Teil<QPushButton>(*d, "btnOK")->click();
     EXPECT_EQ(bilder.zuschnitt(), daten::Zuschnitt::Mitte);
-    EXPECT_EQ(daten::ZuschnittGespeichert(umgebung), daten::Zuschnitt::Mitte);
+    EXPECT_EQ(vorlieben.zuschnitt(), daten::Zuschnitt::Mitte);
+    EXPECT_EQ(daten::Vorlieben(umgebung).zuschnitt(), daten::Zuschnitt::Mitte) << "stored";
     EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
 
     // A new dialog (the next start) takes the stored choice.
@@ -173,7 +174,7 @@ TEST_F(Fotos, ZuGrossesBildMeldetDas)
     ASSERT_TRUE(gross.save(Bilder() + QStringLiteral("/b.png")));
     const int vorher = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(8);  // 2 megapixels read whole
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     auto d = Baue();
     Waehle(*d, 1);
     QImageReader::setAllocationLimit(vorher);

@@ -44,14 +44,14 @@ TEST_F(Oberflaeche, BeschriftungenFolgenDerSprache)
                               "Spiel &beenden", "Quadrat aus der Mitte schneiden", "&Bild suchen ..."};
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(Beschriftungen(*d),
               (QStringList{"Settings", "Version", "Number of pieces", "9 pieces", "16 pieces", "25 pieces",
                            "36 pieces", "Image subject", "Convert image into a black-and-white image",
                            "Hide preview display during the game", "Select empty field randomly", "&OK",
                            "E&xit game", "Cut a square from the middle", "&Browse ..."}));
 
-    texte.Setzen(daten::Sprache::Deutsch);
+    vorlieben.SpracheSetzen(daten::Sprache::Deutsch);
     EXPECT_EQ(Beschriftungen(*d), deutsch);
 }
 
@@ -62,7 +62,7 @@ TEST_F(Oberflaeche, JedeBeschriftungPasstInIhrFeld)
         if (zurueck)
             d->ZurueckModus();
         for (auto sprache : {daten::Sprache::Deutsch, daten::Sprache::Englisch}) {
-            texte.Setzen(sprache);
+            vorlieben.SpracheSetzen(sprache);
             for (const QAbstractButton* knopf : d->findChildren<QAbstractButton*>())
                 EXPECT_LE(knopf->sizeHint().width(), knopf->width())
                     << int(sprache) << " " << knopf->text().toStdString();
@@ -74,9 +74,9 @@ TEST_F(Oberflaeche, SprachwechselBehaeltDenZurueckModus)
 {
     auto d = Baue();
     d->ZurueckModus();
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(Teil<QPushButton>(*d, "btnAbbruch")->text(), QStringLiteral("&Back to the game"));
-    texte.Setzen(daten::Sprache::Deutsch);
+    vorlieben.SpracheSetzen(daten::Sprache::Deutsch);
     EXPECT_EQ(Teil<QPushButton>(*d, "btnAbbruch")->text(), QStringLiteral("&Zurück zum Spiel"));
     Zeige(*d);
     Teil<QPushButton>(*d, "btnAbbruch")->click();
@@ -187,7 +187,7 @@ TEST_F(Oberflaeche, RahmenUmDieGewaehlteVariante)
     const QImage bild = d->grab().toImage();
     if (const QString datei = qEnvironmentVariable("TAVELOR_BILD"); !datei.isEmpty()) {
         bild.save(datei + QStringLiteral("_de.png"));
-        texte.Setzen(daten::Sprache::Englisch);
+        vorlieben.SpracheSetzen(daten::Sprache::Englisch);
         d->grab().save(datei + QStringLiteral("_en.png"));
     }
 

@@ -83,7 +83,7 @@ TEST_F(Variantenwahl, DreiBenannteOptionsfelderNurDasGewaehlteAngekreuzt)
 
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Teil<QListWidget>(*d, "FileListBox"))->text(QAccessible::Name),
               "Bildmotiv");
-    texte.Setzen(daten::Sprache::Englisch);
+    vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Bild(*d, 3))->text(QAccessible::Name), "Variant 3: axes");
 }
 
