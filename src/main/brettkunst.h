@@ -21,6 +21,8 @@ QImage Hintergrund(double skala, QSize ganz);
 // The block `aus` of a picture to the device rectangle `nach`, painted alike whatever part of it
 // a paint reaches.
 void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus);
+// A device rectangle filled with one colour, as straight as `Kopiere` copies.
+void Fuelle(QPainter& p, const QRect& wo, QRgb farbe);
 // Turns a painter that counts classic pixels into one that counts whole device pixels. Where
 // the paint box begins between two device pixels (a menu bar of 19 pixels at a ratio of 1.5),
 // the picture moves to the nearer whole one: pictures drawn between pixels take their pixels by
