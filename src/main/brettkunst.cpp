@@ -92,6 +92,12 @@ void AufGeraetepixel(QPainter& p, double skala)
     p.translate(std::round(ursprung.x()) - ursprung.x(), std::round(ursprung.y()) - ursprung.y());
 }
 
+void AufGanzenUrsprung(QPainter& p, double skala)
+{
+    AufGeraetepixel(p, skala);
+    p.scale(skala, skala);
+}
+
 void Brettkunst::KreuzLaden(double skala, int seite)
 {
     static const char* const namen[] = {"imgKreuz3", "imgKreuz4", "imgKreuz5", "imgKreuz6"};

@@ -28,6 +28,9 @@ void Fuelle(QPainter& p, const QRect& wo, QRgb farbe);
 // the picture moves to the nearer whole one: pictures drawn between pixels take their pixels by
 // where a paint's clip begins, and a part painted again would not meet the rest.
 void AufGeraetepixel(QPainter& p, double skala);
+// The same origin, still counting classic pixels: shapes drawn so come out alike wherever the
+// paint box begins, in the window or in a picture of it alone.
+void AufGanzenUrsprung(QPainter& p, double skala);
 
 // The art the board draws often, kept ready: the empty field's cross for the board's side, the
 // counter digits, the knob and the four arrows.
