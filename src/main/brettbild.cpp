@@ -48,7 +48,7 @@ bool Brettbild::MassstabSetzen(double zoom, double verhaeltnis)
     if (zoom == geometrie_.zoom() && verhaeltnis == geometrie_.verhaeltnis())
         return false;
     geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), zoom, verhaeltnis);
-    rahmen_ = QImage();
+    rahmen_ = nummernKunst_ = QImage();
     kunst_.Laden(skala(), geometrie_.n());
     BilddienstSetzen(bilder_);
     arbeitsbild_.NeuAnlegen(skala(), BrettGeraet());

@@ -143,6 +143,7 @@ private:
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none
     mutable QImage rahmen_;  // the background art, kept at a scale other than the classic one
+    mutable QImage nummernKunst_;  // the tile numbers' digits, once shown
     Brettinhalt brett_ = Brettinhalt::Titel;
     engine::Spielstand stand_;  // the board shown as tiles
     bool pfeile_ = false;

@@ -81,7 +81,11 @@ void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s, sitzung::Nummernm
 {
     if (modus == sitzung::Nummernmodus::Keine)
         return;
-    const QImage ziffern = Kunst("imgZiffernHilfe", skala(), true);
+    // Decoded when first shown, then kept while the scale holds: a paint with the numbers on
+    // comes with every move.
+    if (nummernKunst_.isNull())
+        nummernKunst_ = Kunst("imgZiffernHilfe", skala(), true);
+    const QImage& ziffern = nummernKunst_;
     if (modus == sitzung::Nummernmodus::EinFeld)
         ZeigeTeileNr(p, ziffern, s, feld, true);
     else
