@@ -429,7 +429,7 @@ void TfrmMain::ptbSpielfeldPaint()
 void TfrmMain::VerhaeltnisUebernehmen()
 {
     if (bild_.VerhaeltnisSetzen(devicePixelRatioF()))
-        AllesNeuZeigen();
+        ptbSpielfeldPaint();
 }
 
 QPoint TfrmMain::Fensterpunkt(QPoint klassisch) const
