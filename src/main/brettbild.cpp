@@ -48,6 +48,7 @@ bool Brettbild::MassstabSetzen(double zoom, double verhaeltnis)
     if (zoom == geometrie_.zoom() && verhaeltnis == geometrie_.verhaeltnis())
         return false;
     geometrie_ = Brettgeometrie(geometrie_.n(), geometrie_.variante(), zoom, verhaeltnis);
+    rahmen_ = nummernKunst_ = QImage();
     kunst_.Laden(skala(), geometrie_.n());
     BilddienstSetzen(bilder_);
     arbeitsbild_.NeuAnlegen(skala(), BrettGeraet());
@@ -85,10 +86,9 @@ QImage Brettbild::hintergrund(double verhaeltnis, double zoom)
     return Hintergrund(g.skala(), g.ganzGeraet());
 }
 
-QRect Brettbild::Ziel(QPoint wo, const QImage& kunst) const
+QRect Brettbild::Logisch(QPoint wo, const QImage& kunst) const
 {
-    const QSize logisch(qRound(kunst.width() / skala()), qRound(kunst.height() / skala()));
-    return Geraet({wo, logisch});
+    return {wo, QSize(qRound(kunst.width() / skala()), qRound(kunst.height() / skala()))};
 }
 
 // ---- what is shown ----
@@ -205,20 +205,40 @@ void Brettbild::Malen(QPainter& p, const QRegion& bereich) const
     AufGeraetepixel(p, skala());  // device pixels from here on, as the art counts them
     if (!hintergrund_)
         p.fillRect(QRect({0, 0}, geometrie_.ganzGeraet()), Qt::black);
-    else if (!bereich.subtracted(Bedeckt()).isEmpty())
-        p.drawImage(0, 0, hintergrund(verhaeltnis(), zoom()));
+    else
+        MaleHintergrund(p, bereich.subtracted(Bedeckt()));
 
     MaleSchrift(p, bereich);
     if (zuege_)  // four digits with leading zeros: 0000 .. 9999
-        MaleZiffern(p, Zugziffern(*zuege_), G::zugZiffer);
+        MaleZiffern(p, bereich, Zugziffern(*zuege_), G::zugZiffer);
     if (sekunden_)
-        MaleZiffern(p, Zeitziffern(*sekunden_), G::zeitZiffer);
-    if (!vorschau_.isNull())
-        p.drawImage(Geraet(G::Vorschau).topLeft(), vorschau_);
+        MaleZiffern(p, bereich, Zeitziffern(*sekunden_), G::zeitZiffer);
+    if (!vorschau_.isNull() && bereich.intersects(G::Vorschau))
+        Zeichne(p, Geraet(G::Vorschau), vorschau_);
     MaleBrett(p, bereich);
     if (pfeile_)
-        MalePfeile(p);
+        MalePfeile(p, bereich);
     p.restore();
+}
+
+// Only where nothing else is painted, and a device pixel beyond, as far as a fractional ratio
+// may round the region's edge. At the classic scale the art is decoded for each paint that
+// needs it, which is cheap; at any other it is scaled from the double-size art, too slow for
+// every move beside the board's edge, so it is kept until the scale changes.
+void Brettbild::MaleHintergrund(QPainter& p, const QRegion& frei) const
+{
+    if (frei.isEmpty())
+        return;
+    QImage kunst = rahmen_;
+    if (kunst.isNull()) {
+        kunst = hintergrund(verhaeltnis(), zoom());
+        if (skala() != 1.0)
+            rahmen_ = kunst;
+    }
+    for (const QRect& r : frei) {
+        const QRect nach = Geraet(r).adjusted(-1, -1, 1, 1) & kunst.rect();
+        Kopiere(p, nach, kunst, nach);
+    }
 }
 
 // Art seldom painted is decoded when a paint reaches it.
@@ -246,7 +266,7 @@ void Brettbild::MaleBrett(QPainter& p, const QRegion& bereich) const
         for (int k = 1; k < geometrie_.n(); ++k)
             for (const QRect& linie : {geometrie_.senkrechteLinie(k), geometrie_.waagerechteLinie(k)})
                 if (bereich.intersects(linie))
-                    p.fillRect(Geraet(linie), Markierfarbe);
+                    Fuelle(p, Geraet(linie), Markierfarbe);
         if (stand_.variante == engine::Variante::Drehen)
             MaleAchsen(p, bereich);
         break;
@@ -255,17 +275,19 @@ void Brettbild::MaleBrett(QPainter& p, const QRegion& bereich) const
         Kopiere(p, Geraet(geometrie_.brett()), original(), original().rect());
         if (brett_ == Brettinhalt::Pause) {
             const QImage pause = Kunst("imgPause", skala(), true);
-            Zeichne(p, Ziel(G::PauseEcke, pause), pause);
+            Zeichne(p, Geraet(Logisch(G::PauseEcke, pause)), pause);
         }
         break;
     }
 }
 
-void Brettbild::MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const
+void Brettbild::MaleZiffern(QPainter& p, const QRegion& bereich, const std::array<int, 4>& ziffern,
+                            QPoint (*stelle)(int)) const
 {
     const QSize zelle = G::Zifferngroesse;
     for (std::size_t i = 0; i < 4; ++i)
-        Kopiere(p, Geraet({stelle(int(i)), zelle}), kunst_.ziffern, Geraet({QPoint(zelle.width() * ziffern[i], 0), zelle}));
+        if (bereich.intersects(QRect(stelle(int(i)), zelle)))
+            Kopiere(p, Geraet({stelle(int(i)), zelle}), kunst_.ziffern, Geraet({QPoint(zelle.width() * ziffern[i], 0), zelle}));
 }
 
 void Brettbild::MaleFeld(QPainter& p, int feld) const
@@ -284,13 +306,13 @@ void Brettbild::MaleKreuz(QPainter& p, const QRect& ziel) const
     Kopiere(p, ziel, kunst_.kreuz, Geraet({0, 0, t, t}));
 }
 
-void Brettbild::MalePfeile(QPainter& p) const
+void Brettbild::MalePfeile(QPainter& p, const QRegion& bereich) const
 {
     for (int i = 1; i <= geometrie_.n(); ++i) {
-        Zeichne(p, Ziel(geometrie_.pfeilRechts(i), kunst_.pfeilRechts), kunst_.pfeilRechts);
-        Zeichne(p, Ziel(geometrie_.pfeilUnten(i), kunst_.pfeilUnten), kunst_.pfeilUnten);
-        Zeichne(p, Ziel(geometrie_.pfeilLinks(i), kunst_.pfeilLinks), kunst_.pfeilLinks);
-        Zeichne(p, Ziel(geometrie_.pfeilOben(i), kunst_.pfeilOben), kunst_.pfeilOben);
+        MaleKunst(p, bereich, geometrie_.pfeilRechts(i), kunst_.pfeilRechts);
+        MaleKunst(p, bereich, geometrie_.pfeilUnten(i), kunst_.pfeilUnten);
+        MaleKunst(p, bereich, geometrie_.pfeilLinks(i), kunst_.pfeilLinks);
+        MaleKunst(p, bereich, geometrie_.pfeilOben(i), kunst_.pfeilOben);
     }
 }
 
@@ -298,8 +320,14 @@ void Brettbild::MaleAchsen(QPainter& p, const QRegion& bereich) const
 {
     for (int i = 1; i < geometrie_.n(); ++i)
         for (int j = 1; j < geometrie_.n(); ++j)
-            if (bereich.intersects(QRect(geometrie_.knopf(i, j), G::Knopf)))
-                Zeichne(p, Ziel(geometrie_.knopf(i, j), kunst_.achse), kunst_.achse);
+            MaleKunst(p, bereich, geometrie_.knopf(i, j), kunst_.achse);
+}
+
+void Brettbild::MaleKunst(QPainter& p, const QRegion& bereich, QPoint wo, const QImage& kunst) const
+{
+    const QRect logisch = Logisch(wo, kunst);
+    if (bereich.intersects(logisch))
+        Zeichne(p, Geraet(logisch), kunst);
 }
 
 } // namespace haupt

@@ -2,7 +2,8 @@
 // The main window's picture: background art, the working picture, the board's tiles, grid,
 // arrows and knobs, the counters. It keeps what the picture shows, not its pixels: the
 // window's backing store already holds those, so a paint draws the asked part again from the
-// art, and the background art, the largest of it, is only decoded when a paint reaches it.
+// art, and the background art, the largest of it, is only decoded when a paint reaches it
+// (and kept at a zoom or ratio, where making it takes too long to repeat).
 // Every position comes from the board geometry, in the classic window's logical pixels; the
 // zoom and the screen's pixel ratio only decide how many device pixels they become. The tile
 // numbers and the other passing marks (brettueberlagerung.cpp) are drawn by the window over what
@@ -115,20 +116,22 @@ private:
     double skala() const { return geometrie_.skala(); }
     QRect Geraet(const QRect& logisch) const { return geometrie_.geraet(logisch); }
     QSize BrettGeraet() const { return Geraet(geometrie_.brett()).size(); }
-    // Where art drawn at the logical point `wo` lands, in device pixels.
-    QRect Ziel(QPoint wo, const QImage& kunst) const;
+    // Where art drawn at the logical point `wo` lies, in logical pixels.
+    QRect Logisch(QPoint wo, const QImage& kunst) const;
     void ZeigeTeileNr(QPainter& p, const QImage& ziffern, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     // What is painted over the background art without letting it through.
     QRegion Bedeckt() const;
     // The parts, painted in device pixels.
+    void MaleHintergrund(QPainter& p, const QRegion& frei) const;
     void MaleSchrift(QPainter& p, const QRegion& bereich) const;
     void MaleBrett(QPainter& p, const QRegion& bereich) const;
     void MaleFeld(QPainter& p, int feld) const;
     void MaleKreuz(QPainter& p, const QRect& ziel) const;
-    void MalePfeile(QPainter& p) const;
-    // The knobs the region reaches.
+    // The arrows, knobs and digit cells the region reaches.
+    void MalePfeile(QPainter& p, const QRegion& bereich) const;
     void MaleAchsen(QPainter& p, const QRegion& bereich) const;
-    void MaleZiffern(QPainter& p, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const;
+    void MaleKunst(QPainter& p, const QRegion& bereich, QPoint wo, const QImage& kunst) const;
+    void MaleZiffern(QPainter& p, const QRegion& bereich, const std::array<int, 4>& ziffern, QPoint (*stelle)(int)) const;
 
     Brettgeometrie geometrie_{4, engine::Variante::Schieben};
     Brettkunst kunst_;
@@ -139,6 +142,8 @@ private:
     std::optional<bool> beschriftung_;  // the labels, in English or not
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none
+    mutable QImage rahmen_;  // the background art, kept at a scale other than the classic one
+    mutable QImage nummernKunst_;  // the tile numbers' digits, once shown
     Brettinhalt brett_ = Brettinhalt::Titel;
     engine::Spielstand stand_;  // the board shown as tiles
     bool pfeile_ = false;

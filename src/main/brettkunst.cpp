@@ -63,12 +63,26 @@ QImage Hintergrund(double skala, QSize ganz)
 // A block of art or picture to a device rectangle; at a fractional ratio the two may differ by
 // a pixel. Then the block is brought to size first: a scaled draw picks its pixels by where
 // the paint's clip begins, and a part painted again would not meet the rest.
+// The clip narrowed to the block: under a clip of several rectangles (a move's fields and
+// digits) the raster engine draws line by line, and past about a hundred lines hands them to
+// other threads; under one rectangle it copies the block straight.
 void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus)
 {
+    p.save();
+    p.setClipRect(nach, Qt::IntersectClip);
     if (nach.size() == aus.size())
         p.drawImage(nach.topLeft(), quelle, aus);
     else
         p.drawImage(nach.topLeft(), quelle.copy(aus).scaled(nach.size()));
+    p.restore();
+}
+
+void Fuelle(QPainter& p, const QRect& wo, QRgb farbe)
+{
+    p.save();
+    p.setClipRect(wo, Qt::IntersectClip);
+    p.fillRect(wo, QColor(farbe));
+    p.restore();
 }
 
 void AufGeraetepixel(QPainter& p, double skala)
@@ -76,6 +90,12 @@ void AufGeraetepixel(QPainter& p, double skala)
     p.scale(1 / skala, 1 / skala);
     const QPointF ursprung = p.deviceTransform().map(QPointF(0, 0));
     p.translate(std::round(ursprung.x()) - ursprung.x(), std::round(ursprung.y()) - ursprung.y());
+}
+
+void AufGanzenUrsprung(QPainter& p, double skala)
+{
+    AufGeraetepixel(p, skala);
+    p.scale(skala, skala);
 }
 
 void Brettkunst::KreuzLaden(double skala, int seite)

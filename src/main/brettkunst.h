@@ -21,11 +21,16 @@ QImage Hintergrund(double skala, QSize ganz);
 // The block `aus` of a picture to the device rectangle `nach`, painted alike whatever part of it
 // a paint reaches.
 void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus);
+// A device rectangle filled with one colour, as straight as `Kopiere` copies.
+void Fuelle(QPainter& p, const QRect& wo, QRgb farbe);
 // Turns a painter that counts classic pixels into one that counts whole device pixels. Where
 // the paint box begins between two device pixels (a menu bar of 19 pixels at a ratio of 1.5),
 // the picture moves to the nearer whole one: pictures drawn between pixels take their pixels by
 // where a paint's clip begins, and a part painted again would not meet the rest.
 void AufGeraetepixel(QPainter& p, double skala);
+// The same origin, still counting classic pixels: shapes drawn so come out alike wherever the
+// paint box begins, in the window or in a picture of it alone.
+void AufGanzenUrsprung(QPainter& p, double skala);
 
 // The art the board draws often, kept ready: the empty field's cross for the board's side, the
 // counter digits, the knob and the four arrows.

@@ -17,6 +17,9 @@ namespace {
 
 using G = Brettgeometrie;
 
+// The cursor and the hint are drawn in classic pixels from a whole device pixel (see
+// AufGanzenUrsprung).
+
 // A frame two pixels wide inside the rectangle, in the marking colour.
 void Rahmen(QPainter& p, const QRect& r)
 {
@@ -78,7 +81,11 @@ void Brettbild::ZeigeNummern(QPainter& p, const Spielstand& s, sitzung::Nummernm
 {
     if (modus == sitzung::Nummernmodus::Keine)
         return;
-    const QImage ziffern = Kunst("imgZiffernHilfe", skala(), true);
+    // Decoded when first shown, then kept while the scale holds: a paint with the numbers on
+    // comes with every move.
+    if (nummernKunst_.isNull())
+        nummernKunst_ = Kunst("imgZiffernHilfe", skala(), true);
+    const QImage& ziffern = nummernKunst_;
     if (modus == sitzung::Nummernmodus::EinFeld)
         ZeigeTeileNr(p, ziffern, s, feld, true);
     else
@@ -134,10 +141,13 @@ void Brettbild::ZeigeCursor(QPainter& p, engine::Variante variante, int cursor) 
 {
     if (cursor == 0)
         return;
+    p.save();
+    AufGanzenUrsprung(p, skala());
     if (variante == engine::Variante::Verschieben)
         Rahmen(p, geometrie_.feld(cursor));
     else if (variante == engine::Variante::Drehen)
         Ring(p, geometrie_.knopfMitte(cursor));
+    p.restore();
 }
 
 QRect Brettbild::CursorBereich(engine::Variante variante, int cursor) const
@@ -153,6 +163,8 @@ QRect Brettbild::CursorBereich(engine::Variante variante, int cursor) const
 
 void Brettbild::ZeigeTipp(QPainter& p, const engine::Zug& zug) const
 {
+    p.save();
+    AufGanzenUrsprung(p, skala());
     if (zug.op == engine::Operation::AchseRechts || zug.op == engine::Operation::AchseLinks) {
         const QPoint mitte = geometrie_.knopfMitte(zug.a);
         Ring(p, mitte);
@@ -160,6 +172,7 @@ void Brettbild::ZeigeTipp(QPainter& p, const engine::Zug& zug) const
     } else {
         Rahmen(p, TippBereich(zug));
     }
+    p.restore();
 }
 
 QRect Brettbild::TippBereich(const engine::Zug& zug) const

@@ -48,8 +48,11 @@ void Spielfeldanzeige::paintEvent(QPaintEvent* ereignis)
     for (const QRect& r : aussen)
         p.fillRect(r, Qt::black);
     p.scale(g.zoom(), g.zoom());
-    bild_.Malen(p, g.klassisch(ereignis->region()));
-    bild_.ZeigeNummern(p, sitzung_.spiel(), sitzung_.nummernmodus(), sitzung_.nummernfeld());
+    const QRegion bereich = g.klassisch(ereignis->region());
+    bild_.Malen(p, bereich);
+    const engine::Spielstand& s = sitzung_.spiel();
+    if (bereich.intersects(bild_.NummernBereich(s, sitzung_.nummernmodus(), sitzung_.nummernfeld())))
+        bild_.ZeigeNummern(p, s, sitzung_.nummernmodus(), sitzung_.nummernfeld());
     if (ueberlagerung_)
         ueberlagerung_(p);
 }
@@ -419,7 +422,7 @@ void TfrmMain::ptbSpielfeldPaint()
 void TfrmMain::VerhaeltnisUebernehmen()
 {
     if (bild_.VerhaeltnisSetzen(devicePixelRatioF()))
-        AllesNeuZeigen();
+        ptbSpielfeldPaint();
 }
 
 QPoint TfrmMain::Fensterpunkt(QPoint klassisch) const

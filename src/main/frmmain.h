@@ -115,8 +115,6 @@ private:
     void mnuGroesseClick(int prozent);
     void GezogeneGroesseUebernehmen();
     void ZoomAnwenden(int prozent);
-    // Everything shown drawn again, after the scale changed.
-    void AllesNeuZeigen();
     int GroessterZoom() const;
     void mnuPauseClick();
     void mnuSprachAuswahlClick(QAction* eintrag);

@@ -13,7 +13,6 @@
 
 namespace haupt {
 
-using engine::Phase;
 using G = Brettgeometrie;
 
 // The paint box at the zoom's size: held there while the window takes it, then free to be
@@ -59,7 +58,7 @@ void TfrmMain::ZoomAnwenden(int prozent)
     for (auto [stufe, eintrag] : mnuGroessen_)
         eintrag->setChecked(stufe == prozent);
     if (bild_.ZoomSetzen(prozent / 100.0))
-        AllesNeuZeigen();
+        ptbSpielfeldPaint();  // the picture shows what it showed, all of it to be painted again
     ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
 }
 
@@ -73,25 +72,6 @@ int TfrmMain::GroessterZoom() const
     const QSize frei = bildschirm->availableGeometry().size() - rand;
     const int breite = sitzung_.einstellungen().vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau;
     return std::max(G::Zoomstufen[0], std::min(frei.width() * 100 / breite, frei.height() * 100 / G::ClientHoehe));
-}
-
-void TfrmMain::AllesNeuZeigen()
-{
-    const engine::Spielstand& s = sitzung_.spiel();
-    bild_.HintergrundZeichnen();
-    bild_.ZeigeSchrift(texte_.englisch());
-    bild_.ZeigeZugNr(s.ZugAnzahl);
-    bild_.ZeigeZeit(s.Sekunden);
-    if (s.phase != Phase::KeinSpiel) {
-        bild_.VorschauZeichnen();
-        if (s.phase == Phase::Pausiert)
-            bild_.PauseZeigen();
-        else if (s.phase == Phase::Vorbei)
-            bild_.GanzesBild();
-        else
-            bild_.BrettZeichnen(s);
-    }
-    ptbSpielfeldPaint();
 }
 
 } // namespace haupt

@@ -2,7 +2,6 @@
 #include "optionen/bausteine.h"
 #include "optionen/einstellungen.h"
 
-
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,6 +14,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "kunst.h"
@@ -26,6 +26,10 @@ namespace {
 constexpr int BildAbstand = 120;  // the variant pictures stand 120 pixels apart
 constexpr int TeileSpalten = 4;
 constexpr int KleinsteSchrift = 9;  // pixels; below this a caption may rather be cut
+// The picture list's place; its height is that of the whole rows nearest to it, and its foot
+// stays clear of the check box below.
+constexpr QRect ListenPlatz{145, 23, 225, 56};
+constexpr int ListenFussBis = 88;
 
 template <class T>
 T* Baue(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe)
@@ -34,6 +38,21 @@ T* Baue(QWidget* eltern, const char* name, int links, int oben, int breite, int 
     w->setObjectName(QLatin1StringView(name));
     w->setGeometry(links, oben, breite, hoehe);
     return w;
+}
+
+// The picture list as high as a whole number of its rows: the row height follows the font and
+// the screen's pixel ratio, and a fixed height showed a cut-off row below the last whole one.
+// Long names are cut short rather than given a scroll bar that would take a row's room.
+void GanzeZeilen(QListWidget* liste)
+{
+    const int zeile = liste->count() > 0 ? liste->sizeHintForRow(0) : 0;
+    if (zeile <= 0)
+        return;
+    const int rahmen = 2 * liste->frameWidth();
+    int zeilen = std::max(1, int(std::lround(double(ListenPlatz.height() - rahmen) / zeile)));
+    while (zeilen > 1 && ListenPlatz.top() + rahmen + zeilen * zeile > ListenFussBis)
+        --zeilen;
+    liste->setFixedHeight(rahmen + zeilen * zeile);
 }
 
 QIcon AbbruchGlyphe()
@@ -114,8 +133,11 @@ void TfrmEinstellungen::BaueMotivwahl()
     gpbMotiv_ = Baue<QGroupBox>(this, "gpbMotiv", 17, 214, 385, 188);
     imgVorschau_ = Baue<QLabel>(gpbMotiv_, "imgVorschau", 15, 24, 120, 120);
     imgVorschau_->setScaledContents(true);
-    FileListBox_ = Baue<QListWidget>(gpbMotiv_, "FileListBox", 145, 23, 225, 56);
+    FileListBox_ = Baue<QListWidget>(gpbMotiv_, "FileListBox", ListenPlatz.left(), ListenPlatz.top(),
+                                     ListenPlatz.width(), ListenPlatz.height());
     FileListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(FileListBox_->model(), &QAbstractItemModel::rowsInserted, this, [this] { GanzeZeilen(FileListBox_); });
     QPalette weiss = FileListBox_->palette();
     weiss.setColor(QPalette::Base, Qt::white);
     FileListBox_->setPalette(weiss);
@@ -194,16 +216,18 @@ void TfrmEinstellungen::PasseSchriftAn()
     auto passt = [&] {
         return std::ranges::all_of(knoepfe, [](const QAbstractButton* k) { return k->sizeHint().width() <= k->width(); });
     };
-    for (int pixel = groesste; pixel >= KleinsteSchrift; --pixel) {
-        for (int breite : {int(QFont::Unstretched), int(QFont::SemiCondensed)}) {
-            QFont schrift = grundschrift;
-            schrift.setPixelSize(pixel);
-            schrift.setStretch(breite);
-            setFont(schrift);
-            if (passt())
-                return;
-        }
-    }
+    [&] {
+        for (int pixel = groesste; pixel >= KleinsteSchrift; --pixel)
+            for (int breite : {int(QFont::Unstretched), int(QFont::SemiCondensed)}) {
+                QFont schrift = grundschrift;
+                schrift.setPixelSize(pixel);
+                schrift.setStretch(breite);
+                setFont(schrift);
+                if (passt())
+                    return;
+            }
+    }();
+    GanzeZeilen(FileListBox_);  // the rows follow the font
 }
 
 } // namespace optionen

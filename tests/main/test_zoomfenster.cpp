@@ -2,10 +2,12 @@
 // clicks through the zoomed window.
 
 #include <QFile>
+#include <QPaintEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "engine/zug.h"
 #include "hauptfenster.h"
 
 namespace {
@@ -111,6 +113,45 @@ TEST_F(Hauptfenster, KlicksImVergroessertenFensterTreffenWasSieZeigen)
     EXPECT_EQ(spiel().Spielfeld[7], 7);
     ASSERT_EQ(meldungen.size(), 1u) << "move 9999 ends the game";
     EXPECT_EQ(meldungen[0].second, frm.frameGeometry().topLeft() + QPoint(200, 430)) << "(100, 215) grown twice";
+}
+
+// What the paint box is asked to paint, all regions together.
+class Malbereich : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint)
+            bereich += static_cast<QPaintEvent*>(ereignis)->region();
+        return false;
+    }
+    QRegion bereich;
+};
+
+// A move paints again its four fields and the counter digit it changed, nothing of the rest of
+// the board, at every zoom of the menu.
+TEST_F(Hauptfenster, ZugMaltNurSeineFelderUndDieGeaenderteZiffer)
+{
+    frm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
+    const auto gemalt = [] {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    };
+    for (const char* groesse : {"mnuGroesse100", "mnuGroesse150", "mnuGroesse200"}) {
+        Eintrag(groesse)->trigger();
+        Spiel(3, 6, {2, 1});
+        gemalt();
+        Malbereich faenger;
+        Spielfeld()->installEventFilter(&faenger);
+        const haupt::Brettgeometrie& g = frm.bild().geometrie();
+        Klick(Qt::LeftButton, g.knopfMitte(25).x(), g.knopfMitte(25).y());
+        gemalt();
+        ASSERT_EQ(spiel().ZugAnzahl, 1) << groesse;
+        QRegion erwartet(QRect(g.zugZiffer(3), g.Zifferngroesse));  // 0000 -> 0001
+        for (int feld : engine::GeaenderteFelder(6, {engine::Operation::AchseRechts, 25}))
+            erwartet += g.feld(feld);
+        EXPECT_EQ(faenger.bereich, g.fenster(erwartet)) << groesse;
+    }
 }
 
 } // namespace

@@ -107,10 +107,13 @@ TEST_F(Oberflaeche, FotoZeileUnterDenAlten)
     };
     for (const Platz& p : {Platz{"gpbVariante", {17, 8, 385, 140}}, Platz{"rdgTeileAnzahl", {17, 156, 385, 50}},
                            Platz{"gpbMotiv", {17, 214, 385, 188}}, Platz{"imgVorschau", {15, 24, 120, 120}},
-                           Platz{"FileListBox", {145, 23, 225, 56}}, Platz{"chkSWBild", {145, 90, 227, 17}},
+                           Platz{"chkSWBild", {145, 90, 227, 17}},
                            Platz{"chkVorschau", {145, 110, 209, 17}}, Platz{"chkPosZufall", {145, 130, 209, 17}},
                            Platz{"btnOK", {87, 417, 100, 28}}, Platz{"btnAbbruch", {213, 417, 120, 28}}})
         EXPECT_EQ(Teil<QWidget>(*d, p.name)->geometry(), p.ort) << p.name;
+    // The list keeps its corner and width; its height is that of whole rows (below).
+    EXPECT_EQ(Teil<QWidget>(*d, "FileListBox")->geometry().topLeft(), QPoint(145, 23));
+    EXPECT_EQ(Teil<QWidget>(*d, "FileListBox")->width(), 225);
     const auto* gruppe = Teil<QGroupBox>(*d, "gpbMotiv");
     const QList<QWidget*> alte{Teil<QWidget>(*d, "imgVorschau"), Teil<QWidget>(*d, "FileListBox"),
                                Teil<QWidget>(*d, "chkSWBild"), Teil<QWidget>(*d, "chkVorschau"),
@@ -121,6 +124,29 @@ TEST_F(Oberflaeche, FotoZeileUnterDenAlten)
         EXPECT_TRUE(gruppe->rect().adjusted(2, 2, -2, -2).contains(w->geometry())) << neu;
         for (const QWidget* alt : alte)
             EXPECT_FALSE(w->geometry().intersects(alt->geometry())) << neu << " over " << alt->objectName().toStdString();
+    }
+}
+
+// The picture list shows whole rows, no cut-off one below the last: its inside is a whole
+// number of rows high in either language's font, about as many as the classic list showed, and
+// it ends above the check box below it. CTest runs this again at screen ratios 1.25, 1.5 and 2.
+TEST_F(Oberflaeche, BilderlisteZeigtNurGanzeZeilen)
+{
+    for (const char* name : {"b.bmp", "c.bmp", "d.bmp", "e.bmp", "f.bmp", "g.bmp"})
+        LegeBildAn(QLatin1String(name));
+    auto d = Baue();
+    Zeige(*d);
+    auto* liste = Teil<QListWidget>(*d, "FileListBox");
+    for (auto sprache : {daten::Sprache::Englisch, daten::Sprache::Deutsch}) {
+        texte.Setzen(sprache);
+        QCoreApplication::processEvents();
+        const int zeile = liste->sizeHintForRow(0);
+        const int innen = liste->viewport()->height();
+        ASSERT_GT(zeile, 0);
+        EXPECT_EQ(innen % zeile, 0) << innen << " pixels inside, rows of " << zeile;
+        EXPECT_GE(innen / zeile, 3);
+        EXPECT_EQ(liste->visualItemRect(liste->item(0)).top(), 0);
+        EXPECT_LT(liste->geometry().bottom(), Teil<QWidget>(*d, "chkSWBild")->geometry().top());
     }
 }
 
