@@ -12,6 +12,7 @@
 #include "engine/zug.h"
 #include "daten/texte.h"
 #include "daten/umgebung.h"
+#include "daten/vorlieben.h"
 #include "main/brettbild.h"
 #include "main/frmmain.h"
 #include "sitzung/spielsitzung.h"
@@ -123,11 +124,11 @@ static void ZoomImFenster(benchmark::State& state)
 {
     QTemporaryDir ordner;
     const daten::Umgebung umgebung{ordner.path(), false, {}};
-    daten::Texte texte{umgebung};
-    texte.Laden();
+    daten::Vorlieben vorlieben{umgebung};
+    const daten::Texte texte{umgebung, vorlieben};
     MtZufall zufall(1);
     sitzung::Spielsitzung sitzung{zufall};
-    haupt::TfrmMain frm{umgebung, texte, sitzung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+    haupt::TfrmMain frm{texte, vorlieben, sitzung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
     frm.show();
     sitzung::Einstellungen einstellungen;
     einstellungen.variante = Variante::Drehen;

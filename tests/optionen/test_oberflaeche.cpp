@@ -138,7 +138,7 @@ TEST_F(Oberflaeche, BilderlisteZeigtNurGanzeZeilen)
     Zeige(*d);
     auto* liste = Teil<QListWidget>(*d, "FileListBox");
     for (auto sprache : {daten::Sprache::Englisch, daten::Sprache::Deutsch}) {
-        texte.Setzen(sprache);
+        vorlieben.SpracheSetzen(sprache);
         QCoreApplication::processEvents();
         const int zeile = liste->sizeHintForRow(0);
         const int innen = liste->viewport()->height();
