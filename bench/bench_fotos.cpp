@@ -6,12 +6,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <random>
 
 #include "daten/bilddatei.h"
+#include "daten/bildformate.h"
 #include "daten/bildquadrat.h"
 
 namespace {
@@ -45,6 +49,44 @@ void LadenFuerDasBrett(benchmark::State& state)
     }
 }
 BENCHMARK(LadenFuerDasBrett)->Arg(120)->Arg(360)->Arg(720)->Unit(benchmark::kMillisecond);
+
+// The walk that tells a JPEG cut short, which comes before every decode.
+void JpegPruefen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile datei(Foto());
+        datei.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(daten::JpegGekuerzt(datei));
+    }
+}
+BENCHMARK(JpegPruefen)->Unit(benchmark::kMillisecond);
+
+// Qt's reader alone at an eighth of the sides, without the checks around it.
+void NurDecodieren(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QImageReader leser(Foto(), "jpeg");
+        leser.setScaledSize({1000, 750});
+        benchmark::DoNotOptimize(leser.read());
+    }
+}
+BENCHMARK(NurDecodieren)->Unit(benchmark::kMillisecond);
+
+void AusDemSpeicher(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile datei(Foto());
+        datei.open(QIODevice::ReadOnly);
+        const uchar* inhalt = datei.map(0, datei.size());
+        QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(inhalt), datei.size());
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::ReadOnly);
+        QImageReader leser(&puffer, "jpeg");
+        leser.setScaledSize({1000, 750});
+        benchmark::DoNotOptimize(leser.read());
+    }
+}
+BENCHMARK(AusDemSpeicher)->Unit(benchmark::kMillisecond);
 
 void QuadratAusDemGelesenen(benchmark::State& state)
 {
