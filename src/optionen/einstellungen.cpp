@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -128,8 +129,11 @@ void TfrmEinstellungen::FormCreate()
         auto* eintrag = new QListWidgetItem(name, FileListBox_);
         eintrag->setData(Qt::UserRole, pfad);
     }
+    // Its preview is asked for once the dialog is on the screen: a photo's decode, even off the
+    // window's thread, slows the start on a busy machine.
+    const QSignalBlocker still(FileListBox_);
     if (FileListBox_->count() > 0)
-        FileListBox_->setCurrentRow(0);  // runs FileListBoxChange
+        FileListBox_->setCurrentRow(0);
 }
 
 void TfrmEinstellungen::showEvent(QShowEvent* ereignis)
@@ -155,16 +159,18 @@ void TfrmEinstellungen::FormShow()
     chkVorschau_->setChecked(!vorlage_.vorschau);
     chkSWBild_->setChecked(vorlage_.swBild);
     chkZuschnitt_->setChecked(bilder_.zuschnitt() == daten::Zuschnitt::Mitte);
-    // The board may have grown since the preview's decode (another screen, a larger zoom): the
-    // service decodes the picture anew for it while the dialog is looked at, or finds it whole.
-    const QSize gelesen = vorschau_.bild.size();
-    if (vorschau_.pfad == GewaehlteDatei() && std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante())
-        FileListBoxChange();
 }
 
 void TfrmEinstellungen::FormActivate()
 {
     FileListBox_->setFocus();
+    // The first showing's preview; or the board grew since its decode (another screen, a larger
+    // zoom): the service decodes the picture anew for it while the dialog is looked at, or finds
+    // it whole. A file already reported as broken is not reported again.
+    const QString datei = GewaehlteDatei();
+    const QSize gelesen = vorschau_.bild.size();
+    if (vorschau_.pfad == datei ? std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante() : bestellt_ != datei)
+        FileListBoxChange();
     if (!QDir(Bilderordner()).exists()) {
         dienste_.Fehlermeldung(this, texte_(daten::text::PfadFehlt));
         done(Abbruch);
@@ -277,8 +283,9 @@ void TfrmEinstellungen::SetzeVariante(engine::Variante variante)
 // The preview comes when the picture service has decoded the file.
 void TfrmEinstellungen::FileListBoxChange()
 {
-    if (const QString datei = GewaehlteDatei(); !datei.isEmpty())
-        bilder_.Bestellen(datei);
+    bestellt_ = GewaehlteDatei();
+    if (!bestellt_.isEmpty())
+        bilder_.Bestellen(bestellt_);
 }
 
 // A picture for a file no longer selected is dropped. After a failure the preview keeps its old
