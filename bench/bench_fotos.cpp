@@ -15,6 +15,7 @@
 #include <random>
 
 #include "daten/bilddatei.h"
+#include "daten/bilddienst.h"
 #include "daten/bildformate.h"
 #include "daten/bildquadrat.h"
 
@@ -87,6 +88,25 @@ void AusDemSpeicher(benchmark::State& state)
     }
 }
 BENCHMARK(AusDemSpeicher)->Unit(benchmark::kMillisecond);
+
+// Ten steps down a list of 48 MP photos, each ordered for the preview, then the board asks for
+// the last at once: what the window waits for after OK. Process CPU time counts every thread.
+void NachDemWegDasBrett(benchmark::State& state)
+{
+    static QTemporaryDir liste;
+    QStringList pfade;
+    for (int i = 0; i <= 10; ++i) {
+        pfade << liste.filePath(QStringLiteral("%1.jpg").arg(i));
+        QFile::link(Foto(), pfade.last());
+    }
+    for (auto _ : state) {
+        daten::Bilddienst dienst;
+        for (const QString& pfad : pfade)
+            dienst.Bestellen(pfad);
+        benchmark::DoNotOptimize(dienst.Quadrat(pfade.last(), 360, daten::Zuschnitt::Strecken));
+    }
+}
+BENCHMARK(NachDemWegDasBrett)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void QuadratAusDemGelesenen(benchmark::State& state)
 {

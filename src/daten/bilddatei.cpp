@@ -1,9 +1,12 @@
 #include "daten/bilddatei.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 
 #include <algorithm>
 #include <array>
@@ -25,11 +28,24 @@ constexpr std::array WeitereEndungen{
     Endung{QLatin1StringView("webp"), "webp"},
 };
 
-// Asked once, and only when a name needs it: the question loads every image plugin.
+// Asked once a format, and only when a name needs it. Qt's list of every readable format loads
+// every image plugin and its libraries, which cost the start a good part of its time when a
+// photo stood in the picture list; a reader told the format loads that plugin alone and says
+// whether it found one.
 bool FormatLesbar(const char* format)
 {
-    static const QList<QByteArray> lesbar = QImageReader::supportedImageFormats();
-    return lesbar.contains(QByteArray(format));
+    static QMutex sperre;
+    static QHash<QByteArray, bool> bekannt;
+    const QMutexLocker halt(&sperre);
+    const auto da = bekannt.constFind(format);
+    if (da != bekannt.cend())
+        return *da;
+    QBuffer leer;
+    leer.open(QIODevice::ReadOnly);
+    QImageReader leser(&leer, format);
+    leser.setAutoDetectImageFormat(false);
+    leser.canRead();
+    return bekannt[format] = leser.error() != QImageReader::UnsupportedFormatError;
 }
 
 // The memory the picture takes as true colour, four bytes a pixel.
