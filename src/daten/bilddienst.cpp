@@ -79,13 +79,13 @@ bool Bilddienst::Deckt(const std::optional<Auftrag>& auftrag, const Auftrag& ges
 Geladen Bilddienst::Laden(const QString& pfad, int kante)
 {
     const QFileInfo info(pfad);
-    const Auftrag gesucht{pfad, kante};
+    const Auftrag gesucht{pfad, kante, false};
     {
         QMutexLocker halt(&sperre_);
         if (std::optional<Geladen> da = Gespeichert(pfad, info.size(), info.lastModified(), kante))
             return *da;
         if (!Deckt(inArbeit_, gesucht) && !Deckt(wartend_, gesucht))
-            Vormerken(gesucht);
+            Vormerken({pfad, kante, false});
         while (Deckt(inArbeit_, gesucht) || Deckt(wartend_, gesucht))
             fertig_.wait(&sperre_);
     }
@@ -133,8 +133,7 @@ void Bilddienst::Bestellen(const QString& pfad, int kante)
 // another file or a smaller size is not wanted any more. Under the lock.
 void Bilddienst::Vormerken(const Auftrag& auftrag)
 {
-    if (!wartend_)
-        ++offen_;
+    offen_ += int(auftrag.melden) - int(wartend_ && wartend_->melden);
     wartend_ = auftrag;
     if (inArbeit_ && !Deckt(inArbeit_, auftrag))
         abbruch_ = true;
@@ -150,8 +149,9 @@ bool Bilddienst::beschaeftigt() const
     return offen_ > 0;
 }
 
-// Takes requests until none waits. Each result is reported on the service's thread, where the
-// last report also counts the request done; a decode given up is counted done unreported.
+// Takes requests until none waits. Each ordered result is reported on the service's thread,
+// where the report also counts the request done; a decode given up is counted done unreported.
+// What Laden asked for is only kept: its caller takes it from there.
 void Bilddienst::Arbeiten()
 {
     while (true) {
@@ -169,6 +169,8 @@ void Bilddienst::Arbeiten()
         inArbeit_.reset();
         fertig_.wakeAll();
         halt.unlock();
+        if (!auftrag.melden)
+            continue;
         QMetaObject::invokeMethod(this, [this, geladen] {
             {
                 QMutexLocker halt(&sperre_);

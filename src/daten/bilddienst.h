@@ -42,8 +42,9 @@ public:
     // The picture with its shorter side at least `kante` pixels: the last decodes are kept, and
     // one of them serves while the file is unchanged and it is large enough. Otherwise the
     // caller waits for the service's thread, which gives up what it does for another file and
-    // decodes this one next, or goes on with it when it is already at it: one decode of a file
-    // at a time serves everyone who asks. Safe from any thread but the service's own.
+    // decodes this one next (in place of an order not yet begun, which then goes unreported), or
+    // goes on with it when it is already at it: one decode of a file at a time serves everyone
+    // who asks. Nothing is reported for it. Safe from any thread but the service's own.
     Geladen Laden(const QString& pfad, int kante);
     // The board's square of the picture, `kante` pixels a side, cut as `zuschnitt` says.
     Geladen Quadrat(const QString& pfad, int kante, Zuschnitt zuschnitt);
@@ -62,6 +63,7 @@ private:
     struct Auftrag {
         QString pfad;
         int kante = 0;
+        bool melden = true;  // ordered: reported by `geladen`
     };
     struct Eintrag {
         Geladen geladen;

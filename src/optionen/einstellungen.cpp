@@ -169,7 +169,7 @@ void TfrmEinstellungen::FormActivate()
     // it whole. A file already reported as broken is not reported again.
     const QString datei = GewaehlteDatei();
     const QSize gelesen = vorschau_.bild.size();
-    if (vorschau_.pfad == datei ? std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante() : bestellt_ != datei)
+    if (vorschau_.pfad == datei ? std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante() : gemeldet_ != datei)
         FileListBoxChange();
     if (!QDir(Bilderordner()).exists()) {
         dienste_.Fehlermeldung(this, texte_(daten::text::PfadFehlt));
@@ -283,9 +283,8 @@ void TfrmEinstellungen::SetzeVariante(engine::Variante variante)
 // The preview comes when the picture service has decoded the file.
 void TfrmEinstellungen::FileListBoxChange()
 {
-    bestellt_ = GewaehlteDatei();
-    if (!bestellt_.isEmpty())
-        bilder_.Bestellen(bestellt_);
+    if (const QString datei = GewaehlteDatei(); !datei.isEmpty())
+        bilder_.Bestellen(datei);
 }
 
 // A picture for a file no longer selected is dropped. After a failure the preview keeps its old
@@ -295,6 +294,7 @@ void TfrmEinstellungen::BildGeladen(const daten::Geladen& geladen)
     const QListWidgetItem* eintrag = FileListBox_->currentItem();
     if (!eintrag || geladen.pfad != eintrag->data(Qt::UserRole).toString())
         return;
+    gemeldet_ = geladen.pfad;
     if (geladen.fehler != daten::Ladefehler::Keiner) {
         dienste_.Fehlermeldung(this, Ladefehlertext(texte_, geladen.fehler, eintrag->text()));
         return;

@@ -330,6 +330,10 @@ TEST_F(Fotos, DasBrettWartetAufDieLaufendeDecodierung)
     }
     Bilddienst dienst;
     QSignalSpy geladen(&dienst, &Bilddienst::geladen);
+    EXPECT_EQ(dienst.Laden(anderes, 300).bild.size(), QSize(400, 300));
+    QTest::qWait(20);
+    EXPECT_TRUE(geladen.isEmpty()) << "what the board asked for is its own: no preview comes of it";
+    EXPECT_FALSE(dienst.beschaeftigt());
     dienst.Bestellen(foto, 150);
     ASSERT_TRUE(geladen.wait(5000));
     EXPECT_EQ(geladen.first().first().value<Geladen>().bild.size(), QSize(200, 150)) << "the size asked for";
