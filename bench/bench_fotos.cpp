@@ -6,12 +6,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <random>
 
 #include "daten/bilddatei.h"
+#include "daten/bilddienst.h"
+#include "daten/bildformate.h"
 #include "daten/bildquadrat.h"
 
 namespace {
@@ -45,6 +50,63 @@ void LadenFuerDasBrett(benchmark::State& state)
     }
 }
 BENCHMARK(LadenFuerDasBrett)->Arg(120)->Arg(360)->Arg(720)->Unit(benchmark::kMillisecond);
+
+// The walk that tells a JPEG cut short, which comes before every decode.
+void JpegPruefen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile datei(Foto());
+        datei.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(daten::JpegGekuerzt(datei));
+    }
+}
+BENCHMARK(JpegPruefen)->Unit(benchmark::kMillisecond);
+
+// Qt's reader alone at an eighth of the sides, without the checks around it.
+void NurDecodieren(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QImageReader leser(Foto(), "jpeg");
+        leser.setScaledSize({1000, 750});
+        benchmark::DoNotOptimize(leser.read());
+    }
+}
+BENCHMARK(NurDecodieren)->Unit(benchmark::kMillisecond);
+
+void AusDemSpeicher(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile datei(Foto());
+        datei.open(QIODevice::ReadOnly);
+        const uchar* inhalt = datei.map(0, datei.size());
+        QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(inhalt), datei.size());
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::ReadOnly);
+        QImageReader leser(&puffer, "jpeg");
+        leser.setScaledSize({1000, 750});
+        benchmark::DoNotOptimize(leser.read());
+    }
+}
+BENCHMARK(AusDemSpeicher)->Unit(benchmark::kMillisecond);
+
+// Ten steps down a list of 48 MP photos, each ordered for the preview, then the board asks for
+// the last at once: what the window waits for after OK. Process CPU time counts every thread.
+void NachDemWegDasBrett(benchmark::State& state)
+{
+    static QTemporaryDir liste;
+    QStringList pfade;
+    for (int i = 0; i <= 10; ++i) {
+        pfade << liste.filePath(QStringLiteral("%1.jpg").arg(i));
+        QFile::link(Foto(), pfade.last());
+    }
+    for (auto _ : state) {
+        daten::Bilddienst dienst;
+        for (const QString& pfad : pfade)
+            dienst.Bestellen(pfad);
+        benchmark::DoNotOptimize(dienst.Quadrat(pfade.last(), 360, daten::Zuschnitt::Strecken));
+    }
+}
+BENCHMARK(NachDemWegDasBrett)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void QuadratAusDemGelesenen(benchmark::State& state)
 {

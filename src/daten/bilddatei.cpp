@@ -1,9 +1,12 @@
 #include "daten/bilddatei.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 
 #include <algorithm>
 #include <array>
@@ -25,11 +28,24 @@ constexpr std::array WeitereEndungen{
     Endung{QLatin1StringView("webp"), "webp"},
 };
 
-// Asked once, and only when a name needs it: the question loads every image plugin.
+// Asked once a format, and only when a name needs it. Qt's list of every readable format loads
+// every image plugin and its libraries, which cost the start a good part of its time when a
+// photo stood in the picture list; a reader told the format loads that plugin alone and says
+// whether it found one.
 bool FormatLesbar(const char* format)
 {
-    static const QList<QByteArray> lesbar = QImageReader::supportedImageFormats();
-    return lesbar.contains(QByteArray(format));
+    static QMutex sperre;
+    static QHash<QByteArray, bool> bekannt;
+    const QMutexLocker halt(&sperre);
+    const auto da = bekannt.constFind(format);
+    if (da != bekannt.cend())
+        return *da;
+    QBuffer leer;
+    leer.open(QIODevice::ReadOnly);
+    QImageReader leser(&leer, format);
+    leser.setAutoDetectImageFormat(false);
+    leser.canRead();
+    return bekannt[format] = leser.error() != QImageReader::UnsupportedFormatError;
 }
 
 // The memory the picture takes as true colour, four bytes a pixel.
@@ -54,6 +70,22 @@ bool UeberDerGrenze(QSize quelle, QSize ziel, Bildart art)
 
 // A bitmap stored top-down reports a negative height; the picture it makes is the same.
 QSize Kopfgroesse(const QImageReader& leser) { return {leser.size().width(), std::abs(leser.size().height())}; }
+
+// A file whose reading can be stopped from another thread: once told, it ends where it is.
+class Abbrechbar : public QFile {
+public:
+    Abbrechbar(const QString& pfad, const std::atomic_bool* abbruch) : QFile(pfad), abbruch_(abbruch) {}
+    bool abgebrochen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
+
+protected:
+    qint64 readData(char* daten, qint64 hoechstens) override
+    {
+        return abgebrochen() ? -1 : QFile::readData(daten, hoechstens);
+    }
+
+private:
+    const std::atomic_bool* abbruch_;
+};
 
 // Pixels a file leaves out (run-length skips, early ends) get the colour of index 0, or black,
 // instead of whatever memory the reader was given. Only for a picture the reader fills whole:
@@ -158,9 +190,9 @@ QSize Lesegroesse(QSize groesse, int kante)
     return {int((breite * kante + hoehe - 1) / hoehe), kante};
 }
 
-Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante)
+Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante, const std::atomic_bool* abbruch)
 {
-    QFile datei(pfad);
+    Abbrechbar datei(pfad, abbruch);
     if (!datei.open(QIODevice::ReadOnly))
         return Ladefehler::NichtGefunden;
     bool gekuerzt = false, fremd = false;
@@ -184,11 +216,15 @@ Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante)
             return Ladefehler::ZuGross;
         if (ziel != quelle)
             leser.setScaledSize(ziel);
-        if ((art != Bildart::Jpeg || ziel == quelle) && !VorbelegtesBild(leser, quelle, gelesen))
+        // A reader that scales as it reads makes its own picture; one that reads whole gets it.
+        const bool ganz = ziel == quelle || !leser.supportsOption(QImageIOHandler::ScaledSize);
+        if (ganz && !VorbelegtesBild(leser, quelle, gelesen))
             return Ladefehler::ZuGross;
     }
     // A reader that stopped early may hand over what it had: an error means no picture.
     const bool gelungen = leser.read(&gelesen);
+    if (datei.abgebrochen())  // the rest read as missing: what came is not the picture
+        return Ladefehler::Beschaedigt;
     if (!gelungen || leser.error() != QImageReader::UnknownError || gelesen.isNull())
         return gelungen ? Ladefehler::Beschaedigt : Lesefehler(leser);
     if (!quelle.isValid() && UeberDerGrenze(gelesen.size(), gelesen.size(), Bildart::Unbekannt))

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <ostream>
 
 namespace daten {
@@ -33,14 +34,15 @@ inline constexpr int Decodiergrenze = 1024;
 // with alpha), by its content, whatever its name; a JPEG is turned as its orientation tag says
 // and a picture with a colour profile converted to sRGB. With `kante` above 0 a picture whose
 // shorter side is longer comes at the size that makes that side `kante` pixels, decoded at that
-// size where the decoder can (JPEG), else read whole and scaled, so at most one full-size copy
-// is held; 0 gives the full size.
+// size where the reader can (JPEG in the decoder, PNG row by row), else read whole and scaled,
+// so at most one full-size copy is held; 0 gives the full size. Once `abbruch` is set the file
+// reads as ending there and the picture is given up as Beschaedigt.
 // The reader's error counts, and since readers show some cut-off files without one, the file's
 // length is checked against what its structure promises. Pixels a BMP itself leaves unset get
 // the colour of palette entry 0 (black without a palette), the same on every load. A picture
 // whose decode would exceed the image reader's allocation limit (four bytes a pixel; a JPEG
 // read at an eighth of its sides needs a 64th) is ZuGross before it is decoded.
-Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante = 0);
+Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante = 0, const std::atomic_bool* abbruch = nullptr);
 
 // The size a picture of `groesse` is read at for a shorter side of `kante` (0: the full size).
 QSize Lesegroesse(QSize groesse, int kante);

@@ -28,6 +28,7 @@ Bilddienst::~Bilddienst()
     {
         QMutexLocker halt(&sperre_);
         wartend_.reset();
+        abbruch_ = true;
     }
     arbeiter_.waitForDone();
 }
@@ -70,16 +71,29 @@ std::optional<Geladen> Bilddienst::Gespeichert(const QString& pfad, qint64 groes
     return std::nullopt;
 }
 
-Geladen Bilddienst::Laden(const QString& pfad, int kante)
+bool Bilddienst::Deckt(const std::optional<Auftrag>& auftrag, const Auftrag& gesucht)
 {
-    QMutexLocker halt(&sperre_);
-    while (inArbeit_ && inArbeit_->pfad == pfad && inArbeit_->kante >= kante)
-        fertig_.wait(&sperre_);
-    halt.unlock();
-    return Entschluesseln(pfad, kante);
+    return auftrag && auftrag->pfad == gesucht.pfad && auftrag->kante >= gesucht.kante;
 }
 
-Geladen Bilddienst::Entschluesseln(const QString& pfad, int kante)
+Geladen Bilddienst::Laden(const QString& pfad, int kante)
+{
+    const QFileInfo info(pfad);
+    const Auftrag gesucht{pfad, kante, false};
+    {
+        QMutexLocker halt(&sperre_);
+        if (std::optional<Geladen> da = Gespeichert(pfad, info.size(), info.lastModified(), kante))
+            return *da;
+        if (!Deckt(inArbeit_, gesucht) && !Deckt(wartend_, gesucht))
+            Vormerken({pfad, kante, false});
+        while (Deckt(inArbeit_, gesucht) || Deckt(wartend_, gesucht))
+            fertig_.wait(&sperre_);
+    }
+    // Found among the decodes, unless that one was given up for yet another request meanwhile.
+    return *Entschluesseln(pfad, kante, nullptr);
+}
+
+std::optional<Geladen> Bilddienst::Entschluesseln(const QString& pfad, int kante, const std::atomic_bool* abbruch)
 {
     const QFileInfo info(pfad);
     const qint64 groesse = info.size();
@@ -87,10 +101,12 @@ Geladen Bilddienst::Entschluesseln(const QString& pfad, int kante)
     {
         QMutexLocker halt(&sperre_);
         if (std::optional<Geladen> da = Gespeichert(pfad, groesse, geaendert, kante))
-            return *da;
+            return da;
     }
     Geladen neu{pfad, Ladefehler::Keiner, {}};
-    neu.fehler = LadeBild(pfad, neu.bild, kante);
+    neu.fehler = LadeBild(pfad, neu.bild, kante, abbruch);
+    if (abbruch && *abbruch)
+        return std::nullopt;
     if (neu.fehler != Ladefehler::NichtGefunden) {  // a missing file may come
         QMutexLocker halt(&sperre_);
         speicher_.push_front({neu, groesse, geaendert, kante});
@@ -107,12 +123,20 @@ Geladen Bilddienst::Quadrat(const QString& pfad, int kante, Zuschnitt zuschnitt)
     return geladen;
 }
 
-void Bilddienst::Bestellen(const QString& pfad)
+void Bilddienst::Bestellen(const QString& pfad, int kante)
 {
     QMutexLocker halt(&sperre_);
-    if (!wartend_)
-        ++offen_;
-    wartend_ = Auftrag{pfad, brettkante_};
+    Vormerken({pfad, kante > 0 ? kante : brettkante_});
+}
+
+// The request goes next to the worker, in place of one that waited; what the worker does for
+// another file or a smaller size is not wanted any more. Under the lock.
+void Bilddienst::Vormerken(const Auftrag& auftrag)
+{
+    offen_ += int(auftrag.melden) - int(wartend_ && wartend_->melden);
+    wartend_ = auftrag;
+    if (inArbeit_ && !Deckt(inArbeit_, auftrag))
+        abbruch_ = true;
     if (!arbeitet_) {
         arbeitet_ = true;
         arbeiter_.start([this] { Arbeiten(); });
@@ -125,8 +149,9 @@ bool Bilddienst::beschaeftigt() const
     return offen_ > 0;
 }
 
-// Takes requests until none waits. Each result is reported on the service's thread, where the
-// last report also counts the request done.
+// Takes requests until none waits. Each ordered result is reported on the service's thread,
+// where the report also counts the request done; a decode given up is counted done unreported.
+// What Laden asked for is only kept: its caller takes it from there.
 void Bilddienst::Arbeiten()
 {
     while (true) {
@@ -137,18 +162,22 @@ void Bilddienst::Arbeiten()
         }
         const Auftrag auftrag = *std::exchange(wartend_, std::nullopt);
         inArbeit_ = auftrag;
+        abbruch_ = false;
         halt.unlock();
-        const Geladen geladen = Entschluesseln(auftrag.pfad, auftrag.kante);
+        const std::optional<Geladen> geladen = Entschluesseln(auftrag.pfad, auftrag.kante, &abbruch_);
         halt.relock();
         inArbeit_.reset();
         fertig_.wakeAll();
         halt.unlock();
+        if (!auftrag.melden)
+            continue;
         QMetaObject::invokeMethod(this, [this, geladen] {
             {
                 QMutexLocker halt(&sperre_);
                 --offen_;
             }
-            emit this->geladen(geladen);
+            if (geladen)
+                emit this->geladen(*geladen);
         }, Qt::QueuedConnection);
     }
 }

@@ -167,14 +167,24 @@ public:
     explicit Bytestrom(QIODevice& geraet) : geraet_(geraet) {}
     bool Lies(quint8& byte)
     {
-        if (pos_ == block_.size()) {
-            block_ = geraet_.read(1 << 16);
-            pos_ = 0;
-            if (block_.isEmpty())
-                return false;
-        }
+        if (pos_ == block_.size() && !Nachladen())
+            return false;
         byte = quint8(block_[pos_++]);
         return true;
+    }
+    // Reads past the next 0xFF; the coded data of a photo between its marks is passed over a
+    // block at a time instead of byte by byte.
+    bool HinterDasNaechsteFF()
+    {
+        while (pos_ < block_.size() || Nachladen()) {
+            const char* anfang = block_.constData() + pos_;
+            if (const void* ff = std::memchr(anfang, 0xFF, std::size_t(block_.size() - pos_))) {
+                pos_ += static_cast<const char*>(ff) - anfang + 1;
+                return true;
+            }
+            pos_ = block_.size();
+        }
+        return false;
     }
     bool Ueberspringen(qint64 anzahl)
     {
@@ -188,6 +198,13 @@ public:
     }
 
 private:
+    bool Nachladen()
+    {
+        block_ = geraet_.read(1 << 16);
+        pos_ = 0;
+        return !block_.isEmpty();
+    }
+
     QIODevice& geraet_;
     QByteArray block_;
     qsizetype pos_ = 0;
@@ -207,10 +224,8 @@ bool JpegGekuerzt(QIODevice& datei)
         return false;
     bool inDaten = false;  // inside a scan's entropy-coded data
     while (true) {
-        do {
-            if (!s.Lies(byte))
-                return true;
-        } while (byte != 0xFF);
+        if (!s.HinterDasNaechsteFF())
+            return true;
         do {
             if (!s.Lies(byte))
                 return true;

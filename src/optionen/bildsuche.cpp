@@ -2,12 +2,15 @@
 
 #include "daten/bilddatei.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QtMath>
 
 namespace optionen {
 
@@ -15,32 +18,60 @@ namespace {
 
 constexpr int VorschauKante = 160;
 
-// A preview beside the file list of Qt's own chooser; the platform's chooser has no room for one.
-void VorschauAnbauen(QFileDialog& dialog, daten::Bilddienst& bilder)
-{
-    auto* raster = qobject_cast<QGridLayout*>(dialog.layout());
-    if (!raster)
-        return;
-    auto* vorschau = new QLabel(&dialog);
-    vorschau->setObjectName(QStringLiteral("imgSuchvorschau"));
-    vorschau->setFixedSize(VorschauKante, VorschauKante);
-    vorschau->setAlignment(Qt::AlignCenter);
-    raster->addWidget(vorschau, 1, raster->columnCount(), Qt::AlignTop);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, vorschau, [vorschau, &bilder](const QString& pfad) {
-        vorschau->clear();
-        vorschau->setProperty("pfad", pfad);
-        if (QFileInfo(pfad).isFile() && daten::IstBildname(QFileInfo(pfad).fileName()))
-            bilder.Bestellen(pfad);
-    });
-    QObject::connect(&bilder, &daten::Bilddienst::geladen, vorschau, [vorschau](const daten::Geladen& geladen) {
-        if (geladen.pfad != vorschau->property("pfad").toString() || geladen.bild.isNull())
+// A preview beside the file list of Qt's own chooser, of the one picture file selected in it
+// (clicked, walked onto with the keys or named in the name field), decoded at its own small
+// size by the picture service; a picture that comes for a file left behind is not shown.
+class Suchvorschau : public QLabel {
+public:
+    Suchvorschau(QFileDialog& dialog, daten::Bilddienst& bilder) : QLabel(&dialog), dialog_(dialog), bilder_(bilder)
+    {
+        setObjectName(QStringLiteral("imgSuchvorschau"));
+        setFixedSize(VorschauKante, VorschauKante);
+        setAlignment(Qt::AlignCenter);
+        connect(&dialog, &QFileDialog::currentChanged, this, [this](const QString& pfad) { Zeigen(pfad); });
+        // Qt's chooser says nothing of a selection made by the name field; its list shows it.
+        if (auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView")); liste && liste->selectionModel())
+            connect(liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+                const QStringList gewaehlt = dialog_.selectedFiles();
+                Zeigen(gewaehlt.size() == 1 ? gewaehlt.constFirst() : QString());
+            });
+        connect(&bilder, &daten::Bilddienst::geladen, this, &Suchvorschau::Geladen);
+    }
+
+private:
+    void Zeigen(const QString& pfad)
+    {
+        const QFileInfo info(pfad);
+        const QString datei = info.isFile() && daten::IstBildname(info.fileName()) ? info.absoluteFilePath() : QString();
+        if (datei == pfad_)
             return;
-        const double verhaeltnis = vorschau->devicePixelRatioF();
+        pfad_ = datei;
+        clear();
+        if (!datei.isEmpty())
+            bilder_.Bestellen(datei, qCeil(VorschauKante * devicePixelRatioF()));
+    }
+
+    void Geladen(const daten::Geladen& geladen)
+    {
+        if (geladen.pfad != pfad_ || geladen.bild.isNull())
+            return;
+        const double verhaeltnis = devicePixelRatioF();
         QPixmap bild = QPixmap::fromImage(geladen.bild.scaled(QSize(VorschauKante, VorschauKante) * verhaeltnis,
                                                               Qt::KeepAspectRatio, Qt::SmoothTransformation));
         bild.setDevicePixelRatio(verhaeltnis);
-        vorschau->setPixmap(bild);
-    });
+        setPixmap(bild);
+    }
+
+    QFileDialog& dialog_;
+    daten::Bilddienst& bilder_;
+    QString pfad_;  // the file shown or coming
+};
+
+// Qt's chooser has its widgets from the start; the platform's own has no room for a preview.
+void VorschauAnbauen(QFileDialog& dialog, daten::Bilddienst& bilder)
+{
+    if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
+        raster->addWidget(new Suchvorschau(dialog, bilder), 1, raster->columnCount(), Qt::AlignTop);
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -130,8 +131,11 @@ void TfrmEinstellungen::FormCreate()
         auto* eintrag = new QListWidgetItem(name, FileListBox_);
         eintrag->setData(Qt::UserRole, pfad);
     }
+    // Its preview is asked for once the dialog is on the screen: a photo's decode, even off the
+    // window's thread, slows the start on a busy machine.
+    const QSignalBlocker still(FileListBox_);
     if (FileListBox_->count() > 0)
-        FileListBox_->setCurrentRow(0);  // runs FileListBoxChange
+        FileListBox_->setCurrentRow(0);
 }
 
 void TfrmEinstellungen::showEvent(QShowEvent* ereignis)
@@ -157,16 +161,18 @@ void TfrmEinstellungen::FormShow()
     chkVorschau_->setChecked(!vorlage_.vorschau);
     chkSWBild_->setChecked(vorlage_.swBild);
     chkZuschnitt_->setChecked(bilder_.zuschnitt() == daten::Zuschnitt::Mitte);
-    // The board may have grown since the preview's decode (another screen, a larger zoom): the
-    // service decodes the picture anew for it while the dialog is looked at, or finds it whole.
-    const QSize gelesen = vorschau_.bild.size();
-    if (vorschau_.pfad == GewaehlteDatei() && std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante())
-        FileListBoxChange();
 }
 
 void TfrmEinstellungen::FormActivate()
 {
     FileListBox_->setFocus();
+    // The first showing's preview; or the board grew since its decode (another screen, a larger
+    // zoom): the service decodes the picture anew for it while the dialog is looked at, or finds
+    // it whole. A file already reported as broken is not reported again.
+    const QString datei = GewaehlteDatei();
+    const QSize gelesen = vorschau_.bild.size();
+    if (vorschau_.pfad == datei ? std::min(gelesen.width(), gelesen.height()) < bilder_.brettkante() : gemeldet_ != datei)
+        FileListBoxChange();
     if (!QDir(Bilderordner()).exists()) {
         dienste_.Fehlermeldung(this, texte_(daten::text::PfadFehlt));
         done(Abbruch);
@@ -290,6 +296,7 @@ void TfrmEinstellungen::BildGeladen(const daten::Geladen& geladen)
     const QListWidgetItem* eintrag = FileListBox_->currentItem();
     if (!eintrag || geladen.pfad != eintrag->data(Qt::UserRole).toString())
         return;
+    gemeldet_ = geladen.pfad;
     if (geladen.fehler != daten::Ladefehler::Keiner) {
         dienste_.Fehlermeldung(this, Ladefehlertext(texte_, geladen.fehler, eintrag->text()));
         return;

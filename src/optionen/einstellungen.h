@@ -119,6 +119,7 @@ private:
     int anzeigeNummer_ = 0;  // lets a late activation tell that its showing is over
     QStringList abgelegt_;   // dropped files waiting for the dialog to show
     daten::Geladen vorschau_;  // the selected picture as decoded, once it came
+    QString gemeldet_;         // the selected file last reported, as a picture or a failure
     QString suchordner_;       // where the chooser opens
 
     QGroupBox* gpbVariante_ = nullptr;

@@ -283,12 +283,13 @@ TEST_F(Fotos, EineGeaenderteDateiWirdNeuGelesen)
     EXPECT_EQ(dienst.Laden(ordner.filePath(QStringLiteral("fehlt.png")), 100).fehler, Ladefehler::NichtGefunden);
 }
 
-// Walking down a list: a request not begun gives way to the next; the last is always reported.
+// Walking down a list: a request not begun gives way to the next, a decode under way for a file
+// left behind is given up; only the last is reported.
 TEST_F(Fotos, NurDieLetzteBestellungZaehlt)
 {
     QStringList pfade;
     for (int i = 0; i < 6; ++i)
-        pfade << Schreibe(QStringLiteral("foto%1.jpg").arg(i), bildbau::Gespeichert(Motiv(1200, 900), "jpeg"));
+        pfade << Schreibe(QStringLiteral("foto%1.jpg").arg(i), bildbau::Gespeichert(Motiv(2400, 1800), "jpeg"));
     Bilddienst dienst;
     QStringList gemeldet;
     QObject::connect(&dienst, &Bilddienst::geladen, [&](const Geladen& g) { gemeldet << g.pfad; });
@@ -296,9 +297,45 @@ TEST_F(Fotos, NurDieLetzteBestellungZaehlt)
         dienst.Bestellen(pfad);
     for (int i = 0; i < 500 && dienst.beschaeftigt(); ++i)
         QTest::qWait(10);
-    ASSERT_FALSE(gemeldet.isEmpty());
-    EXPECT_EQ(gemeldet.last(), pfade.last());
-    EXPECT_LT(gemeldet.size(), pfade.size()) << "some requests were dropped unstarted";
+    EXPECT_FALSE(dienst.beschaeftigt());
+    EXPECT_EQ(gemeldet, QStringList{pfade.last()});
+}
+
+// The board asks while the preview's decode runs or waits: it gets that very decode, and what
+// was under way for another file is given up. Asked small, the picture comes small.
+TEST_F(Fotos, DasBrettWartetAufDieLaufendeDecodierung)
+{
+    const QString foto = Schreibe(QStringLiteral("foto.jpg"), bildbau::Gespeichert(Motiv(3200, 2400), "jpeg"));
+    const QString anderes = Schreibe(QStringLiteral("anderes.jpg"), bildbau::Gespeichert(Motiv(3200, 2400), "jpeg"));
+    struct Fall {
+        const char* name;
+        QStringList bestellt;
+    };
+    for (const Fall& f : {Fall{"under way", {foto}}, Fall{"waiting", {anderes, foto}}}) {
+        Bilddienst dienst;
+        dienst.BrettkanteSetzen(300);
+        QList<Geladen> gemeldet;
+        QObject::connect(&dienst, &Bilddienst::geladen, [&](const Geladen& g) { gemeldet << g; });
+        for (const QString& pfad : f.bestellt)
+            dienst.Bestellen(pfad);
+        const Geladen brett = dienst.Laden(foto, 300);
+        for (int i = 0; i < 500 && dienst.beschaeftigt(); ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(gemeldet.size(), 1) << f.name;
+        EXPECT_EQ(gemeldet[0].pfad, foto) << f.name;
+        EXPECT_EQ(brett.bild.cacheKey(), gemeldet[0].bild.cacheKey()) << f.name << ": one decode for both";
+        EXPECT_EQ(brett.bild.size(), QSize(400, 300)) << f.name;
+    }
+    Bilddienst dienst;
+    QSignalSpy geladen(&dienst, &Bilddienst::geladen);
+    EXPECT_EQ(dienst.Laden(anderes, 300).bild.size(), QSize(400, 300));
+    QTest::qWait(20);
+    EXPECT_TRUE(geladen.isEmpty()) << "what the board asked for is its own: no preview comes of it";
+    EXPECT_FALSE(dienst.beschaeftigt());
+    dienst.Bestellen(foto, 150);
+    ASSERT_TRUE(geladen.wait(5000));
+    EXPECT_EQ(geladen.first().first().value<Geladen>().bild.size(), QSize(200, 150)) << "the size asked for";
+    EXPECT_EQ(dienst.Laden(foto, 600).bild.size(), QSize(800, 600)) << "the small one does not serve the board";
 }
 
 } // namespace

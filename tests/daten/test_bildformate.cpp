@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 
 #include "bildbau.h"
 #include "daten/bilddatei.h"
@@ -153,6 +154,32 @@ TEST_F(Bildformate, JpegEndeZaehltNurAusserhalbDerSegmente)
     EXPECT_FALSE(JpegGekuerzt(jpeg + "Anhang einer Kamera"));
     EXPECT_EQ(Lade("anhang.jpg", jpeg + "Anhang"), Ladefehler::Keiner);
     EXPECT_FALSE(JpegGekuerzt("kein JPEG")) << "other files are for other checks";
+}
+
+// The check reads 64 kB blocks and passes over coded data a block at a time: an end mark split
+// by a block's edge still ends the file, and a cut at an edge is still a cut.
+TEST_F(Bildformate, JpegEndeUeberBlockgrenzenGefunden)
+{
+    constexpr qsizetype Block = 1 << 16;
+    QImage rauschen(400, 300, QImage::Format_RGB32);
+    std::minstd_rand zufall(3);
+    for (int y = 0; y < rauschen.height(); ++y)
+        for (int x = 0; x < rauschen.width(); ++x)
+            rauschen.setPixel(x, y, qRgb(int(zufall() % 256), int(zufall() % 256), int(zufall() % 256)));
+    const QByteArray roh = bildbau::Gespeichert(rauschen, "jpeg");
+    ASSERT_GT(roh.size(), Block);
+    // A segment after the start that puts the final 0xFF last in a block and 0xD9 first in the next.
+    qsizetype laenge = (roh.size() / Block + 1) * Block - 1 - roh.size();
+    if (laenge < 4)
+        laenge += Block;
+    ASSERT_LE(laenge, 0xFFFF);
+    const QByteArray segment = QByteArray::fromHex("ffe1") + char(laenge >> 8) + char(laenge & 0xFF) + QByteArray(laenge - 2, '\0');
+    const QByteArray jpeg = roh.left(2) + segment + roh.mid(2);
+    ASSERT_EQ(jpeg.size() % Block, 1);
+    EXPECT_FALSE(JpegGekuerzt(jpeg));
+    EXPECT_EQ(Lade("ganz.jpg", jpeg), Ladefehler::Keiner);
+    for (qsizetype schnitt : {jpeg.size() - 1, jpeg.size() - 2, Block, Block + 1})
+        EXPECT_TRUE(JpegGekuerzt(jpeg.left(schnitt))) << schnitt;
 }
 
 // The limit counts four bytes a pixel, whatever the file stores: 600 x 600 is 1.4 MB as true

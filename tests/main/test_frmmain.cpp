@@ -233,7 +233,7 @@ TEST_F(Hauptfenster, UhrZaehltUndZeitgrenzeBeendetDasSpiel)
 }
 
 // The windows are built in the program's order in a folder whose options file says English:
-// the settings dialog's complaint about a broken first picture is English too.
+// the settings dialog's complaint about a broken first picture, once it shows, is English too.
 TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
 {
     QTemporaryDir ordner;
@@ -249,7 +249,10 @@ TEST(Programmstart, MeldungenSchonBeimStartInDerGespeichertenSprache)
     daten::Vorlieben vorlieben(umgebung);
     const daten::Texte texte(umgebung, vorlieben);
     daten::Bilddienst bilder;
-    const optionen::TfrmEinstellungen einstellungen(umgebung, texte, vorlieben, bilder, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    optionen::TfrmEinstellungen einstellungen(umgebung, texte, vorlieben, bilder, {[&](QWidget*, const QString& text) { meldungen << text; }, [] {}});
+    einstellungen.show();  // the first picture is read once the dialog shows
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
     for (int i = 0; i < 500 && einstellungen.VorschauKommt(); ++i)
         QTest::qWait(10);
     QCoreApplication::processEvents();

@@ -77,8 +77,7 @@ protected:
             if (ergebnis == QDialog::Accepted)
                 einstellungen = d->Gewaehlt();
         });
-        WarteAufVorschau(*dialog);  // the first picture is asked for as the list is made
-        return dialog;
+        return dialog;  // the first picture's preview is asked for when the dialog shows
     }
 
     // Shows the dialog with the current settings and lets the activation after the showing run.

@@ -31,9 +31,11 @@ TEST_F(Bilderordner, GeloeschteDateiMeldet803MitNamen)
     LegeBildAn(QStringLiteral("a.bmp"), Qt::green);
     LegeBildAn(QStringLiteral("weg.bmp"), Qt::blue);
     auto d = Baue();
+    EXPECT_FALSE(bilder.beschaeftigt()) << "nothing is decoded before the dialog shows";
+    EXPECT_TRUE(Teil<QLabel>(*d, "imgVorschau")->pixmap().isNull());
+    Zeige(*d);
     EXPECT_EQ(Teil<QLabel>(*d, "imgVorschau")->pixmap().size(), QSize(120, 120));
     ASSERT_TRUE(QFile::remove(Bilder() + QStringLiteral("/weg.bmp")));
-    Zeige(*d);
     Waehle(*d, 1);
 
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("Folgende Datei wurde nicht gefunden :\n\nweg.bmp")});
@@ -55,6 +57,7 @@ TEST_F(Bilderordner, FremdeUndGekuerzteDateienMeldenWarum)
     LegeDateiAn(QStringLiteral("e_tiff.bmp"), QByteArray("II*\0", 4) + QByteArray(100, '\0'));
 
     auto d = Baue();
+    Zeige(*d);
     const QString keinBild = QStringLiteral("Die gewählte Datei enthält kein Bild.");
     const QStringList erwartet{keinBild, QStringLiteral("Die gewählte Datei ist beschädigt oder unvollständig."), keinBild,
                                QStringLiteral("Die gewählte Datei besitzt das falsche Grafikformat.")};
@@ -72,6 +75,7 @@ TEST_F(Bilderordner, KaputtesErstesBildMeldetSichOhneDasFensterAufzuhalten)
     LegeDateiAn(QStringLiteral("a.bmp"), "BM kaputt");
     vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     auto d = Baue();
+    Zeige(*d);
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("The file you selected is damaged or incomplete.")});
     EXPECT_TRUE(Teil<QLabel>(*d, "imgVorschau")->pixmap().isNull());
 }
@@ -86,6 +90,7 @@ TEST_F(Bilderordner, VorschauZeigtPalettenbilderWieSieSind)
     ASSERT_TRUE(muster.convertToFormat(QImage::Format_Mono, {qRgb(0, 0, 128), qRgb(255, 255, 0)})
                     .save(Bilder() + QStringLiteral("/einbit.bmp"), "BMP"));
     auto d = Baue();
+    Zeige(*d);
     const QImage vorschau = Teil<QLabel>(*d, "imgVorschau")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage erwartet = muster.scaled(vorschau.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     ASSERT_EQ(vorschau.size(), QSize(120, 120));

@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -37,6 +39,34 @@ protected:
     {
         WarteAufVorschau(d);
         return Teil<QLabel>(d, "imgVorschau")->pixmap().toImage().pixelColor(0, 0);
+    }
+
+    // Clicks a file in the chooser's list, as the player does, once the list has it.
+    static void KlickeAufDatei(QFileDialog& waehler, const QString& pfad)
+    {
+        auto* liste = waehler.findChild<QListView*>(QStringLiteral("listView"));
+        ASSERT_NE(liste, nullptr);
+        auto* modell = qobject_cast<QFileSystemModel*>(liste->model());
+        ASSERT_NE(modell, nullptr);
+        QModelIndex eintrag;
+        for (int i = 0; i < 500 && !(eintrag = modell->index(pfad)).isValid(); ++i)
+            QTest::qWait(10);
+        for (int i = 0; i < 500 && liste->visualRect(eintrag).isEmpty(); ++i)
+            QTest::qWait(10);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(eintrag).center());
+    }
+
+    // The chooser's preview once it shows a picture other than `vorher` (at most five seconds).
+    static QImage Suchvorschau(const QFileDialog& waehler, QColor vorher = {})
+    {
+        auto* vorschau = waehler.findChild<QLabel*>(QStringLiteral("imgSuchvorschau"));
+        for (int i = 0; i < 500 && vorschau; ++i) {
+            const QImage bild = vorschau->pixmap().toImage();
+            if (!bild.isNull() && bild.pixelColor(bild.width() / 2, bild.height() / 2) != vorher)
+                return bild;
+            QTest::qWait(10);
+        }
+        return {};
     }
 
     // Runs `schritt` on the file chooser once it is open.
@@ -107,17 +137,8 @@ TEST_F(Fotos, BildSuchenNimmtDasBildAufWieEinAbgelegtes)
     ImWaehler([&](QFileDialog* waehler) {
         filter = waehler->nameFilters();
         waehler->setDirectory(woanders.path());
-        // Typed as a player would: selectFile() leaves a focused name field as it is.
-        auto* name = waehler->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (name)
-            name->setText(QFileInfo(pfad).fileName());
-        EXPECT_EQ(waehler->selectedFiles(), QStringList{pfad});
-        emit waehler->currentChanged(pfad);  // what the list does when the cursor lands on the file
-        auto* vorschau = waehler->findChild<QLabel*>(QStringLiteral("imgSuchvorschau"));
-        for (int i = 0; i < 500 && vorschau && vorschau->pixmap().isNull(); ++i)
-            QTest::qWait(10);
-        if (vorschau && !vorschau->pixmap().isNull())
-            suchvorschau = vorschau->pixmap().toImage().pixelColor(80, 80);
+        KlickeAufDatei(*waehler, pfad);
+        suchvorschau = Suchvorschau(*waehler).pixelColor(80, 80);
         for (int i = 0; i < 500 && waehler->isVisible(); ++i) {
             QMetaObject::invokeMethod(waehler, "accept");  // as the Open button does
             QTest::qWait(10);
@@ -137,6 +158,51 @@ TEST_F(Fotos, BildSuchenNimmtDasBildAufWieEinAbgelegtes)
     EXPECT_TRUE(QFile::exists(Bilder() + QStringLiteral("/Katze.JPG"))) << "copied among the own pictures";
     EXPECT_TRUE(QFile::exists(pfad)) << "the original stays";
     EXPECT_GT(VorschauFarbe(*d).blue(), 200);
+    EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
+}
+
+// The preview follows the selection, made by a click, by the keys or by typing the name, and
+// is decoded at its own small size.
+TEST_F(Fotos, SuchvorschauFolgtDerAuswahl)
+{
+    LegeBildAn(QStringLiteral("Anker.bmp"), Qt::green);
+    QImage rot(3200, 2400, QImage::Format_RGB32), gelb(64, 48, QImage::Format_RGB32);
+    rot.fill(Qt::red);
+    gelb.fill(Qt::yellow);
+    ASSERT_TRUE(rot.save(woanders.filePath(QStringLiteral("a_rot.jpg")), "JPEG"));
+    ASSERT_TRUE(gelb.save(woanders.filePath(QStringLiteral("b_gelb.png")), "PNG"));
+    auto d = Baue();
+    Zeige(*d);
+    QList<QColor> farben;
+    QSize vorschaugroesse;
+    ImWaehler([&](QFileDialog* waehler) {
+        waehler->setDirectory(woanders.path());
+        KlickeAufDatei(*waehler, woanders.filePath(QStringLiteral("a_rot.jpg")));
+        const QImage erste = Suchvorschau(*waehler);
+        farben << erste.pixelColor(80, 80);
+        vorschaugroesse = erste.size();
+        auto* liste = waehler->findChild<QListView*>(QStringLiteral("listView"));
+        QTest::keyClick(liste, Qt::Key_Down);
+        farben << Suchvorschau(*waehler, farben.last()).pixelColor(80, 80);
+        auto* name = waehler->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setFocus();
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("a_rot.jpg"));
+        farben << Suchvorschau(*waehler, farben.last()).pixelColor(80, 80);
+        waehler->reject();
+    });
+    Teil<QPushButton>(*d, "btnSuchen")->click();
+    WarteAufVorschau(*d);
+    ASSERT_EQ(farben.size(), 3);
+    EXPECT_GT(farben[0].red(), 200) << "clicked";
+    EXPECT_GT(farben[1].green(), 200) << "walked onto with the keys";
+    EXPECT_LT(farben[1].blue(), 60);
+    EXPECT_GT(farben[2].red(), 200) << "named";
+    EXPECT_LT(farben[2].green(), 60);
+    EXPECT_EQ(vorschaugroesse.width(), 160) << "a 4 : 3 picture fills the preview's width";
+    EXPECT_EQ(bilder.Laden(woanders.filePath(QStringLiteral("a_rot.jpg")), 100).bild.height(), 160)
+        << "decoded for the chooser's preview, not for the board";
+    EXPECT_EQ(VorschauFarbe(*d), QColor(Qt::green)) << "the dialog's own preview stays";
     EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
 }
 
@@ -186,6 +252,7 @@ TEST_F(Fotos, ZuGrossesBildMeldetDas)
     QImageReader::setAllocationLimit(8);  // 2 megapixels read whole
     vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     auto d = Baue();
+    Zeige(*d);
     Waehle(*d, 1);
     QImageReader::setAllocationLimit(vorher);
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("The picture you selected is too large to be loaded.")});
