@@ -6,6 +6,7 @@
 #include <functional>
 #include <queue>
 
+#include "engine/loeser_einsatz.h"
 #include "engine/loeser_intern.h"
 #include "engine/loeser_makro.h"
 
@@ -13,20 +14,28 @@ namespace engine::loeser {
 
 namespace {
 
-// The board in cells 0..n²-1, tiles named by their home cell.
+// The board in cells 0..n²-1, tiles named by their home cell, and the way so far.
 class Platzierer {
 public:
-    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(Makros(s.variante, s.n()))
+    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(&Makros(s.variante, s.n()))
     {
         for (int c = 0; c < n_ * n_; ++c)
             brett_[c] = uint8_t(s.Spielfeld[c + 1] - 1);
     }
 
-    std::vector<Zug> Loesen()
+    // The cells in the order they are filled, from which one on the parity is kept, and the
+    // last cells, solved together.
+    struct Plan {
+        std::vector<int> reihenfolge;
+        size_t paritaetAb = SIZE_MAX;
+        std::vector<int> rest;
+    };
+
+    Plan Planen() const
     {
         const int n = n_;
         auto zelle = [n](int z, int sp) { return z * n + sp; };
-        bool ok = true;
+        Plan plan;
         if (v_ == Variante::Verschieben) {
             // The top left (n-1) x (n-1) block row by row, with the last column and row free to
             // move; then that column and row down to five cells round the corner. With even n a
@@ -34,34 +43,86 @@ public:
             // even, so the five cells end in an even order, which commutators can undo.
             for (int z = 0; z < n - 1; ++z)
                 for (int sp = 0; sp < n - 1; ++sp)
-                    ok = ok && Platzieren(zelle(z, sp));
-            paritaetHalten_ = n % 2 == 0;
+                    plan.reihenfolge.push_back(zelle(z, sp));
+            if (n % 2 == 0)
+                plan.paritaetAb = plan.reihenfolge.size();
             for (int z = 0; z < n - 3; ++z)
-                ok = ok && Platzieren(zelle(z, n - 1));
+                plan.reihenfolge.push_back(zelle(z, n - 1));
             for (int sp = 0; sp < n - 3; ++sp)
-                ok = ok && Platzieren(zelle(n - 1, sp));
-            ok = ok && Rest({zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
-                             zelle(n - 1, n - 3)});
+                plan.reihenfolge.push_back(zelle(n - 1, sp));
+            plan.rest = {zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
+                         zelle(n - 1, n - 3)};
         } else {
             // Rows from the top down to the last two, then those two column by column, then the
             // last 2 x 3 cells exactly.
             for (int z = 0; z < n - 2; ++z)
                 for (int sp = 0; sp < n; ++sp)
-                    ok = ok && Platzieren(zelle(z, sp));
+                    plan.reihenfolge.push_back(zelle(z, sp));
             for (int sp = 0; sp < n - 3; ++sp)
-                ok = ok && Platzieren(zelle(n - 2, sp)) && Platzieren(zelle(n - 1, sp));
-            std::vector<int> rest;
+                plan.reihenfolge.push_back(zelle(n - 2, sp)), plan.reihenfolge.push_back(zelle(n - 1, sp));
             for (int z = n - 2; z < n; ++z)
                 for (int sp = n - 3; sp < n; ++sp)
-                    rest.push_back(zelle(z, sp));
-            ok = ok && Rest(rest);
+                    plan.rest.push_back(zelle(z, sp));
         }
-        if (!ok)
-            return {};
-        return Vereinfacht(zuege_, v_, n_);
+        return plan;
+    }
+
+    void ParitaetHalten() { paritaetHalten_ = true; }
+
+    // The ways of bringing tile `ziel` home next, each a copy of this one with the way played:
+    // the cheapest chain of macros, and the shortest ways of single moves the search finds.
+    void Varianten(int ziel, const Einsatzgrenzen& grenzen, std::stop_token halt, std::vector<Platzierer>& neu) const
+    {
+        Platzierer kette = *this;
+        if (kette.Platzieren(ziel))
+            neu.push_back(std::move(kette));
+        if (grenzen.tiefe <= 0)
+            return;
+        for (Einsatz& e : Einsaetze(v_, n_, brett_, fest_, ziel, grenzen, halt)) {
+            Platzierer p = *this;
+            p.brett_ = e.brett;
+            if (paritaetHalten_ && p.BrettUngerade())
+                continue;
+            p.fest_ |= uint64_t(1) << ziel;
+            p.Dazu(e.zuege);
+            neu.push_back(std::move(p));
+        }
+    }
+
+    bool RestLoesen(const std::vector<int>& zellen)
+    {
+        if (!Rest(zellen))
+            return false;
+        zuege_ = Vereinfacht(zuege_, v_, n_);
+        return true;
+    }
+
+    const std::vector<Zug>& Zuege() const { return zuege_; }
+    const Zellen& Brett() const { return brett_; }
+
+    // How far the tiles not yet home are from it, to choose between ways of equal length.
+    int Unordnung() const
+    {
+        int summe = 0;
+        for (int c = 0; c < n_ * n_; ++c)
+            if (!(fest_ >> c & 1)) {
+                const int t = brett_[c];
+                int dz = std::abs(t / n_ - c / n_), ds = std::abs(t % n_ - c % n_);
+                if (v_ == Variante::Verschieben)
+                    dz = std::min(dz, n_ - dz), ds = std::min(ds, n_ - ds);
+                summe += dz + ds;
+            }
+        return summe;
     }
 
 private:
+    // Moves added to the way, which is kept as short as merging lines makes it.
+    void Dazu(const std::vector<Zug>& zuege)
+    {
+        zuege_.insert(zuege_.end(), zuege.begin(), zuege.end());
+        zuege_ = Vereinfacht(zuege_, v_, n_);
+    }
+
     bool BrettUngerade() const
     {
         std::array<bool, MaxFelder> gesehen{};
@@ -95,11 +156,11 @@ private:
         };
         auto kanten = [&](int knoten, int grenze, auto&& kante) {
             const int c = knoten / 2, par = knoten % 2;
-            for (const auto& [m, nach] : bib_.ab[c]) {
-                if (bib_.makros[m].kosten() >= grenze)
+            for (const auto& [m, nach] : bib_->ab[c]) {
+                if (bib_->makros[m].kosten() >= grenze)
                     break;
-                if (!(bib_.makros[m].traeger & fest_))
-                    kante(2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+                if (!(bib_->makros[m].traeger & fest_))
+                    kante(2 * nach + (par ^ int(bib_->makros[m].ungerade)), m);
             }
             if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
                 if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
@@ -108,15 +169,16 @@ private:
         if (!KuerzesteKette(2 * n_ * n_, 2 * start, fertig, kanten))
             return false;
         fest_ |= uint64_t(1) << ziel;
+        zuege_ = Vereinfacht(zuege_, v_, n_);
         return true;
     }
 
     int UngeraderMakroOhne(uint64_t belegt) const
     {
         int beste = -1;
-        for (size_t m = 0; m < bib_.makros.size(); ++m) {
-            const Makro& mk = bib_.makros[m];
-            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_.makros[beste].kosten()))
+        for (size_t m = 0; m < bib_->makros.size(); ++m) {
+            const Makro& mk = bib_->makros[m];
+            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_->makros[beste].kosten()))
                 beste = int(m);
         }
         return beste;
@@ -134,11 +196,11 @@ private:
             lokal[zellen[i]] = i;
         }
         std::vector<int> makros;  // cheapest first
-        for (size_t m = 0; m < bib_.makros.size(); ++m)
-            if (!(bib_.makros[m].traeger & ~maske))
+        for (size_t m = 0; m < bib_->makros.size(); ++m)
+            if (!(bib_->makros[m].traeger & ~maske))
                 makros.push_back(int(m));
         std::stable_sort(makros.begin(), makros.end(),
-                         [&](int a, int b) { return bib_.makros[a].kosten() < bib_.makros[b].kosten(); });
+                         [&](int a, int b) { return bib_->makros[a].kosten() < bib_->makros[b].kosten(); });
         int stellen = 1, start = 0, ziel = 0;
         for (int i = 0; i < k; ++i, stellen *= k)
             start += stellen * lokal[brett_[zellen[i]]], ziel += stellen * i;
@@ -148,10 +210,10 @@ private:
             for (int i = 0, r = w; i < k; ++i, r /= k)
                 ordnung[i] = r % k;
             for (int m : makros) {
-                if (bib_.makros[m].kosten() >= grenze)
+                if (bib_->makros[m].kosten() >= grenze)
                     break;
                 auto neu = ordnung;
-                for (const auto& [von, nach] : bib_.makros[m].wirkung)
+                for (const auto& [von, nach] : bib_->makros[m].wirkung)
                     neu[lokal[nach]] = ordnung[lokal[von]];
                 int nw = 0;
                 for (int i = k - 1; i >= 0; --i)
@@ -187,12 +249,12 @@ private:
                 for (int w = k; w != start; w = vorgaenger[w])
                     kette.push_back(makro[w]);
                 for (auto it = kette.rbegin(); it != kette.rend(); ++it)
-                    Anwenden(bib_.makros[*it]);
+                    Anwenden(bib_->makros[*it]);
                 return true;
             }
             kanten(k, bisher == INT_MAX ? INT_MAX : bisher - d, [&](int nach, int m) {
-                if (d + bib_.makros[m].kosten() < abstand[nach]) {
-                    abstand[nach] = d + bib_.makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
+                if (d + bib_->makros[m].kosten() < abstand[nach]) {
+                    abstand[nach] = d + bib_->makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
                     offen.push({abstand[nach], nach});
                     if (fertig(nach))
                         bisher = std::min(bisher, abstand[nach]);
@@ -204,16 +266,50 @@ private:
 
     int n_;
     Variante v_;
-    const Makrobibliothek& bib_;
-    std::array<uint8_t, MaxFelder> brett_{};
+    const Makrobibliothek* bib_;
+    Zellen brett_{};
     uint64_t fest_ = 0;
     bool paritaetHalten_ = false;
     std::vector<Zug> zuege_;
 };
 
-} // namespace
-
-namespace {
+// Tile after tile, keeping the `breite` shortest ways so far (boards alike kept once); the
+// shortest whole way wins. Empty when stopped.
+std::vector<Zug> Strahlsuche(const Spielstand& s, const Aufwand& aufwand, std::stop_token halt)
+{
+    const Platzierer start(s);
+    const Platzierer::Plan plan = start.Planen();
+    std::vector<Platzierer> strahl{start};
+    for (size_t i = 0; i < plan.reihenfolge.size(); ++i) {
+        std::vector<Platzierer> neu;
+        for (Platzierer& p : strahl) {
+            if (i == plan.paritaetAb)
+                p.ParitaetHalten();
+            p.Varianten(plan.reihenfolge[i], aufwand.grenzen, halt, neu);
+        }
+        if (halt.stop_requested() || neu.empty())
+            return {};
+        std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
+        for (size_t k = 0; k < neu.size(); ++k)
+            rang.push_back({{neu[k].Zuege().size(), neu[k].Unordnung()}, k});
+        std::sort(rang.begin(), rang.end());
+        strahl.clear();
+        for (const auto& [schluessel, k] : rang) {
+            if (int(strahl.size()) >= aufwand.breite)
+                break;
+            const bool schonDa = std::any_of(strahl.begin(), strahl.end(),
+                                             [&](const Platzierer& p) { return p.Brett() == neu[k].Brett(); });
+            if (!schonDa)
+                strahl.push_back(std::move(neu[k]));
+        }
+    }
+    std::vector<Zug> beste;
+    bool gefunden = false;
+    for (Platzierer& p : strahl)
+        if (p.RestLoesen(plan.rest) && (!gefunden || p.Zuege().size() < beste.size()))
+            beste = p.Zuege(), gefunden = true;
+    return beste;
+}
 
 // Every move of the variant with the cells it changes: after the move, cell c holds what
 // quelle[c] held.
@@ -244,7 +340,7 @@ std::vector<Zugbild> AlleZuege(Variante v, int n)
 // The board under a symmetry of the square; the moves found there, played on the real board.
 // A symmetry maps lines to lines and axes to axes (mirrors turn the other way round): the real
 // move of an image move takes its tiles from the preimages of the image move's sources.
-std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
+std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer, const Aufwand& aufwand, std::stop_token halt)
 {
     const int n = s.n();
     const Symmetrie sym = Symmetrie::Nummer(n, nummer);
@@ -263,7 +359,7 @@ std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
     for (int p = 1; p <= n * n; ++p)
         b.Spielfeld[sym.Bild(p)] = uint8_t(sym.Bild(s.Spielfeld[p]));
     std::vector<Zug> weg;
-    for (const Zug& z : Platzierer(b).Loesen())
+    for (const Zug& z : Strahlsuche(b, aufwand, halt))
         for (size_t i = 0; i < zuege.size(); ++i)
             if (zuege[i].zug == z)
                 weg.push_back(echt[i]);
@@ -273,13 +369,13 @@ std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
 } // namespace
 
 // Each symmetry puts other tiles first: the shortest of the ways wins.
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, int symmetrien)
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, const Aufwand& aufwand)
 {
     std::vector<Zug> beste;
-    for (int i = 0; i < symmetrien; ++i) {
+    for (int i = 0; i < aufwand.symmetrien; ++i) {
+        auto zuege = UeberSymmetrie(s, i, aufwand, halt);
         if (halt.stop_requested())
             return {};
-        auto zuege = UeberSymmetrie(s, i);
         if (i == 0 || zuege.size() < beste.size())
             beste = std::move(zuege);
     }

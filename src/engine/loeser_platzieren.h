@@ -5,13 +5,22 @@
 #include <stop_token>
 #include <vector>
 
+#include "engine/loeser_einsatz.h"
 #include "engine/spielstand.h"
 
 namespace engine::loeser {
 
-// The shortest of the ways found through the first `symmetrien` symmetries of the square (at
-// most 8); empty when the stop token fired.
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt = {}, int symmetrien = 8);
+// How hard to look: through how many symmetries of the square (at most 8), keeping how many
+// ways at each tile, searching single moves how far (depth 0: macros only).
+struct Aufwand {
+    int symmetrien = 8;
+    int breite = 1;
+    Einsatzgrenzen grenzen{0, 0, 0};
+};
+
+// The shortest of the ways found through the first `symmetrien` symmetries of the square;
+// empty when the stop token fired.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt = {}, const Aufwand& aufwand = {});
 void MakrosVorbereiten(const Spielstand& s);
 
 } // namespace engine::loeser
