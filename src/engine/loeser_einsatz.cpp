@@ -81,8 +81,11 @@ class Suche {
 public:
     Suche(const Zugsatz& satz, int n, const Zellen& brett, uint64_t muss, const Einsatzgrenzen& grenzen,
           std::stop_token halt)
-        : satz_(satz), zellen_(n * n), brett_(brett), muss_(muss), grenzen_(grenzen), halt_(std::move(halt))
+        : satz_(satz), zellen_(n * n), proZug_(int(satz.zuege.front().paare.size())), brett_(brett), muss_(muss),
+          grenzen_(grenzen), halt_(std::move(halt))
     {
+        for (int c = 0; c < zellen_; ++c)
+            fehl_ += Falsch(c);
     }
 
     std::vector<Einsatz> Los()
@@ -105,13 +108,19 @@ private:
         return h;
     }
 
+    bool Falsch(int c) const { return (muss_ >> brett_[c] & 1) && brett_[c] != c; }
+
     void Anwenden(const Einzelzug& z)
     {
         std::array<uint8_t, MaxSeite> alt{};
-        for (size_t i = 0; i < z.paare.size(); ++i)
+        for (size_t i = 0; i < z.paare.size(); ++i) {
             alt[i] = brett_[z.paare[i].second];
-        for (size_t i = 0; i < z.paare.size(); ++i)
+            fehl_ -= Falsch(z.paare[i].first);
+        }
+        for (size_t i = 0; i < z.paare.size(); ++i) {
             brett_[z.paare[i].first] = alt[i];
+            fehl_ += Falsch(z.paare[i].first);
+        }
     }
 
     bool Erlaubt(int m, int vorher, int gleiche) const
@@ -125,14 +134,17 @@ private:
         return !(satz_.vertauschbar[size_t(z.linie)][size_t(v.linie)] && z.linie < v.linie);
     }
 
+    // Most positions are looked at with no move left: there the count of tiles not home
+    // decides, kept up to date by every move (a move carries at most one line or axis of
+    // them); the farthest tile's distance only where moves are left.
     void Tief(int tiefe, int grenze, int vorher, int gleiche)
     {
-        const int h = Schranke();
-        if (h == 0) {
+        if (fehl_ == 0) {
             Merken();
             return;
         }
-        if (tiefe + h > grenze || abbruch_)
+        const int rest = grenze - tiefe;
+        if (rest <= 0 || fehl_ > rest * proZug_ || Schranke() > rest || abbruch_)
             return;
         if (++besucht_ > grenzen_.knoten || ((besucht_ & 1023) == 0 && halt_.stop_requested())) {
             abbruch_ = true;
@@ -162,7 +174,9 @@ private:
 
     const Zugsatz& satz_;
     int zellen_;
+    int proZug_;  // cells a move changes
     Zellen brett_;
+    int fehl_ = 0;  // tiles that must end home and are not
     uint64_t muss_;
     Einsatzgrenzen grenzen_;
     std::stop_token halt_;

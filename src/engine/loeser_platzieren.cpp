@@ -9,6 +9,7 @@
 #include "engine/loeser_einsatz.h"
 #include "engine/loeser_intern.h"
 #include "engine/loeser_makro.h"
+#include "engine/loeser_rahmen.h"
 
 namespace engine::loeser {
 
@@ -17,7 +18,8 @@ namespace {
 // The board in cells 0..n²-1, tiles named by their home cell, and the way so far.
 class Platzierer {
 public:
-    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(&Makros(s.variante, s.n()))
+    Platzierer(const Spielstand& s, int rahmen)
+        : n_(s.n()), v_(s.variante), bib_(&Makros(s.variante, s.n())), rahmen_(rahmen)
     {
         for (int c = 0; c < n_ * n_; ++c)
             brett_[c] = uint8_t(s.Spielfeld[c + 1] - 1);
@@ -28,6 +30,7 @@ public:
     struct Plan {
         std::vector<int> reihenfolge;
         size_t paritaetAb = SIZE_MAX;
+        size_t spaetAb = 0;  // from here on few cells are free: a deeper search pays
         std::vector<int> rest;
     };
 
@@ -46,6 +49,7 @@ public:
                     plan.reihenfolge.push_back(zelle(z, sp));
             if (n % 2 == 0)
                 plan.paritaetAb = plan.reihenfolge.size();
+            plan.spaetAb = plan.reihenfolge.size();
             for (int z = 0; z < n - 3; ++z)
                 plan.reihenfolge.push_back(zelle(z, n - 1));
             for (int sp = 0; sp < n - 3; ++sp)
@@ -58,6 +62,7 @@ public:
             for (int z = 0; z < n - 2; ++z)
                 for (int sp = 0; sp < n; ++sp)
                     plan.reihenfolge.push_back(zelle(z, sp));
+            plan.spaetAb = plan.reihenfolge.size();
             for (int sp = 0; sp < n - 3; ++sp)
                 plan.reihenfolge.push_back(zelle(n - 2, sp)), plan.reihenfolge.push_back(zelle(n - 1, sp));
             for (int z = n - 2; z < n; ++z)
@@ -98,6 +103,7 @@ public:
     }
 
     const std::vector<Zug>& Zuege() const { return zuege_; }
+    int Rahmen() const { return rahmen_; }
     const Zellen& Brett() const { return brett_; }
 
     // How far the tiles not yet home are from it, to choose between ways of equal length.
@@ -267,6 +273,7 @@ private:
     int n_;
     Variante v_;
     const Makrobibliothek* bib_;
+    int rahmen_;
     Zellen brett_{};
     uint64_t fest_ = 0;
     bool paritaetHalten_ = false;
@@ -274,21 +281,20 @@ private:
 };
 
 // Tile after tile, keeping the `breite` shortest ways so far (boards alike kept once); the
-// shortest whole way wins. Empty when stopped.
-std::vector<Zug> Strahlsuche(const Spielstand& s, const Aufwand& aufwand, std::stop_token halt)
+// shortest whole way wins, with the frame it was found in (-1 when stopped).
+std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> strahl, const Aufwand& aufwand,
+                                             std::stop_token halt)
 {
-    const Platzierer start(s);
-    const Platzierer::Plan plan = start.Planen();
-    std::vector<Platzierer> strahl{start};
+    const Platzierer::Plan plan = strahl.front().Planen();
     for (size_t i = 0; i < plan.reihenfolge.size(); ++i) {
         std::vector<Platzierer> neu;
         for (Platzierer& p : strahl) {
             if (i == plan.paritaetAb)
                 p.ParitaetHalten();
-            p.Varianten(plan.reihenfolge[i], aufwand.grenzen, halt, neu);
+            p.Varianten(plan.reihenfolge[i], i < plan.spaetAb ? aufwand.grenzen : aufwand.spaet, halt, neu);
         }
         if (halt.stop_requested() || neu.empty())
-            return {};
+            return {-1, {}};
         std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
         for (size_t k = 0; k < neu.size(); ++k)
             rang.push_back({{neu[k].Zuege().size(), neu[k].Unordnung()}, k});
@@ -303,83 +309,26 @@ std::vector<Zug> Strahlsuche(const Spielstand& s, const Aufwand& aufwand, std::s
                 strahl.push_back(std::move(neu[k]));
         }
     }
-    std::vector<Zug> beste;
-    bool gefunden = false;
+    std::pair<int, std::vector<Zug>> beste{-1, {}};
     for (Platzierer& p : strahl)
-        if (p.RestLoesen(plan.rest) && (!gefunden || p.Zuege().size() < beste.size()))
-            beste = p.Zuege(), gefunden = true;
+        if (p.RestLoesen(plan.rest) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))
+            beste = {p.Rahmen(), p.Zuege()};
     return beste;
-}
-
-// Every move of the variant with the cells it changes: after the move, cell c holds what
-// quelle[c] held.
-struct Zugbild {
-    Zug zug;
-    std::array<uint8_t, MaxFelder> quelle;
-};
-
-std::vector<Zugbild> AlleZuege(Variante v, int n)
-{
-    std::vector<Zug> alle;
-    if (v == Variante::Verschieben) {
-        for (int i = 1; i <= n; ++i)
-            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
-                alle.push_back({op, i});
-    } else {
-        for (int k = 1; k <= AchsenAnzahl(n); ++k)
-            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
-                alle.push_back({op, k});
-    }
-    std::vector<Zugbild> bilder;
-    for (const Zug& z : alle) {
-        bilder.push_back({z, Herkunft(v, n, z)});
-    }
-    return bilder;
-}
-
-// The board under a symmetry of the square; the moves found there, played on the real board.
-// A symmetry maps lines to lines and axes to axes (mirrors turn the other way round): the real
-// move of an image move takes its tiles from the preimages of the image move's sources.
-std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer, const Aufwand& aufwand, std::stop_token halt)
-{
-    const int n = s.n();
-    const Symmetrie sym = Symmetrie::Nummer(n, nummer);
-    const auto zuege = AlleZuege(s.variante, n);
-    std::vector<Zug> echt(zuege.size(), zuege.front().zug);
-    for (const Zugbild& bild : zuege)
-        for (size_t i = 0; i < zuege.size(); ++i) {
-            bool gleich = true;
-            for (int c = 0; c < n * n && gleich; ++c)
-                gleich = zuege[i].quelle[c] == sym.Urbild(bild.quelle[sym.Bild(c + 1) - 1] + 1) - 1;
-            if (gleich)
-                echt[size_t(&bild - zuege.data())] = zuege[i].zug;
-        }
-
-    Spielstand b = s;
-    for (int p = 1; p <= n * n; ++p)
-        b.Spielfeld[sym.Bild(p)] = uint8_t(sym.Bild(s.Spielfeld[p]));
-    std::vector<Zug> weg;
-    for (const Zug& z : Strahlsuche(b, aufwand, halt))
-        for (size_t i = 0; i < zuege.size(); ++i)
-            if (zuege[i].zug == z)
-                weg.push_back(echt[i]);
-    return weg;
 }
 
 } // namespace
 
-// Each symmetry puts other tiles first: the shortest of the ways wins.
+// One beam over the board in every frame: the frames whose first tiles come cheapest stay.
 std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, const Aufwand& aufwand)
 {
-    std::vector<Zug> beste;
-    for (int i = 0; i < aufwand.symmetrien; ++i) {
-        auto zuege = UeberSymmetrie(s, i, aufwand, halt);
-        if (halt.stop_requested())
-            return {};
-        if (i == 0 || zuege.size() < beste.size())
-            beste = std::move(zuege);
-    }
-    return beste;
+    const auto rahmen = Rahmenliste(s.variante, s.n(), aufwand.symmetrien, aufwand.verschiebungen);
+    std::vector<Platzierer> start;
+    for (size_t i = 0; i < rahmen.size(); ++i)
+        start.emplace_back(ImRahmen(s, rahmen[i]), int(i));
+    const auto [i, weg] = Strahlsuche(std::move(start), aufwand, halt);
+    if (halt.stop_requested() || i < 0)
+        return {};
+    return AusDemRahmen(weg, rahmen[size_t(i)]);
 }
 
 void MakrosVorbereiten(const Spielstand& s) { Makros(s.variante, s.n()); }

@@ -10,16 +10,19 @@
 
 namespace engine::loeser {
 
-// How hard to look: through how many symmetries of the square (at most 8), keeping how many
-// ways at each tile, searching single moves how far (depth 0: macros only).
+// How hard to look: in how many symmetries of the square (at most 8), keeping how many ways at
+// each tile, searching single moves how far (depth 0: macros only), and for lines also with
+// the whole board shifted every way.
 struct Aufwand {
     int symmetrien = 8;
     int breite = 1;
     Einsatzgrenzen grenzen{0, 0, 0};
+    bool verschiebungen = false;
+    Einsatzgrenzen spaet{0, 0, 0};  // for the last tiles before the exact end
 };
 
-// The shortest of the ways found through the first `symmetrien` symmetries of the square;
-// empty when the stop token fired.
+// The shortest way found, the board seen in each of those frames; empty when the stop token
+// fired.
 std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt = {}, const Aufwand& aufwand = {});
 void MakrosVorbereiten(const Spielstand& s);
 
