@@ -110,15 +110,17 @@ TEST(Loesung, MehrereThreadsGleichzeitig)
     }
 }
 
-// The piecewise ways stay short: over ten of the game's scrambles at side 6 the mean stays
-// within 250 moves for sliding and shifting and 300 for turning, and no way wastes moves on a
-// move undone at once or a line turned more than half way round in a row.
+// The piecewise ways stay short: over ten of the game's scrambles at side 6 (four for
+// shifting and turning, whose searches take longer) the mean stays within 250 moves for
+// sliding, 125 for shifting and 110 for turning, and no way wastes moves on a move undone at
+// once or a line turned more than half way round in a row.
 TEST(Loesung, WegeBleibenKurz)
 {
-    const int grenze[] = {0, 250, 250, 300};
+    const int grenze[] = {0, 250, 125, 110};
     for (int v : {1, 2, 3}) {
         int summe = 0;
-        for (unsigned saat = 1; saat <= 10; ++saat) {
+        const unsigned spiele = v == 1 ? 10 : 4;
+        for (unsigned saat = 1; saat <= spiele; ++saat) {
             const Spielstand s = Gemischt(v, 6, saat);
             const auto weg = Loesung(s);
             summe += int(weg.size());
@@ -131,7 +133,7 @@ TEST(Loesung, WegeBleibenKurz)
                 }
             }
         }
-        EXPECT_LE(summe / 10, grenze[v]) << "variant " << v;
+        EXPECT_LE(summe / int(spiele), grenze[v]) << "variant " << v;
     }
 }
 
