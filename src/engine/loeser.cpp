@@ -93,12 +93,12 @@ std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::
 }
 
 // Shifting and turning boards of side 4 to 6: how hard Loesung looks, chosen so that it takes
-// a few hundred milliseconds at most; a wider beam or a deeper search gains less and less.
+// well under a second; a wider beam or a deeper search gains less and less.
 loeser::Aufwand BesterAufwand(const Spielstand& s)
 {
     if (s.variante == Variante::Verschieben)
-        return {8, 64, {4, 4, 20000}, true, {4, 4, 20000}};
-    return {8, 32, {5, 4, 20000}, false, {5, 4, 20000}};
+        return {8, 32, {4, 4, 20000}, true, {4, 4, 20000}, {5, 2, 6000}};
+    return {8, 32, {5, 4, 20000}, false, {5, 4, 20000}, {5, 4, 6000}};
 }
 
 std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)

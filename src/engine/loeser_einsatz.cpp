@@ -1,6 +1,7 @@
 #include "engine/loeser_einsatz.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -15,6 +16,7 @@ struct Einzelzug {
     Zug zug;
     int linie;     // line (rows 0..n-1, columns n..2n-1) or axis
     bool vor;      // right, down, clockwise
+    uint64_t traeger = 0;  // the cells it changes
     int umkehrung; // index of the move that undoes it
     std::vector<std::pair<uint8_t, uint8_t>> paare;  // after the move, cell .first holds what .second held
 };
@@ -38,11 +40,13 @@ std::unique_ptr<Zugsatz> ZugsatzBauen(Variante v, int n)
                 zug = {vor ? Operation::ZeileRechts : Operation::ZeileLinks, l + 1};
             else if (linien)
                 zug = {vor ? Operation::SpalteRunter : Operation::SpalteHoch, l - n + 1};
-            Einzelzug e{zug, l, vor, int(satz->zuege.size()) + (vor ? 1 : -1), {}};
+            Einzelzug e{zug, l, vor, 0, int(satz->zuege.size()) + (vor ? 1 : -1), {}};
             const auto herkunft = Herkunft(v, n, zug);
             for (int c = 0; c < n * n; ++c)
-                if (herkunft[c] != c)
+                if (herkunft[c] != c) {
                     e.paare.push_back({uint8_t(c), herkunft[c]});
+                    e.traeger |= uint64_t(1) << c;
+                }
             satz->zuege.push_back(std::move(e));
         }
     satz->vertauschbar.assign(size_t(anzahl), std::vector<char>(size_t(anzahl), 0));
@@ -85,7 +89,7 @@ public:
           grenzen_(grenzen), halt_(std::move(halt))
     {
         for (int c = 0; c < zellen_; ++c)
-            fehl_ += Falsch(c);
+            falsch_ |= uint64_t(Falsch(c)) << c;
     }
 
     std::vector<Einsatz> Los()
@@ -113,13 +117,12 @@ private:
     void Anwenden(const Einzelzug& z)
     {
         std::array<uint8_t, MaxSeite> alt{};
-        for (size_t i = 0; i < z.paare.size(); ++i) {
+        for (size_t i = 0; i < z.paare.size(); ++i)
             alt[i] = brett_[z.paare[i].second];
-            fehl_ -= Falsch(z.paare[i].first);
-        }
+        falsch_ &= ~z.traeger;
         for (size_t i = 0; i < z.paare.size(); ++i) {
             brett_[z.paare[i].first] = alt[i];
-            fehl_ += Falsch(z.paare[i].first);
+            falsch_ |= uint64_t(Falsch(z.paare[i].first)) << z.paare[i].first;
         }
     }
 
@@ -134,26 +137,26 @@ private:
         return !(satz_.vertauschbar[size_t(z.linie)][size_t(v.linie)] && z.linie < v.linie);
     }
 
-    // Most positions are looked at with no move left: there the count of tiles not home
-    // decides, kept up to date by every move (a move carries at most one line or axis of
-    // them); the farthest tile's distance only where moves are left.
+    // Most positions are looked at with one move left or none: there the cells whose tiles
+    // are not home decide, kept up to date by every move (a move changes one line or axis);
+    // the farthest tile's distance only where more moves are left.
     void Tief(int tiefe, int grenze, int vorher, int gleiche)
     {
-        if (fehl_ == 0) {
+        if (falsch_ == 0) {
             Merken();
             return;
         }
         const int rest = grenze - tiefe;
-        if (rest <= 0 || fehl_ > rest * proZug_ || Schranke() > rest || abbruch_)
+        if (rest <= 0 || std::popcount(falsch_) > rest * proZug_ || (rest > 1 && Schranke() > rest) || abbruch_)
             return;
         if (++besucht_ > grenzen_.knoten || ((besucht_ & 1023) == 0 && halt_.stop_requested())) {
             abbruch_ = true;
             return;
         }
         for (int m = 0; m < int(satz_.zuege.size()) && !abbruch_; ++m) {
-            if (!Erlaubt(m, vorher, gleiche))
-                continue;
             const Einzelzug& z = satz_.zuege[size_t(m)];
+            if ((rest == 1 && (falsch_ & ~z.traeger)) || !Erlaubt(m, vorher, gleiche))
+                continue;  // the last move must reach every tile not home
             Anwenden(z);
             pfad_.push_back(z.zug);
             Tief(tiefe + 1, grenze, m, vorher >= 0 && satz_.zuege[size_t(vorher)].linie == z.linie ? gleiche + 1 : 1);
@@ -176,7 +179,7 @@ private:
     int zellen_;
     int proZug_;  // cells a move changes
     Zellen brett_;
-    int fehl_ = 0;  // tiles that must end home and are not
+    uint64_t falsch_ = 0;  // cells holding a tile that must end home and is not
     uint64_t muss_;
     Einsatzgrenzen grenzen_;
     std::stop_token halt_;
@@ -188,10 +191,9 @@ private:
 
 } // namespace
 
-std::vector<Einsatz> Einsaetze(Variante v, int n, const Zellen& brett, uint64_t fest, int ziel,
-                               const Einsatzgrenzen& grenzen, std::stop_token halt)
+std::vector<Einsatz> Einsaetze(Variante v, int n, const Zellen& brett, uint64_t muss, const Einsatzgrenzen& grenzen,
+                               std::stop_token halt)
 {
-    const uint64_t muss = fest | uint64_t(1) << ziel;
     return Suche(Zugsaetze(v, n), n, brett, muss, grenzen, std::move(halt)).Los();
 }
 

@@ -26,9 +26,9 @@ struct Einsatzgrenzen {
     long knoten = 20000; // positions looked at, at most
 };
 
-// Ways that leave every cell of `fest` and cell `ziel` holding its own tile, the shortest that
+// Ways that leave every cell of `muss` (bit c: cell c) holding its own tile, the shortest that
 // exist up to the limits; empty when there is none within them or the stop token fired.
-std::vector<Einsatz> Einsaetze(Variante v, int n, const Zellen& brett, uint64_t fest, int ziel,
-                               const Einsatzgrenzen& grenzen, std::stop_token halt = {});
+std::vector<Einsatz> Einsaetze(Variante v, int n, const Zellen& brett, uint64_t muss, const Einsatzgrenzen& grenzen,
+                               std::stop_token halt = {});
 
 } // namespace engine::loeser

@@ -81,14 +81,20 @@ public:
         Platzierer kette = *this;
         if (kette.Platzieren(ziel))
             neu.push_back(std::move(kette));
+        Gesucht(uint64_t(1) << ziel, grenzen, halt, neu);
+    }
+
+    // The ways of single moves that bring the tiles of `ziele` home, the finished ones kept.
+    void Gesucht(uint64_t ziele, const Einsatzgrenzen& grenzen, std::stop_token halt, std::vector<Platzierer>& neu) const
+    {
         if (grenzen.tiefe <= 0)
             return;
-        for (Einsatz& e : Einsaetze(v_, n_, brett_, fest_, ziel, grenzen, halt)) {
+        for (Einsatz& e : Einsaetze(v_, n_, brett_, fest_ | ziele, grenzen, halt)) {
             Platzierer p = *this;
             p.brett_ = e.brett;
             if (paritaetHalten_ && p.BrettUngerade())
                 continue;
-            p.fest_ |= uint64_t(1) << ziel;
+            p.fest_ |= ziele;
             p.Dazu(e.zuege);
             neu.push_back(std::move(p));
         }
@@ -280,35 +286,56 @@ private:
     std::vector<Zug> zuege_;
 };
 
-// Tile after tile, keeping the `breite` shortest ways so far (boards alike kept once); the
-// shortest whole way wins, with the frame it was found in (-1 when stopped).
-std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> strahl, const Aufwand& aufwand,
+// Keeps the `breite` shortest ways (boards alike once; of ways as long, those whose other
+// tiles are nearer home).
+void Auslesen(std::vector<Platzierer>& strahl, int breite)
+{
+    std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
+    for (size_t k = 0; k < strahl.size(); ++k)
+        rang.push_back({{strahl[k].Zuege().size(), strahl[k].Unordnung()}, k});
+    std::sort(rang.begin(), rang.end());
+    std::vector<Platzierer> beste;
+    for (const auto& [schluessel, k] : rang) {
+        if (int(beste.size()) >= breite)
+            break;
+        const bool schonDa = std::any_of(beste.begin(), beste.end(),
+                                         [&](const Platzierer& p) { return p.Brett() == strahl[k].Brett(); });
+        if (!schonDa)
+            beste.push_back(std::move(strahl[k]));
+    }
+    strahl = std::move(beste);
+}
+
+// Tile after tile, or two at once, keeping the shortest ways of each number of tiles home;
+// the shortest whole way wins, with the frame it was found in (-1 when stopped).
+std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, const Aufwand& aufwand,
                                              std::stop_token halt)
 {
-    const Platzierer::Plan plan = strahl.front().Planen();
-    for (size_t i = 0; i < plan.reihenfolge.size(); ++i) {
-        std::vector<Platzierer> neu;
-        for (Platzierer& p : strahl) {
-            if (i == plan.paritaetAb)
+    const Platzierer::Plan plan = start.front().Planen();
+    const size_t schritte = plan.reihenfolge.size();
+    std::vector<std::vector<Platzierer>> stufe(schritte + 1);
+    stufe[0] = std::move(start);
+    for (size_t i = 0; i < schritte; ++i) {
+        if (i > 0)
+            Auslesen(stufe[i], aufwand.breite);
+        const bool spaet = i >= plan.spaetAb;
+        // Two tiles at once only within one phase.
+        const bool paar = aufwand.paar.tiefe > 0 && i + 1 < schritte && (i + 1 < plan.spaetAb || spaet) &&
+                          (i + 1 < plan.paritaetAb || i >= plan.paritaetAb);
+        for (Platzierer& p : stufe[i]) {
+            if (i >= plan.paritaetAb)
                 p.ParitaetHalten();
-            p.Varianten(plan.reihenfolge[i], i < plan.spaetAb ? aufwand.grenzen : aufwand.spaet, halt, neu);
+            p.Varianten(plan.reihenfolge[i], spaet ? aufwand.spaet : aufwand.grenzen, halt, stufe[i + 1]);
+            if (paar)
+                p.Gesucht(uint64_t(1) << plan.reihenfolge[i] | uint64_t(1) << plan.reihenfolge[i + 1], aufwand.paar,
+                          halt, stufe[i + 2]);
         }
-        if (halt.stop_requested() || neu.empty())
+        if (halt.stop_requested() || stufe[i + 1].empty())
             return {-1, {}};
-        std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
-        for (size_t k = 0; k < neu.size(); ++k)
-            rang.push_back({{neu[k].Zuege().size(), neu[k].Unordnung()}, k});
-        std::sort(rang.begin(), rang.end());
-        strahl.clear();
-        for (const auto& [schluessel, k] : rang) {
-            if (int(strahl.size()) >= aufwand.breite)
-                break;
-            const bool schonDa = std::any_of(strahl.begin(), strahl.end(),
-                                             [&](const Platzierer& p) { return p.Brett() == neu[k].Brett(); });
-            if (!schonDa)
-                strahl.push_back(std::move(neu[k]));
-        }
+        stufe[i].clear();
     }
+    std::vector<Platzierer>& strahl = stufe[schritte];
+    Auslesen(strahl, aufwand.breite);
     std::pair<int, std::vector<Zug>> beste{-1, {}};
     for (Platzierer& p : strahl)
         if (p.RestLoesen(plan.rest) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))

@@ -19,6 +19,7 @@ struct Aufwand {
     Einsatzgrenzen grenzen{0, 0, 0};
     bool verschiebungen = false;
     Einsatzgrenzen spaet{0, 0, 0};  // for the last tiles before the exact end
+    Einsatzgrenzen paar{0, 0, 0};   // for two tiles at once (depth 0: never)
 };
 
 // The shortest way found, the board seen in each of those frames; empty when the stop token

@@ -29,8 +29,8 @@ TEST(Einsatz, WegeLassenFertigeZellenUndBringenDasTeilHeim)
     for (const Fall f : {Fall{2, 4, 5, 3}, Fall{2, 5, 12, 3}, Fall{2, 6, 20, 2}, Fall{3, 4, 6, 3},
                          Fall{3, 5, 10, 3}, Fall{3, 6, 14, 3}}) {
         MtZufall zufall{unsigned(10 * f.v + f.n)};
-        const uint64_t fest = (uint64_t(1) << f.fertig) - 1;
-        const int ziel = f.fertig;
+        const int ziel = f.fertig;  // and the next cell's tile to bring home
+        const uint64_t muss = (uint64_t(1) << (ziel + 1)) - 1;
         int gesucht = 0;  // cases where the finished cells were disturbed
         for (int versuch = 0; versuch < 4; ++versuch) {
             Spielstand s = GeloestesBrett(f.v, f.n);
@@ -38,7 +38,7 @@ TEST(Einsatz, WegeLassenFertigeZellenUndBringenDasTeilHeim)
                 const auto alle = AlleZuege(s);
                 Ausfuehren(s, alle[zufall.Random(int(alle.size()))]);
             }
-            const auto wege = loeser::Einsaetze(s.variante, f.n, Zellen(s), fest, ziel, {f.zuege, 3, 200000});
+            const auto wege = loeser::Einsaetze(s.variante, f.n, Zellen(s), muss, {f.zuege, 3, 200000});
             ASSERT_FALSE(wege.empty()) << "variant " << f.v << " side " << f.n;
             gesucht += !wege.front().zuege.empty();
             for (const loeser::Einsatz& e : wege) {
@@ -59,13 +59,13 @@ TEST(Einsatz, OhneWegInnerhalbDerGrenzenNichts)
 {
     Spielstand s = GeloestesBrett(2, 6);
     std::swap(s.Spielfeld[1], s.Spielfeld[36]);  // three line moves cannot swap two tiles
-    const uint64_t fest = (uint64_t(1) << 35) - 1;
-    EXPECT_TRUE(loeser::Einsaetze(s.variante, 6, Zellen(s), fest, 35, {3, 4, 100000}).empty());
+    const uint64_t alle = (uint64_t(1) << 36) - 1;
+    EXPECT_TRUE(loeser::Einsaetze(s.variante, 6, Zellen(s), alle, {3, 4, 100000}).empty());
     std::stop_source quelle;
     quelle.request_stop();
     const Spielstand nah = GeloestesBrett(3, 5);
     Spielstand weg = nah;
     Ausfuehren(weg, {Operation::AchseRechts, 1});
-    EXPECT_EQ(loeser::Einsaetze(weg.variante, 5, Zellen(weg), 0, 0, {2, 4, 1000}).size(), 1u);
-    EXPECT_TRUE(loeser::Einsaetze(weg.variante, 5, Zellen(weg), 0, 0, {2, 4, 1000}, quelle.get_token()).empty());
+    EXPECT_EQ(loeser::Einsaetze(weg.variante, 5, Zellen(weg), 1, {2, 4, 1000}).size(), 1u);
+    EXPECT_TRUE(loeser::Einsaetze(weg.variante, 5, Zellen(weg), 1, {2, 4, 1000}, quelle.get_token()).empty());
 }
