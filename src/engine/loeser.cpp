@@ -97,8 +97,10 @@ std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::
 loeser::Aufwand BesterAufwand(const Spielstand& s)
 {
     if (s.variante == Variante::Verschieben)
-        return {8, 32, {4, 4, 20000}, true, {4, 4, 20000}, {5, 2, 6000}};
-    return {8, 32, {5, 4, 20000}, false, {5, 4, 20000}, {5, 4, 6000}};
+        return {8, 32, {4, 4, 20000}, true, {5, 2, 6000}};
+    if (s.n() == 6)  // turning: pairs searched deeper pay most here
+        return {8, 32, {5, 4, 20000}, false, {6, 2, 10000}};
+    return {8, 32, {5, 4, 20000}, false, {5, 4, 6000}};
 }
 
 std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)

@@ -26,6 +26,7 @@ struct Zugsatz {
     std::vector<std::vector<char>> vertauschbar;  // by line or axis
     std::vector<uint8_t> abstand;                 // [von * zellen + nach]: one move carries a tile one step
     int hoechstensVor = 0, hoechstensZurueck = 0;  // the same move this often in a row, no more
+    std::vector<std::vector<int>> durch;  // by cell: the moves that change it
 };
 
 std::unique_ptr<Zugsatz> ZugsatzBauen(Variante v, int n)
@@ -49,6 +50,10 @@ std::unique_ptr<Zugsatz> ZugsatzBauen(Variante v, int n)
                 }
             satz->zuege.push_back(std::move(e));
         }
+    satz->durch.resize(size_t(n * n));
+    for (size_t m = 0; m < satz->zuege.size(); ++m)
+        for (const auto& [zelle, quelle] : satz->zuege[m].paare)
+            satz->durch[zelle].push_back(int(m));
     satz->vertauschbar.assign(size_t(anzahl), std::vector<char>(size_t(anzahl), 0));
     for (int a = 0; a < anzahl; ++a)
         for (int b = 0; b < anzahl; ++b) {
@@ -112,6 +117,17 @@ private:
         return h;
     }
 
+    // Whether one move changes every cell of `zellen`.
+    bool EinZugReicht(uint64_t zellen) const
+    {
+        if (zellen == 0)
+            return true;
+        for (const int m : satz_.durch[size_t(std::countr_zero(zellen))])
+            if (!(zellen & ~satz_.zuege[size_t(m)].traeger))
+                return true;
+        return false;
+    }
+
     bool Falsch(int c) const { return (muss_ >> brett_[c] & 1) && brett_[c] != c; }
 
     void Anwenden(const Einzelzug& z)
@@ -155,8 +171,11 @@ private:
         }
         for (int m = 0; m < int(satz_.zuege.size()) && !abbruch_; ++m) {
             const Einzelzug& z = satz_.zuege[size_t(m)];
-            if ((rest == 1 && (falsch_ & ~z.traeger)) || !Erlaubt(m, vorher, gleiche))
-                continue;  // the last move must reach every tile not home
+            // The last move must reach every tile not home; the one before it, all but those
+            // one move can reach.
+            if ((rest == 1 && (falsch_ & ~z.traeger)) || (rest == 2 && !EinZugReicht(falsch_ & ~z.traeger)) ||
+                !Erlaubt(m, vorher, gleiche))
+                continue;
             Anwenden(z);
             pfad_.push_back(z.zug);
             Tief(tiefe + 1, grenze, m, vorher >= 0 && satz_.zuege[size_t(vorher)].linie == z.linie ? gleiche + 1 : 1);

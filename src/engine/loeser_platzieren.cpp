@@ -10,6 +10,7 @@
 #include "engine/loeser_intern.h"
 #include "engine/loeser_makro.h"
 #include "engine/loeser_rahmen.h"
+#include "engine/loeser_tabelle.h"
 
 namespace engine::loeser {
 
@@ -30,7 +31,7 @@ public:
     struct Plan {
         std::vector<int> reihenfolge;
         size_t paritaetAb = SIZE_MAX;
-        size_t spaetAb = 0;  // from here on few cells are free: a deeper search pays
+        size_t spaetAb = 0;  // where the last phase begins
         std::vector<int> rest;
     };
 
@@ -57,15 +58,16 @@ public:
             plan.rest = {zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
                          zelle(n - 1, n - 3)};
         } else {
-            // Rows from the top down to the last two, then those two column by column, then the
-            // last 2 x 3 cells exactly.
-            for (int z = 0; z < n - 2; ++z)
+            // Rows from the top down to the last three, then those three column by column, then
+            // the last 3 x 3 cells in the fewest moves, by the table of side 3.
+            for (int z = 0; z < n - 3; ++z)
                 for (int sp = 0; sp < n; ++sp)
                     plan.reihenfolge.push_back(zelle(z, sp));
             plan.spaetAb = plan.reihenfolge.size();
             for (int sp = 0; sp < n - 3; ++sp)
-                plan.reihenfolge.push_back(zelle(n - 2, sp)), plan.reihenfolge.push_back(zelle(n - 1, sp));
-            for (int z = n - 2; z < n; ++z)
+                for (int z = n - 3; z < n; ++z)
+                    plan.reihenfolge.push_back(zelle(z, sp));
+            for (int z = n - 3; z < n; ++z)
                 for (int sp = n - 3; sp < n; ++sp)
                     plan.rest.push_back(zelle(z, sp));
         }
@@ -100,9 +102,9 @@ public:
         }
     }
 
-    bool RestLoesen(const std::vector<int>& zellen)
+    bool RestLoesen(const std::vector<int>& zellen, std::stop_token halt)
     {
-        if (!Rest(zellen))
+        if (v_ == Variante::Drehen ? !Ecke(halt) : !Rest(zellen))
             return false;
         zuege_ = Vereinfacht(zuege_, v_, n_);
         return true;
@@ -194,6 +196,39 @@ private:
                 beste = int(m);
         }
         return beste;
+    }
+
+    // Turning: the last 3 x 3 cells, bottom right, are a board of side 3 of their own, its
+    // four axes the corner's.
+    bool Ecke(std::stop_token halt)
+    {
+        const int n = n_, o = n - 3;
+        Spielstand drei;
+        drei.variante = Variante::Drehen;
+        drei.Groesse = 3;
+        for (int z = 0; z < 3; ++z)
+            for (int sp = 0; sp < 3; ++sp) {
+                const int teil = brett_[(o + z) * n + o + sp], tz = teil / n - o, ts = teil % n - o;
+                if (tz < 0 || ts < 0)
+                    return false;
+                drei.Spielfeld[z * 3 + sp + 1] = uint8_t(tz * 3 + ts + 1);
+            }
+        std::vector<Zug> weg = TabellenLoesung(drei, halt);
+        if (weg.empty() && !Geloest(drei))
+            return false;
+        Spielstand gross;
+        gross.variante = v_;
+        gross.Groesse = uint8_t(n);
+        for (int c = 0; c < n * n; ++c)
+            gross.Spielfeld[c + 1] = uint8_t(brett_[c] + 1);
+        for (Zug& z : weg) {
+            z.a = (o + (z.a - 1) / 2) * (n - 1) + o + (z.a - 1) % 2 + 1;
+            Ausfuehren(gross, z);
+        }
+        for (int c = 0; c < n * n; ++c)
+            brett_[c] = uint8_t(gross.Spielfeld[c + 1] - 1);
+        zuege_.insert(zuege_.end(), weg.begin(), weg.end());
+        return true;
     }
 
     // The last cells: Dijkstra over every order of their tiles (the tiles' places, a digit in
@@ -323,9 +358,11 @@ std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, cons
         const bool paar = aufwand.paar.tiefe > 0 && i + 1 < schritte && (i + 1 < plan.spaetAb || spaet) &&
                           (i + 1 < plan.paritaetAb || i >= plan.paritaetAb);
         for (Platzierer& p : stufe[i]) {
+            if (halt.stop_requested())
+                return {-1, {}};
             if (i >= plan.paritaetAb)
                 p.ParitaetHalten();
-            p.Varianten(plan.reihenfolge[i], spaet ? aufwand.spaet : aufwand.grenzen, halt, stufe[i + 1]);
+            p.Varianten(plan.reihenfolge[i], aufwand.grenzen, halt, stufe[i + 1]);
             if (paar)
                 p.Gesucht(uint64_t(1) << plan.reihenfolge[i] | uint64_t(1) << plan.reihenfolge[i + 1], aufwand.paar,
                           halt, stufe[i + 2]);
@@ -338,7 +375,7 @@ std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, cons
     Auslesen(strahl, aufwand.breite);
     std::pair<int, std::vector<Zug>> beste{-1, {}};
     for (Platzierer& p : strahl)
-        if (p.RestLoesen(plan.rest) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))
+        if (p.RestLoesen(plan.rest, halt) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))
             beste = {p.Rahmen(), p.Zuege()};
     return beste;
 }

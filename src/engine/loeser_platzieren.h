@@ -11,14 +11,13 @@
 namespace engine::loeser {
 
 // How hard to look: in how many symmetries of the square (at most 8), keeping how many ways at
-// each tile, searching single moves how far (depth 0: macros only), and for lines also with
-// the whole board shifted every way.
+// each tile, searching single moves how far for one tile (depth 0: macros only), for lines
+// also with the whole board shifted every way, and how far for two tiles at once.
 struct Aufwand {
     int symmetrien = 8;
     int breite = 1;
     Einsatzgrenzen grenzen{0, 0, 0};
     bool verschiebungen = false;
-    Einsatzgrenzen spaet{0, 0, 0};  // for the last tiles before the exact end
     Einsatzgrenzen paar{0, 0, 0};   // for two tiles at once (depth 0: never)
 };
 
