@@ -78,7 +78,7 @@ public:
 
     // The ways of bringing tile `ziel` home next, each a copy of this one with the way played:
     // the cheapest chain of macros, and the shortest ways of single moves the search finds.
-    void Varianten(int ziel, const Einsatzgrenzen& grenzen, std::stop_token halt, std::vector<Platzierer>& neu) const
+    void Varianten(int ziel, const Einsatzgrenzen& grenzen, const std::stop_token& halt, std::vector<Platzierer>& neu) const
     {
         Platzierer kette = *this;
         if (kette.Platzieren(ziel))
@@ -87,7 +87,7 @@ public:
     }
 
     // The ways of single moves that bring the tiles of `ziele` home, the finished ones kept.
-    void Gesucht(uint64_t ziele, const Einsatzgrenzen& grenzen, std::stop_token halt, std::vector<Platzierer>& neu) const
+    void Gesucht(uint64_t ziele, const Einsatzgrenzen& grenzen, const std::stop_token& halt, std::vector<Platzierer>& neu) const
     {
         if (grenzen.tiefe <= 0)
             return;
@@ -102,7 +102,7 @@ public:
         }
     }
 
-    bool RestLoesen(const std::vector<int>& zellen, std::stop_token halt)
+    bool RestLoesen(const std::vector<int>& zellen, const std::stop_token& halt)
     {
         if (v_ == Variante::Drehen ? !Ecke(halt) : !Rest(zellen))
             return false;
@@ -200,7 +200,7 @@ private:
 
     // Turning: the last 3 x 3 cells, bottom right, are a board of side 3 of their own, its
     // four axes the corner's.
-    bool Ecke(std::stop_token halt)
+    bool Ecke(const std::stop_token& halt)
     {
         const int n = n_, o = n - 3;
         Spielstand drei;
@@ -344,7 +344,7 @@ void Auslesen(std::vector<Platzierer>& strahl, int breite)
 // Tile after tile, or two at once, keeping the shortest ways of each number of tiles home;
 // the shortest whole way wins, with the frame it was found in (-1 when stopped).
 std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, const Aufwand& aufwand,
-                                             std::stop_token halt)
+                                             const std::stop_token& halt)
 {
     const Platzierer::Plan plan = start.front().Planen();
     const size_t schritte = plan.reihenfolge.size();
