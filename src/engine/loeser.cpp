@@ -2,8 +2,7 @@
 
 #include <array>
 #include <cstdlib>
-#include <deque>
-#include <mutex>
+#include <optional>
 
 #include "engine/loeser_kurz.h"
 #include "engine/loeser_platzieren.h"
@@ -23,18 +22,6 @@ constexpr long SchnelleKnoten = 100000;
 // No board of side 3 is farther from home (sliding: 31 moves).
 constexpr int DreierWege = 31;
 
-bool GleicheStellung(const Spielstand& a, const Spielstand& b)
-{
-    if (a.variante != b.variante || a.Groesse != b.Groesse)
-        return false;
-    if (a.variante == Variante::Schieben && a.FreiesFeld != b.FreiesFeld)
-        return false;
-    for (int p = 1; p <= a.felder(); ++p)
-        if (a.Spielfeld[p] != b.Spielfeld[p])
-            return false;
-    return true;
-}
-
 // Parity of the board read as a permutation of the fields (the empty field as its home's tile).
 bool UngeradePermutation(const Spielstand& s)
 {
@@ -53,45 +40,6 @@ bool UngeradePermutation(const Spielstand& s)
             ungerade = !ungerade;
     }
     return ungerade;
-}
-
-// Plans made for hints, so that following the hints walks one plan home.
-class Plaene {
-public:
-    std::optional<Zug> Weiter(const Spielstand& s)
-    {
-        std::lock_guard sperre(mutex_);
-        for (const Plan& plan : plaene_) {
-            Spielstand x = plan.start;
-            for (const Zug& zug : plan.zuege) {
-                if (GleicheStellung(x, s))
-                    return zug;
-                Ausfuehren(x, zug);
-            }
-        }
-        return std::nullopt;
-    }
-    void Merken(const Spielstand& s, const std::vector<Zug>& zuege)
-    {
-        std::lock_guard sperre(mutex_);
-        plaene_.push_front({s, zuege});
-        if (plaene_.size() > 4)
-            plaene_.pop_back();
-    }
-
-private:
-    struct Plan {
-        Spielstand start;
-        std::vector<Zug> zuege;
-    };
-    std::mutex mutex_;
-    std::deque<Plan> plaene_;
-};
-
-Plaene& GemerktePlaene()
-{
-    static Plaene plaene;
-    return plaene;
 }
 
 } // namespace
@@ -144,6 +92,17 @@ std::optional<std::vector<Zug>> NaherWeg(const Spielstand& s, long knoten, std::
     return loeser::KurzerWeg(s, hoechstens, knoten, halt);
 }
 
+// Shifting and turning boards of side 4 to 6: how hard Loesung looks, chosen so that it takes
+// well under a second; a wider beam or a deeper search gains less and less.
+loeser::Aufwand BesterAufwand(const Spielstand& s)
+{
+    if (s.variante == Variante::Verschieben)
+        return {8, 32, {4, 4, 20000}, true, {5, 2, 6000}};
+    if (s.n() == 6)  // turning: pairs searched deeper pay most here
+        return {8, 32, {5, 4, 20000}, false, {6, 2, 10000}};
+    return {8, 32, {5, 4, 20000}, false, {5, 4, 6000}};
+}
+
 std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
 {
     if (s.n() == 3)
@@ -154,7 +113,7 @@ std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
         return loeser::KuerzesteSchiebeLoesung(s, halt).value_or(std::vector<Zug>{});
     if (s.variante == Variante::Schieben)
         return loeser::SchiebeLoesungUeberVier(s, halt);
-    return loeser::PlatzierendeLoesung(s, halt);
+    return loeser::PlatzierendeLoesung(s, halt, BesterAufwand(s));
 }
 
 std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt)
@@ -168,7 +127,7 @@ std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt)
     if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
         return *kurz;
     if (s.variante != Variante::Schieben)
-        return loeser::PlatzierendeLoesung(s, halt, 1);
+        return loeser::PlatzierendeLoesung(s, halt, {1, 1, {0, 0, 0}});
     if (s.n() == 4 && loeser::SchiebeMusterFertig(s))
         if (auto weg = loeser::KuerzesteSchiebeLoesung(s, halt, SchnelleKnoten))
             return *weg;
@@ -184,7 +143,6 @@ std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt)
     std::vector<Zug> zuege = BesterWeg(s, halt);
     if (halt.stop_requested())
         return {};
-    GemerktePlaene().Merken(s, zuege);
     return zuege;
 }
 
@@ -196,18 +154,6 @@ std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
     if (halt.stop_requested())
         return {};
     return zuege;
-}
-
-std::optional<Zug> Tipp(const Spielstand& s)
-{
-    if (!Loesbar(s) || Geloest(s))
-        return std::nullopt;
-    if (const auto zug = GemerktePlaene().Weiter(s))
-        return zug;
-    const std::vector<Zug> zuege = Loesung(s);
-    if (zuege.empty())
-        return std::nullopt;
-    return zuege.front();
 }
 
 void LoeserVorbereiten(const Spielstand& s, std::stop_token halt)

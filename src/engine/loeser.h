@@ -1,5 +1,6 @@
 #pragma once
-// Ways home for every board: the automatic solution and the hint. Boards of side 3 in every
+// Ways home for every board, for the automatic solution and the hint (the game session keeps
+// the way and follows it). Boards of side 3 in every
 // variant and sliding games of side 4 are solved in the fewest possible moves, and so is every
 // board a few moves from home; everything larger piece by piece, short but not always
 // shortest.
@@ -10,7 +11,6 @@
 // milliseconds, Loesung and SchnelleLoesung with an empty way (never a part of one). A table
 // left half built by a stop is built again by the next call that needs it.
 
-#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -21,18 +21,14 @@ namespace engine {
 // The best way the solver knows: moves that bring the board home, each legal when its turn
 // comes; empty when the board is solved, could never be (a board the game did not make) or the
 // stop token fired. May take a second for a hard sliding game of side 4 (more while its tables
-// are built, see LoeserVorbereiten); the way is kept for Tipp.
+// are built, see LoeserVorbereiten), a few hundred milliseconds for shifting and turning games
+// of side 6. Nothing but the tables is kept between calls.
 std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
 
 // A good way home at once: well under 100 ms for every variant and side, tables built or not
 // (a board of side 3 builds its small table, tens of milliseconds). Not always as short as
-// Loesung's; for a hint to show while Loesung works. Not kept for Tipp.
+// Loesung's; for a hint to show while Loesung works.
 std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt = {});
-
-// The next move of the way the hint follows: a plan once made by Loesung is followed while the
-// board stays on it, so repeated hints lead home. nullopt when there is nothing to do. Runs
-// Loesung when no plan fits, so it may take as long.
-std::optional<Zug> Tipp(const Spielstand& s);
 
 // Builds the tables a board of this kind needs, so that the first Loesung need not wait for
 // them: seconds for a sliding game of side 4 (two or three tables of 5.8 MB), tens of

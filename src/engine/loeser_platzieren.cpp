@@ -6,27 +6,40 @@
 #include <functional>
 #include <queue>
 
+#include "engine/loeser_einsatz.h"
 #include "engine/loeser_intern.h"
 #include "engine/loeser_makro.h"
+#include "engine/loeser_rahmen.h"
+#include "engine/loeser_tabelle.h"
 
 namespace engine::loeser {
 
 namespace {
 
-// The board in cells 0..n²-1, tiles named by their home cell.
+// The board in cells 0..n²-1, tiles named by their home cell, and the way so far.
 class Platzierer {
 public:
-    explicit Platzierer(const Spielstand& s) : n_(s.n()), v_(s.variante), bib_(Makros(s.variante, s.n()))
+    Platzierer(const Spielstand& s, int rahmen)
+        : n_(s.n()), v_(s.variante), bib_(&Makros(s.variante, s.n())), rahmen_(rahmen)
     {
         for (int c = 0; c < n_ * n_; ++c)
             brett_[c] = uint8_t(s.Spielfeld[c + 1] - 1);
     }
 
-    std::vector<Zug> Loesen()
+    // The cells in the order they are filled, from which one on the parity is kept, and the
+    // last cells, solved together.
+    struct Plan {
+        std::vector<int> reihenfolge;
+        size_t paritaetAb = SIZE_MAX;
+        size_t spaetAb = 0;  // where the last phase begins
+        std::vector<int> rest;
+    };
+
+    Plan Planen() const
     {
         const int n = n_;
         auto zelle = [n](int z, int sp) { return z * n + sp; };
-        bool ok = true;
+        Plan plan;
         if (v_ == Variante::Verschieben) {
             // The top left (n-1) x (n-1) block row by row, with the last column and row free to
             // move; then that column and row down to five cells round the corner. With even n a
@@ -34,34 +47,96 @@ public:
             // even, so the five cells end in an even order, which commutators can undo.
             for (int z = 0; z < n - 1; ++z)
                 for (int sp = 0; sp < n - 1; ++sp)
-                    ok = ok && Platzieren(zelle(z, sp));
-            paritaetHalten_ = n % 2 == 0;
+                    plan.reihenfolge.push_back(zelle(z, sp));
+            if (n % 2 == 0)
+                plan.paritaetAb = plan.reihenfolge.size();
+            plan.spaetAb = plan.reihenfolge.size();
             for (int z = 0; z < n - 3; ++z)
-                ok = ok && Platzieren(zelle(z, n - 1));
+                plan.reihenfolge.push_back(zelle(z, n - 1));
             for (int sp = 0; sp < n - 3; ++sp)
-                ok = ok && Platzieren(zelle(n - 1, sp));
-            ok = ok && Rest({zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
-                             zelle(n - 1, n - 3)});
+                plan.reihenfolge.push_back(zelle(n - 1, sp));
+            plan.rest = {zelle(n - 3, n - 1), zelle(n - 2, n - 1), zelle(n - 1, n - 1), zelle(n - 1, n - 2),
+                         zelle(n - 1, n - 3)};
         } else {
-            // Rows from the top down to the last two, then those two column by column, then the
-            // last 2 x 3 cells exactly.
-            for (int z = 0; z < n - 2; ++z)
+            // Rows from the top down to the last three, then those three column by column, then
+            // the last 3 x 3 cells in the fewest moves, by the table of side 3.
+            for (int z = 0; z < n - 3; ++z)
                 for (int sp = 0; sp < n; ++sp)
-                    ok = ok && Platzieren(zelle(z, sp));
+                    plan.reihenfolge.push_back(zelle(z, sp));
+            plan.spaetAb = plan.reihenfolge.size();
             for (int sp = 0; sp < n - 3; ++sp)
-                ok = ok && Platzieren(zelle(n - 2, sp)) && Platzieren(zelle(n - 1, sp));
-            std::vector<int> rest;
-            for (int z = n - 2; z < n; ++z)
+                for (int z = n - 3; z < n; ++z)
+                    plan.reihenfolge.push_back(zelle(z, sp));
+            for (int z = n - 3; z < n; ++z)
                 for (int sp = n - 3; sp < n; ++sp)
-                    rest.push_back(zelle(z, sp));
-            ok = ok && Rest(rest);
+                    plan.rest.push_back(zelle(z, sp));
         }
-        if (!ok)
-            return {};
-        return Vereinfacht(zuege_, v_, n_);
+        return plan;
+    }
+
+    void ParitaetHalten() { paritaetHalten_ = true; }
+
+    // The ways of bringing tile `ziel` home next, each a copy of this one with the way played:
+    // the cheapest chain of macros, and the shortest ways of single moves the search finds.
+    void Varianten(int ziel, const Einsatzgrenzen& grenzen, const std::stop_token& halt, std::vector<Platzierer>& neu) const
+    {
+        Platzierer kette = *this;
+        if (kette.Platzieren(ziel))
+            neu.push_back(std::move(kette));
+        Gesucht(uint64_t(1) << ziel, grenzen, halt, neu);
+    }
+
+    // The ways of single moves that bring the tiles of `ziele` home, the finished ones kept.
+    void Gesucht(uint64_t ziele, const Einsatzgrenzen& grenzen, const std::stop_token& halt, std::vector<Platzierer>& neu) const
+    {
+        if (grenzen.tiefe <= 0)
+            return;
+        for (Einsatz& e : Einsaetze(v_, n_, brett_, fest_ | ziele, grenzen, halt)) {
+            Platzierer p = *this;
+            p.brett_ = e.brett;
+            if (paritaetHalten_ && p.BrettUngerade())
+                continue;
+            p.fest_ |= ziele;
+            p.Dazu(e.zuege);
+            neu.push_back(std::move(p));
+        }
+    }
+
+    bool RestLoesen(const std::vector<int>& zellen, const std::stop_token& halt)
+    {
+        if (v_ == Variante::Drehen ? !Ecke(halt) : !Rest(zellen))
+            return false;
+        zuege_ = Vereinfacht(zuege_, v_, n_);
+        return true;
+    }
+
+    const std::vector<Zug>& Zuege() const { return zuege_; }
+    int Rahmen() const { return rahmen_; }
+    const Zellen& Brett() const { return brett_; }
+
+    // How far the tiles not yet home are from it, to choose between ways of equal length.
+    int Unordnung() const
+    {
+        int summe = 0;
+        for (int c = 0; c < n_ * n_; ++c)
+            if (!(fest_ >> c & 1)) {
+                const int t = brett_[c];
+                int dz = std::abs(t / n_ - c / n_), ds = std::abs(t % n_ - c % n_);
+                if (v_ == Variante::Verschieben)
+                    dz = std::min(dz, n_ - dz), ds = std::min(ds, n_ - ds);
+                summe += dz + ds;
+            }
+        return summe;
     }
 
 private:
+    // Moves added to the way, which is kept as short as merging lines makes it.
+    void Dazu(const std::vector<Zug>& zuege)
+    {
+        zuege_.insert(zuege_.end(), zuege.begin(), zuege.end());
+        zuege_ = Vereinfacht(zuege_, v_, n_);
+    }
+
     bool BrettUngerade() const
     {
         std::array<bool, MaxFelder> gesehen{};
@@ -95,11 +170,11 @@ private:
         };
         auto kanten = [&](int knoten, int grenze, auto&& kante) {
             const int c = knoten / 2, par = knoten % 2;
-            for (const auto& [m, nach] : bib_.ab[c]) {
-                if (bib_.makros[m].kosten() >= grenze)
+            for (const auto& [m, nach] : bib_->ab[c]) {
+                if (bib_->makros[m].kosten() >= grenze)
                     break;
-                if (!(bib_.makros[m].traeger & fest_))
-                    kante(2 * nach + (par ^ int(bib_.makros[m].ungerade)), m);
+                if (!(bib_->makros[m].traeger & fest_))
+                    kante(2 * nach + (par ^ int(bib_->makros[m].ungerade)), m);
             }
             if (paritaetHalten_)  // an odd macro elsewhere changes the parity only
                 if (const int m = UngeraderMakroOhne(fest_ | uint64_t(1) << c); m >= 0)
@@ -108,18 +183,52 @@ private:
         if (!KuerzesteKette(2 * n_ * n_, 2 * start, fertig, kanten))
             return false;
         fest_ |= uint64_t(1) << ziel;
+        zuege_ = Vereinfacht(zuege_, v_, n_);
         return true;
     }
 
     int UngeraderMakroOhne(uint64_t belegt) const
     {
         int beste = -1;
-        for (size_t m = 0; m < bib_.makros.size(); ++m) {
-            const Makro& mk = bib_.makros[m];
-            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_.makros[beste].kosten()))
+        for (size_t m = 0; m < bib_->makros.size(); ++m) {
+            const Makro& mk = bib_->makros[m];
+            if (mk.ungerade && !(mk.traeger & belegt) && (beste < 0 || mk.kosten() < bib_->makros[beste].kosten()))
                 beste = int(m);
         }
         return beste;
+    }
+
+    // Turning: the last 3 x 3 cells, bottom right, are a board of side 3 of their own, its
+    // four axes the corner's.
+    bool Ecke(const std::stop_token& halt)
+    {
+        const int n = n_, o = n - 3;
+        Spielstand drei;
+        drei.variante = Variante::Drehen;
+        drei.Groesse = 3;
+        for (int z = 0; z < 3; ++z)
+            for (int sp = 0; sp < 3; ++sp) {
+                const int teil = brett_[(o + z) * n + o + sp], tz = teil / n - o, ts = teil % n - o;
+                if (tz < 0 || ts < 0)
+                    return false;
+                drei.Spielfeld[z * 3 + sp + 1] = uint8_t(tz * 3 + ts + 1);
+            }
+        std::vector<Zug> weg = TabellenLoesung(drei, halt);
+        if (weg.empty() && !Geloest(drei))
+            return false;
+        Spielstand gross;
+        gross.variante = v_;
+        gross.Groesse = uint8_t(n);
+        for (int c = 0; c < n * n; ++c)
+            gross.Spielfeld[c + 1] = uint8_t(brett_[c] + 1);
+        for (Zug& z : weg) {
+            z.a = (o + (z.a - 1) / 2) * (n - 1) + o + (z.a - 1) % 2 + 1;
+            Ausfuehren(gross, z);
+        }
+        for (int c = 0; c < n * n; ++c)
+            brett_[c] = uint8_t(gross.Spielfeld[c + 1] - 1);
+        zuege_.insert(zuege_.end(), weg.begin(), weg.end());
+        return true;
     }
 
     // The last cells: Dijkstra over every order of their tiles (the tiles' places, a digit in
@@ -134,11 +243,11 @@ private:
             lokal[zellen[i]] = i;
         }
         std::vector<int> makros;  // cheapest first
-        for (size_t m = 0; m < bib_.makros.size(); ++m)
-            if (!(bib_.makros[m].traeger & ~maske))
+        for (size_t m = 0; m < bib_->makros.size(); ++m)
+            if (!(bib_->makros[m].traeger & ~maske))
                 makros.push_back(int(m));
         std::stable_sort(makros.begin(), makros.end(),
-                         [&](int a, int b) { return bib_.makros[a].kosten() < bib_.makros[b].kosten(); });
+                         [&](int a, int b) { return bib_->makros[a].kosten() < bib_->makros[b].kosten(); });
         int stellen = 1, start = 0, ziel = 0;
         for (int i = 0; i < k; ++i, stellen *= k)
             start += stellen * lokal[brett_[zellen[i]]], ziel += stellen * i;
@@ -148,10 +257,10 @@ private:
             for (int i = 0, r = w; i < k; ++i, r /= k)
                 ordnung[i] = r % k;
             for (int m : makros) {
-                if (bib_.makros[m].kosten() >= grenze)
+                if (bib_->makros[m].kosten() >= grenze)
                     break;
                 auto neu = ordnung;
-                for (const auto& [von, nach] : bib_.makros[m].wirkung)
+                for (const auto& [von, nach] : bib_->makros[m].wirkung)
                     neu[lokal[nach]] = ordnung[lokal[von]];
                 int nw = 0;
                 for (int i = k - 1; i >= 0; --i)
@@ -187,12 +296,12 @@ private:
                 for (int w = k; w != start; w = vorgaenger[w])
                     kette.push_back(makro[w]);
                 for (auto it = kette.rbegin(); it != kette.rend(); ++it)
-                    Anwenden(bib_.makros[*it]);
+                    Anwenden(bib_->makros[*it]);
                 return true;
             }
             kanten(k, bisher == INT_MAX ? INT_MAX : bisher - d, [&](int nach, int m) {
-                if (d + bib_.makros[m].kosten() < abstand[nach]) {
-                    abstand[nach] = d + bib_.makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
+                if (d + bib_->makros[m].kosten() < abstand[nach]) {
+                    abstand[nach] = d + bib_->makros[m].kosten(), vorgaenger[nach] = k, makro[nach] = m;
                     offen.push({abstand[nach], nach});
                     if (fertig(nach))
                         bisher = std::min(bisher, abstand[nach]);
@@ -204,86 +313,86 @@ private:
 
     int n_;
     Variante v_;
-    const Makrobibliothek& bib_;
-    std::array<uint8_t, MaxFelder> brett_{};
+    const Makrobibliothek* bib_;
+    int rahmen_;
+    Zellen brett_{};
     uint64_t fest_ = 0;
     bool paritaetHalten_ = false;
     std::vector<Zug> zuege_;
 };
 
-} // namespace
-
-namespace {
-
-// Every move of the variant with the cells it changes: after the move, cell c holds what
-// quelle[c] held.
-struct Zugbild {
-    Zug zug;
-    std::array<uint8_t, MaxFelder> quelle;
-};
-
-std::vector<Zugbild> AlleZuege(Variante v, int n)
+// Keeps the `breite` shortest ways (boards alike once; of ways as long, those whose other
+// tiles are nearer home).
+void Auslesen(std::vector<Platzierer>& strahl, int breite)
 {
-    std::vector<Zug> alle;
-    if (v == Variante::Verschieben) {
-        for (int i = 1; i <= n; ++i)
-            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
-                alle.push_back({op, i});
-    } else {
-        for (int k = 1; k <= AchsenAnzahl(n); ++k)
-            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
-                alle.push_back({op, k});
+    std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
+    for (size_t k = 0; k < strahl.size(); ++k)
+        rang.push_back({{strahl[k].Zuege().size(), strahl[k].Unordnung()}, k});
+    std::sort(rang.begin(), rang.end());
+    std::vector<Platzierer> beste;
+    for (const auto& [schluessel, k] : rang) {
+        if (int(beste.size()) >= breite)
+            break;
+        const bool schonDa = std::any_of(beste.begin(), beste.end(),
+                                         [&](const Platzierer& p) { return p.Brett() == strahl[k].Brett(); });
+        if (!schonDa)
+            beste.push_back(std::move(strahl[k]));
     }
-    std::vector<Zugbild> bilder;
-    for (const Zug& z : alle) {
-        bilder.push_back({z, Herkunft(v, n, z)});
-    }
-    return bilder;
+    strahl = std::move(beste);
 }
 
-// The board under a symmetry of the square; the moves found there, played on the real board.
-// A symmetry maps lines to lines and axes to axes (mirrors turn the other way round): the real
-// move of an image move takes its tiles from the preimages of the image move's sources.
-std::vector<Zug> UeberSymmetrie(const Spielstand& s, int nummer)
+// Tile after tile, or two at once, keeping the shortest ways of each number of tiles home;
+// the shortest whole way wins, with the frame it was found in (-1 when stopped).
+std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, const Aufwand& aufwand,
+                                             const std::stop_token& halt)
 {
-    const int n = s.n();
-    const Symmetrie sym = Symmetrie::Nummer(n, nummer);
-    const auto zuege = AlleZuege(s.variante, n);
-    std::vector<Zug> echt(zuege.size(), zuege.front().zug);
-    for (const Zugbild& bild : zuege)
-        for (size_t i = 0; i < zuege.size(); ++i) {
-            bool gleich = true;
-            for (int c = 0; c < n * n && gleich; ++c)
-                gleich = zuege[i].quelle[c] == sym.Urbild(bild.quelle[sym.Bild(c + 1) - 1] + 1) - 1;
-            if (gleich)
-                echt[size_t(&bild - zuege.data())] = zuege[i].zug;
+    const Platzierer::Plan plan = start.front().Planen();
+    const size_t schritte = plan.reihenfolge.size();
+    std::vector<std::vector<Platzierer>> stufe(schritte + 1);
+    stufe[0] = std::move(start);
+    for (size_t i = 0; i < schritte; ++i) {
+        if (i > 0)
+            Auslesen(stufe[i], aufwand.breite);
+        const bool spaet = i >= plan.spaetAb;
+        // Two tiles at once only within one phase.
+        const bool paar = aufwand.paar.tiefe > 0 && i + 1 < schritte && (i + 1 < plan.spaetAb || spaet) &&
+                          (i + 1 < plan.paritaetAb || i >= plan.paritaetAb);
+        for (Platzierer& p : stufe[i]) {
+            if (halt.stop_requested())
+                return {-1, {}};
+            if (i >= plan.paritaetAb)
+                p.ParitaetHalten();
+            p.Varianten(plan.reihenfolge[i], aufwand.grenzen, halt, stufe[i + 1]);
+            if (paar)
+                p.Gesucht(uint64_t(1) << plan.reihenfolge[i] | uint64_t(1) << plan.reihenfolge[i + 1], aufwand.paar,
+                          halt, stufe[i + 2]);
         }
-
-    Spielstand b = s;
-    for (int p = 1; p <= n * n; ++p)
-        b.Spielfeld[sym.Bild(p)] = uint8_t(sym.Bild(s.Spielfeld[p]));
-    std::vector<Zug> weg;
-    for (const Zug& z : Platzierer(b).Loesen())
-        for (size_t i = 0; i < zuege.size(); ++i)
-            if (zuege[i].zug == z)
-                weg.push_back(echt[i]);
-    return weg;
+        if (halt.stop_requested() || stufe[i + 1].empty())
+            return {-1, {}};
+        stufe[i].clear();
+    }
+    std::vector<Platzierer>& strahl = stufe[schritte];
+    Auslesen(strahl, aufwand.breite);
+    std::pair<int, std::vector<Zug>> beste{-1, {}};
+    for (Platzierer& p : strahl)
+        if (p.RestLoesen(plan.rest, halt) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))
+            beste = {p.Rahmen(), p.Zuege()};
+    return beste;
 }
 
 } // namespace
 
-// Each symmetry puts other tiles first: the shortest of the ways wins.
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, int symmetrien)
+// One beam over the board in every frame: the frames whose first tiles come cheapest stay.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt, const Aufwand& aufwand)
 {
-    std::vector<Zug> beste;
-    for (int i = 0; i < symmetrien; ++i) {
-        if (halt.stop_requested())
-            return {};
-        auto zuege = UeberSymmetrie(s, i);
-        if (i == 0 || zuege.size() < beste.size())
-            beste = std::move(zuege);
-    }
-    return beste;
+    const auto rahmen = Rahmenliste(s.variante, s.n(), aufwand.symmetrien, aufwand.verschiebungen);
+    std::vector<Platzierer> start;
+    for (size_t i = 0; i < rahmen.size(); ++i)
+        start.emplace_back(ImRahmen(s, rahmen[i]), int(i));
+    const auto [i, weg] = Strahlsuche(std::move(start), aufwand, halt);
+    if (halt.stop_requested() || i < 0)
+        return {};
+    return AusDemRahmen(weg, rahmen[size_t(i)]);
 }
 
 void MakrosVorbereiten(const Spielstand& s) { Makros(s.variante, s.n()); }

@@ -5,13 +5,25 @@
 #include <stop_token>
 #include <vector>
 
+#include "engine/loeser_einsatz.h"
 #include "engine/spielstand.h"
 
 namespace engine::loeser {
 
-// The shortest of the ways found through the first `symmetrien` symmetries of the square (at
-// most 8); empty when the stop token fired.
-std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt = {}, int symmetrien = 8);
+// How hard to look: in how many symmetries of the square (at most 8), keeping how many ways at
+// each tile, searching single moves how far for one tile (depth 0: macros only), for lines
+// also with the whole board shifted every way, and how far for two tiles at once.
+struct Aufwand {
+    int symmetrien = 8;
+    int breite = 1;
+    Einsatzgrenzen grenzen{0, 0, 0};
+    bool verschiebungen = false;
+    Einsatzgrenzen paar{0, 0, 0};   // for two tiles at once (depth 0: never)
+};
+
+// The shortest way found, the board seen in each of those frames; empty when the stop token
+// fired.
+std::vector<Zug> PlatzierendeLoesung(const Spielstand& s, std::stop_token halt = {}, const Aufwand& aufwand = {});
 void MakrosVorbereiten(const Spielstand& s);
 
 } // namespace engine::loeser

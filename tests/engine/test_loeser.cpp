@@ -45,13 +45,13 @@ int Abstand(const Spielstand& s, const Spielstand& ziel)
 } // namespace
 
 
-TEST(Loesung, GeloestesBrettBrauchtKeinenZugUndKeinenTipp)
+TEST(Loesung, GeloestesBrettBrauchtKeinenZug)
 {
     for (int v : {1, 2, 3})
         for (int n : {3, 4, 6}) {
             const Spielstand s = GeloestesBrett(v, n, v == 1 ? 2 : 0);
             EXPECT_TRUE(Loesung(s).empty());
-            EXPECT_FALSE(Tipp(s));
+            EXPECT_TRUE(SchnelleLoesung(s).empty());
         }
 }
 
@@ -77,7 +77,6 @@ TEST(Loesung, UnmoeglicheBretterBekommenKeinenWeg)
         EXPECT_FALSE(Loesbar(s));
         EXPECT_TRUE(Loesung(s).empty());
         EXPECT_TRUE(SchnelleLoesung(s).empty());
-        EXPECT_FALSE(Tipp(s));
         LoeserVorbereiten(s);  // does nothing, and nothing harmful
     }
     Spielstand gerade = GeloestesBrett(2, 4);  // even lines: a single swap is reachable
@@ -148,12 +147,10 @@ TEST(Loesung, DreiMalDreiIstOptimal)
                 const auto weg = Loesung(s);
                 EXPECT_TRUE(Geloest(Gespielt(s, weg)));
                 EXPECT_EQ(int(weg.size()), abstand.at(Schluessel(s))) << "variant " << v << " seed " << saat;
-                // The hint starts a shortest way.
-                const auto tipp = Tipp(s);
-                ASSERT_TRUE(tipp);
-                Spielstand t = s;
-                Ausfuehren(t, *tipp);
-                EXPECT_EQ(abstand.at(Schluessel(t)), abstand.at(Schluessel(s)) - 1);
+                // The fast plan for the hint is as short.
+                const auto schnell = SchnelleLoesung(s);
+                EXPECT_TRUE(Geloest(Gespielt(s, schnell)));
+                EXPECT_EQ(schnell.size(), weg.size()) << "variant " << v << " seed " << saat;
             }
         }
     }
@@ -167,7 +164,7 @@ TEST(Loesung, ZufallsbretterJederArtKommenNachHause)
     for (int v : {1, 2, 3})
         for (int n = 3; n <= MaxSeite; ++n) {
             MtZufall zufall{unsigned(7 * v + n)};
-            for (int i = 0; i < 2; ++i) {
+            for (int i = 0; i < (v > 1 && n > 4 ? 1 : 2); ++i) {  // those search long
                 const Spielstand s = Zufallsbrett(v, n, zufall);
                 ASSERT_TRUE(Loesbar(s));
                 const auto schnell = SchnelleLoesung(s);

@@ -11,7 +11,7 @@ using namespace engine;
 using namespace engine::test;
 
 // Side 4, sliding: boards up to 12 moves from home, where the plain search still knows the
-// distance, for every home of the empty field; the hint starts a shortest way too.
+// distance, for every home of the empty field; the fast plan leads home too, never shorter.
 TEST(Loesung, VierMalVierSchiebenIstOptimal)
 {
     for (int frei = 1; frei <= 16; ++frei) {
@@ -32,10 +32,9 @@ TEST(Loesung, VierMalVierSchiebenIstOptimal)
             const auto weg = Loesung(s);
             EXPECT_TRUE(Geloest(Gespielt(s, weg)));
             EXPECT_EQ(int(weg.size()), d) << "home " << frei << ", " << laenge << " moves";
-            const auto tipp = Tipp(s);
-            ASSERT_TRUE(tipp);
-            Ausfuehren(s, *tipp);
-            EXPECT_EQ(abstand.at(Schluessel(s)), d - 1) << "home " << frei;
+            const auto schnell = SchnelleLoesung(s);
+            EXPECT_TRUE(Geloest(Gespielt(s, schnell)));
+            EXPECT_GE(int(schnell.size()), d) << "home " << frei;
         }
     }
 }
@@ -56,45 +55,38 @@ TEST(Loesung, GrosseSchiebespieleMitJedemHeimDesLeerenFelds)
         }
 }
 
-// The game's own scrambles: every way leads home by legal moves, and the hints, followed one
-// by one, walk the same way.
+// The game's own scrambles: every way leads home by legal moves, and nothing kept from one
+// call changes the next: the same board solved again, after other boards, gets the same way.
 TEST(Loesung, GemischteSpieleKommenNachHause)
 {
+    std::vector<std::pair<Spielstand, std::vector<Zug>>> geloest;
     for (int v : {1, 2, 3})
         for (int n = 3; n <= MaxSeite; ++n)
-            for (unsigned saat = 1; saat <= 3; ++saat) {
+            for (unsigned saat = 1; saat <= (v > 1 && n > 4 ? 1u : 3u); ++saat) {  // those search long
                 const Spielstand s = Gemischt(v, n, saat);
-                const auto weg = Loesung(s);
-                EXPECT_TRUE(Geloest(Gespielt(s, weg))) << "variant " << v << " side " << n << " seed " << saat;
-                Spielstand t = s;
-                for (size_t i = 0; i < weg.size() && !Geloest(t); ++i) {
-                    const auto tipp = Tipp(t);
-                    ASSERT_TRUE(tipp);
-                    ASSERT_EQ(*tipp, weg[i]);
-                    Ausfuehren(t, *tipp);
-                }
-                EXPECT_TRUE(Geloest(t));
+                geloest.push_back({s, Loesung(s)});
+                EXPECT_TRUE(Geloest(Gespielt(s, geloest.back().second)))
+                    << "variant " << v << " side " << n << " seed " << saat;
             }
+    for (size_t i = 0; i < geloest.size(); i += 5)
+        EXPECT_EQ(Loesung(geloest[i].first), geloest[i].second) << "board " << i;
 }
 
-// A player who leaves the plan gets hints from a new one, and they still lead home.
-TEST(Loesung, TippsNachEinemAbwegFuehrenNachHause)
+// A player who leaves the way, again and again, gets a new way from where the board is, and
+// it still leads home: the session asks again after every move off the way.
+TEST(Loesung, AbwegeFuehrenNachHause)
 {
     for (int v : {1, 2, 3}) {
-        Spielstand s = Gemischt(v, 5, 11);
-        const auto plan = Loesung(s);
-        ASSERT_FALSE(plan.empty());
-        auto andere = AlleZuege(s);
-        std::erase(andere, plan.front());
-        Ausfuehren(s, andere.front());
-        int zuege = 0;
-        for (; !Geloest(s) && zuege < 1000; ++zuege) {
-            const auto tipp = Tipp(s);
-            ASSERT_TRUE(tipp);
-            ASSERT_TRUE(Erlaubt(s, *tipp));
-            Ausfuehren(s, *tipp);
+        Spielstand s = Gemischt(v, 4, 11);
+        for (int abweg = 0; abweg < 3; ++abweg) {
+            const auto plan = Loesung(s);
+            ASSERT_GE(plan.size(), 2u);
+            Ausfuehren(s, plan.front());
+            auto andere = AlleZuege(s);
+            std::erase(andere, plan[1]);
+            Ausfuehren(s, andere.front());
         }
-        EXPECT_TRUE(Geloest(s)) << "variant " << v;
+        EXPECT_TRUE(Geloest(Gespielt(s, Loesung(s)))) << "variant " << v;
     }
 }
 
@@ -104,7 +96,7 @@ TEST(Loesung, MehrereThreadsGleichzeitig)
 {
     std::vector<Spielstand> bretter;
     for (int v : {1, 2, 3})
-        for (int n : {3, 4, 6})
+        for (int n : {3, 4, v == 1 ? 6 : 5})
             bretter.push_back(Gemischt(v, n, 5));
     std::vector<std::vector<Zug>> parallel(bretter.size());
     {
@@ -118,15 +110,17 @@ TEST(Loesung, MehrereThreadsGleichzeitig)
     }
 }
 
-// The piecewise ways stay short: over ten of the game's scrambles at side 6 the mean stays
-// within 250 moves for sliding and shifting and 300 for turning, and no way wastes moves on a
-// move undone at once or a line turned more than half way round in a row.
+// The piecewise ways stay short: over ten of the game's scrambles at side 6 (four for
+// shifting and turning, whose searches take longer) the mean stays within 250 moves for
+// sliding, 125 for shifting and 110 for turning, and no way wastes moves on a move undone at
+// once or a line turned more than half way round in a row.
 TEST(Loesung, WegeBleibenKurz)
 {
-    const int grenze[] = {0, 250, 250, 300};
+    const int grenze[] = {0, 250, 125, 110};
     for (int v : {1, 2, 3}) {
         int summe = 0;
-        for (unsigned saat = 1; saat <= 10; ++saat) {
+        const unsigned spiele = v == 1 ? 10 : 4;
+        for (unsigned saat = 1; saat <= spiele; ++saat) {
             const Spielstand s = Gemischt(v, 6, saat);
             const auto weg = Loesung(s);
             summe += int(weg.size());
@@ -139,28 +133,8 @@ TEST(Loesung, WegeBleibenKurz)
                 }
             }
         }
-        EXPECT_LE(summe / 10, grenze[v]) << "variant " << v;
+        EXPECT_LE(summe / int(spiele), grenze[v]) << "variant " << v;
     }
-}
-
-// Hints for several games taken in turns (more games than plans are kept) still lead each
-// game home, each by legal moves.
-TEST(Loesung, TippsFuerAbwechselndeSpieleFuehrenNachHause)
-{
-    std::vector<Spielstand> spiele;
-    for (int v : {1, 2, 3})
-        for (int n : {3, 5})
-            spiele.push_back(Gemischt(v, n, 21));
-    for (int runde = 0; runde < 400; ++runde)
-        for (Spielstand& s : spiele)
-            if (!Geloest(s)) {
-                const auto tipp = Tipp(s);
-                ASSERT_TRUE(tipp);
-                ASSERT_TRUE(Erlaubt(s, *tipp));
-                Ausfuehren(s, *tipp);
-            }
-    for (const Spielstand& s : spiele)
-        EXPECT_TRUE(Geloest(s)) << "variant " << int(s.variante) << " side " << s.n();
 }
 
 // Published hard boards: some of Korf's 100 (Artificial Intelligence 27, 1985), in his notation
