@@ -18,7 +18,6 @@ constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 
 // The file stores the language as the offset of its text ids.
 constexpr int Englisch = 1000;
-constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
 
 QByteArray Schalter(bool an) { return an ? "1" : "0"; }
 

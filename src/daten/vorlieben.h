@@ -36,6 +36,8 @@ public:
     Sprache sprache() const { return sprache_; }
     bool animation() const { return animation_; }
     int groesse() const { return groesse_; }
+    // The zoom in percent that the file keeps; any other reads as the smallest.
+    static constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
     Zuschnitt zuschnitt() const { return zuschnitt_; }
     bool ton() const { return ton_; }
 

@@ -62,16 +62,20 @@ void TfrmMain::ZoomAnwenden(int prozent)
     ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
 }
 
-// The largest zoom whose window the screen's free area holds, the frame counted as now.
+// The largest zoom whose window the screen's free area holds, the frame counted as now, within
+// what the options file keeps.
 int TfrmMain::GroessterZoom() const
 {
     const QScreen* bildschirm = screen();
     if (!bildschirm)
         return G::Zoomstufen[std::size(G::Zoomstufen) - 1];
-    const QSize rand = frameGeometry().size() - ptbSpielfeld_->size();
+    // The frame and the menu bar; not the window's size minus the paint box, which during a
+    // drag counts the room the box does not fill yet.
+    const QSize rand = frameGeometry().size() - size() + QSize(0, menuWidget() ? menuWidget()->height() : 0);
     const QSize frei = bildschirm->availableGeometry().size() - rand;
     const int breite = sitzung_.einstellungen().vorschau ? G::ClientBreiteMitVorschau : G::ClientBreiteOhneVorschau;
-    return std::max(G::Zoomstufen[0], std::min(frei.width() * 100 / breite, frei.height() * 100 / G::ClientHoehe));
+    const int passt = std::min(frei.width() * 100 / breite, frei.height() * 100 / G::ClientHoehe);
+    return std::clamp(passt, G::Zoomstufen[0], daten::Vorlieben::GroessteGroesse);  // what is kept is what a restart shows
 }
 
 } // namespace haupt

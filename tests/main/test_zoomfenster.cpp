@@ -2,6 +2,8 @@
 // clicks through the zoomed window.
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPaintEvent>
 #include <QTest>
 
@@ -86,6 +88,24 @@ TEST_F(Hauptfenster, GezogenerRahmenRastetInDenProportionenEin)
     EXPECT_EQ(frm.bild().zoom(), 1.0);
     EXPECT_EQ(Spielfeld()->size(), QSize(755, 475));
     EXPECT_TRUE(Eintrag("mnuGroesse100")->isChecked());
+}
+
+// On a screen that holds more than the options file keeps (CTest runs this on a 4000 x 2600
+// one), a frame dragged to the screen's size stops at the largest kept zoom, and a restart
+// shows that size.
+TEST_F(Hauptfenster, GezogenerRahmenBleibtBeiDerGroesstenGespeichertenGroesse)
+{
+    const QSize frei = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (frei.height() < 5 * 475)
+        GTEST_SKIP() << "needs a screen over 2375 pixels high";
+    frm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
+    Spiel(2, 4);
+    frm.resize(frei);
+    QTest::qWait(300);
+    EXPECT_EQ(frm.bild().zoom(), 4.0);
+    EXPECT_TRUE(Optionen(umgebung).contains("Groesse=400"));
+    EXPECT_EQ(daten::Vorlieben(umgebung).groesse(), 400);
 }
 
 // At 200 % a click on a zoomed arrow, axis or field makes the move it shows; the dialogs keep
