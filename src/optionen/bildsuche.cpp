@@ -32,8 +32,10 @@ public:
         // Qt's chooser says nothing of a selection made by the name field; its list shows it.
         if (auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView")); liste && liste->selectionModel())
             connect(liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-                const QStringList gewaehlt = dialog_.selectedFiles();
-                Zeigen(gewaehlt.size() == 1 ? gewaehlt.constFirst() : QString());
+                // A typed name may leave the folder itself selected beside the file.
+                QStringList dateien = dialog_.selectedFiles();
+                dateien.removeIf([](const QString& pfad) { return !QFileInfo(pfad).isFile(); });
+                Zeigen(dateien.size() == 1 ? dateien.constFirst() : QString());
             });
         connect(&bilder, &daten::Bilddienst::geladen, this, &Suchvorschau::Geladen);
     }
