@@ -2,27 +2,12 @@
 
 #include "engine/loeser.h"
 
-#ifdef __linux__
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-
 namespace sitzung {
 
 using engine::Spielstand;
 using engine::Zug;
 
 namespace {
-
-// The solver's threads yield to the window's: on two busy cores they would otherwise take
-// turns with it, and its timers and repaints wait 20 to 30 ms. A little lower is enough; much
-// lower and other programs' work starves the hints. Linux gives each thread its own nice value.
-void HinterDemFenster()
-{
-#ifdef __linux__
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 4);
-#endif
-}
 
 bool GleicheStellung(const Spielstand& a, const Spielstand& b)
 {
@@ -58,7 +43,6 @@ void Helfer::Starte(std::function<void(std::stop_token)> arbeit)
     std::erase_if(faeden_, [](const Faden& f) { return f.fertig->load(); });
     auto fertig = std::make_shared<std::atomic<bool>>(false);
     faeden_.push_back({fertig, std::jthread([arbeit = std::move(arbeit), fertig](std::stop_token halt) {
-                           HinterDemFenster();
                            arbeit(halt);
                            fertig->store(true);
                        })});
