@@ -333,7 +333,8 @@ void Auslesen(std::vector<Platzierer>& strahl, int breite, int gewicht)
     }
     std::sort(rang.begin(), rang.end());
     std::vector<Platzierer> beste;
-    for (const auto& [schluessel, k] : rang) {
+    for (const auto& eintrag : rang) {
+        const size_t k = eintrag.second;  // a plain name: lambdas may not capture a structured binding before clang 16
         if (int(beste.size()) >= breite)
             break;
         const bool schonDa = std::any_of(beste.begin(), beste.end(),
