@@ -111,9 +111,10 @@ private:
     int Schranke() const
     {
         int h = 0;
-        for (int c = 0; c < zellen_; ++c)
-            if (muss_ >> brett_[c] & 1)
-                h = std::max(h, int(satz_.abstand[size_t(c * zellen_ + brett_[c])]));
+        for (uint64_t f = falsch_; f != 0; f &= f - 1) {
+            const int c = std::countr_zero(f);
+            h = std::max(h, int(satz_.abstand[size_t(c * zellen_ + brett_[c])]));
+        }
         return h;
     }
 
@@ -169,10 +170,13 @@ private:
             abbruch_ = true;
             return;
         }
-        for (int m = 0; m < int(satz_.zuege.size()) && !abbruch_; ++m) {
+        // The last move must reach every tile not home, so it is one of those through the
+        // first of them; the one before it must reach all but those one move can reach.
+        const std::vector<int>* nur = rest == 1 ? &satz_.durch[size_t(std::countr_zero(falsch_))] : nullptr;
+        const int zahl = nur ? int(nur->size()) : int(satz_.zuege.size());
+        for (int i = 0; i < zahl && !abbruch_; ++i) {
+            const int m = nur ? (*nur)[size_t(i)] : i;
             const Einzelzug& z = satz_.zuege[size_t(m)];
-            // The last move must reach every tile not home; the one before it, all but those
-            // one move can reach.
             if ((rest == 1 && (falsch_ & ~z.traeger)) || (rest == 2 && !EinZugReicht(falsch_ & ~z.traeger)) ||
                 !Erlaubt(m, vorher, gleiche))
                 continue;

@@ -321,13 +321,16 @@ private:
     std::vector<Zug> zuege_;
 };
 
-// Keeps the `breite` shortest ways (boards alike once; of ways as long, those whose other
-// tiles are nearer home).
-void Auslesen(std::vector<Platzierer>& strahl, int breite)
+// Keeps the `breite` best ways (boards alike once): the shortest, counting the distance of the
+// tiles not yet home by `gewicht` hundredths of a move a step; of ways as good, those whose
+// other tiles are nearer home.
+void Auslesen(std::vector<Platzierer>& strahl, int breite, int gewicht)
 {
-    std::vector<std::pair<std::pair<size_t, int>, size_t>> rang;
-    for (size_t k = 0; k < strahl.size(); ++k)
-        rang.push_back({{strahl[k].Zuege().size(), strahl[k].Unordnung()}, k});
+    std::vector<std::pair<std::pair<long, int>, size_t>> rang;
+    for (size_t k = 0; k < strahl.size(); ++k) {
+        const int unordnung = strahl[k].Unordnung();
+        rang.push_back({{long(strahl[k].Zuege().size()) * 100 + long(gewicht) * unordnung, unordnung}, k});
+    }
     std::sort(rang.begin(), rang.end());
     std::vector<Platzierer> beste;
     for (const auto& eintrag : rang) {
@@ -353,7 +356,7 @@ std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, cons
     stufe[0] = std::move(start);
     for (size_t i = 0; i < schritte; ++i) {
         if (i > 0)
-            Auslesen(stufe[i], aufwand.breite);
+            Auslesen(stufe[i], aufwand.breite, aufwand.unordnung);
         const bool spaet = i >= plan.spaetAb;
         // Two tiles at once only within one phase.
         const bool paar = aufwand.paar.tiefe > 0 && i + 1 < schritte && (i + 1 < plan.spaetAb || spaet) &&
@@ -373,7 +376,7 @@ std::pair<int, std::vector<Zug>> Strahlsuche(std::vector<Platzierer> start, cons
         stufe[i].clear();
     }
     std::vector<Platzierer>& strahl = stufe[schritte];
-    Auslesen(strahl, aufwand.breite);
+    Auslesen(strahl, aufwand.breite, aufwand.unordnung);
     std::pair<int, std::vector<Zug>> beste{-1, {}};
     for (Platzierer& p : strahl)
         if (p.RestLoesen(plan.rest, halt) && (beste.first < 0 || p.Zuege().size() < beste.second.size()))

@@ -284,6 +284,8 @@ std::vector<Symmetrie> Ordnungen(const Spielstand& s, int r)
     return liste;  // mirrors bring every field into the last half, so there is one
 }
 
+constexpr size_t DreiBeste = 3;
+
 // The last 4 x 4: the fewest moves if found within a budget, else a weighted search, else line
 // by line.
 std::optional<std::vector<Zug>> ViererRest(const Spielstand& rest, std::stop_token halt)
@@ -334,7 +336,8 @@ std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s, std::stop_token 
 
 std::vector<Zug> SchiebeLoesungUeberVier(const Spielstand& s, std::stop_token halt)
 {
-    // Of the orders of lines, the one whose moves and the bound of the rest add up least.
+    // Of the orders of lines, the three whose moves and the bound of the rest add up least are
+    // finished, the shortest kept: the bound often misjudges the rest by a move or two.
     struct Kandidat {
         Symmetrie sym;
         Stellung stellung;
@@ -342,22 +345,29 @@ std::vector<Zug> SchiebeLoesungUeberVier(const Spielstand& s, std::stop_token ha
     };
     if (!ViererTabellen(s, halt))
         return {};
-    std::optional<Kandidat> bester;
+    std::vector<Kandidat> kandidaten;
     auto kosten = [&](const Stellung& p) { return SchiebeSchranke(p.Restbrett(4), halt); };
     for (const Symmetrie& sym : Ordnungen(s, 4))
         for (const Linienversuch& v : Linienversuche(s.n())) {
             Stellung stellung = Reduziert(Abgebildet(s, sym), 4, kosten, {v.gewicht, v.knoten, halt, v.zeilenZuerst});
             const int schaetzung = int(stellung.Zuege().size()) + kosten(stellung);
-            if (!bester || schaetzung < bester->schaetzung)
-                bester = Kandidat{sym, stellung, schaetzung};
+            kandidaten.push_back(Kandidat{sym, stellung, schaetzung});
         }
     if (halt.stop_requested())
         return {};
-    const auto rest = ViererRest(bester->stellung.Restbrett(4), halt);
-    if (!rest)
-        return {};
-    bester->stellung.RestGehen(*rest, 4);
-    return Zurueckgebildet(bester->stellung.Zuege(), bester->sym);
+    std::stable_sort(kandidaten.begin(), kandidaten.end(),
+                     [](const Kandidat& a, const Kandidat& b) { return a.schaetzung < b.schaetzung; });
+    std::vector<Zug> beste;
+    for (size_t i = 0; i < kandidaten.size() && i < DreiBeste; ++i) {
+        Kandidat& k = kandidaten[i];
+        const auto rest = ViererRest(k.stellung.Restbrett(4), halt);
+        if (!rest)
+            return {};
+        k.stellung.RestGehen(*rest, 4);
+        if (beste.empty() || k.stellung.Zuege().size() < beste.size())
+            beste = Zurueckgebildet(k.stellung.Zuege(), k.sym);
+    }
+    return beste;
 }
 
 } // namespace engine::loeser
