@@ -38,28 +38,37 @@ Helfer::~Helfer()
 }
 
 // Threads that have ended are joined when the next one starts; one still stopping is left to end.
-void Helfer::Starte(std::function<void(std::stop_token)> arbeit)
+void Helfer::Starte(std::function<void(std::stop_token)> arbeit, bool tabellen)
 {
     std::erase_if(faeden_, [](const Faden& f) { return f.fertig->load(); });
     auto fertig = std::make_shared<std::atomic<bool>>(false);
-    faeden_.push_back({fertig, std::jthread([arbeit = std::move(arbeit), fertig](std::stop_token halt) {
+    faeden_.push_back({fertig, tabellen, std::jthread([arbeit = std::move(arbeit), fertig](std::stop_token halt) {
                            arbeit(halt);
                            fertig->store(true);
                        })});
 }
 
+// Searches are stopped by every change; a table, which takes seconds and serves every search of
+// the game, only by the next game. A search that needs it waits for it.
+void Helfer::Stoppe(bool tabellen)
+{
+    for (Faden& f : faeden_)
+        if (f.tabellen == tabellen)
+            f.faden.request_stop();
+}
+
 void Helfer::Vorbereiten(const Spielstand& s)
 {
     Abbrechen();
+    Stoppe(true);
     plan_.reset();
-    Starte([s](std::stop_token halt) { engine::LoeserVorbereiten(s, halt); });
+    Starte([s](std::stop_token halt) { engine::LoeserVorbereiten(s, halt); }, true);
 }
 
 void Helfer::Suchen(const Spielstand& s)
 {
     const int auftrag = ++auftrag_;
-    for (Faden& f : faeden_)
-        f.faden.request_stop();
+    Stoppe(false);
     Starte([this, s, auftrag](std::stop_token halt) {
         const auto melden = [&](std::vector<Zug> zuege, bool bester) {
             if (halt.stop_requested())
@@ -107,8 +116,7 @@ void Helfer::LoesungAnfordern(const Spielstand& s)
 void Helfer::Abbrechen()
 {
     ++auftrag_;
-    for (Faden& f : faeden_)
-        f.faden.request_stop();
+    Stoppe(false);
     tippFuer_.reset();
     loesungFuer_.reset();
     abspielen_.clear();

@@ -31,7 +31,7 @@ public:
     void TippAnfordern(const engine::Spielstand& s);
     // The whole way home from `s`, one move every 250 ms through `zugFaellig`.
     void LoesungAnfordern(const engine::Spielstand& s);
-    // Drops every request and stops playing.
+    // Drops every request and stops playing; the tables of the game are built on.
     void Abbrechen();
     // A solution is being looked for or played.
     bool loest() const { return loesen_; }
@@ -59,9 +59,11 @@ private:
 
     struct Faden {
         std::shared_ptr<std::atomic<bool>> fertig;
+        bool tabellen;  // builds the tables of a game: runs on through moves, hints and solves
         std::jthread faden;
     };
-    void Starte(std::function<void(std::stop_token)> arbeit);
+    void Starte(std::function<void(std::stop_token)> arbeit, bool tabellen = false);
+    void Stoppe(bool tabellen);
 
     std::vector<Faden> faeden_;
     int auftrag_ = 0;  // tells a late result that its request has been dropped
