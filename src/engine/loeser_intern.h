@@ -62,6 +62,22 @@ inline std::vector<Zug> Zurueckgebildet(const std::vector<Zug>& zuege, const Sym
     return echt;
 }
 
+// Every move of variant 2 (lines) or 3 (axes) on a board of side n.
+inline std::vector<Zug> AlleZuege(Variante v, int n)
+{
+    std::vector<Zug> alle;
+    if (v == Variante::Verschieben) {
+        for (int i = 1; i <= n; ++i)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
+                alle.push_back({op, i});
+    } else {
+        for (int k = 1; k <= AchsenAnzahl(n); ++k)
+            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
+                alle.push_back({op, k});
+    }
+    return alle;
+}
+
 // Where a move takes each cell's tile from, on the solved board: after the move, cell c
 // (counted from 0) holds what cell herkunft[c] held.
 inline std::array<uint8_t, MaxFelder> Herkunft(Variante variante, int n, const Zug& zug)

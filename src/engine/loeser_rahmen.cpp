@@ -6,21 +6,6 @@ namespace engine::loeser {
 
 namespace {
 
-std::vector<Zug> AlleZuege(Variante v, int n)
-{
-    std::vector<Zug> alle;
-    if (v == Variante::Verschieben) {
-        for (int i = 1; i <= n; ++i)
-            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
-                alle.push_back({op, i});
-    } else {
-        for (int k = 1; k <= AchsenAnzahl(n); ++k)
-            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
-                alle.push_back({op, k});
-    }
-    return alle;
-}
-
 // The real move of each of the frame's moves: the one that takes its tiles from the preimages
 // of the frame move's sources. False when a move has none (not a frame of this variant).
 bool Zuordnen(Rahmen& r, Variante v, int n)

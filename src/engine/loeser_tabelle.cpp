@@ -1,5 +1,6 @@
 #include "engine/loeser_tabelle.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -66,27 +67,11 @@ struct Tabellenzug {
 
 std::vector<Tabellenzug> Zuege(Variante v)
 {
-    std::vector<Zug> alle;
-    if (v == Variante::Verschieben) {
-        for (int i = 1; i <= 3; ++i)
-            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter,
-                                 Operation::SpalteHoch})
-                alle.push_back({op, i});
-    } else {
-        for (int k = 1; k <= AchsenAnzahl(3); ++k)
-            for (Operation op : {Operation::AchseRechts, Operation::AchseLinks})
-                alle.push_back({op, k});
-    }
     std::vector<Tabellenzug> zuege;
-    for (const Zug& zug : alle) {
-        Spielstand s;
-        s.Groesse = 3;
-        for (int p = 1; p <= Zellen; ++p)
-            s.Spielfeld[p] = uint8_t(p);
-        Ausfuehren(s, zug);
+    for (const Zug& zug : AlleZuege(v, 3)) {
+        const auto herkunft = Herkunft(v, 3, zug);
         Tabellenzug t{zug, {}};
-        for (int i = 0; i < Zellen; ++i)
-            t.quelle[i] = uint8_t(s.Spielfeld[i + 1] - 1);
+        std::copy_n(herkunft.begin(), Zellen, t.quelle.begin());
         zuege.push_back(t);
     }
     return zuege;
