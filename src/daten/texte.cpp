@@ -13,7 +13,6 @@ Texte::Texte(const Umgebung& umgebung, const Vorlieben& vorlieben, QObject* elte
     });
 }
 
-// The catalogue holds English under the German id plus 1000.
-QString Texte::operator()(int id) const { return LadeText(id, englisch() ? 1000 : 0); }
+QString Texte::operator()(int id) const { return LadeText(id, englisch() ? EnglischVersatz : 0); }
 
 } // namespace daten

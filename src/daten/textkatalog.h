@@ -6,6 +6,8 @@
 // German number + 1000, so the current language is just an offset added to the id.
 namespace daten {
 
+inline constexpr int EnglischVersatz = 1000;
+
 QString LadeText(int id, int offset);
 
 } // namespace daten

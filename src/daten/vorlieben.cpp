@@ -1,5 +1,7 @@
 #include "daten/vorlieben.h"
 
+#include "daten/textkatalog.h"
+
 #include <QFile>
 #include <QLocale>
 
@@ -17,7 +19,7 @@ constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 
 // The file stores the language as the offset of its text ids.
-constexpr int Englisch = 1000;
+constexpr int Englisch = EnglischVersatz;
 
 QByteArray Schalter(bool an) { return an ? "1" : "0"; }
 
