@@ -1,5 +1,7 @@
 #include "daten/bilddatei.h"
 
+#include "daten/dateizugriff.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
@@ -12,6 +14,8 @@
 #include <array>
 #include <cstdlib>
 #include <utility>
+
+#include <unistd.h>
 
 namespace daten {
 
@@ -192,9 +196,17 @@ QSize Lesegroesse(QSize groesse, int kante)
 
 Ladefehler LadeBild(const QString& pfad, QImage& bild, int kante, const std::atomic_bool* abbruch)
 {
+    // A FIFO or a device named as a picture would hold the reader for good: only a regular
+    // file is opened, without blocking.
+    Dateiart dateiart = Dateiart::Fehlt;
+    const int fd = OeffneRegulaer(pfad, dateiart);
+    if (fd < 0)
+        return dateiart == Dateiart::Andere ? Ladefehler::KeinBild : Ladefehler::NichtGefunden;
     Abbrechbar datei(pfad, abbruch);
-    if (!datei.open(QIODevice::ReadOnly))
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Ladefehler::NichtGefunden;
+    }
     bool gekuerzt = false, fremd = false;
     const Bildart art = PruefeInhalt(datei, gekuerzt, fremd);
     if (art == Bildart::Unbekannt)

@@ -178,6 +178,26 @@ bool NeueDatei::LegeAn(const fs::path& name)
     return true;
 }
 
+fs::path BeiseiteLegen(const fs::path& datei)
+{
+    for (int nummer = 0; nummer < 10000; ++nummer) {
+        fs::path ziel = datei;
+        ziel += nummer == 0 ? std::string(".defekt") : ".defekt." + std::to_string(nummer);
+        if (::renameat2(AT_FDCWD, datei.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE) == 0)
+            return ziel;
+        if (errno == EEXIST)
+            continue;
+        if (errno != EINVAL && errno != ENOSYS)
+            return {};
+        // A file system without that kind of rename: looked at first, then renamed.
+        struct stat da {};
+        if (::lstat(ziel.c_str(), &da) == 0)
+            continue;
+        return std::rename(datei.c_str(), ziel.c_str()) == 0 ? ziel : fs::path();
+    }
+    return {};
+}
+
 bool SpeichereDatei(const fs::path& datei, std::span<const std::uint8_t> bytes, const Schreiber& schreiber)
 {
     RaeumeResteAuf(Ordner(datei));

@@ -53,6 +53,11 @@ private:
     int fd_ = -1;
 };
 
+// Moves a damaged file out of the way under "<datei>.defekt", or where that name is taken
+// ".defekt.1", ".defekt.2" and on: one set aside earlier is never replaced. The new name, or
+// empty when the file could not be moved.
+std::filesystem::path BeiseiteLegen(const std::filesystem::path& datei);
+
 // Replaces `datei` with `bytes` in one step. Where the folder takes no new file but holds a
 // writable old one (a write-protected folder), that file is written in place instead; that is
 // not one step. A read-only mark on the old file is cleared. False on any failure: the old

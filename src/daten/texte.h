@@ -19,6 +19,13 @@ inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802,
                      SkalierungZuGross = 808,  // %1 scaling, %2 x %3 logical size, %4 largest scaling
                      BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
                      SpielBildFehlt = 814;
+// The saved game and the question before one is given up.
+inline constexpr int SpielBeiseite = 600,   // %1 the name the damaged file was given
+                     ZweiteKopie = 601,
+                     NichtAufbewahrt = 602,  // %1 the folder that cannot be written
+                     SpielIstOrdner = 603,   // %1 the path of spiel.dat
+                     SpielAufgeben = 604, NichtMehrFragen = 605, SpielAufgebenTitel = 606,
+                     NeuesSpielKnopf = 607, WeiterspielenKnopf = 608;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 } // namespace text
 

@@ -17,11 +17,20 @@ constexpr char Optionen[] = "Optionen";
 constexpr char Animation[] = "Animation";
 constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
+constexpr char NachfragenSchluessel[] = "Nachfragen";
 
 // The file stores the language as the offset of its text ids.
 constexpr int Englisch = EnglischVersatz;
 
 QByteArray Schalter(bool an) { return an ? "1" : "0"; }
+
+// A 0 written as a number, in any spelling the file allows; not an empty or garbled value.
+bool IstNull(const QByteArray& wert)
+{
+    bool zahl = false;
+    wert.trimmed().toInt(&zahl, 0);
+    return zahl && IniZahl(wert) == 0;
+}
 
 } // namespace
 
@@ -49,6 +58,8 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     const int prozent = zahl(Optionen, Groesse);
     groesse_ = prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
     zuschnitt_ = zahl(Optionen, ZuschnittSchluessel) == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+    const auto nachfragen = IniWert(inhalt, Optionen, NachfragenSchluessel);
+    nachfragen_ = !nachfragen || !IstNull(*nachfragen);
 }
 
 void Vorlieben::Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const
@@ -89,6 +100,12 @@ void Vorlieben::ZuschnittSetzen(Zuschnitt zuschnitt)
 {
     Schreibe(Optionen, ZuschnittSchluessel, Schalter(zuschnitt == Zuschnitt::Mitte));
     Uebernimm(zuschnitt_, zuschnitt, Schluessel::Zuschnitt);
+}
+
+void Vorlieben::NachfragenSetzen(bool an)
+{
+    Schreibe(Optionen, NachfragenSchluessel, Schalter(an));
+    Uebernimm(nachfragen_, an, Schluessel::Nachfragen);
 }
 
 void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }

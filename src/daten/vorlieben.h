@@ -8,6 +8,7 @@
 // [Optionen] Animation    1 on, anything else off                         off
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
+// [Optionen] Nachfragen   0 a game is given up without a question          asked
 // The sound switch is not stored: it is off at every start.
 
 #include <QObject>
@@ -27,7 +28,7 @@ Sprache SpracheDesDesktops(const QStringList& sprachen);
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Nachfragen, Ton };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -39,6 +40,8 @@ public:
     // The zoom in percent that the file keeps; any other reads as the smallest.
     static constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
     Zuschnitt zuschnitt() const { return zuschnitt_; }
+    // Whether giving up a game in progress for a new board asks first.
+    bool nachfragen() const { return nachfragen_; }
     bool ton() const { return ton_; }
 
     // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
@@ -48,6 +51,7 @@ public:
     void AnimationSetzen(bool an);
     void GroesseSetzen(int prozent);
     void ZuschnittSetzen(Zuschnitt zuschnitt);
+    void NachfragenSetzen(bool an);
     // Held for this run only.
     void TonSetzen(bool an);
 
@@ -66,6 +70,7 @@ private:
     bool animation_ = false;
     int groesse_ = 100;
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
+    bool nachfragen_ = true;
     bool ton_ = false;
 };
 

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "daten/bilddatei.h"
 
 using namespace daten;
@@ -48,6 +50,11 @@ TEST(LadeBild, UnterscheidetFehlendeUndKaputteDateien)
     EXPECT_EQ(LadeBild(Schreibe(ordner, "leer.bmp", {}), bild), Ladefehler::KeinBild);
     EXPECT_EQ(LadeBild(Schreibe(ordner, "text.bmp", "Dies ist kein Bild."), bild), Ladefehler::KeinBild);
     EXPECT_EQ(LadeBild(ordner.path(), bild), Ladefehler::NichtGefunden);  // a folder cannot be opened
+    // A FIFO without a writer and the endless devices hold no picture, and never hold the reader.
+    const QString fifo = ordner.filePath("fifo.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& geraet : {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")})
+        EXPECT_EQ(LadeBild(geraet, bild), Ladefehler::KeinBild) << geraet.toStdString();
     EXPECT_TRUE(bild.isNull());
 
     const QString gut = Schreibe(ordner, "gut.bmp", BmpBytes(100, 50));
