@@ -9,7 +9,7 @@ Tickergebnis Tick(Spielstand& s)
         return ergebnis;
     ++s.Sekunden;
     ergebnis.gezaehlt = true;
-    if (s.Sekunden == MaxSekunden) {
+    if (s.Sekunden >= MaxSekunden) {  // a game taken up at the limit ends at its next second
         SpielBeenden(s);
         ergebnis.zeitAbgelaufen = true;
     }

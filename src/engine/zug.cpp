@@ -77,7 +77,7 @@ Zugfolge Ziehe(Spielstand& s, const Zug& zug)
     if (Geloest(s)) {
         SpielBeenden(s);
         folge.ende = Ende::Geloest;
-    } else if (s.ZugAnzahl == MaxZuege) {
+    } else if (s.ZugAnzahl >= MaxZuege) {  // a game taken up at the limit ends at its next move
         SpielBeenden(s);
         folge.ende = Ende::MaxZuege;
     }

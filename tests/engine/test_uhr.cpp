@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/uhr.h"
+#include "engine/zug.h"
 #include "hilfen.h"
 
 using namespace engine;
@@ -48,5 +49,24 @@ TEST(Pause, NurImLaufendenSpiel)
 
     s.phase = Phase::Vorbei;
     EXPECT_FALSE(PauseUmschalten(s));
+    EXPECT_EQ(s.phase, Phase::Vorbei);
+}
+
+// A game taken up from a file at its limit (or past it) ends at its next move or second
+// instead of counting on.
+TEST(Grenzen, HaltenAuchFuerEinSpielDasAnDerGrenzeWeitergeht)
+{
+    for (const uint16_t zuege : {MaxZuege, uint16_t(MaxZuege + 1)}) {
+        Spielstand s = GeloestesBrett(2, 4);
+        ZeileRechts(s, 1);
+        s.phase = Phase::Laeuft;
+        s.ZugAnzahl = zuege;
+        EXPECT_EQ(Ziehe(s, {Operation::ZeileRechts, 2}).ende, Ende::MaxZuege) << zuege;
+        EXPECT_EQ(s.phase, Phase::Vorbei);
+    }
+    Spielstand s = GeloestesBrett(3, 4);
+    s.phase = Phase::Laeuft;
+    s.Sekunden = MaxSekunden;
+    EXPECT_TRUE(Tick(s).zeitAbgelaufen);
     EXPECT_EQ(s.phase, Phase::Vorbei);
 }
