@@ -15,6 +15,7 @@
 #include "daten/vorlieben.h"
 #include "main/brettbild.h"
 #include "main/frmmain.h"
+#include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
 
 using namespace engine;
@@ -128,7 +129,8 @@ static void ZoomImFenster(benchmark::State& state)
     const daten::Texte texte{umgebung, vorlieben};
     MtZufall zufall(1);
     sitzung::Spielsitzung sitzung{zufall};
-    haupt::TfrmMain frm{texte, vorlieben, sitzung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+    sitzung::Spielleitung leitung{sitzung, nullptr, vorlieben, nullptr};
+    haupt::TfrmMain frm{texte, vorlieben, leitung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }, {}}};
     frm.show();
     sitzung::Einstellungen einstellungen;
     einstellungen.variante = Variante::Drehen;

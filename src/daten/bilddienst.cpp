@@ -45,18 +45,6 @@ void Bilddienst::BrettkanteSetzen(int kante)
     brettkante_ = kante;
 }
 
-Zuschnitt Bilddienst::zuschnitt() const
-{
-    QMutexLocker halt(&sperre_);
-    return zuschnitt_;
-}
-
-void Bilddienst::ZuschnittSetzen(Zuschnitt zuschnitt)
-{
-    QMutexLocker halt(&sperre_);
-    zuschnitt_ = zuschnitt;
-}
-
 // A failure holds at every size; a picture smaller than was asked for is whole.
 std::optional<Geladen> Bilddienst::Gespeichert(const QString& pfad, qint64 groesse, const QDateTime& geaendert,
                                                int kante) const

@@ -35,9 +35,6 @@ public:
     // The board's side in device pixels: what Bestellen decodes for.
     int brettkante() const;
     void BrettkanteSetzen(int kante);
-    // How the board makes a square of the picture; chosen in the settings dialog.
-    Zuschnitt zuschnitt() const;
-    void ZuschnittSetzen(Zuschnitt zuschnitt);
 
     // The picture with its shorter side at least `kante` pixels: the last decodes are kept, and
     // one of them serves while the file is unchanged and it is large enough. Otherwise the
@@ -82,7 +79,6 @@ private:
     mutable QMutex sperre_;
     QWaitCondition fertig_;  // a request left the worker's hands
     int brettkante_ = 360;
-    Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     std::deque<Eintrag> speicher_;    // the last decodes, the newest first
     std::optional<Auftrag> wartend_;  // the next request for the worker
     std::optional<Auftrag> inArbeit_;

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "daten/bilddatei.h"
-#include "daten/bildquadrat.h"
 #include "main/brettgeometrie.h"
 #include "main/brettkunst.h"
 
@@ -33,21 +31,16 @@ void Arbeitsbild::Vorbereiten(Quelle quelle, double skala, QSize groesse)
     bild_ = quelle_(skala, groesse);
 }
 
-void Arbeitsbild::Vorbereiten(const QString& bilddatei, double skala, QSize groesse, daten::Bilddienst* bilder)
+void Arbeitsbild::Vorbereiten(const sitzung::Spielbild& bild, double skala, QSize groesse)
 {
-    if (bilddatei.isEmpty()) {
+    if (bild.eingebaut()) {
         Vorbereiten([](double r, QSize g) { return Rahmenkunst(r).copy({G::Geraet(G::Titelbild, r).topLeft(), g}); },
                     skala, groesse);
         return;
     }
-    const auto zuschnitt = bilder ? bilder->zuschnitt() : daten::Zuschnitt::Strecken;
     Vorbereiten(
-        [bilddatei, zuschnitt, bilder](double r, QSize g) {
-            daten::Geladen geladen{bilddatei, daten::Ladefehler::Keiner, {}};
-            if (bilder)
-                geladen = bilder->Quadrat(bilddatei, g.width(), zuschnitt);
-            else if ((geladen.fehler = daten::LadeBild(bilddatei, geladen.bild, g.width())) == daten::Ladefehler::Keiner)
-                geladen.bild = daten::Quadrat(geladen.bild, g.width(), zuschnitt);
+        [bild](double r, QSize g) {
+            const daten::Geladen geladen = bild.Quadrat(g.width());
             if (geladen.fehler == daten::Ladefehler::Keiner)
                 return Gestreckt(geladen.bild, g);
             return Gestreckt(Rahmenkunst(r).copy(G::Geraet(G::Titelecke, r)), g);

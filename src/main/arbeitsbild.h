@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "daten/bilddienst.h"
+#include "sitzung/spielbild.h"
 
 namespace haupt {
 
@@ -19,10 +19,9 @@ public:
     // (art sources need it).
     using Quelle = std::function<QImage(double skala, QSize groesse)>;
 
-    // The picture file made square as the picture service says (stretched or cut; stretched
-    // without one); the title art when the name is empty, or its enlarged corner when the file
-    // cannot be loaded (silently).
-    void Vorbereiten(const QString& bilddatei, double skala, QSize groesse, daten::Bilddienst* bilder = nullptr);
+    // The game's picture as its square; the title art for the built-in picture, or its
+    // enlarged corner when the file cannot be loaded (silently).
+    void Vorbereiten(const sitzung::Spielbild& bild, double skala, QSize groesse);
     void Vorbereiten(const QImage& bild, double skala, QSize groesse);
     void Vorbereiten(Quelle quelle, double skala, QSize groesse);
     // Turns the picture into grey tones.

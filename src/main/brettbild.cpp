@@ -65,9 +65,11 @@ void Brettbild::BilddienstSetzen(daten::Bilddienst* bilder)
         bilder_->BrettkanteSetzen(BrettGeraet().width());
 }
 
+void Brettbild::BildVorbereiten(const sitzung::Spielbild& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }
+
 void Brettbild::BildVorbereiten(const QString& bilddatei)
 {
-    arbeitsbild_.Vorbereiten(bilddatei, skala(), BrettGeraet(), bilder_);
+    BildVorbereiten(sitzung::Spielbild(bilder_, bilddatei, daten::Zuschnitt::Strecken));
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }

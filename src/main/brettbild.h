@@ -22,6 +22,7 @@
 #include "main/arbeitsbild.h"
 #include "main/brettgeometrie.h"
 #include "main/brettkunst.h"
+#include "sitzung/spielbild.h"
 #include "sitzung/spielsitzung.h"
 
 class QPainter;
@@ -56,11 +57,13 @@ public:
     double verhaeltnis() const { return geometrie_.verhaeltnis(); }
     double zoom() const { return geometrie_.zoom(); }
 
-    // The picture of the next game: the file stretched to the board, the title art when the
-    // name is empty, or its enlarged corner when the file cannot be loaded (silently).
-    // Where pictures are decoded; it learns the board's device size from here. Without one a
-    // file is decoded for each preparation and stretched.
+    // Where pictures are decoded; it learns the board's device size from here.
     void BilddienstSetzen(daten::Bilddienst* bilder);
+    // The picture of the next game as the session holds it: its square stretched to the board,
+    // the title art for the built-in picture, or its enlarged corner when the file cannot be
+    // loaded (silently).
+    void BildVorbereiten(const sitzung::Spielbild& bild);
+    // A picture file stretched to the board, through the picture service where there is one.
     void BildVorbereiten(const QString& bilddatei);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.

@@ -4,9 +4,6 @@
 #include <QCursor>
 #include <QDropEvent>
 #include <QLayout>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -15,12 +12,10 @@
 #include <utility>
 
 #include "beste/frmbestenliste.h"
-#include "daten/inidatei.h"
-#include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
-#include "main/hilfefenster.h"
 #include "main/meldung.h"
+#include "main/spielfeldanzeige.h"
 #include "optionen/einstellungen.h"
 #include "kunst.h"
 
@@ -29,57 +24,18 @@ namespace haupt {
 using engine::Phase;
 using G = Brettgeometrie;
 
-// ---- paint box ----
-
-Spielfeldanzeige::Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern)
-    : QWidget(eltern), bild_(bild), sitzung_(sitzung)
+beste::Ergebnis Listenergebnis(const sitzung::Spielergebnis& e)
 {
-    setObjectName(QStringLiteral("ptbSpielfeld"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-// The picture counts in the classic window's pixels: the painter is scaled by the zoom. While a
-// drag rests between two sizes, the part past the picture is black.
-void Spielfeldanzeige::paintEvent(QPaintEvent* ereignis)
-{
-    QPainter p(this);
-    const Brettgeometrie& g = bild_.geometrie();
-    const QRegion aussen = ereignis->region().subtracted(QRect(QPoint(0, 0), g.client(true)));
-    for (const QRect& r : aussen)
-        p.fillRect(r, Qt::black);
-    p.scale(g.zoom(), g.zoom());
-    const QRegion bereich = g.klassisch(ereignis->region());
-    bild_.Malen(p, bereich);
-    const engine::Spielstand& s = sitzung_.spiel();
-    if (bereich.intersects(bild_.NummernBereich(s, sitzung_.nummernmodus(), sitzung_.nummernfeld())))
-        bild_.ZeigeNummern(p, s, sitzung_.nummernmodus(), sitzung_.nummernfeld());
-    if (ueberlagerung_)
-        ueberlagerung_(p);
-}
-
-void Spielfeldanzeige::mousePressEvent(QMouseEvent* ereignis)
-{
-    emit MouseDown(ereignis->button(), bild_.geometrie().klassisch(ereignis->position()));
-}
-
-void Spielfeldanzeige::resizeEvent(QResizeEvent* ereignis)
-{
-    QWidget::resizeEvent(ereignis);
-    emit GroesseGeaendert();
-}
-
-void Spielfeldanzeige::keyPressEvent(QKeyEvent* ereignis)
-{
-    emit TasteGedrueckt(ereignis->key(), ereignis->modifiers());
+    return {e.einstellungen.variante, e.einstellungen.groesse, std::uint16_t(e.zuege), std::uint16_t(e.sekunden)};
 }
 
 // ---- creation ----
 
-TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielsitzung& sitzung,
+TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielleitung& leitung,
                    Hauptfensterdienste dienste)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      texte_(texte), vorlieben_(vorlieben), sitzung_(sitzung), dienste_(std::move(dienste))
+      texte_(texte), vorlieben_(vorlieben), leitung_(leitung), sitzung_(leitung.sitzung()), dienste_(std::move(dienste))
 {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
@@ -89,6 +45,8 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
         };
     if (!dienste_.Fehlerbericht)
         dienste_.Fehlerbericht = FehlerMelden;
+    if (!dienste_.Aufgabefrage)
+        dienste_.Aufgabefrage = [this] { return Fragen(*BaueAufgabefrage(texte_, this)); };
 
     ptbSpielfeld_ = new Spielfeldanzeige(bild_, sitzung_, this);
     BrettzugangEinrichten(ptbSpielfeld_, bild_, sitzung_, texte_);
@@ -117,7 +75,6 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
         Neuzeichnen(G::Vorschau.adjusted(0, -1, 1, 0));
         ptbSpielfeldPaint();
     });
-    connect(&sitzung_, &sitzung::Spielsitzung::spielBeendet, this, &TfrmMain::SpielBeendet);
     connect(&sitzung_, &sitzung::Spielsitzung::cursorGeaendert, this, &TfrmMain::ptbSpielfeldPaint);
     connect(&sitzung_, &sitzung::Spielsitzung::tippGezeigt, this, &TfrmMain::TippZeigen);
     connect(&sitzung_, &sitzung::Spielsitzung::denkt, this, [](bool an) {
@@ -126,6 +83,8 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
         else
             QApplication::restoreOverrideCursor();
     });
+    connect(&leitung_, &sitzung::Spielleitung::begonnen, this, &TfrmMain::Begonnen);
+    connect(&leitung_, &sitzung::Spielleitung::abgeschlossen, this, &TfrmMain::Abgeschlossen);
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
     BaueMenue();
@@ -166,6 +125,7 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
 
 // ---- start-up and new game ----
 
+// The title picture shows while the saved game is looked for.
 void TfrmMain::FormActivate()
 {
     (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
@@ -175,36 +135,40 @@ void TfrmMain::FormActivate()
     bild_.ZeigeZeit(sitzung_.spiel().Sekunden);
     ptbSpielfeldPaint();
     setWindowTitle(QStringLiteral("Tavelor"));
-    if (GespeichertesSpielFortsetzen())
+    leitung_.Beginnen();
+}
+
+// A saved game, taken up, shows paused; without one the settings dialog opens.
+void TfrmMain::Begonnen(bool fortgesetzt, const QList<sitzung::Hinweis>& hinweise)
+{
+    for (const sitzung::Hinweis& h : hinweise) {
+        const QString text = h.argument.isEmpty() ? texte_(h.text) : texte_(h.text).arg(h.argument);
+        dienste_.Meldung(QMessageBox::Information, text, Fensterpunkt(G::MeldungSpielende));
+    }
+    if (!frmEinstellungen_)
+        return;
+    if (fortgesetzt)
         frmEinstellungen_->ZurueckModus();
     else
         mnuNeuesSpielClick(true);
 }
 
-// The game the player left, shown paused; its picture only where it is still the same file.
-bool TfrmMain::GespeichertesSpielFortsetzen()
+bool TfrmMain::SpielAufgeben()
 {
-    if (!ablage_ || !frmEinstellungen_)
-        return false;
-    const sitzung::Spielablage::Fund fund = ablage_->Laden();
-    if (fund.beiseitegelegt)
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielDefekt), Fensterpunkt(G::MeldungSpielende));
-    if (!fund.spiel)
-        return false;
-    sitzung::Schnappschuss stand = *fund.spiel;
-    const bool bildFehlt = !stand.einstellungen.bilddatei.isEmpty()
-                           && sitzung::Spielablage::Pruefsumme(stand.einstellungen.bilddatei) != stand.bildPruefsumme;
-    if (bildFehlt) {
-        stand.einstellungen.bilddatei.clear();
-        stand.bildPruefsumme.clear();
+    if (!sitzung_.unvollendet() || !vorlieben_.nachfragen())
+        return true;
+    const Aufgabeantwort antwort = dienste_.Aufgabefrage();
+    if (antwort.aufgeben && antwort.nichtMehrFragen) {
+        try {
+            vorlieben_.NachfragenSetzen(false);
+        } catch (const daten::Schreibfehler& fehler) {
+            dienste_.Fehlerbericht(fehler.text());  // asked again at the next start
+        }
     }
-    bild_.BildVorbereiten(stand.einstellungen.bilddatei);
-    sitzung_.Wiederherstellen(stand);
-    if (bildFehlt)
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::SpielBildFehlt), Fensterpunkt(G::MeldungSpielende));
-    return true;
+    return antwort.aufgeben;
 }
 
+// The dialog's own Cancel keeps the game: it asks nothing more.
 void TfrmMain::mnuNeuesSpielClick(bool beimStart)
 {
     if (!frmEinstellungen_)
@@ -214,13 +178,17 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
     frmEinstellungen_->move(fenster.left() + (fenster.width() - dialog.width()) / 2,
                             fenster.top() + (fenster.height() - dialog.height()) / 2);
     frmEinstellungen_->Vorlegen(sitzung_.einstellungen());
-    if (frmEinstellungen_->exec() == QDialog::Accepted) {
-        const sitzung::Einstellungen neu = frmEinstellungen_->Gewaehlt();
-        bild_.BildVorbereiten(neu.bilddatei);
-        sitzung_.NeuesSpiel(neu);  // drawn by InitSpielfeld
-    }
+    if (frmEinstellungen_->exec() == QDialog::Accepted)
+        leitung_.NeuesSpiel(frmEinstellungen_->Gewaehlt());  // drawn by InitSpielfeld
     if (beimStart)
         frmEinstellungen_->ZurueckModus();
+}
+
+// A new game with the settings of the last one, without the dialog.
+void TfrmMain::mnuNeuesSpielWieZuvorClick()
+{
+    if (sitzung_.spiel().phase != Phase::KeinSpiel && SpielAufgeben())
+        leitung_.NeuesSpiel(sitzung_.einstellungen());
 }
 
 // Another modal window (the list of the best, a message) keeps the drop out.
@@ -251,189 +219,62 @@ void TfrmMain::BilderAbgelegt(const QStringList& dateien)
     mnuNeuesSpielClick(false);
 }
 
-// ---- what the session reports ----
+// ---- the end of a game ----
 
-// A new game: everything of the last one is drawn over, from the background on.
-// A new game with the settings of the last one, without asking.
-void TfrmMain::mnuNeuesSpielWieZuvorClick()
+// A solved board (glowing first with animation on) opens the list or tells why not; a limit is
+// told with its sound before the board closes.
+void TfrmMain::Abgeschlossen(const sitzung::Abschluss& abschluss)
 {
-    if (sitzung_.spiel().phase == Phase::KeinSpiel)
-        return;
-    bild_.BildVorbereiten(sitzung_.einstellungen().bilddatei);
-    sitzung_.NeuesSpiel(sitzung_.einstellungen());
-}
-
-void TfrmMain::InitSpielfeld()
-{
-    const engine::Spielstand& s = sitzung_.spiel();
-    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
-    bild_.HintergrundZeichnen();
-    bild_.ZeigeSchrift(texte_.englisch());
-    bild_.ZeigeZugNr(s.ZugAnzahl);
-    bild_.ZeigeZeit(s.Sekunden);
-    if (sitzung_.einstellungen().swBild) {
-        ptbSpielfeld_->repaint();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCursor::setPos(QCursor::pos() + QPoint(1, 0));  // makes the busy cursor appear at once
-        bild_.Faerben();
-        QApplication::restoreOverrideCursor();
-    }
-    bild_.VorschauZeichnen();
-    bild_.BrettWaehlen(s.n(), s.variante);
-    bild_.BrettZeichnen(s);
-    pauseGezeigt_ = false;
-    bewegung_.reset();
-    glanz_ = false;
-    tipp_.reset();
-    ++spielNummer_;
-    PhaseUebernehmen(s.phase);
-    ptbSpielfeldPaint();
-    ptbSpielfeld_->setFocus();
-}
-
-namespace {
-
-constexpr int BewegungMs = 120;
-constexpr int GlanzMs = 450;
-
-} // namespace
-
-void TfrmMain::Gezogen(const engine::Zug& zug, const std::vector<int>& felder)
-{
-    if (vorlieben_.animation()) {  // a move still in motion simply gives way to this one
-        bewegung_ = zug;
-        bewegungsUhr_.start();
-        bildTakt_.start();
-    }
-    Spiele("ton1.wav");
-    bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
-    bild_.FelderZeichnen(sitzung_.spiel(), felder);
-    AktionenAktualisieren();
-    ptbSpielfeldPaint();
-}
-
-// Transient pictures over the board picture: a move in motion, the glow of a solved board, the
-// keyboard cursor. With animation off only the cursor is ever drawn here.
-void TfrmMain::Ueberlagern(QPainter& p)
-{
-    if (bewegung_) {
-        const double anteil = double(bewegungsUhr_.elapsed()) / BewegungMs;
-        if (anteil < 1)
-            bild_.ZeigeBewegung(p, sitzung_.spiel(), *bewegung_, anteil);
-        else
-            bewegung_.reset();
-    }
-    if (glanz_)
-        bild_.ZeigeGlanz(p, 1.0 - double(glanzUhr_.elapsed()) / GlanzMs);
-    if (!bewegung_ && !glanz_)
-        bildTakt_.stop();
-    bild_.ZeigeCursor(p, sitzung_.spiel().variante, sitzung_.cursor());
-    if (tipp_)
-        bild_.ZeigeTipp(p, *tipp_);
-}
-
-void TfrmMain::Zeit(int sekunden)
-{
-    bild_.ZeigeZeit(sekunden);
-    Neuzeichnen(bild_.NimmVeraendert());
-}
-
-void TfrmMain::PhaseUebernehmen(Phase phase)
-{
-    ptbSpielfeld_->setEnabled(sitzung_.spiel().brettAktiv());
-    mnuPause_->setEnabled(sitzung_.spiel().pauseVerfuegbar());
-    mnuPause_->setChecked(sitzung_.spiel().pausiert());
-    AktionenAktualisieren();
-    if (phase == Phase::Pausiert) {
-        bewegung_.reset();
-        bild_.PauseZeigen();
-        pauseGezeigt_ = true;
-        ptbSpielfeldPaint();
-    } else if (std::exchange(pauseGezeigt_, false) && phase == Phase::Laeuft) {
-        bild_.BrettZeichnen(sitzung_.spiel());
-        ptbSpielfeldPaint();
-    }
-}
-
-void TfrmMain::SpielBeendet(engine::Ende ende)
-{
-    switch (ende) {
-    case engine::Ende::Geloest:
-        if (vorlieben_.animation()) {  // the solved board glows before the list opens
-            glanz_ = true;
-            glanzUhr_.start();
-            bildTakt_.start();
-            QTimer::singleShot(GlanzMs, this, [this, spiel = spielNummer_] {
-                if (spiel != spielNummer_)
-                    return;
-                glanz_ = false;
-                bewegung_.reset();
-                SpielGeloest();
-            });
-        } else {
-            SpielGeloest();
+    switch (abschluss.ergebnis.ausgang) {
+    case sitzung::Ausgang::Geloest:
+        if (!vorlieben_.animation()) {
+            SpielGeloest(abschluss);
+            return;
         }
-        break;
-    case engine::Ende::MaxZuege: GrenzeErreicht(daten::text::MaxZuege, Fensterpunkt(G::MeldungMaxZuege)); break;
-    case engine::Ende::MaxZeit: GrenzeErreicht(daten::text::MaxZeit, Fensterpunkt(G::MeldungMaxZeit)); break;
-    case engine::Ende::Keins: break;
+        glanz_ = true;
+        glanzUhr_.start();
+        bildTakt_.start();
+        QTimer::singleShot(GlanzMs, this, [this, abschluss, spiel = spielNummer_] {
+            if (spiel != spielNummer_)
+                return;
+            glanz_ = false;
+            bewegung_.reset();
+            SpielGeloest(abschluss);
+        });
+        return;
+    case sitzung::Ausgang::MaxZuege:
+    case sitzung::Ausgang::MaxZeit: {
+        const bool zuege = abschluss.ergebnis.ausgang == sitzung::Ausgang::MaxZuege;
+        Spiele(abschluss.ton);
+        dienste_.Meldung(QMessageBox::Information, texte_(abschluss.meldung),
+                         Fensterpunkt(zuege ? G::MeldungMaxZuege : G::MeldungMaxZeit));
+        BrettSchliessen();
+        return;
+    }
+    case sitzung::Ausgang::Abgebrochen: return;
     }
 }
 
-// ---- the window's state ----
-
-// Undo and redo only while the session has something to take back or do again; a quick new
-// game once a game has been set up.
-void TfrmMain::AktionenAktualisieren()
+void TfrmMain::SpielGeloest(const sitzung::Abschluss& abschluss)
 {
-    const bool spielbar = sitzung_.spiel().brettAktiv() && !sitzung_.spiel().pausiert();
-    mnuTipp_->setEnabled(spielbar);
-    mnuLoesen_->setEnabled(spielbar);
-    mnuRueckgaengig_->setEnabled(sitzung_.KannRueckgaengig());
-    mnuWiederholen_->setEnabled(sitzung_.KannWiederholen());
-    mnuNeuesSpielWieZuvor_->setEnabled(sitzung_.spiel().phase != Phase::KeinSpiel);
+    BrettSchliessen();
+    if (!frmBestenListe_)
+        return;
+    Spiele(abschluss.ton);
+    if (abschluss.eintrag) {
+        frmBestenListe_->move(Fensterpunkt(G::Bestenliste));
+        frmBestenListe_->NimmAuf(Listenergebnis(abschluss.ergebnis));
+    } else {
+        dienste_.Meldung(QMessageBox::Information, texte_(abschluss.meldung), Fensterpunkt(G::MeldungSpielende));
+    }
 }
 
-void TfrmMain::Neuzeichnen(const QRegion& klassisch) { ptbSpielfeld_->update(bild_.geometrie().fenster(klassisch)); }
-
-// Where the passing marks lie now: tile numbers, cursor, hint, a move in motion, the glow.
-QRegion TfrmMain::Ueberlagert() const
+// The finished picture over the board, and the preview shown whatever the settings said.
+void TfrmMain::BrettSchliessen()
 {
-    const engine::Spielstand& s = sitzung_.spiel();
-    QRegion bereich = bild_.NummernBereich(s, sitzung_.nummernmodus(), sitzung_.nummernfeld());
-    bereich += bild_.CursorBereich(s.variante, sitzung_.cursor());
-    if (tipp_)
-        bereich += bild_.TippBereich(*tipp_);
-    if (bewegung_)
-        bereich += bild_.BewegungsBereich(*bewegung_);
-    if (glanz_)
-        bereich += bild_.geometrie().brett();
-    return bereich;
-}
-
-// What the picture changed, and where the passing marks lie, now and before.
-void TfrmMain::ptbSpielfeldPaint()
-{
-    const QRegion vorher = std::exchange(ueberlagert_, Ueberlagert());
-    Neuzeichnen(bild_.NimmVeraendert() + vorher + ueberlagert_);
-}
-
-// Another screen or scale: the picture is painted again at the new ratio, showing what it showed.
-void TfrmMain::VerhaeltnisUebernehmen()
-{
-    if (bild_.VerhaeltnisSetzen(devicePixelRatioF()))
-        ptbSpielfeldPaint();
-}
-
-QPoint TfrmMain::Fensterpunkt(QPoint klassisch) const
-{
-    return frameGeometry().topLeft() + bild_.geometrie().versatz(klassisch);
-}
-
-void TfrmMain::Spiele(const char* datei)
-{
-    if (vorlieben_.ton() && audioVorhanden_.value_or(false) && dienste_.Ton)
-        dienste_.Ton(QLatin1String(datei));
+    bild_.GanzesBild();
+    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
+    ptbSpielfeldPaint();
 }
 
 // ---- play ----
@@ -459,131 +300,5 @@ void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
     if (const auto t = tasten.find(taste); t != tasten.end())
         sitzung_.Eingabe(engine::Eingabe::Tastatur(t->second, umschalter & Qt::ShiftModifier));
 }
-
-// The finished picture over the board, and the preview shown whatever the settings said.
-void TfrmMain::BrettSchliessen()
-{
-    bild_.GanzesBild();
-    ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
-    ptbSpielfeldPaint();
-}
-
-void TfrmMain::SpielGeloest()
-{
-    BrettSchliessen();
-    if (!frmBestenListe_)
-        return;
-    const engine::Spielstand& s = sitzung_.spiel();
-    const beste::Ergebnis ergebnis{s.variante, s.n(), s.ZugAnzahl, s.Sekunden};
-    if (sitzung_.mitHilfe()) {
-        Spiele("ton3.wav");
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::MitHilfe), Fensterpunkt(G::MeldungSpielende));
-    } else if (frmBestenListe_->KommtInListe(ergebnis)) {
-        Spiele("ton2.wav");
-        frmBestenListe_->move(Fensterpunkt(G::Bestenliste));
-        frmBestenListe_->NimmAuf(ergebnis);
-    } else {
-        Spiele("ton3.wav");
-        dienste_.Meldung(QMessageBox::Information, texte_(daten::text::KeinEintrag), Fensterpunkt(G::MeldungSpielende));
-    }
-}
-
-// The move and time limits: sound and message first, then the board closes.
-void TfrmMain::GrenzeErreicht(int textId, QPoint wo)
-{
-    Spiele("ton3.wav");
-    dienste_.Meldung(QMessageBox::Information, texte_(textId), wo);
-    BrettSchliessen();
-}
-
-// ---- menu commands ----
-
-void TfrmMain::mnuPauseClick() { sitzung_.PauseUmschalten(); }
-
-void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
-{
-    const auto sprache = eintrag == mnuEnglish_ ? daten::Sprache::Englisch : daten::Sprache::Deutsch;
-    try {
-        vorlieben_.SpracheSetzen(sprache);
-    } catch (const daten::Schreibfehler& fehler) {
-        // The texts stay in the old language, and so does the check mark.
-        (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
-        dienste_.Fehlerbericht(fehler.text());
-        return;
-    }
-    eintrag->setChecked(true);
-    bild_.ZeigeSchrift(texte_.englisch());
-    ptbSpielfeldPaint();
-}
-
-void TfrmMain::mnuAnimationClick()
-{
-    try {
-        vorlieben_.AnimationSetzen(mnuAnimation_->isChecked());
-    } catch (const daten::Schreibfehler& fehler) {
-        mnuAnimation_->setChecked(vorlieben_.animation());
-        dienste_.Fehlerbericht(fehler.text());
-    }
-}
-
-// The check marks show the preferences, whoever changed them. The audio system is asked once,
-// when sound is first switched on.
-void TfrmMain::VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel)
-{
-    using S = daten::Vorlieben::Schluessel;
-    if (schluessel == S::Animation)
-        mnuAnimation_->setChecked(vorlieben_.animation());
-    if (schluessel != S::Ton)
-        return;
-    mnuTon_->setChecked(vorlieben_.ton());
-    if (vorlieben_.ton() && !audioVorhanden_)
-        audioVorhanden_ = dienste_.AudioVorhanden && dienste_.AudioVorhanden();
-}
-
-void TfrmMain::mnuTippClick() { sitzung_.Tipp(); }
-
-// The best next move, marked for a moment and only on the screen.
-void TfrmMain::TippZeigen(engine::Zug zug)
-{
-    tipp_ = zug;
-    ptbSpielfeldPaint();
-    QTimer::singleShot(1500, this, [this, nummer = ++tippNummer_] {
-        if (nummer == tippNummer_ && tipp_) {
-            tipp_.reset();
-            ptbSpielfeldPaint();
-        }
-    });
-}
-
-void TfrmMain::mnuLoesenClick()
-{
-    tipp_.reset();
-    sitzung_.Loesen();
-}
-
-void TfrmMain::AbspielenStoppen() { sitzung_.HilfeAnhalten(); }
-
-void TfrmMain::mnuBestenlisteClick()
-{
-    if (!frmBestenListe_)
-        return;
-    frmBestenListe_->move(Fensterpunkt(G::Bestenliste));
-    frmBestenListe_->Zeige(sitzung_.einstellungen().variante, sitzung_.einstellungen().groesse);
-}
-
-void TfrmMain::mnuHilfeClick()
-{
-    if (!hilfe_)
-        hilfe_ = new Hilfefenster(this);
-    hilfe_->Zeige(texte_.hilfeDatei(), texte_.englisch());
-}
-
-void TfrmMain::mnuInfoClick()
-{
-    infoBox_.Zentrieren(frameGeometry());
-    infoBox_.Execute(this);
-}
-
-void TfrmMain::mnuBeendenClick() { close(); }
 
 } // namespace haupt

@@ -1,6 +1,7 @@
 #pragma once
-// The main window: a view of the game session. It maps the mouse to targets through the board
-// geometry, draws what the session reports, and runs the menu.
+// The main window: a view of the game. It maps the mouse and the keys to the session's input
+// through the board geometry, draws what the session reports, runs the menu, and shows what the
+// game's leader decides at the start and the end of a game.
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -14,7 +15,8 @@
 #include "daten/vorlieben.h"
 #include "main/brettbild.h"
 #include "main/infobox.h"
-#include "sitzung/spielablage.h"
+#include "main/nachfrage.h"
+#include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
 
 class QAction;
@@ -23,6 +25,7 @@ class QMenu;
 
 namespace beste {
 class TfrmBestenListe;
+struct Ergebnis;
 }
 namespace optionen {
 class TfrmEinstellungen;
@@ -31,57 +34,38 @@ class TfrmEinstellungen;
 namespace haupt {
 
 class Hilfefenster;
+class Spielfeldanzeige;
 
-// What the main window needs of the world outside; tests put recorders in. An empty message or
-// error report stands for the real one; the sound comes from main.cpp, and without it the
-// window stays silent.
+// A game's result as the list of best results takes it.
+beste::Ergebnis Listenergebnis(const sitzung::Spielergebnis& ergebnis);
+
+// What the main window needs of the world outside; tests put recorders in. An empty message,
+// question or error report stands for the real one; the sound comes from main.cpp, and without
+// it the window stays silent.
 struct Hauptfensterdienste {
     std::function<void(QMessageBox::Icon, const QString&, QPoint)> Meldung;  // message box at a screen point
     std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
     std::function<void(const QString&)> Fehlerbericht;  // the general error report
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
-};
-
-// The paint box: paints the board picture and the tile numbers, and hands mouse presses on.
-class Spielfeldanzeige : public QWidget {
-    Q_OBJECT
-public:
-    Spielfeldanzeige(const Brettbild& bild, const sitzung::Spielsitzung& sitzung, QWidget* eltern);
-
-    // What the window lays over the picture besides the tile numbers (cursor, hint).
-    void SetzeUeberlagerung(std::function<void(QPainter&)> ueberlagerung) { ueberlagerung_ = std::move(ueberlagerung); }
-
-signals:
-    // The point in the classic window's logical pixels, whatever the zoom.
-    void MouseDown(Qt::MouseButton taste, QPoint punkt);
-    void TasteGedrueckt(int taste, Qt::KeyboardModifiers umschalter);
-    void GroesseGeaendert();
-
-protected:
-    void paintEvent(QPaintEvent* ereignis) override;
-    void resizeEvent(QResizeEvent* ereignis) override;
-    void mousePressEvent(QMouseEvent* ereignis) override;
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
-private:
-    const Brettbild& bild_;
-    const sitzung::Spielsitzung& sitzung_;
-    std::function<void(QPainter&)> ueberlagerung_;
+    std::function<Aufgabeantwort()> Aufgabefrage;       // asks before a game is given up
 };
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielsitzung& sitzung,
+    TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzung::Spielleitung& leitung,
              Hauptfensterdienste dienste = {});
     ~TfrmMain() override;
 
     // The two dialogs are created after the main window; they are handed in once they exist.
     void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
-    // Where the game in progress is kept; with it the window starts with a saved game, paused.
-    void AblageSetzen(sitzung::Spielablage* ablage) { ablage_ = ablage; }
-    // Where the pictures of the games are decoded.
+    // Where the pictures of the games are decoded; it learns the board's size from here.
     void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
+
+    // Whether a new board may replace the game in progress: at once when it has no move or has
+    // ended, else as the player answers (unless told never to ask). Every command that starts
+    // a board without the settings dialog asks here first.
+    bool SpielAufgeben();
 
     // What the window shows, for those who check its pixels.
     const Brettbild& bild() const { return bild_; }
@@ -97,14 +81,13 @@ private:
     void TexteSetzen();
 
     void FormActivate();
-    bool GespeichertesSpielFortsetzen();
+    void Begonnen(bool fortgesetzt, const QList<sitzung::Hinweis>& hinweise);
     void mnuNeuesSpielClick(bool beimStart);
     void BilderAbgelegt(const QStringList& dateien);
     void mnuNeuesSpielWieZuvorClick();
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();
     void VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel);
-    void mnuTippClick();
     void TippZeigen(engine::Zug zug);
     void mnuLoesenClick();
     void AbspielenStoppen();
@@ -116,12 +99,10 @@ private:
     void GezogeneGroesseUebernehmen();
     void ZoomAnwenden(int prozent);
     int GroessterZoom() const;
-    void mnuPauseClick();
     void mnuSprachAuswahlClick(QAction* eintrag);
     void mnuBestenlisteClick();
     void mnuHilfeClick();
     void mnuInfoClick();
-    void mnuBeendenClick();
 
     // What the session reports.
     void InitSpielfeld();
@@ -130,20 +111,23 @@ private:
     QRegion Ueberlagert() const;
     void Zeit(int sekunden);
     void PhaseUebernehmen(engine::Phase phase);
-    void SpielBeendet(engine::Ende ende);
+    void Abgeschlossen(const sitzung::Abschluss& abschluss);
 
     void AktionenAktualisieren();
     void ClientBreiteSetzen(bool vorschau);
     void Neuzeichnen(const QRegion& klassisch);
-    void Spiele(const char* datei);
+    void Spiele(const QString& datei);
     // A point at a classic offset from the window's outer corner, grown with the zoom.
     QPoint Fensterpunkt(QPoint klassisch) const;
     void BrettSchliessen();
-    void SpielGeloest();
-    void GrenzeErreicht(int textId, QPoint wo);
+    void SpielGeloest(const sitzung::Abschluss& abschluss);
+
+    static constexpr int BewegungMs = 120;  // a move in motion
+    static constexpr int GlanzMs = 450;     // the glow of a solved board
 
     const daten::Texte& texte_;
     daten::Vorlieben& vorlieben_;
+    sitzung::Spielleitung& leitung_;
     sitzung::Spielsitzung& sitzung_;
     Hauptfensterdienste dienste_;
     Brettbild bild_;
@@ -170,7 +154,6 @@ private:
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
-    sitzung::Spielablage* ablage_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     bool aktiviert_ = false;
 };

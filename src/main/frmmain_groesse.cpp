@@ -10,6 +10,7 @@
 
 #include "daten/inidatei.h"
 #include "main/frmmain.h"
+#include "main/spielfeldanzeige.h"
 
 namespace haupt {
 

@@ -1,9 +1,12 @@
-// The main window's menu tree and its captions in the current language.
+// The main window's menu tree, its captions in the current language, and its commands that
+// are the window's own: language, switches, hint and solve, the dialogs and quitting.
 
 #include <QActionGroup>
 #include <QMenuBar>
 
+#include "beste/frmbestenliste.h"
 #include "main/frmmain.h"
+#include "main/hilfefenster.h"
 
 namespace haupt {
 
@@ -35,13 +38,13 @@ void TfrmMain::BaueMenue()
     mnuWiederholen_ = eintrag(mnuSpiel_, "mnuWiederholen", [this] { sitzung_.Wiederholen(); });
     mnuWiederholen_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuSpiel_->addSeparator();
-    mnuBeenden_ = eintrag(mnuSpiel_, "mnuBeenden", &TfrmMain::mnuBeendenClick);
+    mnuBeenden_ = eintrag(mnuSpiel_, "mnuBeenden", [this] { close(); });
 
     mnuOptionen_ = menue(nullptr, "mnuOptionen");
-    mnuPause_ = eintrag(mnuOptionen_, "mnuPause", &TfrmMain::mnuPauseClick);
+    mnuPause_ = eintrag(mnuOptionen_, "mnuPause", [this] { sitzung_.PauseUmschalten(); });
     mnuPause_->setCheckable(true);
     mnuPause_->setEnabled(false);
-    mnuTipp_ = eintrag(mnuOptionen_, "mnuTipp", &TfrmMain::mnuTippClick);
+    mnuTipp_ = eintrag(mnuOptionen_, "mnuTipp", [this] { sitzung_.Tipp(); });
     mnuTipp_->setShortcut(Qt::Key_H);
     mnuLoesen_ = mnuOptionen_->addAction(QString());  // the one command that does not stop it
     mnuLoesen_->setObjectName(QStringLiteral("mnuLoesen"));
@@ -110,6 +113,90 @@ void TfrmMain::TexteSetzen()
                          "shift rows and columns, or turn four tiles round an axis.")
         : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
                          "Reihen und Spalten verschieben oder vier Teile um eine Achse drehen.");
+}
+
+// ---- commands ----
+
+void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
+{
+    const auto sprache = eintrag == mnuEnglish_ ? daten::Sprache::Englisch : daten::Sprache::Deutsch;
+    try {
+        vorlieben_.SpracheSetzen(sprache);
+    } catch (const daten::Schreibfehler& fehler) {
+        // The texts stay in the old language, and so does the check mark.
+        (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
+        dienste_.Fehlerbericht(fehler.text());
+        return;
+    }
+    eintrag->setChecked(true);
+    bild_.ZeigeSchrift(texte_.englisch());
+    ptbSpielfeldPaint();
+}
+
+void TfrmMain::mnuAnimationClick()
+{
+    try {
+        vorlieben_.AnimationSetzen(mnuAnimation_->isChecked());
+    } catch (const daten::Schreibfehler& fehler) {
+        mnuAnimation_->setChecked(vorlieben_.animation());
+        dienste_.Fehlerbericht(fehler.text());
+    }
+}
+
+// The check marks show the preferences, whoever changed them. The audio system is asked once,
+// when sound is first switched on.
+void TfrmMain::VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel)
+{
+    using S = daten::Vorlieben::Schluessel;
+    if (schluessel == S::Animation)
+        mnuAnimation_->setChecked(vorlieben_.animation());
+    if (schluessel != S::Ton)
+        return;
+    mnuTon_->setChecked(vorlieben_.ton());
+    if (vorlieben_.ton() && !audioVorhanden_)
+        audioVorhanden_ = dienste_.AudioVorhanden && dienste_.AudioVorhanden();
+}
+
+// The best next move, marked for a moment and only on the screen.
+void TfrmMain::TippZeigen(engine::Zug zug)
+{
+    tipp_ = zug;
+    ptbSpielfeldPaint();
+    QTimer::singleShot(1500, this, [this, nummer = ++tippNummer_] {
+        if (nummer == tippNummer_ && tipp_) {
+            tipp_.reset();
+            ptbSpielfeldPaint();
+        }
+    });
+}
+
+void TfrmMain::mnuLoesenClick()
+{
+    tipp_.reset();
+    sitzung_.Loesen();
+}
+
+void TfrmMain::AbspielenStoppen() { sitzung_.HilfeAnhalten(); }
+
+void TfrmMain::mnuBestenlisteClick()
+{
+    if (!frmBestenListe_)
+        return;
+    frmBestenListe_->move(Fensterpunkt(Brettgeometrie::Bestenliste));
+    frmBestenListe_->Zeige(sitzung_.einstellungen().variante, sitzung_.einstellungen().groesse);
+}
+
+void TfrmMain::mnuHilfeClick()
+{
+    if (!hilfe_)
+        hilfe_ = new Hilfefenster(this);
+    hilfe_->Zeige(texte_.hilfeDatei(), texte_.englisch());
+}
+
+void TfrmMain::mnuInfoClick()
+{
+    infoBox_.Zentrieren(frameGeometry());
+    infoBox_.Execute(this);
 }
 
 } // namespace haupt

@@ -13,11 +13,15 @@
 #include "engine/zufall.h"
 #include "main/anwendung.h"
 #include "main/frmmain.h"
+#include "main/signalwache.h"
 #include "main/start.h"
 #include "main/stil.h"
 #include "optionen/einstellungen.h"
 #include "sitzung/spielablage.h"
+#include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
+
+#include <QSessionManager>
 
 #include <malloc.h>
 
@@ -45,18 +49,30 @@ int main(int argc, char** argv)
 
     engine::MtZufall zufall;  // seeded once per run
     sitzung::Spielsitzung sitzung(zufall);
-    sitzung::Spielablage ablage(sitzung, umgebung.schreibPfad(), umgebung.vonCD);
+    sitzung::Spielablage ablage(umgebung.schreibPfad(), umgebung.vonCD);
+    sitzung::Spielleitung leitung(sitzung, &bilder, vorlieben, &ablage);
     beste::Bestenliste bestenliste(umgebung);
+    leitung.ListeSetzen([&bestenliste](const sitzung::Spielergebnis& ergebnis) {
+        return bestenliste.KommtInListe(haupt::Listenergebnis(ergebnis));
+    });
+    // Quitting, a signal to end and the end of the desktop session keep the game for the next
+    // start, or end it as given up where it cannot be kept.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &leitung, &sitzung::Spielleitung::Beenden);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &leitung,
+                     [&leitung](QSessionManager&) { leitung.SichernUndWarten(); });
+    haupt::Signalwache signalwache([&leitung] {
+        leitung.SichernUndWarten();
+        QCoreApplication::exit(0);  // every loop ends, a dialog's too
+    });
     daten::Tonspieler ton(umgebung.progPfad);  // touches the audio system only with the first sound
     haupt::Hauptfensterdienste dienste;
     dienste.Ton = [&ton](const QString& datei) { ton.Spiele(datei); };
     dienste.AudioVorhanden = daten::AudioAusgabeVorhanden;
-    haupt::TfrmMain frmMain(texte, vorlieben, sitzung, std::move(dienste));
+    haupt::TfrmMain frmMain(texte, vorlieben, leitung, std::move(dienste));
     frmMain.BilddienstSetzen(bilder);  // before the dialog asks for its first picture
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, vorlieben, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
-    frmMain.AblageSetzen(&ablage);
     // Decoding the art and the first picture went through large temporary buffers; the heap
     // gives their pages back now, before the windows take memory of their own.
     malloc_trim(0);

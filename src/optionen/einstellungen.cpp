@@ -116,7 +116,6 @@ QString TfrmEinstellungen::Bilderordner() const { return umgebung_.bilderordner(
 // own together, sorted by name, and a folder that is both only once.
 void TfrmEinstellungen::FormCreate()
 {
-    bilder_.ZuschnittSetzen(vorlieben_.zuschnitt());
     std::vector<std::pair<QString, QString>> bilder;  // name, path
     QStringList ordner{Bilderordner()};  // a missing folder: FormActivate reports it
     if (umgebung_.eigeneBilderGetrennt())
@@ -160,7 +159,7 @@ void TfrmEinstellungen::FormShow()
         item->setChecked(true);
     chkVorschau_->setChecked(!vorlage_.vorschau);
     chkSWBild_->setChecked(vorlage_.swBild);
-    chkZuschnitt_->setChecked(bilder_.zuschnitt() == daten::Zuschnitt::Mitte);
+    chkZuschnitt_->setChecked(vorlieben_.zuschnitt() == daten::Zuschnitt::Mitte);
 }
 
 void TfrmEinstellungen::FormActivate()
@@ -317,13 +316,12 @@ void TfrmEinstellungen::VorschauZeichnen()
     imgVorschau_->setPixmap(vorschau);
 }
 
-// The crop choice is the player's lasting choice, stored beside the language; the picture
-// service uses it from the next game on.
+// The crop choice is the player's lasting choice, stored beside the language; the next game
+// cuts its picture as the preferences say.
 void TfrmEinstellungen::btnOKClick()
 {
     const auto zuschnitt = chkZuschnitt_->isChecked() ? daten::Zuschnitt::Mitte : daten::Zuschnitt::Strecken;
-    if (zuschnitt != bilder_.zuschnitt()) {
-        bilder_.ZuschnittSetzen(zuschnitt);
+    if (zuschnitt != vorlieben_.zuschnitt()) {
         try {
             vorlieben_.ZuschnittSetzen(zuschnitt);
         } catch (const daten::Schreibfehler& fehler) {

@@ -1,113 +1,154 @@
 #include "sitzung/spielablage.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
+#include "daten/dateizugriff.h"
 #include "daten/sicherung.h"
 #include "sitzung/spieldatei.h"
 
 namespace sitzung {
 
-using engine::Phase;
-
-Spielablage::Spielablage(Spielsitzung& sitzung, const QString& ordner, bool nurLesen, QObject* eltern)
-    : QObject(eltern), sitzung_(sitzung), ordner_(ordner), nurLesen_(nurLesen)
+Spielablage::Spielablage(const QString& ordner, bool vonCD)
+    : ordner_(ordner), lage_(vonCD ? Lage::VonCD : Lage::Zustaendig), faden_([this] { Arbeiten(); })
 {
-    Sperren();
-    takt_.setSingleShot(true);
-    takt_.setInterval(1000);
-    connect(&takt_, &QTimer::timeout, this, &Spielablage::Sichern);
-    connect(&sitzung_, &Spielsitzung::geaendert, this, [this] {
-        if (!takt_.isActive())  // at most a second after the first change, however many follow
-            takt_.start();
-    });
-    connect(&sitzung_, &Spielsitzung::neuesSpielBegonnen, this, &Spielablage::NeuesSpiel);
 }
 
-Spielablage::~Spielablage() { Sichern(); }
+Spielablage::~Spielablage()
+{
+    {
+        std::lock_guard halt(zugriff_);
+        ende_ = true;
+    }
+    wecker_.notify_all();
+    faden_.join();  // does what waits first
+}
+
+QString Spielablage::datei() const { return ordner_ + QLatin1Char('/') + QLatin1String(SpielDateiName); }
+
+// Looking for the game goes before a write: the start has to know what there is.
+void Spielablage::Arbeiten()
+{
+    std::unique_lock halt(zugriff_);
+    while (true) {
+        wecker_.wait(halt, [this] { return ende_ || !suchen_.empty() || wartend_; });
+        if (suchen_.empty() && !wartend_)
+            return;  // the end, with nothing left to do
+        arbeitet_ = true;
+        if (!suchen_.empty()) {
+            const std::function<void()> auftrag = std::move(suchen_.front());
+            suchen_.pop_front();
+            halt.unlock();
+            auftrag();
+        } else {
+            const Auftrag auftrag = *std::exchange(wartend_, std::nullopt);
+            halt.unlock();
+            Schreibe(auftrag);
+        }
+        halt.lock();
+        arbeitet_ = false;
+        erledigt_.notify_all();
+    }
+}
+
+void Spielablage::Suchen(std::function<void(Fund)> fertig)
+{
+    {
+        std::lock_guard halt(zugriff_);
+        suchen_.push_back([this, fertig = std::move(fertig)] { fertig(Suche()); });
+    }
+    wecker_.notify_all();
+}
+
+Spielablage::Fund Spielablage::Laden()
+{
+    std::promise<Fund> fund;
+    Suchen([&fund](Fund f) { fund.set_value(std::move(f)); });
+    return fund.get_future().get();
+}
+
+void Spielablage::Sichern(Auftrag auftrag)
+{
+    if (lage_ == Lage::VonCD)
+        return;
+    {
+        std::lock_guard halt(zugriff_);
+        wartend_ = std::move(auftrag);
+    }
+    wecker_.notify_all();
+}
+
+void Spielablage::Warten()
+{
+    std::unique_lock halt(zugriff_);
+    erledigt_.wait(halt, [this] { return !arbeitet_ && suchen_.empty() && !wartend_; });
+}
 
 // The lock is taken at the start where the folder is there already, else at the first save that
-// makes the folder; it is held until the program ends.
+// makes the folder; it is held until the program ends. A folder that takes no lock file cannot
+// be written: its saved game is still read.
 bool Spielablage::Sperren()
 {
-    if (nurLesen_)
+    if (lage_ == Lage::VonCD)
         return false;
     if (!sperre_) {
         sperre_ = std::make_unique<QLockFile>(ordner_ + QStringLiteral("/.") + QLatin1String(SpielDateiName)
                                               + QStringLiteral(".lock"));
         sperre_->setStaleLockTime(0);  // held as long as this copy runs; a copy that died is seen as gone
-        versucht_ = false;
     }
     if (!sperre_->isLocked() && !versucht_ && QDir(ordner_).exists()) {
         versucht_ = true;  // once: a copy that found another's lock stays out for good
-        sperre_->tryLock(0);
+        if (!sperre_->tryLock(0))
+            lage_ = sperre_->error() == QLockFile::LockFailedError ? Lage::AndereKopie : Lage::NichtSchreibbar;
     }
     return sperre_->isLocked();
 }
 
-QString Spielablage::datei() const { return ordner_ + QLatin1Char('/') + QLatin1String(SpielDateiName); }
-
-QByteArray Spielablage::Pruefsumme(const QString& bilddatei)
-{
-    QFile datei(bilddatei);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (bilddatei.isEmpty() || !datei.open(QIODevice::ReadOnly) || !hash.addData(&datei))
-        return {};
-    return hash.result();
-}
-
-// The picture's checksum is made beside the window's thread: a photo of many megabytes takes
-// a while, and the game is written only a second later.
-void Spielablage::NeuesSpiel()
-{
-    const QString bild = sitzung_.einstellungen().bilddatei;
-    if (bild == bildFuer_ && pruefsumme_.valid())
-        return;
-    bildFuer_ = bild;
-    pruefsumme_ = std::async(std::launch::async, [bild] { return Pruefsumme(bild); }).share();
-}
-
-Spielablage::Fund Spielablage::Laden()
+Spielablage::Fund Spielablage::Suche()
 {
     Fund fund;
-    if (!Sperren())
+    if (lage_ == Lage::VonCD || (!Sperren() && lage_ == Lage::AndereKopie)) {
+        fund.lage = lage_;
         return fund;
-    QFile quelle(datei());
-    if (!quelle.exists() || !quelle.open(QIODevice::ReadOnly))
-        return fund;
-    const QByteArray bytes = quelle.read(SpielDateiHoechstens + 1);
-    quelle.close();
-    fund.spiel = SpielAusBytes(bytes);
-    if (!fund.spiel) {
-        const QString defekt = datei() + QStringLiteral(".defekt");
-        QFile::remove(defekt);
-        fund.beiseitegelegt = QFile::rename(datei(), defekt);
-    } else {
-        bildFuer_ = fund.spiel->einstellungen.bilddatei;
-        std::promise<QByteArray> bekannt;
-        bekannt.set_value(fund.spiel->bildPruefsumme);
-        pruefsumme_ = bekannt.get_future().share();
     }
+    const daten::Dateiinhalt inhalt = daten::LiesRegulaer(datei(), SpielDateiHoechstens);
+    if (inhalt.art == daten::Dateiart::Ordner)
+        lage_ = Lage::Ordner;
+    fund.lage = lage_;
+    if (inhalt.art == daten::Dateiart::Fehlt || inhalt.art == daten::Dateiart::Ordner
+        || inhalt.art == daten::Dateiart::Unlesbar)
+        return fund;
+    const Spiellesung lesung = LiesSpiel(inhalt.bytes);  // a FIFO or device reads as nothing: damage
+    fund.spiel = lesung.spiel;
+    fund.version = lesung.version;
+    if (!fund.spiel) {
+        fund.beiseitegelegt = QFile::decodeName(daten::BeiseiteLegen(QFile::encodeName(datei()).toStdString()).c_str());
+        return fund;
+    }
+    const QString& bild = fund.spiel->einstellungen.bilddatei;
+    fund.bildGeaendert = !bild.isEmpty() && daten::Pruefsumme(bild) != fund.spiel->bildPruefsumme;
     return fund;
 }
 
-void Spielablage::Sichern()
+void Spielablage::Schreibe(const Auftrag& auftrag)
 {
-    takt_.stop();
-    const Phase phase = sitzung_.spiel().phase;
-    const bool imSpiel = phase != Phase::KeinSpiel && phase != Phase::Vorbei;
-    if (imSpiel && !nurLesen_)
+    if (auftrag.spiel)
         QDir().mkpath(ordner_);
-    if (!Sperren())
+    if (!Sperren() || lage_ == Lage::Ordner)
         return;
-    if (!imSpiel) {
-        QFile::remove(datei());
+    if (!auftrag.spiel) {
+        ::unlink(QFile::encodeName(datei()).constData());
         return;
     }
-    Schnappschuss stand = sitzung_.schnappschuss();
-    if (pruefsumme_.valid())
-        stand.bildPruefsumme = pruefsumme_.get();
+    Schnappschuss stand = *auftrag.spiel;
+    if (stand.bildPruefsumme.isEmpty() && auftrag.pruefsumme.valid()) {
+        try {
+            stand.bildPruefsumme = auftrag.pruefsumme.get();
+        } catch (const std::future_error&) {  // never made: the game goes without it
+        }
+    }
     const QByteArray bytes = SpielAlsBytes(stand);
     // A failed write keeps the last whole file; the next change tries again.
     daten::SpeichereDatei(QFile::encodeName(datei()).toStdString(),

@@ -1,59 +1,95 @@
 #pragma once
-// Keeps the game in progress in spiel.dat beside the options file, as the player plays: written
-// in one step at most a second after any change and when the program ends, removed once no game
-// is in progress (finished, or none yet). Another copy of the game started meanwhile finds the
-// file taken: it plays its own games without saving them and never takes over the first one's.
+// Keeps the game in progress in spiel.dat beside the options file. Every access to the files
+// happens on a thread of its own, in the order asked for: looking for the saved game at the
+// start, writing the game after a change (of several waiting only the newest is written), and
+// removing the file when the game is over. The window's thread only hands over a copy of the game.
+// Another copy of the game started meanwhile finds the lock (.spiel.dat.lock) taken: it plays
+// its own games without keeping them and never takes over the first one's.
 
 #include <QByteArray>
 #include <QLockFile>
-#include <QObject>
 #include <QString>
-#include <QTimer>
 
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include "sitzung/schnappschuss.h"
-#include "sitzung/spielsitzung.h"
 
 namespace sitzung {
 
-class Spielablage : public QObject {
-    Q_OBJECT
+class Spielablage {
 public:
-    // `ordner` is where the options file lives; `nurLesen`: started from a CD, nothing written.
-    Spielablage(Spielsitzung& sitzung, const QString& ordner, bool nurLesen, QObject* eltern = nullptr);
-    ~Spielablage() override;
+    // How this copy of the game stands to the saved game.
+    enum class Lage : std::uint8_t {
+        Zustaendig,       // it keeps its games
+        AndereKopie,      // another copy of the game in the folder keeps its own
+        NichtSchreibbar,  // the folder cannot be written: a saved game is read but not kept
+        Ordner,           // spiel.dat is a folder: nothing can be kept
+        VonCD,            // started from a CD: nothing is read or written
+    };
 
-    // This copy of the game keeps the saved game (no other copy holds it).
-    bool zustaendig() { return Sperren(); }
-
+    // What the start found.
     struct Fund {
         std::optional<Schnappschuss> spiel;  // an unfinished game to go on with
-        bool beiseitegelegt = false;         // a damaged file was renamed spiel.dat.defekt
+        int version = 0;                     // of its file
+        bool bildGeaendert = false;          // its picture file is gone or not the one it was
+        QString beiseitegelegt;              // a damaged file was moved to this name
+        Lage lage = Lage::Zustaendig;
     };
-    // The saved game. A file that is no valid game is renamed spiel.dat.defekt, once.
-    Fund Laden();
-    // Writes the game in progress now, or removes the file when there is none.
-    void Sichern();
 
+    // A game to write, or none: the file goes. Without the picture's checksum in the game, the
+    // writer takes it from `pruefsumme` once it is ready.
+    struct Auftrag {
+        std::optional<Schnappschuss> spiel;
+        std::shared_future<QByteArray> pruefsumme;
+    };
+
+    // `ordner` is where the options file lives; `vonCD`: nothing is read or written.
+    Spielablage(const QString& ordner, bool vonCD);
+    // Writes what waits and lets go of the lock.
+    ~Spielablage();
+    Spielablage(const Spielablage&) = delete;
+    Spielablage& operator=(const Spielablage&) = delete;
+
+    // Looks for the saved game; `fertig` is called on the ablage's thread. A file that is no
+    // valid game, or no regular file, is moved aside under a number of its own.
+    void Suchen(std::function<void(Fund)> fertig);
+    Fund Laden();  // the same, waited for
+    // Hands a game over for writing.
+    void Sichern(Auftrag auftrag);
+    // Waits until everything handed over is done.
+    void Warten();
+
+    Lage lage() const { return lage_; }
+    // This copy keeps its game for the next start.
+    bool behaelt() const { return lage_ == Lage::Zustaendig; }
     QString datei() const;
-    // SHA-256 of a picture file's bytes; empty for none or an unreadable file.
-    static QByteArray Pruefsumme(const QString& bilddatei);
 
 private:
-    void NeuesSpiel();
+    void Arbeiten();
+    Fund Suche();
+    void Schreibe(const Auftrag& auftrag);
     bool Sperren();
 
-    Spielsitzung& sitzung_;
-    QString ordner_;
-    bool nurLesen_;
+    const QString ordner_;
+    std::atomic<Lage> lage_;
+    // Only the ablage's thread touches the lock.
     std::unique_ptr<QLockFile> sperre_;
     bool versucht_ = false;
-    QTimer takt_;
-    QString bildFuer_;  // the picture whose checksum is known or being made
-    std::shared_future<QByteArray> pruefsumme_;
+
+    std::mutex zugriff_;
+    std::condition_variable wecker_, erledigt_;
+    std::deque<std::function<void()>> suchen_;
+    std::optional<Auftrag> wartend_;
+    bool arbeitet_ = false, ende_ = false;
+    std::thread faden_;
 };
 
 } // namespace sitzung

@@ -4,9 +4,8 @@
 // given up for another.
 
 #include <QByteArray>
-#include <QDate>
 #include <QDateTime>
-#include <QString>
+#include <QMetaType>
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "daten/bildquadrat.h"
 #include "engine/spielstand.h"
 #include "sitzung/einstellungen.h"
+#include "sitzung/herkunft.h"
 
 namespace sitzung {
 
@@ -25,28 +25,27 @@ enum class Ausgang : std::uint8_t {
     Abgebrochen  // given up: a new game, or quitting without it being kept for later
 };
 
-// Where a board came from when not from a scramble of its own; empty for an ordinary game.
-struct Herkunft {
-    std::int64_t wiederholungVon = 0;  // the journal's number of the game this one plays again; 0 none
-    QString spielcode;                 // the game code the board was started from
-    QDate tagesraetsel;                // the day whose puzzle this board is
-    bool operator==(const Herkunft&) const = default;
-};
-
 struct Spielergebnis {
     Ausgang ausgang = Ausgang::Abgebrochen;
-    Einstellungen einstellungen;       // variant, side, picture and its options
+    Einstellungen einstellungen;       // variant, side, picture and its options as the game had them
     daten::Zuschnitt zuschnitt = daten::Zuschnitt::Strecken;  // how the picture was cut
     QByteArray bildPruefsumme;         // SHA-256 of the picture file; empty for the built-in picture
+                                       // or where it was not known yet
     int zuege = 0;
     int sekunden = 0;
     bool mitHilfe = false;             // hint or solve used
-    // The board as the game began; none for a game saved by a version that did not keep it.
+    // The board as the game began (phase Aufgebaut, counters 0). None for a game saved by the
+    // first version of spiel.dat, which did not keep it: `gespielt` then holds only the moves
+    // since that game was taken up again.
     std::optional<engine::Spielstand> start;
-    std::vector<engine::Zug> gespielt;  // every move in order, taken-back ones included
-    QDateTime beginn, ende;            // UTC
+    // Every move in order, undo's inverse moves and the solver's included: played on `start`
+    // they give the board at the end, and there are `zuege` of them.
+    std::vector<engine::Zug> gespielt;
+    QDateTime beginn, ende;            // UTC, whole seconds
     Herkunft herkunft;
     bool operator==(const Spielergebnis&) const = default;
 };
 
 } // namespace sitzung
+
+Q_DECLARE_METATYPE(sitzung::Spielergebnis)

@@ -7,6 +7,17 @@ namespace sitzung {
 
 using engine::Phase;
 
+namespace {
+
+// Times of a game are kept to the second: the file and the journal hold no more.
+QDateTime Jetzt()
+{
+    const QDateTime jetzt = QDateTime::currentDateTimeUtc();
+    return jetzt.addMSecs(-jetzt.time().msec());
+}
+
+} // namespace
+
 Spielsitzung::Spielsitzung(engine::Zufall& zufall, QObject* eltern) : QObject(eltern), zufall_(zufall)
 {
     uhr_.setInterval(1000);
@@ -14,27 +25,31 @@ Spielsitzung::Spielsitzung(engine::Zufall& zufall, QObject* eltern) : QObject(el
     connect(&helfer_, &Helfer::tipp, this, [this](engine::Zug zug) {
         if (!spiel_.brettAktiv() || spiel_.pausiert())
             return;
-        mitHilfe_ = true;
         emit tippGezeigt(zug);
-        emit geaendert();
+        if (!std::exchange(stand_.mitHilfe, true))
+            emit geaendert();
     });
     connect(&helfer_, &Helfer::zugFaellig, this, [this](engine::Zug zug) {
         if (!spiel_.brettAktiv() || spiel_.pausiert()) {
             helfer_.Abbrechen();
             return;
         }
-        mitHilfe_ = true;
-        zurueckgenommen_.clear();
+        stand_.mitHilfe = true;
+        stand_.zurueckgenommen.clear();
         Spiele(zug, true);
     });
     connect(&helfer_, &Helfer::denkt, this, &Spielsitzung::denkt);
 }
 
-void Spielsitzung::NeuesSpiel(const Einstellungen& einstellungen)
+void Spielsitzung::NeuesSpiel(const Einstellungen& einstellungen, daten::Zuschnitt zuschnitt)
 {
-    engine::Spielstand neu;
-    engine::NeuesSpiel(neu, zufall_, einstellungen.variante, einstellungen.groesse, einstellungen.posZufall);
-    Fortsetzen(einstellungen, neu);
+    Schnappschuss neu;
+    neu.einstellungen = einstellungen;
+    neu.zuschnitt = zuschnitt;
+    engine::NeuesSpiel(neu.spiel, zufall_, einstellungen.variante, einstellungen.groesse, einstellungen.posZufall);
+    neu.start = neu.spiel;
+    neu.beginn = Jetzt();
+    Uebernehmen(neu);
 }
 
 void Spielsitzung::Fortsetzen(const Einstellungen& einstellungen, const engine::Spielstand& stand)
@@ -42,12 +57,10 @@ void Spielsitzung::Fortsetzen(const Einstellungen& einstellungen, const engine::
     Schnappschuss neu;
     neu.einstellungen = einstellungen;
     neu.spiel = stand;
+    if (stand.ZugAnzahl == 0)
+        neu.start = stand;
+    neu.beginn = Jetzt();
     Uebernehmen(neu);
-}
-
-Schnappschuss Spielsitzung::schnappschuss() const
-{
-    return {einstellungen_, spiel_, verlauf_, zurueckgenommen_, mitHilfe_, cursor_, {}};
 }
 
 void Spielsitzung::Wiederherstellen(const Schnappschuss& stand)
@@ -55,24 +68,42 @@ void Spielsitzung::Wiederherstellen(const Schnappschuss& stand)
     Schnappschuss wartend = stand;
     if (wartend.spiel.phase == Phase::Laeuft)
         wartend.spiel.phase = Phase::Pausiert;  // a game put back waits for the player
+    if (!wartend.beginn.isValid())
+        wartend.beginn = Jetzt();  // saved without it: its time counts from now
     Uebernehmen(wartend);
+}
+
+void Spielsitzung::BildPruefsummeSetzen(const QString& bilddatei, const QByteArray& pruefsumme)
+{
+    if (bilddatei == einstellungen_.bilddatei)
+        stand_.bildPruefsumme = pruefsumme;
 }
 
 void Spielsitzung::Uebernehmen(const Schnappschuss& stand)
 {
     helfer_.Abbrechen();
+    if (unvollendet())
+        emit spielZuEnde(Ergebnis(Ausgang::Abgebrochen));
     const Phase vorher = spiel_.phase;
-    einstellungen_ = stand.einstellungen;
-    spiel_ = stand.spiel;
+    stand_ = stand;
     nummernmodus_ = Nummernmodus::Keine;
-    mitHilfe_ = stand.mitHilfe;
-    cursor_ = stand.cursor;
-    verlauf_ = stand.verlauf;
-    zurueckgenommen_ = stand.zurueckgenommen;
     uhr_.stop();
     helfer_.Vorbereiten(spiel_);
     emit neuesSpielBegonnen();
     SetzePhase(vorher);
+    emit geaendert();
+}
+
+void Spielsitzung::Aufgeben()
+{
+    if (!unvollendet())
+        return;
+    uhr_.stop();
+    helfer_.Abbrechen();
+    const Spielergebnis ergebnis = Ergebnis(Ausgang::Abgebrochen);
+    engine::SpielBeenden(spiel_);
+    emit phaseGeaendert(spiel_.phase);
+    emit spielZuEnde(ergebnis);
     emit geaendert();
 }
 
@@ -85,22 +116,21 @@ void Spielsitzung::Eingabe(const engine::Eingabe& eingabe)
         PauseUmschalten();
         return;
     }
-    const engine::Handlung handlung = engine::Interpretiere(spiel_, cursor_, eingabe);
+    const engine::Handlung handlung = engine::Interpretiere(spiel_, stand_.cursor, eingabe);
     CursorSetzen(handlung.cursor);
     if (handlung.zug) {
-        zurueckgenommen_.clear();
+        stand_.zurueckgenommen.clear();
         Spiele(*handlung.zug, true);
     } else if (handlung.nummernfeld) {
         NummernSchritt(*handlung.nummernfeld);
     }
 }
 
+// The cursor goes into the file with the next change of the game.
 void Spielsitzung::CursorSetzen(int cursor)
 {
-    if (std::exchange(cursor_, cursor) != cursor) {
+    if (std::exchange(stand_.cursor, cursor) != cursor)
         emit cursorGeaendert();
-        emit geaendert();
-    }
 }
 
 void Spielsitzung::NummernSchritt(int feld)
@@ -131,25 +161,30 @@ bool Spielsitzung::Ziehe(const engine::Zug& zug)
     if (!spiel_.brettAktiv() || spiel_.pausiert())
         return false;
     helfer_.Abbrechen();
-    zurueckgenommen_.clear();
+    stand_.zurueckgenommen.clear();
     return Spiele(zug, true);
 }
 
+// Every move counted is kept in the game's course; `merken` also gives undo a move to take back.
 bool Spielsitzung::Spiele(const engine::Zug& zug, bool merken)
 {
     const Phase vorher = spiel_.phase;
     const engine::Zugfolge folge = engine::Ziehe(spiel_, zug);
+    stand_.gespielt.push_back(zug);
     if (merken)
-        verlauf_.push_back(zug);
+        stand_.verlauf.push_back(zug);
     nummernmodus_ = Nummernmodus::Keine;
     if (spiel_.uhrLaeuft() && !uhr_.isActive())
         uhr_.start();
     emit gezogen(zug, folge.felder);
-    emit geaendert();
-    if (folge.ende != engine::Ende::Keins)
-        Beende(folge.ende);
+    if (folge.ende == engine::Ende::Geloest)
+        Beende(Ausgang::Geloest);
+    else if (folge.ende == engine::Ende::MaxZuege)
+        Beende(Ausgang::MaxZuege);
+    else if (spiel_.phase != vorher)
+        SetzePhase(vorher);  // tells the change with the phase
     else
-        SetzePhase(vorher);
+        emit geaendert();
     return true;
 }
 
@@ -162,21 +197,24 @@ void Spielsitzung::PauseUmschalten()
     SetzePhase(vorher);
 }
 
+// Seconds alone are not saved: they go with the next change, or the end.
 void Spielsitzung::Sekunde()
 {
     if (!engine::Tick(spiel_).gezaehlt)
         return;
     emit sekundeVergangen(spiel_.Sekunden);
-    emit geaendert();
     if (spiel_.phase == Phase::Vorbei)
-        Beende(engine::Ende::MaxZeit);
+        Beende(Ausgang::MaxZeit);
 }
 
-bool Spielsitzung::KannRueckgaengig() const { return spiel_.brettAktiv() && !spiel_.pausiert() && !verlauf_.empty(); }
+bool Spielsitzung::KannRueckgaengig() const
+{
+    return spiel_.brettAktiv() && !spiel_.pausiert() && !stand_.verlauf.empty();
+}
 
 bool Spielsitzung::KannWiederholen() const
 {
-    return spiel_.brettAktiv() && !spiel_.pausiert() && !zurueckgenommen_.empty();
+    return spiel_.brettAktiv() && !spiel_.pausiert() && !stand_.zurueckgenommen.empty();
 }
 
 void Spielsitzung::Rueckgaengig()
@@ -184,9 +222,9 @@ void Spielsitzung::Rueckgaengig()
     helfer_.Abbrechen();
     if (!KannRueckgaengig())
         return;
-    const engine::Zug zug = verlauf_.back();
-    verlauf_.pop_back();
-    zurueckgenommen_.push_back(zug);
+    const engine::Zug zug = stand_.verlauf.back();
+    stand_.verlauf.pop_back();
+    stand_.zurueckgenommen.push_back(zug);
     Spiele(engine::Umkehrung(zug), false);
 }
 
@@ -195,20 +233,23 @@ void Spielsitzung::Wiederholen()
     helfer_.Abbrechen();
     if (!KannWiederholen())
         return;
-    const engine::Zug zug = zurueckgenommen_.back();
-    zurueckgenommen_.pop_back();
+    const engine::Zug zug = stand_.zurueckgenommen.back();
+    stand_.zurueckgenommen.pop_back();
     Spiele(zug, true);
 }
 
-// Every end stops the clock and shows the preview again, whatever the settings said.
-void Spielsitzung::Beende(engine::Ende ende)
+// Every end stops the clock and shows the preview again, whatever the settings said; the
+// result keeps the settings the game was played with.
+void Spielsitzung::Beende(Ausgang ausgang)
 {
     uhr_.stop();
     helfer_.Abbrechen();
+    const Spielergebnis ergebnis = Ergebnis(ausgang);
     einstellungen_.vorschau = true;
     CursorSetzen(0);  // the keyboard frame leaves the finished picture
     emit phaseGeaendert(spiel_.phase);
-    emit spielBeendet(ende);
+    emit geaendert();
+    emit spielZuEnde(ergebnis);
 }
 
 void Spielsitzung::SetzePhase(Phase vorher)
@@ -223,6 +264,24 @@ void Spielsitzung::SetzePhase(Phase vorher)
         emit phaseGeaendert(spiel_.phase);
         emit geaendert();
     }
+}
+
+Spielergebnis Spielsitzung::Ergebnis(Ausgang ausgang) const
+{
+    Spielergebnis e;
+    e.ausgang = ausgang;
+    e.einstellungen = einstellungen_;
+    e.zuschnitt = stand_.zuschnitt;
+    e.bildPruefsumme = stand_.bildPruefsumme;
+    e.zuege = spiel_.ZugAnzahl;
+    e.sekunden = spiel_.Sekunden;
+    e.mitHilfe = stand_.mitHilfe;
+    e.start = stand_.start;
+    e.gespielt = stand_.gespielt;
+    e.beginn = stand_.beginn;
+    e.ende = Jetzt();
+    e.herkunft = stand_.herkunft;
+    return e;
 }
 
 } // namespace sitzung

@@ -13,6 +13,7 @@
 #include "daten/umgebung.h"
 #include "daten/vorlieben.h"
 #include "main/frmmain.h"
+#include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
 
 using namespace engine;
@@ -66,16 +67,24 @@ protected:
     daten::Texte texte{umgebung, vorlieben};
     MtZufall zufall{5};
     sitzung::Spielsitzung sitzung{zufall};
+    // Without a picture service the board decodes its picture itself; nothing is kept between runs.
+    sitzung::Spielleitung leitung{sitzung, nullptr, vorlieben, nullptr};
     std::vector<std::pair<QString, QPoint>> meldungen;
+    int fragen = 0;                   // how often the player was asked before a game was given up
+    haupt::Aufgabeantwort antwort{true, false};  // and what they answer
     std::vector<QString> fehler, toene;
     bool audioVorhanden = true;  // what the machine is said to offer when sound is switched on
     int audioFragen = 0;
-    haupt::TfrmMain frm{texte, vorlieben, sitzung,
+    haupt::TfrmMain frm{texte, vorlieben, leitung,
                         {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
                          [this](const QString& datei) { toene.push_back(datei); },
                          [this](const QString& text) { fehler.push_back(text); },
                          [this] {
                              ++audioFragen;
                              return audioVorhanden;
+                         },
+                         [this] {
+                             ++fragen;
+                             return antwort;
                          }}};
 };

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -124,9 +126,10 @@ TEST_F(Hauptfenster, OhneTondienstBleibtEsStill)
 {
     MtZufall z{2};
     sitzung::Spielsitzung zweite{z};
-    haupt::TfrmMain still{texte, vorlieben, zweite,
+    sitzung::Spielleitung leitung2{zweite, nullptr, vorlieben, nullptr};
+    haupt::TfrmMain still{texte, vorlieben, leitung2,
                           {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
-                           {}, [this](const QString& text) { fehler.push_back(text); }, {}}};
+                           {}, [this](const QString& text) { fehler.push_back(text); }, {}, {}}};
     still.findChild<QAction*>(QStringLiteral("mnuTon"))->trigger();
     EXPECT_TRUE(vorlieben.ton());
     sitzung::Einstellungen e;
@@ -456,5 +459,51 @@ TEST_F(Hauptfenster, TeilweisesNeuzeichnenZeigtWasGanzesZeichnenZeigt)
         Klick(Qt::LeftButton, 57 + 180, 56 + 180);
         QTest::qWait(200);
         vergleiche("axis turned in motion");
+    }
+}
+
+// F2 over a game with a move asks first: "Keep playing" keeps it, "New game" gives it up with a
+// result; "Do not ask again" ticked with "New game" is stored, and F2 asks no more.
+TEST_F(Hauptfenster, NeuesSpielWieZuvorFragtVorDemAufgeben)
+{
+    QSignalSpy enden(&sitzung, &sitzung::Spielsitzung::spielZuEnde);
+    Spiel(2, 4, {2, 1});
+    Eintrag("mnuNeuesSpielWieZuvor")->trigger();  // no move yet: nothing is given up
+    EXPECT_EQ(fragen, 0);
+    Klick(Qt::LeftButton, 30, 100);
+    const auto brett = spiel().Spielfeld;
+    antwort = {false, true};
+    Eintrag("mnuNeuesSpielWieZuvor")->trigger();
+    EXPECT_EQ(fragen, 1);
+    EXPECT_EQ(spiel().Spielfeld, brett);
+    EXPECT_TRUE(vorlieben.nachfragen()) << "the tick counts only with the new game";
+    antwort = {true, true};
+    Eintrag("mnuNeuesSpielWieZuvor")->trigger();
+    EXPECT_EQ(fragen, 2);
+    EXPECT_EQ(spiel().ZugAnzahl, 0);
+    ASSERT_EQ(enden.size(), 1);
+    EXPECT_EQ(enden[0][0].value<sitzung::Spielergebnis>().ausgang, sitzung::Ausgang::Abgebrochen);
+    EXPECT_EQ(daten::Vorlieben(umgebung).nachfragen(), false) << "stored";
+    Klick(Qt::LeftButton, 30, 100);
+    Eintrag("mnuNeuesSpielWieZuvor")->trigger();
+    EXPECT_EQ(fragen, 2) << "not asked again";
+    EXPECT_EQ(enden.size(), 2);
+}
+
+// The question's own box: Return takes "New game", Escape "Keep playing"; the tick is read.
+TEST_F(Hauptfenster, AufgabefrageReturnGibtAufEscapeSpieltWeiter)
+{
+    const struct {
+        Qt::Key taste;
+        bool haken;
+        bool aufgeben, nichtMehrFragen;
+    } faelle[] = {{Qt::Key_Return, false, true, false}, {Qt::Key_Return, true, true, true}, {Qt::Key_Escape, true, false, false}};
+    for (const auto& f : faelle) {
+        auto box = haupt::BaueAufgabefrage(texte, &frm);
+        box->checkBox()->setChecked(f.haken);
+        QTimer::singleShot(0, box.get(), [&box, &f] { QTest::keyClick(box.get(), f.taste); });
+        const haupt::Aufgabeantwort a = haupt::Fragen(*box);
+        EXPECT_EQ(a.aufgeben, f.aufgeben) << f.taste;
+        EXPECT_EQ(a.nichtMehrFragen, f.nichtMehrFragen) << f.taste;
     }
 }

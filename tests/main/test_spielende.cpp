@@ -37,6 +37,7 @@ protected:
     Spielende()
     {
         frm.DialogeSetzen(&einstellungen, &dialog);
+        leitung.ListeSetzen([this](const sitzung::Spielergebnis& e) { return bestenliste.KommtInListe(haupt::Listenergebnis(e)); });
         // Once shown, the offscreen platform knows the dialog's frame, as a window manager would.
         dialog.show();
         dialog.hide();

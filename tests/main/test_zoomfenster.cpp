@@ -50,7 +50,8 @@ TEST_F(Hauptfenster, GespeicherteGroesseGiltNachDemNeustart)
         daten::Vorlieben gelesen{umgebung};  // a restart reads the options file again
         MtZufall z{1};
         sitzung::Spielsitzung zweite{z};
-        haupt::TfrmMain neu{texte, gelesen, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+        sitzung::Spielleitung leitung2{zweite, nullptr, gelesen, nullptr};
+        haupt::TfrmMain neu{texte, gelesen, leitung2, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }, {}}};
         EXPECT_EQ(neu.bild().zoom(), 1.5);
         EXPECT_TRUE(neu.findChild<QAction*>(QStringLiteral("mnuGroesse150"))->isChecked());
         EXPECT_EQ(neu.findChild<QWidget*>(QStringLiteral("ptbSpielfeld"))->size(), QSize(1133, 713));
@@ -64,7 +65,8 @@ TEST_F(Hauptfenster, GespeicherteGroesseGiltNachDemNeustart)
         daten::Vorlieben gelesen{umgebung};  // a restart reads the options file again
         MtZufall z{1};
         sitzung::Spielsitzung zweite{z};
-        haupt::TfrmMain neu{texte, gelesen, zweite, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+        sitzung::Spielleitung leitung2{zweite, nullptr, gelesen, nullptr};
+        haupt::TfrmMain neu{texte, gelesen, leitung2, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }, {}}};
         EXPECT_EQ(neu.bild().zoom(), 1.0) << falsch;
         EXPECT_EQ(neu.findChild<QWidget*>(QStringLiteral("ptbSpielfeld"))->size(), QSize(755, 475)) << falsch;
     }

@@ -93,15 +93,13 @@ TEST_F(Fotos, ZuschnittZeigtDieMitteUndWirdGespeichert)
     EXPECT_EQ(Ecke(*d), QColor(Qt::red));
     zuschnitt->setChecked(true);
     EXPECT_EQ(Ecke(*d), QColor(Qt::green)) << "the preview shows the board's square at once";
-    EXPECT_EQ(bilder.zuschnitt(), daten::Zuschnitt::Strecken) << "only OK takes it";
+    EXPECT_EQ(vorlieben.zuschnitt(), daten::Zuschnitt::Strecken) << "only OK takes it";
     Teil<QPushButton>(*d, "btnOK")->click();
-    EXPECT_EQ(bilder.zuschnitt(), daten::Zuschnitt::Mitte);
     EXPECT_EQ(vorlieben.zuschnitt(), daten::Zuschnitt::Mitte);
     EXPECT_EQ(daten::Vorlieben(umgebung).zuschnitt(), daten::Zuschnitt::Mitte) << "stored";
     EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join(u'|').toStdString();
 
     // A new dialog (the next start) takes the stored choice.
-    bilder.ZuschnittSetzen(daten::Zuschnitt::Strecken);
     auto neu = Baue();
     Zeige(*neu);
     EXPECT_TRUE(Teil<QCheckBox>(*neu, "chkZuschnitt")->isChecked());
@@ -116,7 +114,7 @@ TEST_F(Fotos, AbbrechenLaesstDenZuschnitt)
     Zeige(*d);
     Teil<QCheckBox>(*d, "chkZuschnitt")->setChecked(true);
     Teil<QPushButton>(*d, "btnAbbruch")->click();
-    EXPECT_EQ(bilder.zuschnitt(), daten::Zuschnitt::Strecken);
+    EXPECT_EQ(vorlieben.zuschnitt(), daten::Zuschnitt::Strecken);
     Zeige(*d);
     EXPECT_FALSE(Teil<QCheckBox>(*d, "chkZuschnitt")->isChecked()) << "the next showing starts from what holds";
 }

@@ -4,6 +4,7 @@
 // characters. The tests and the fuzz seeds both use them.
 
 #include <QCryptographicHash>
+#include <QDateTime>
 
 #include "engine/mischen.h"
 #include "engine/tastatur.h"
@@ -32,7 +33,8 @@ inline engine::Zug ZufallsZug(const engine::Spielstand& s, engine::Zufall& zufal
     return {Operation::TeilSchieben, 0};
 }
 
-// A game of that variant and side after `zuege` moves, the last `zurueck` of them taken back.
+// A game of that variant and side after `zuege` moves, the last `zurueck` of them taken back,
+// with its start board and course and some origin marks.
 inline sitzung::Schnappschuss Spiel(engine::Variante variante, int n, std::uint32_t saat, int zuege, int zurueck)
 {
     engine::MtZufall zufall(saat);
@@ -44,22 +46,29 @@ inline sitzung::Schnappschuss Spiel(engine::Variante variante, int n, std::uint3
     e.vorschau = zufall.Random(2) == 1;
     e.swBild = zufall.Random(2) == 1;
     engine::NeuesSpiel(x.spiel, zufall, variante, n, e.posZufall);
+    x.start = x.spiel;
     for (int i = 0; i < zuege; ++i) {
         x.verlauf.push_back(ZufallsZug(x.spiel, zufall));
+        x.gespielt.push_back(x.verlauf.back());
         engine::Ausfuehren(x.spiel, x.verlauf.back());
     }
     for (int i = 0; i < zurueck && !x.verlauf.empty(); ++i) {
         x.zurueckgenommen.push_back(x.verlauf.back());
         x.verlauf.pop_back();
-        engine::Ausfuehren(x.spiel, engine::Umkehrung(x.zurueckgenommen.back()));
+        x.gespielt.push_back(engine::Umkehrung(x.zurueckgenommen.back()));
+        engine::Ausfuehren(x.spiel, x.gespielt.back());
     }
-    const int gezaehlt = zuege + zurueck;
+    const int gezaehlt = int(x.gespielt.size());
     x.spiel.ZugAnzahl = std::uint16_t(gezaehlt);
-    x.spiel.Sekunden = gezaehlt ? std::uint16_t(zufall.Random(engine::MaxSekunden + 1)) : 0;
+    x.spiel.Sekunden = gezaehlt ? std::uint16_t(zufall.Random(engine::MaxSekunden)) : 0;
     x.spiel.phase = gezaehlt == 0 ? engine::Phase::Aufgebaut
                     : zufall.Random(2)  ? engine::Phase::Pausiert
                                         : engine::Phase::Laeuft;
     x.mitHilfe = zufall.Random(2) == 1;
+    x.zuschnitt = zufall.Random(2) ? daten::Zuschnitt::Mitte : daten::Zuschnitt::Strecken;
+    x.beginn = QDateTime(QDate(2024, 1 + int(saat % 12), 1 + int(saat % 28)), QTime(int(saat % 24), 59, 58), Qt::UTC);
+    if (saat % 4 == 1)
+        x.herkunft = {std::int64_t(saat) * 1000000007, QStringLiteral("B4-%1 ü").arg(saat), QDate(2025, 2, 28)};
     if (variante == engine::Variante::Verschieben)
         x.cursor = zufall.Random(n * n + 1);
     else if (variante == engine::Variante::Drehen)

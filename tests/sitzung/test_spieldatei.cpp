@@ -17,6 +17,7 @@ namespace {
 
 constexpr Variante Varianten[] = {Variante::Schieben, Variante::Verschieben, Variante::Drehen};
 
+// Every game of the current version, with its start board, course, start time and origin.
 TEST(Spieldatei, JedesSpielKommtUnveraendertZurueck)
 {
     for (Variante v : Varianten)
@@ -116,8 +117,8 @@ TEST_F(KaputteSpieldatei, FremdeKurzeUndZuGrosseDateien)
         {"ohne Version", "Tavelor-Spiel\nende\n", Spielmangel::Kopf},
         {"klein geschrieben", QByteArray(v1).replace("Tavelor", "tavelor"), Spielmangel::Kopf},
         {"Windows-Zeilenenden", crlf.replace("\n", "\r\n"), Spielmangel::Kopf},
-        {"Version 2", QByteArray(v1).replace("Tavelor-Spiel 1", "Tavelor-Spiel 2"), Spielmangel::Version},
-        {"Version 0", QByteArray(v1).replace("Tavelor-Spiel 1", "Tavelor-Spiel 0"), Spielmangel::Version},
+        {"Version 3", QByteArray(v1).replace("Tavelor-Spiel 2", "Tavelor-Spiel 3"), Spielmangel::Version},
+        {"Version 0", QByteArray(v1).replace("Tavelor-Spiel 2", "Tavelor-Spiel 0"), Spielmangel::Version},
         {"ohne Endzeile", v1.chopped(5), Spielmangel::Ende},
         {"nach dem Ende", v1 + "zuege=1\n", Spielmangel::Ende},
         {"ueber 4 MiB", v1 + QByteArray(SpielDateiHoechstens, '\n'), Spielmangel::ZuGross},
@@ -147,6 +148,8 @@ TEST_F(KaputteSpieldatei, WerteAusserhalbIhrerBereiche)
         {"Seite 7", MitWert(v1, "seite", "7"), Spielmangel::Wert},
         {"10000 Zuege", MitWert(v1, "zuege", "10000"), Spielmangel::Wert},
         {"3600 Sekunden", MitWert(v1, "sekunden", "3600"), Spielmangel::Wert},
+        {"9999 Zuege: vorbei", MitWert(v1, "zuege", "9999"), Spielmangel::Wert},
+        {"3599 Sekunden: vorbei", MitWert(v1, "sekunden", "3599"), Spielmangel::Wert},
         {"fuehrende Null", MitWert(v1, "zuege", "035"), Spielmangel::Wert},
         {"Vorzeichen", MitWert(v1, "sekunden", "+5"), Spielmangel::Wert},
         {"leere Zahl", MitWert(v1, "zuege", ""), Spielmangel::Wert},
@@ -166,6 +169,12 @@ TEST_F(KaputteSpieldatei, WerteAusserhalbIhrerBereiche)
         {"halbes UTF-8", MitWert(v1, "bild", "%C3"), Spielmangel::Wert},
         {"Pruefsumme zu kurz", MitWert(v1, "pruefsumme", Wert(v1, "pruefsumme").chopped(2)), Spielmangel::Wert},
         {"Pruefsumme gross", MitWert(v1, "pruefsumme", Wert(v1, "pruefsumme").toUpper()), Spielmangel::Wert},
+        {"Zuschnitt 2", MitWert(v1, "zuschnitt", "2"), Spielmangel::Wert},
+        {"Beginn ohne Zone", MitWert(v1, "beginn", "2024-05-01T12:00:00"), Spielmangel::Wert},
+        {"Beginn in anderer Zone", MitWert(v1, "beginn", "2024-05-01T12:00:00+01:00"), Spielmangel::Wert},
+        {"Beginn im 13. Monat", MitWert(v1, "beginn", "2024-13-01T12:00:00Z"), Spielmangel::Wert},
+        {"Wiederholung mit Vorzeichen", MitWert(v1, "wiederholung", "-1"), Spielmangel::Wert},
+        {"30. Februar", MitWert(v1, "tagesraetsel", "2025-02-30"), Spielmangel::Wert},
     });
 }
 
@@ -183,19 +192,22 @@ TEST_F(KaputteSpieldatei, BretterDieKeinePermutationSind)
         {"leeres Feld in Variante 2", MitWert(v2, "brett", ("0" + brett2.mid(brett2.indexOf(',')))), Spielmangel::Brett},
         {"Heimteil statt leerem Feld", MitWert(v1, "brett", QByteArray(',' + brett1 + ',').replace(",0,", ',' + heim + ',').mid(1).chopped(1)), Spielmangel::Brett},
         {"doppeltes Komma", MitWert(v2, "brett", QByteArray(brett2).replace(",", ",,")), Spielmangel::Brett},
+        {"Startbrett ohne Leerfeld", MitWert(v1, "start", brett2), Spielmangel::Brett},
     });
 }
 
-TEST_F(KaputteSpieldatei, ZuegeDieNichtSpielbarSind)
+TEST_F(KaputteSpieldatei, ZuegeDieNichtSpielbarSindOderNieGezaehltWurden)
 {
     // Variant 1: a neighbour of the empty field, so that undo and redo find a tile in the way.
     const int leer = spiel1.spiel.LeeresFeld();
     const int nachbar = leer % 4 != 0 ? leer + 1 : leer - 1;
     const QByteArray versperrt = 'T' + QByteArray::number(nachbar) + ':' + QByteArray::number(leer);
     const QByteArray zuRueck = 'T' + QByteArray::number(leer) + ':' + QByteArray::number(nachbar);
-    QByteArray zuLang = "ZR1";
-    for (std::size_t i = 0; i < VerlaufHoechstens; ++i)
-        zuLang += ",ZR1";
+    // Rows and columns always turn: only the count limits them. The game has counted 35 moves.
+    const QByteArray ohneRedo = MitWert(v2, "zurueckgenommen", "");
+    const auto zeilen = [](int anzahl) { return QByteArray("ZR1").append(QByteArray(",ZR1").repeated(anzahl - 1)); };
+    ASSERT_EQ(Wert(v2, "zuege"), "35");
+    const QByteArray gespielt2 = Wert(v2, "gespielt");
     Pruefe({
         {"Zug einer anderen Variante", MitWert(v1, "verlauf", "ZR1"), Spielmangel::Verlauf},
         {"Achse in Variante 2", MitWert(v2, "zurueckgenommen", "AR1"), Spielmangel::Verlauf},
@@ -208,12 +220,75 @@ TEST_F(KaputteSpieldatei, ZuegeDieNichtSpielbarSind)
         {"Komma am Ende", MitWert(v2, "verlauf", Wert(v2, "verlauf") + ','), Spielmangel::Verlauf},
         {"Rueckgaengig versperrt", MitWert(v1, "verlauf", versperrt), Spielmangel::Verlauf},
         {"Wiederholen versperrt", MitWert(v1, "zurueckgenommen", zuRueck), Spielmangel::Verlauf},
-        {"zu lang", MitWert(MitWert(v2, "zurueckgenommen", ""), "verlauf", zuLang), Spielmangel::Verlauf},
+        {"mehr Zuege zurueck als gezaehlt", MitWert(ohneRedo, "verlauf", zeilen(36)), Spielmangel::Verlauf},
+        {"beide Listen zusammen zu lang", MitWert(MitWert(v2, "verlauf", zeilen(30)), "zurueckgenommen", zeilen(6)), Spielmangel::Verlauf},
+        {"Verlauf ueber 4 MiB", MitWert(ohneRedo, "verlauf", zeilen(1100000)), Spielmangel::ZuGross},
+        {"gespielt einer zu wenig", MitWert(v2, "gespielt", gespielt2.left(gespielt2.lastIndexOf(','))), Spielmangel::Verlauf},
+        {"gespielt einer zu viel", MitWert(v2, "gespielt", gespielt2 + ",ZR1"), Spielmangel::Verlauf},
+        {"gespielt fuehrt woanders hin", MitWert(v2, "gespielt", QByteArray(gespielt2).replace("ZR", "ZL")), Spielmangel::Verlauf},
+        {"Startbrett ist das Brett", MitWert(v2, "start", Wert(v2, "brett")), Spielmangel::Verlauf},
+        {"gespielt versperrt", MitWert(MitWert(v1, "start", ""), "gespielt", versperrt), Spielmangel::Verlauf},
     });
-    // The same moves the other way round are playable: the refusals above were for the rule.
+    // The same moves the other way round are playable, and as many as were counted fit: the
+    // refusals above were for the rule.
     EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(v1, "zurueckgenommen", ""), "verlauf", zuRueck)));
     EXPECT_TRUE(SpielAusBytes(MitWert(v1, "zurueckgenommen", versperrt)));
-    EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(v2, "zurueckgenommen", ""), "verlauf", zuLang.chopped(4))));
+    EXPECT_TRUE(SpielAusBytes(MitWert(ohneRedo, "verlauf", zeilen(35))));
+    EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(v1, "start", ""), "gespielt", zuRueck)));
+}
+
+// Two tiles swapped: never reached by slides, nor by shifts on an odd side; shifts on an even
+// side and turns reach it, so only the course from the start board (here removed) can tell.
+TEST_F(KaputteSpieldatei, BretterDieDieVarianteNieErreicht)
+{
+    const auto vertauscht = [](engine::Spielstand s) {
+        const int a = s.Spielfeld[1] == 0 ? 3 : 1, b = s.Spielfeld[2] == 0 ? 3 : 2;
+        std::swap(s.Spielfeld[a], s.Spielfeld[b]);
+        return s;
+    };
+    const auto ohneVerlauf = [](QByteArray datei) {
+        for (const char* schluessel : {"verlauf", "zurueckgenommen", "start", "gespielt"})
+            datei = MitWert(datei, schluessel, "");
+        return datei;
+    };
+    const auto brett = [](const engine::Spielstand& s) {
+        Schnappschuss x;
+        x.spiel = s;
+        return Wert(SpielAlsBytes(x), "brett");
+    };
+    const Schnappschuss ungerade2 = spielbau::Spiel(Variante::Verschieben, 5, 4, 30, 5);
+    const QByteArray v2u = SpielAlsBytes(ungerade2);
+    Pruefe({
+        {"Variante 1", MitWert(ohneVerlauf(v1), "brett", brett(vertauscht(spiel1.spiel))), Spielmangel::Brett},
+        {"Variante 2 auf Seite 5", MitWert(ohneVerlauf(v2u), "brett", brett(vertauscht(ungerade2.spiel))), Spielmangel::Brett},
+        {"Startbrett in Variante 1", MitWert(v1, "start", brett(vertauscht(*spiel1.start))), Spielmangel::Brett},
+    });
+    EXPECT_TRUE(SpielAusBytes(MitWert(ohneVerlauf(v2), "brett", brett(vertauscht(spiel2.spiel)))));
+    EXPECT_TRUE(SpielAusBytes(MitWert(ohneVerlauf(v3), "brett", brett(vertauscht(spiel3.spiel)))));
+}
+
+// A file of the first version, as the game wrote it before: its own keys only. The game comes
+// back without start board, course, start time or origin, its picture stretched.
+TEST(Spieldatei, ErsteVersionWirdNochGelesen)
+{
+    const QByteArrayList neu = {"zuschnitt", "start", "gespielt", "beginn", "wiederholung", "spielcode", "tagesraetsel"};
+    for (Variante v : Varianten) {
+        const Schnappschuss x = spielbau::Spiel(v, 4, 5, 20, 2);
+        QByteArray datei = SpielAlsBytes(x).replace("Tavelor-Spiel 2", "Tavelor-Spiel 1");
+        for (const QByteArray& schluessel : neu)
+            datei = OhneZeile(datei, schluessel);
+        const Spiellesung gelesen = LiesSpiel(datei);
+        ASSERT_EQ(gelesen.mangel, Spielmangel::Keiner) << datei.constData();
+        EXPECT_EQ(gelesen.version, 1);
+        Schnappschuss erwartet = x;
+        erwartet.start.reset();
+        erwartet.gespielt.clear();
+        erwartet.beginn = {};
+        erwartet.herkunft = {};
+        erwartet.zuschnitt = daten::Zuschnitt::Strecken;
+        EXPECT_EQ(gelesen.spiel, erwartet);
+        EXPECT_EQ(LiesSpiel(MitZeile(datei, "zuschnitt=0")).mangel, Spielmangel::Schluessel) << "a key of version 2";
+    }
 }
 
 } // namespace

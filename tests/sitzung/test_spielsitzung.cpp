@@ -20,7 +20,7 @@ protected:
     Spielsitzung sitzung{zufall};
     QSignalSpy gezogen{&sitzung, &Spielsitzung::gezogen};
     QSignalSpy phasen{&sitzung, &Spielsitzung::phaseGeaendert};
-    QSignalSpy enden{&sitzung, &Spielsitzung::spielBeendet};
+    QSignalSpy enden{&sitzung, &Spielsitzung::spielZuEnde};
 
     // A 3 x 3 game of rows and columns; the scramble decides the board.
     void Neu(engine::Variante variante = engine::Variante::Verschieben, int n = 3)
@@ -112,7 +112,7 @@ TEST_F(SitzungTest, EndeDurchZeitZeigtDieVorschauWiederUndStopptDieUhr)
     EXPECT_EQ(sekunden.size(), engine::MaxSekunden);
     EXPECT_EQ(sitzung.spiel().Sekunden, engine::MaxSekunden);
     ASSERT_EQ(enden.size(), 1);
-    EXPECT_EQ(enden[0][0].value<engine::Ende>(), engine::Ende::MaxZeit);
+    EXPECT_EQ(enden[0][0].value<Spielergebnis>().ausgang, Ausgang::MaxZeit);
     EXPECT_EQ(sitzung.spiel().phase, Phase::Vorbei);
     EXPECT_FALSE(sitzung.uhrLaeuft());
     EXPECT_TRUE(sitzung.einstellungen().vorschau);
@@ -131,7 +131,7 @@ TEST_F(SitzungTest, GeloestesBrettEndetMitGeloest)
     for (auto it = protokoll.rbegin(); it != protokoll.rend() && sitzung.spiel().brettAktiv(); ++it)
         sitzung.Ziehe(engine::Umkehrung(*it));
     ASSERT_EQ(enden.size(), 1);
-    EXPECT_EQ(enden[0][0].value<engine::Ende>(), engine::Ende::Geloest);
+    EXPECT_EQ(enden[0][0].value<Spielergebnis>().ausgang, Ausgang::Geloest);
     EXPECT_EQ(phasen.back()[0].value<Phase>(), Phase::Vorbei);
 }
 
