@@ -167,3 +167,32 @@ TEST(Ende2Ende, GetoetetesSpielKommtMitBrettUndZaehlerZurueck)
         }
     }
 }
+
+// SIGTERM (logout, shutdown) right after a move: the program ends by itself, keeps that move and
+// leaves no lock behind; the next start takes the game up with it.
+TEST(Ende2Ende, SigtermGleichNachEinemZugBehaeltIhnUndLaesstKeineSperre)
+{
+    XSitzung x;
+    QTemporaryDir ordner;
+    ASSERT_NO_FATAL_FAILURE(ProgrammStarten(x, ordner));
+    Spielfenster f;
+    ASSERT_NO_FATAL_FAILURE(SpielEinstellen(x, 2, N, f));
+    ASSERT_NO_FATAL_FAILURE(FokusHolen(x, f));
+    x.taste(QStringLiteral("Right"));  // the frame appears on its first field
+    for (int zug = 1; zug <= 3; ++zug) {
+        x.taste(QStringLiteral("shift+Right"));
+        ASSERT_TRUE(x.warteBis([&](const QImage& s) { return Zuganzeige(s, f.client) == Zaehlerstand(zug); }))
+            << x.bildschirmSichern("zug");
+    }
+    const std::vector<int> brett = BrettVon(x, f, 2);
+    ::kill(pid_t(x.pid()), SIGTERM);
+    ASSERT_TRUE(x.warteAufEnde(5000)) << "SIGTERM does not end the program";
+    EXPECT_EQ(x.ende(), 0) << "ended by itself, not by the signal";
+    EXPECT_FALSE(QFile::exists(ordner.filePath(".spiel.dat.lock")));
+
+    ASSERT_NO_FATAL_FAILURE(WiederStarten(x, ordner, f));
+    EXPECT_TRUE(x.warteBis([&](const QImage& s) { return Zuganzeige(s, f.client) == Zaehlerstand(3); }))
+        << "the last move is kept" << x.bildschirmSichern("zaehler");
+    ASSERT_NO_FATAL_FAILURE(FokusHolen(x, f));  // the click also ends the pause
+    EXPECT_EQ(BrettVon(x, f, 2), brett) << x.bildschirmSichern("brett");
+}
