@@ -109,12 +109,10 @@ void Spielleitung::Merken()
 {
     if (!ablage_)
         return;
-    const Schnappschuss stand = sitzung_.schnappschuss();
     Spielablage::Auftrag auftrag;
-    const engine::Phase phase = stand.spiel.phase;
-    if (phase != engine::Phase::KeinSpiel && phase != engine::Phase::Vorbei) {
-        auftrag.spiel = stand;
-        if (stand.bildPruefsumme.isEmpty() && !stand.einstellungen.bilddatei.isEmpty())
+    if (sitzung_.spiel().brettAktiv()) {
+        auftrag.spiel = sitzung_.schnappschuss();  // the one copy the window's thread makes
+        if (auftrag.spiel->bildPruefsumme.isEmpty() && !auftrag.spiel->einstellungen.bilddatei.isEmpty())
             auftrag.pruefsumme = pruefsumme_;
     }
     ablage_->Sichern(std::move(auftrag));
