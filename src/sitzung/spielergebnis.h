@@ -41,6 +41,10 @@ struct Spielergebnis {
     // Every move in order, undo's inverse moves and the solver's included: played on `start`
     // they give the board at the end, and there are `zuege` of them.
     std::vector<engine::Zug> gespielt;
+    // The game clock's second at each move of `gespielt`, as long as it: a replay shows the time
+    // with the move. For a game saved by the first version of spiel.dat, those of the moves since
+    // it was taken up.
+    std::vector<std::uint16_t> zugSekunden;
     QDateTime beginn, ende;            // UTC, whole seconds
     Herkunft herkunft;
     bool operator==(const Spielergebnis&) const = default;
