@@ -31,6 +31,7 @@ struct Schnappschuss {
     // its `gespielt` then holds only the moves since it was taken up again.
     std::optional<engine::Spielstand> start;
     std::vector<engine::Zug> gespielt;
+    std::vector<std::uint16_t> zugSekunden;  // the clock's second at each move of `gespielt`
     QDateTime beginn;                  // UTC, whole seconds: when the board was set up
     Herkunft herkunft;
 

@@ -26,13 +26,13 @@ constexpr QByteArrayView Schluss = "\nende\n";
 enum Schluessel : std::size_t {
     SVariante, SSeite, SVorschau, SZufallsfeld, SGrau, SBild, SPruefsumme, SBrett, SHeimfeld,
     SZuege, SSekunden, SPhase, SHilfe, SCursor, SVerlauf, SZurueckgenommen,
-    SZuschnitt, SStart, SGespielt, SBeginn, SWiederholung, SSpielcode, STagesraetsel, SchluesselAnzahl
+    SZuschnitt, SStart, SGespielt, SZugsekunden, SBeginn, SWiederholung, SSpielcode, STagesraetsel, SchluesselAnzahl
 };
 constexpr std::size_t SchluesselVersion1 = SZuschnitt;
 constexpr std::array<std::string_view, SchluesselAnzahl> Namen = {
     "variante", "seite", "vorschau", "zufallsfeld", "grau", "bild", "pruefsumme", "brett", "heimfeld",
     "zuege", "sekunden", "phase", "hilfe", "cursor", "verlauf", "zurueckgenommen",
-    "zuschnitt", "start", "gespielt", "beginn", "wiederholung", "spielcode", "tagesraetsel"};
+    "zuschnitt", "start", "gespielt", "zugsekunden", "beginn", "wiederholung", "spielcode", "tagesraetsel"};
 
 // Every phase has its name, so that a game that is over, written by mistake, is not read.
 QByteArray PhasenName(Phase phase)
@@ -187,6 +187,7 @@ void LiesVerlauf(const Werte& w, Schnappschuss& x)
         start.phase = Phase::Aufgebaut;
         x.start = start;
     }
+    x.zugSekunden = Sekundenfolge(*w[SZugsekunden], x.gespielt.size(), s.Sekunden);
     x.beginn = Zeitpunkt(*w[SBeginn]);
     x.herkunft.wiederholungVon = Zahl(*w[SWiederholung], std::int64_t(999999999999999999));
     x.herkunft.spielcode = Text(*w[SSpielcode]);
@@ -234,6 +235,7 @@ QByteArray SpielAlsBytes(const Schnappschuss& x)
     werte[SZuschnitt] = SchalterText(x.zuschnitt == daten::Zuschnitt::Mitte);
     werte[SStart] = x.start ? BrettText(*x.start) : QByteArray();
     werte[SGespielt] = ZuegeText(x.gespielt);
+    werte[SZugsekunden] = SekundenfolgeText(x.zugSekunden);
     werte[SBeginn] = ZeitpunktText(x.beginn);
     werte[SWiederholung] = QByteArray::number(qint64(x.herkunft.wiederholungVon));
     werte[SSpielcode] = TextAlsWert(x.herkunft.spielcode);

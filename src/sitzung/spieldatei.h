@@ -37,6 +37,8 @@
 //   gespielt         every move counted, in order, undo's inverse moves included; with a start
 //                    board exactly zuege of them, which played on it give brett, without one at
 //                    most zuege, the last ones
+//   zugsekunden      the clock's second at each move of gespielt, comma-separated, as many as
+//                    it holds: each 0..sekunden, none below the one before
 //   beginn           when the board was set up, UTC to the second: "2024-05-01T12:00:00Z"
 //   wiederholung     the journal's number of the game this one plays again; 0 for none
 //   spielcode        the game code the board came from, percent-encoded as bild; may be empty

@@ -171,6 +171,7 @@ bool Spielsitzung::Spiele(const engine::Zug& zug, bool merken)
     const Phase vorher = spiel_.phase;
     const engine::Zugfolge folge = engine::Ziehe(spiel_, zug);
     stand_.gespielt.push_back(zug);
+    stand_.zugSekunden.push_back(spiel_.Sekunden);
     if (merken)
         stand_.verlauf.push_back(zug);
     nummernmodus_ = Nummernmodus::Keine;
@@ -278,6 +279,7 @@ Spielergebnis Spielsitzung::Ergebnis(Ausgang ausgang) const
     e.mitHilfe = stand_.mitHilfe;
     e.start = stand_.start;
     e.gespielt = stand_.gespielt;
+    e.zugSekunden = stand_.zugSekunden;
     e.beginn = stand_.beginn;
     e.ende = Jetzt();
     e.herkunft = stand_.herkunft;

@@ -132,6 +132,32 @@ QDate Datum(QByteArrayView text)
     return datum;
 }
 
+std::vector<std::uint16_t> Sekundenfolge(QByteArrayView text, std::size_t anzahl, int hoechstens)
+{
+    std::vector<std::uint16_t> sekunden;
+    for (QByteArrayView rest = text; !text.isEmpty();) {
+        const qsizetype komma = rest.indexOf(',');
+        const auto sekunde = std::uint16_t(Zahl(komma < 0 ? rest : rest.first(komma), hoechstens));
+        if (sekunden.size() == anzahl || (!sekunden.empty() && sekunde < sekunden.back()))
+            Verwirf(Spielmangel::Wert);
+        sekunden.push_back(sekunde);
+        if (komma < 0)
+            break;
+        rest = rest.sliced(komma + 1);
+    }
+    if (sekunden.size() != anzahl)
+        Verwirf(Spielmangel::Wert);
+    return sekunden;
+}
+
+QByteArray SekundenfolgeText(const std::vector<std::uint16_t>& sekunden)
+{
+    QByteArray text;
+    for (std::uint16_t sekunde : sekunden)
+        text += (text.isEmpty() ? "" : ",") + QByteArray::number(sekunde);
+    return text;
+}
+
 void LiesBrett(Spielstand& s, QByteArrayView text)
 {
     const int felder = s.felder();

@@ -35,6 +35,9 @@ QDateTime Zeitpunkt(QByteArrayView text);
 QByteArray ZeitpunktText(const QDateTime& zeit);
 // A date as "2024-05-01", or empty for none.
 QDate Datum(QByteArrayView text);
+// Exactly `anzahl` seconds, comma-separated, each at most `hoechstens` and none below the one before.
+std::vector<std::uint16_t> Sekundenfolge(QByteArrayView text, std::size_t anzahl, int hoechstens);
+QByteArray SekundenfolgeText(const std::vector<std::uint16_t>& sekunden);
 
 // The tiles of fields 1..n·n, comma-separated, into the board `s` of its variant and side (and
 // home field); the fields past n·n get their own numbers.

@@ -61,6 +61,8 @@ inline sitzung::Schnappschuss Spiel(engine::Variante variante, int n, std::uint3
     const int gezaehlt = int(x.gespielt.size());
     x.spiel.ZugAnzahl = std::uint16_t(gezaehlt);
     x.spiel.Sekunden = gezaehlt ? std::uint16_t(zufall.Random(engine::MaxSekunden)) : 0;
+    for (int i = 0; i < gezaehlt; ++i)  // the clock's second at each move, never going back
+        x.zugSekunden.push_back(std::uint16_t(x.spiel.Sekunden * i / gezaehlt));
     x.spiel.phase = gezaehlt == 0 ? engine::Phase::Aufgebaut
                     : zufall.Random(2)  ? engine::Phase::Pausiert
                                         : engine::Phase::Laeuft;

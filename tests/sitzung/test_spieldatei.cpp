@@ -141,6 +141,12 @@ TEST_F(KaputteSpieldatei, ZeilenUndSchluessel)
 
 TEST_F(KaputteSpieldatei, WerteAusserhalbIhrerBereiche)
 {
+    // `anzahl` times the second `sekunde`; the game of variant 1 has counted 35 moves.
+    const auto Sekunden = [](int anzahl, int sekunde) {
+        return QByteArrayList(anzahl, QByteArray::number(sekunde)).join(',');
+    };
+    ASSERT_GE(spiel1.spiel.Sekunden, 1);
+    EXPECT_TRUE(SpielAusBytes(MitWert(v1, "zugsekunden", Sekunden(35, spiel1.spiel.Sekunden))));
     Pruefe({
         {"Variante 0", MitWert(v1, "variante", "0"), Spielmangel::Wert},
         {"Variante 4", MitWert(v1, "variante", "4"), Spielmangel::Wert},
@@ -175,6 +181,9 @@ TEST_F(KaputteSpieldatei, WerteAusserhalbIhrerBereiche)
         {"Beginn im 13. Monat", MitWert(v1, "beginn", "2024-13-01T12:00:00Z"), Spielmangel::Wert},
         {"Wiederholung mit Vorzeichen", MitWert(v1, "wiederholung", "-1"), Spielmangel::Wert},
         {"30. Februar", MitWert(v1, "tagesraetsel", "2025-02-30"), Spielmangel::Wert},
+        {"eine Zugsekunde zu wenig", MitWert(v1, "zugsekunden", Sekunden(34, 0)), Spielmangel::Wert},
+        {"Zugsekunden rueckwaerts", MitWert(v1, "zugsekunden", "1," + Sekunden(34, 0)), Spielmangel::Wert},
+        {"Zugsekunde nach der Uhr", MitWert(v1, "zugsekunden", Sekunden(35, spiel1.spiel.Sekunden + 1)), Spielmangel::Wert},
     });
 }
 
@@ -234,7 +243,7 @@ TEST_F(KaputteSpieldatei, ZuegeDieNichtSpielbarSindOderNieGezaehltWurden)
     EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(v1, "zurueckgenommen", ""), "verlauf", zuRueck)));
     EXPECT_TRUE(SpielAusBytes(MitWert(v1, "zurueckgenommen", versperrt)));
     EXPECT_TRUE(SpielAusBytes(MitWert(ohneRedo, "verlauf", zeilen(35))));
-    EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(v1, "start", ""), "gespielt", zuRueck)));
+    EXPECT_TRUE(SpielAusBytes(MitWert(MitWert(MitWert(v1, "start", ""), "gespielt", zuRueck), "zugsekunden", "0")));
 }
 
 // Two tiles swapped: never reached by slides, nor by shifts on an odd side; shifts on an even
@@ -247,7 +256,7 @@ TEST_F(KaputteSpieldatei, BretterDieDieVarianteNieErreicht)
         return s;
     };
     const auto ohneVerlauf = [](QByteArray datei) {
-        for (const char* schluessel : {"verlauf", "zurueckgenommen", "start", "gespielt"})
+        for (const char* schluessel : {"verlauf", "zurueckgenommen", "start", "gespielt", "zugsekunden"})
             datei = MitWert(datei, schluessel, "");
         return datei;
     };
@@ -271,7 +280,7 @@ TEST_F(KaputteSpieldatei, BretterDieDieVarianteNieErreicht)
 // back without start board, course, start time or origin, its picture stretched.
 TEST(Spieldatei, ErsteVersionWirdNochGelesen)
 {
-    const QByteArrayList neu = {"zuschnitt", "start", "gespielt", "beginn", "wiederholung", "spielcode", "tagesraetsel"};
+    const QByteArrayList neu = {"zuschnitt", "start", "gespielt", "zugsekunden", "beginn", "wiederholung", "spielcode", "tagesraetsel"};
     for (Variante v : Varianten) {
         const Schnappschuss x = spielbau::Spiel(v, 4, 5, 20, 2);
         QByteArray datei = SpielAlsBytes(x).replace("Tavelor-Spiel 2", "Tavelor-Spiel 1");
@@ -283,6 +292,7 @@ TEST(Spieldatei, ErsteVersionWirdNochGelesen)
         Schnappschuss erwartet = x;
         erwartet.start.reset();
         erwartet.gespielt.clear();
+        erwartet.zugSekunden.clear();
         erwartet.beginn = {};
         erwartet.herkunft = {};
         erwartet.zuschnitt = daten::Zuschnitt::Strecken;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -125,6 +126,8 @@ TEST(Spielergebnis, JedesEndeGibtEinenWertMitDemGanzenSpiel)
         EXPECT_EQ(e.start->ZugAnzahl, 0);
         EXPECT_EQ(int(e.gespielt.size()), e.zuege);
         EXPECT_GE(e.zuege, 1);
+        EXPECT_EQ(e.zugSekunden.size(), e.gespielt.size());
+        EXPECT_TRUE(std::is_sorted(e.zugSekunden.begin(), e.zugSekunden.end()) && e.zugSekunden.back() <= e.sekunden);
         const engine::Spielstand ende = Nachgespielt(e);
         EXPECT_EQ(ende.Spielfeld, p.bretter[0]) << "the board the game ended with";
         EXPECT_EQ(engine::Geloest(ende), f.ausgang == Ausgang::Geloest);
@@ -175,6 +178,7 @@ TEST(Spielergebnis, WiederAufgenommenesSpielBleibtEinSpiel)
     EXPECT_EQ(e.beginn, beginn);
     ASSERT_GT(e.gespielt.size(), vorher.size());
     EXPECT_TRUE(std::equal(vorher.begin(), vorher.end(), e.gespielt.begin()));
+    EXPECT_EQ(e.zugSekunden.size(), e.gespielt.size());
     EXPECT_EQ(int(e.gespielt.size()), e.zuege);
     EXPECT_TRUE(engine::Geloest(Nachgespielt(e)));
     EXPECT_FALSE(QFileInfo::exists(ordner.filePath("spiel.dat"))) << "gone with the end";
