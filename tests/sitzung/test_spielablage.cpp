@@ -132,7 +132,8 @@ TEST(Spielablage, BeschaedigteDateienWerdenDurchnummeriert)
 }
 
 // Only the newest of the games handed over is written, with the picture's checksum once it is
-// made; a finished game takes the file with it, and the lock goes with the program.
+// made, and no second copy's; a finished game takes the file with it, and the lock goes with
+// the program.
 TEST(Spielablage, SchreibtDasNeuesteUndLaesstAmEndeNichtsZurueck)
 {
     QTemporaryDir wurzel;
@@ -151,6 +152,12 @@ TEST(Spielablage, SchreibtDasNeuesteUndLaesstAmEndeNichtsZurueck)
         letztes.bildPruefsumme = QByteArray(32, 'p');
         EXPECT_EQ(SpielAusBytes(Lies(ordner + "/spiel.dat")), letztes);
         EXPECT_TRUE(QFileInfo::exists(sperre));
+        // A second copy neither takes the game up nor overwrites it.
+        Spielablage zweite(ordner, false);
+        EXPECT_EQ(zweite.Laden().lage, Lage::AndereKopie);
+        zweite.Sichern({Spiel(), {}});
+        zweite.Warten();
+        EXPECT_EQ(SpielAusBytes(Lies(ordner + "/spiel.dat")), letztes);
         ablage.Sichern({});
         ablage.Warten();
         EXPECT_FALSE(QFileInfo::exists(ordner + "/spiel.dat"));
@@ -159,24 +166,6 @@ TEST(Spielablage, SchreibtDasNeuesteUndLaesstAmEndeNichtsZurueck)
     EXPECT_TRUE(SpielAusBytes(Lies(ordner + "/spiel.dat"))) << "what waited is written before the end";
     EXPECT_FALSE(QFileInfo::exists(sperre));
     EXPECT_EQ(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"spiel.dat"});
-}
-
-// A second copy of the game neither takes up nor overwrites the first one's game.
-TEST(Spielablage, ZweiteKopieLaesstDasSpielDerErsten)
-{
-    QTemporaryDir ordner;
-    Spielablage erste(ordner.path(), false);
-    erste.Laden();
-    erste.Sichern({Spiel(), {}});
-    erste.Warten();
-    const QByteArray datei = Lies(ordner.filePath("spiel.dat"));
-    Spielablage zweite(ordner.path(), false);
-    const Spielablage::Fund fund = zweite.Laden();
-    EXPECT_FALSE(fund.spiel);
-    EXPECT_EQ(fund.lage, Lage::AndereKopie);
-    zweite.Sichern({spielbau::Spiel(engine::Variante::Schieben, 3, 1, 4, 0), {}});
-    zweite.Warten();
-    EXPECT_EQ(Lies(ordner.filePath("spiel.dat")), datei);
 }
 
 // A folder that cannot be written still gives its saved game, which is then not kept.
