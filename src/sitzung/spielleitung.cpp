@@ -104,10 +104,11 @@ void Spielleitung::BildWaehlen(const QString& pfad, daten::Zuschnitt zuschnitt, 
     });
 }
 
-// The game goes to the file at every change; one that is over takes its file with it.
+// The game goes to the file at every change; one that is over takes its file with it. Before
+// the first game of the run the file is left alone: it may be the one the start is reading.
 void Spielleitung::Merken()
 {
-    if (!ablage_)
+    if (!ablage_ || sitzung_.spiel().phase == engine::Phase::KeinSpiel)
         return;
     Spielablage::Auftrag auftrag;
     if (sitzung_.spiel().brettAktiv()) {

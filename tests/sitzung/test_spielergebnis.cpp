@@ -165,6 +165,7 @@ TEST(Spielergebnis, WiederAufgenommenesSpielBleibtEinSpiel)
         EXPECT_TRUE(erste.ergebnisse.empty()) << "kept: not over";
     }
     Partie zweite(ordner.path());
+    zweite.leitung->SichernUndWarten();  // a signal before the start has decided leaves the file alone
     QSignalSpy begonnen(zweite.leitung.get(), &Spielleitung::begonnen);
     zweite.leitung->Beginnen();
     ASSERT_TRUE(begonnen.wait(5000));
