@@ -16,6 +16,7 @@
 #include "engine/mischen.h"
 #include "engine/zufall.h"
 #include "main/brettbild.h"
+#include "sitzung/spielbild.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,17 +72,19 @@ struct Ergebnis {
     QImage arbeitsbild, brett, vorschau;
 };
 
-// The picture into a game as the window prepares it, and the dialog's preview of it.
+// The picture into a game as the game's leader chooses it and the window draws it, and the
+// dialog's preview of it.
 Ergebnis Spielbild(const QString& pfad, const Wahl& wahl, const engine::Spielstand& stand)
 {
     daten::Bilddienst dienst;
-    dienst.ZuschnittSetzen(wahl.zuschnitt);
     haupt::Brettbild brettbild;
     brettbild.VerhaeltnisSetzen(wahl.verhaeltnis);
     brettbild.ZoomSetzen(wahl.zoom);
     brettbild.BilddienstSetzen(&dienst);
     brettbild.BrettWaehlen(stand.n(), stand.variante);
-    brettbild.BildVorbereiten(pfad);
+    sitzung::Spielbild bild(&dienst, pfad, wahl.zuschnitt);  // as the game's leader prepares it
+    bild.Vorbereiten(dienst.brettkante());
+    brettbild.BildVorbereiten(bild);
     if (wahl.grau)
         brettbild.Faerben();
     brettbild.BrettZeichnen(stand);

@@ -1,10 +1,14 @@
 // A whole game driven by fuzzed input through the game session, as the window drives it: a
 // seeded new game, then clicks in and around the board, keys, clock ticks, pauses, undo and redo,
-// hints, a solve stopped at once, and the game handed out as a snapshot and put back.
+// hints, a solve stopped at once or once it plays, a new game while a hint, a solve or the
+// tables are being worked out (with the event loop turning), and the game handed out as a
+// snapshot and put back.
 // After every step: the board holds each tile once and is the scrambled start with the session's
 // history played on it; the solved test agrees with the board; the counters stay within their
 // limits, never fall and count each move once; the middle button never moves; a hint names a
-// move the rules allow and marks the game as helped for good; no move of a stopped solve is played.
+// move the rules allow and marks the game as helped for good; no move of a stopped solve is played,
+// nor anything of a dropped game's hint or solve in the next one; every end's result holds the
+// whole game: its moves, as many as it counted, lead from its start board to the board it ended on.
 
 #include "eingabe.h"
 
@@ -16,11 +20,13 @@
 #include "sitzung/spielsitzung.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -103,11 +109,7 @@ public:
         zufall.emplace(leser.Zahl());
         NeueSitzung();
         sitzung->NeuesSpiel(einstellungen);
-        const engine::Spielstand& s = spiel();
-        nachgespielt = Felder(s);
-        PRUEFE(!engine::Geloest(s) && s.phase != engine::Phase::Vorbei && s.ZugAnzahl == 0 && s.Sekunden == 0);
-        PRUEFE(sitzung->verlauf().empty() && !sitzung->mitHilfe());
-        Pruefe();
+        Begonnen();
     }
 
     void Spiele()
@@ -115,7 +117,7 @@ public:
         // Enough inputs to reach the move limit, few enough to keep every input quick.
         int eingaben = 0;
         while (!leser.Leer() && eingaben < 12000) {
-            switch (leser.Byte() % 10) {
+            switch (leser.Byte() % 12) {
             case 0: Klicke(1, eingaben); break;
             case 1: Ticke(leser.ImBereich(1, 4000)); break;
             case 2: Handle([&] { sitzung->PauseUmschalten(); }); break;
@@ -125,6 +127,8 @@ public:
             case 6: Handle([&] { sitzung->Wiederholen(); }, Art::Wieder); ++eingaben; break;
             case 7: Tipp(); break;
             case 8: AbgebrochenesLoesen(); break;
+            case 10: LoesenImSpielAnhalten(); break;
+            case 11: NeuesSpielWaehrendDerHilfe(); break;
             default: UeberSchnappschuss(); break;
             }
         }
@@ -140,6 +144,97 @@ private:
         sitzung = std::make_unique<sitzung::Spielsitzung>(*zufall);
         QObject::connect(sitzung.get(), &sitzung::Spielsitzung::tippGezeigt, sitzung.get(),
                          [this](engine::Zug zug) { tipp = zug; });
+        QObject::connect(sitzung.get(), &sitzung::Spielsitzung::spielZuEnde, sitzung.get(),
+                         [this](const sitzung::Spielergebnis& e) { PruefeErgebnis(e); });
+        QObject::connect(sitzung.get(), &sitzung::Spielsitzung::gezogen, sitzung.get(), [this](const Zug& zug) {
+            if (solverZuege)
+                solverZuege->push_back(zug);
+        });
+    }
+
+    // A new game: everything kept beside the session starts again from its scrambled board.
+    void Begonnen()
+    {
+        const engine::Spielstand& s = spiel();
+        nachgespielt = Felder(s);
+        verlauf.clear();
+        wieder.clear();
+        geholfen = false;
+        tipp.reset();
+        zuege = sekunden = 0;
+        PRUEFE(!engine::Geloest(s) && s.phase != engine::Phase::Vorbei && s.ZugAnzahl == 0 && s.Sekunden == 0);
+        PRUEFE(sitzung->verlauf().empty() && !sitzung->mitHilfe());
+        Pruefe();
+    }
+
+    // Every end: the game's course leads from its start board to the board it ended on.
+    void PruefeErgebnis(const sitzung::Spielergebnis& e)
+    {
+        PRUEFE(e.start && int(e.gespielt.size()) == e.zuege && e.zuege == spiel().ZugAnzahl);
+        PRUEFE(e.zugSekunden.size() == e.gespielt.size() && (e.zuege == 0 || e.zugSekunden.back() <= e.sekunden));
+        PRUEFE(e.ausgang != sitzung::Ausgang::Abgebrochen || e.zuege > 0);
+        engine::Spielstand weg = *e.start;
+        for (const Zug& zug : e.gespielt)
+            engine::Ausfuehren(weg, zug);
+        PRUEFE(Felder(weg) == Felder(spiel()));
+    }
+
+    // Turns the event loop for `ms` milliseconds, or until `fertig` holds.
+    static void Warte(int ms, const std::function<bool()>& fertig = [] { return false; })
+    {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (uhr.elapsed() < ms && !fertig())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+
+    // Solve, stopped by a key once it has played a move or two: each of its moves was a move of
+    // the rules, and none follows the key. Once an input, for it waits on the solve's pace.
+    void LoesenImSpielAnhalten()
+    {
+        if (angehalten || !spiel().brettAktiv() || spiel().pausiert())
+            return;
+        angehalten = true;
+        std::vector<Zug> gespielt;
+        solverZuege = &gespielt;
+        sitzung->Loesen();
+        const std::size_t bis = 1 + leser.Byte() % 2;
+        Warte(5000, [&] { return gespielt.size() >= bis || !sitzung->loest(); });
+        solverZuege = nullptr;
+        for (const Zug& zug : gespielt) {  // the solve's moves, kept beside as a click's would be
+            nachgespielt = Angewandt(spiel(), nachgespielt, zug);
+            verlauf.push_back(zug);
+            wieder.clear();
+        }
+        geholfen = geholfen || !gespielt.empty();
+        if (spiel().phase == engine::Phase::Vorbei)
+            return Pruefe();
+        DrueckeTaste(leser.Byte());
+        PRUEFE(!sitzung->loest());
+        const int danach = spiel().ZugAnzahl;
+        Warte(300);
+        PRUEFE(spiel().ZugAnzahl == danach);
+        Pruefe();
+    }
+
+    // A hint or a solve asked for, the tables of the game maybe still being built, and a new
+    // game of other settings at once: nothing of the old game reaches the new one.
+    void NeuesSpielWaehrendDerHilfe()
+    {
+        if (leser.Ja())
+            sitzung->Tipp();
+        else
+            sitzung->Loesen();
+        Warte(leser.Byte() % 20);
+        sitzung::Einstellungen e;
+        e.variante = static_cast<engine::Variante>(leser.ImBereich(1, 3));
+        e.groesse = leser.ImBereich(3, 6);
+        e.posZufall = leser.Ja();
+        sitzung->NeuesSpiel(e);
+        Begonnen();
+        Warte(30);
+        PRUEFE(!tipp && spiel().ZugAnzahl == 0 && !sitzung->mitHilfe() && !sitzung->loest());
+        Pruefe();
     }
 
     // The board is the start with the history played on it; redo holds what undo took back.
@@ -320,6 +415,8 @@ private:
     bool geholfen = false;
     std::optional<Zug> tipp;
     int zuege = 0, sekunden = 0;
+    std::vector<Zug>* solverZuege = nullptr;  // the moves of a solve being watched
+    bool angehalten = false;
 };
 
 } // namespace

@@ -244,6 +244,14 @@ void Partien(const Ablage& ablage)
     SchreibeKlick(zeit, {0, 177, 177});
     zeit.Byte(1).ImBereich(1, 2000).Byte(2).Byte(1).ImBereich(1, 500).Byte(2).Byte(1).ImBereich(1, 2000);
     ablage("zeitlimit", zeit.Bytes());
+
+    // A solve stopped by a key after its first move, then a hint and a solve each dropped for a
+    // new game of another kind while they, and the tables, are worked out.
+    fuzz::Schreiber hilfe = Anfang(2, 3, false, 9);
+    hilfe.Byte(10).Byte(0).Byte(3);                            // one move, then the key Up
+    hilfe.Byte(11).Ja(true).Byte(5).ImBereich(1, 1).ImBereich(3, 4).Ja(false);   // hint, then 4 x 4 sliding
+    hilfe.Byte(11).Ja(false).Byte(0).ImBereich(1, 3).ImBereich(3, 5).Ja(false);  // solve, then 5 x 5 turning
+    ablage("hilfe-abgebrochen", hilfe.Bytes());
 }
 
 } // namespace korpus
