@@ -1,5 +1,6 @@
 #include "kunst.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 
@@ -19,14 +20,32 @@ QString Kunstpfad(const QString& name)
     return QStringLiteral(":/kunst/") + name;
 }
 
-QImage Bild(const QString& name)
+namespace {
+
+QImage Lies(const QString& pfad)
 {
-    QFile datei(Kunstpfad(name));
+    QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return {};
     QImageReader leser(&datei, datei.peek(2) == "P6" ? "ppm" : "png");
     leser.setAutoDetectImageFormat(false);  // with it, every image plugin is loaded and asked first
     return leser.read();
+}
+
+} // namespace
+
+QImage Bild(const QString& name)
+{
+    return Lies(Kunstpfad(name));
+}
+
+QIcon Programmsymbol()
+{
+    QIcon symbol;
+    const QDir ordner(QStringLiteral(":/symbole"));
+    for (const QString& datei : ordner.entryList(QDir::Files))
+        symbol.addPixmap(QPixmap::fromImage(Lies(ordner.filePath(datei))));
+    return symbol;
 }
 
 } // namespace kunst

@@ -19,6 +19,7 @@
 #include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
+#include "main/fensterlage.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
 #include "optionen/einstellungen.h"
@@ -138,7 +139,7 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
     bild_.ZoomSetzen(prozent / 100.0);  // nothing is shown yet: the start draws it
     ZoomAnwenden(prozent);
     setWindowTitle(QStringLiteral("Tavelor"));
-    setWindowIcon(QIcon(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol")))));
+    setWindowIcon(kunst::Programmsymbol());
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
 }
 
@@ -159,8 +160,7 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
     if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, &TfrmMain::VerhaeltnisUebernehmen);
     VerhaeltnisUebernehmen();
-    if (const QScreen* bildschirm = screen())
-        move(bildschirm->geometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    FensterPlatzieren(*this, vorlieben_);
     QTimer::singleShot(0, this, &TfrmMain::FormActivate);
 }
 

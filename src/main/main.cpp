@@ -12,6 +12,8 @@
 #include "daten/vorlieben.h"
 #include "engine/zufall.h"
 #include "main/anwendung.h"
+#include "main/befehlszeile.h"
+#include "main/fensterlage.h"
 #include "main/frmmain.h"
 #include "main/start.h"
 #include "main/stil.h"
@@ -23,6 +25,9 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer even where there is no display to open.
+    if (const std::optional<int> ende = haupt::AuskunftGeben(argc, argv))
+        return *ende;
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
@@ -35,6 +40,8 @@ int main(int argc, char** argv)
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
     daten::Vorlieben vorlieben(umgebung);
     const daten::Texte texte(umgebung, vorlieben);
+    if (const std::optional<int> ende = haupt::AufrufPruefen(QCoreApplication::arguments(), texte))
+        return *ende;
     if (!haupt::SystemanforderungErfuellt(texte))
         return 0;
 
@@ -57,6 +64,9 @@ int main(int argc, char** argv)
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
     frmMain.AblageSetzen(&ablage);
+    // However the program ends (the menu, the window's close box, the settings dialog's quit).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain,
+                     [&frmMain, &vorlieben] { haupt::FensterlageMerken(frmMain, vorlieben); });
     // Decoding the art and the first picture went through large temporary buffers; the heap
     // gives their pages back now, before the windows take memory of their own.
     malloc_trim(0);
