@@ -221,6 +221,10 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
     }
     if (beimStart)
         frmEinstellungen_->ZurueckModus();
+    // The keys to the board however the dialog closed: a window manager may give the focus
+    // elsewhere, and without one nothing gives it back at all.
+    activateWindow();
+    ptbSpielfeld_->setFocus();
 }
 
 // Another modal window (the list of the best, a message) keeps the drop out.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -153,6 +154,24 @@ TEST_F(Spielende, EinstellungenOhneVorschauMachenDasFensterSchmal)
     Eintrag("mnuNeuesSpiel")->trigger();
     EXPECT_EQ(spiel().Spielfeld, brett);
     EXPECT_EQ(Spielfeld()->width(), 474);
+}
+
+// However the settings close, the keys go to the board, for the keyboard and for screen readers.
+TEST_F(Spielende, NachDenEinstellungenHatDasBrettDieTasten)
+{
+    const auto brettHatDieTasten = [this] {
+        for (int i = 0; i < 200 && QApplication::focusWidget() != Spielfeld(); ++i)
+            QTest::qWait(10);
+        return QApplication::focusWidget() == Spielfeld();
+    };
+    WennModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click(); });
+    frm.show();  // the first showing opens the settings dialog
+    EXPECT_TRUE(brettHatDieTasten());
+
+    frm.menuBar()->setFocus();
+    WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    Eintrag("mnuNeuesSpiel")->trigger();
+    EXPECT_TRUE(brettHatDieTasten());
 }
 
 TEST_F(Spielende, StartdialogWirdDanachZumRueckweg)
