@@ -140,9 +140,14 @@ void BrettzugangEinrichten(QWidget* anzeige, const Brettbild& bild, const sitzun
     using S = sitzung::Spielsitzung;
     const auto zaehler = [quelle](int nummer) { return quelle->index({Kindart::Zaehler, nummer}); };
     QObject::connect(&sitzung, &S::gezogen, quelle, [anzeige, zaehler](const engine::Zug&, const std::vector<int>& felder) {
+        // A state change needs the event that says which states changed: Qt's bridge reads it.
+        QAccessible::State platz;
+        platz.checked = true;
         for (int feld : felder) {
             Melde(anzeige, QAccessible::NameChanged, feld - 1);
-            Melde(anzeige, QAccessible::StateChanged, feld - 1);
+            QAccessibleStateChangeEvent zustand(anzeige, platz);
+            zustand.setChild(feld - 1);
+            QAccessible::updateAccessibility(&zustand);
         }
         Melde(anzeige, QAccessible::NameChanged, zaehler(0));
     });

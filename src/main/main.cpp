@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
     // The window's app id (Wayland) names the menu entry, so docks show its icon and group them.
-    app.setDesktopFileName(QStringLiteral("io.github.tavelor.Tavelor"));
+    app.setDesktopFileName(QStringLiteral("io.github.tavelor.tavelor"));
     app.setStyle(new haupt::Stil(app.style()->name()));
 
     // The services, each built once here and handed to the windows that need them. The texts
