@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace kunst {
 
 QStringList Kunstnamen()
@@ -43,7 +45,12 @@ QIcon Programmsymbol()
 {
     QIcon symbol;
     const QDir ordner(QStringLiteral(":/symbole"));
-    for (const QString& datei : ordner.entryList(QDir::Files))
+    QStringList dateien = ordner.entryList(QDir::Files);
+    // Smallest first, as the desktop lists them: "tavelor_16.png" before "tavelor_128.png".
+    std::sort(dateien.begin(), dateien.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    for (const QString& datei : dateien)
         symbol.addPixmap(QPixmap::fromImage(Lies(ordner.filePath(datei))));
     return symbol;
 }
