@@ -87,8 +87,7 @@ def tasten(*folge):
 
 
 def ueber_menue(taste, titel):
-    """Opens the window `titel` through the game menu's entry `taste`; a key lost while the menu
-    opens under load is tried again. A menu entry's action would wait for the modal window."""
+    # A key lost while the menu opens is tried again; a menu entry's action would wait for the modal window.
     for _ in range(3):
         tasten("alt+s", taste)
         offen = warte(lambda: fenster(titel) if zustand(fenster(titel), pyatspi.STATE_SHOWING) else None, 5)

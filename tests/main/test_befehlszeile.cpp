@@ -20,7 +20,6 @@ TEST(Befehlszeile, AntwortenUndEndcodes)
         QString aus, fehler;      // how standard output and error begin
     } faelle[] = {
         {{"--help"}, "de", false, false, 0, "Aufruf: tavelor [OPTION …]\nEin Bilderpuzzle", ""},
-        {{"-h"}, "en", false, false, 0, "Usage: tavelor [OPTION …]\n", ""},
         {{"--portable", "--version"}, "de", false, false, 0, "Tavelor " TAVELOR_VERSION "\nFreie Software", ""},
         {{"-v"}, "de", true, false, 0, "Tavelor " TAVELOR_VERSION "\nFree software", ""},
         {{"--bogus"}, "de", false, true, 2, "",

@@ -62,10 +62,8 @@ TEST_F(Brettzugang, FelderNachTeilUndPlatzZaehlerAlsText)
     const struct {
         int sekunden;
         const char* name;
-    } zeiten[] = {{0, "Zeit: 0 Sekunden"},           {1, "Zeit: 1 Sekunde"},
-                  {59, "Zeit: 59 Sekunden"},         {60, "Zeit: 1 Minute"},
-                  {61, "Zeit: 1 Minute 1 Sekunde"},  {75, "Zeit: 1 Minute 15 Sekunden"},
-                  {121, "Zeit: 2 Minuten 1 Sekunde"}, {3599, "Zeit: 59 Minuten 59 Sekunden"}};
+    } zeiten[] = {{1, "Zeit: 1 Sekunde"}, {59, "Zeit: 59 Sekunden"}, {60, "Zeit: 1 Minute"},
+                  {61, "Zeit: 1 Minute 1 Sekunde"}, {75, "Zeit: 1 Minute 15 Sekunden"}, {121, "Zeit: 2 Minuten 1 Sekunde"}};
     for (const auto& z : zeiten) {
         Spiel(1, 3, {1, 2, 3, 4, 5, 6, 7, 0, 8}, true, 12, uint16_t(z.sekunden));
         EXPECT_EQ(Name(10), z.name);
@@ -125,7 +123,6 @@ TEST_F(Brettzugang, RahmenUndRingGebenDemFeldOderDerAchseDenFokus)
             ASSERT_TRUE(ziel) << i;
             EXPECT_TRUE(ziel->text(QAccessible::Name).endsWith(f.gehoert[i])) << ziel->text(QAccessible::Name).toStdString();
             EXPECT_TRUE(ziel->state().focused);
-            EXPECT_EQ(Brett()->indexOfChild(ziel) >= 9, f.variante == 3) << "an axis in variant 3, else a field";
         }
         Klick(Qt::LeftButton, 600, 300);  // a click hides the frame or ring
         EXPECT_FALSE(Brett()->focusChild());

@@ -9,10 +9,7 @@
 #include "main/tastenfenster.h"
 
 namespace haupt {
-void PrintTo(const Kuerzel& k, std::ostream* os)
-{
-    *os << (k.menue + " | " + k.befehl + " | " + k.taste).toStdString();
-}
+void PrintTo(const Kuerzel& k, std::ostream* os) { *os << (k.menue + " | " + k.befehl + " | " + k.taste).toStdString(); }
 } // namespace haupt
 
 namespace {
