@@ -14,6 +14,7 @@
 #include "beste/frmbestenliste.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
+#include "main/fensterlage.h"
 #include "main/meldung.h"
 #include "main/spielfeldanzeige.h"
 #include "optionen/einstellungen.h"
@@ -97,7 +98,7 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
     bild_.ZoomSetzen(prozent / 100.0);  // nothing is shown yet: the start draws it
     ZoomAnwenden(prozent);
     setWindowTitle(QStringLiteral("Tavelor"));
-    setWindowIcon(QIcon(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol")))));
+    setWindowIcon(kunst::Programmsymbol());
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
 }
 
@@ -118,8 +119,7 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
     if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, &TfrmMain::VerhaeltnisUebernehmen);
     VerhaeltnisUebernehmen();
-    if (const QScreen* bildschirm = screen())
-        move(bildschirm->geometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    FensterPlatzieren(*this, vorlieben_);
     QTimer::singleShot(0, this, &TfrmMain::FormActivate);
 }
 
@@ -182,6 +182,10 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
         leitung_.NeuesSpiel(frmEinstellungen_->Gewaehlt());  // drawn by InitSpielfeld
     if (beimStart)
         frmEinstellungen_->ZurueckModus();
+    // The keys to the board however the dialog closed: a window manager may give the focus
+    // elsewhere, and without one nothing gives it back at all.
+    activateWindow();
+    ptbSpielfeld_->setFocus();
 }
 
 // A new game with the settings of the last one, without the dialog.

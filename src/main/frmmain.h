@@ -35,6 +35,7 @@ namespace haupt {
 
 class Hilfefenster;
 class Spielfeldanzeige;
+class Tastenfenster;
 
 // A game's result as the list of best results takes it.
 beste::Ergebnis Listenergebnis(const sitzung::Spielergebnis& ergebnis);
@@ -102,6 +103,7 @@ private:
     void mnuSprachAuswahlClick(QAction* eintrag);
     void mnuBestenlisteClick();
     void mnuHilfeClick();
+    void mnuTastenkuerzelClick();
     void mnuInfoClick();
 
     // What the session reports.
@@ -149,12 +151,13 @@ private:
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
-    QAction *mnuHilfe_, *mnuInfo_;
+    QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    Tastenfenster* tasten_ = nullptr;
     bool aktiviert_ = false;
 };
 

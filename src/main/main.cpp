@@ -12,6 +12,8 @@
 #include "daten/vorlieben.h"
 #include "engine/zufall.h"
 #include "main/anwendung.h"
+#include "main/befehlszeile.h"
+#include "main/fensterlage.h"
 #include "main/frmmain.h"
 #include "main/signalwache.h"
 #include "main/start.h"
@@ -27,11 +29,14 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer even where there is no display to open.
+    if (const std::optional<int> ende = haupt::AuskunftGeben(argc, argv))
+        return *ende;
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
     // The window's app id (Wayland) names the menu entry, so docks show its icon and group them.
-    app.setDesktopFileName(QStringLiteral("io.github.tavelor.Tavelor"));
+    app.setDesktopFileName(QStringLiteral("io.github.tavelor.tavelor"));
     app.setStyle(new haupt::Stil(app.style()->name()));
 
     // The services, each built once here and handed to the windows that need them. The texts
@@ -39,6 +44,8 @@ int main(int argc, char** argv)
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
     daten::Vorlieben vorlieben(umgebung);
     const daten::Texte texte(umgebung, vorlieben);
+    if (const std::optional<int> ende = haupt::AufrufPruefen(QCoreApplication::arguments(), texte))
+        return *ende;
     if (!haupt::SystemanforderungErfuellt(texte))
         return 0;
 
@@ -73,6 +80,9 @@ int main(int argc, char** argv)
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, vorlieben, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
+    // However the program ends (the menu, the window's close box, the settings dialog's quit).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain,
+                     [&frmMain, &vorlieben] { haupt::FensterlageMerken(frmMain, vorlieben); });
     // Decoding the art and the first picture went through large temporary buffers; the heap
     // gives their pages back now, before the windows take memory of their own.
     malloc_trim(0);
