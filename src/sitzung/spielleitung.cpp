@@ -49,10 +49,11 @@ void Spielleitung::Gefunden(const Spielablage::Fund& fund)
         hinweise.push_back({daten::text::ZweiteKopie, {}});
     if (fund.lage == Spielablage::Lage::Ordner)
         hinweise.push_back({daten::text::SpielIstOrdner, ablage_->datei()});
-    if (!fund.beiseitegelegt.isEmpty())
-        hinweise.push_back(fund.beiseitegelegt == ablage_->datei() + QStringLiteral(".defekt")
-                               ? Hinweis{daten::text::SpielDefekt, {}}
-                               : Hinweis{daten::text::SpielBeiseite, fund.beiseitegelegt.mid(fund.beiseitegelegt.lastIndexOf(u'/') + 1)});
+    if (!fund.beiseitegelegt.isEmpty()) {  // the first one under the name the classic text gives
+        const QString name = fund.beiseitegelegt.mid(fund.beiseitegelegt.lastIndexOf(u'/') + 1);
+        hinweise.push_back(name == QStringLiteral("spiel.dat.defekt") ? Hinweis{daten::text::SpielDefekt, {}}
+                                                                      : Hinweis{daten::text::SpielBeiseite, name});
+    }
     if (fund.spiel) {
         Schnappschuss stand = *fund.spiel;
         if (fund.version == 1)
