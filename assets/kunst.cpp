@@ -11,7 +11,9 @@ QStringList Kunstnamen()
             "imgZiffern",     "imgZiffernHilfe", "imgSchrift",     "imgPause",       "imgAchse",
             "imgPfeilRechts", "imgPfeilLinks",   "imgPfeilUnten",  "imgPfeilOben",   "imgVariante1",
             "imgVariante2",   "imgVariante3",    "glyphAbbruch",   "glyphAbbruchAus", "glyphLoeschen",
-            "glyphLoeschenAus", "imgSymbol",     "imgUeberschrift", "symbol"};
+            "glyphLoeschenAus", "imgSymbol",     "imgUeberschrift", "symbol",
+            "imgHintergrundDunkel", "imgVariante1Dunkel", "imgVariante2Dunkel", "imgVariante3Dunkel",
+            "glyphAbbruchAusDunkel", "glyphLoeschenAusDunkel", "imgUeberschriftDunkel"};
 }
 
 QString Kunstpfad(const QString& name)
@@ -27,6 +29,16 @@ QImage Bild(const QString& name)
     QImageReader leser(&datei, datei.peek(2) == "P6" ? "ppm" : "png");
     leser.setAutoDetectImageFormat(false);  // with it, every image plugin is loaded and asked first
     return leser.read();
+}
+
+QImage Bild(const QString& name, bool dunkel)
+{
+    if (!dunkel)
+        return Bild(name);
+    QString dunkelname = name;
+    const qsizetype doppelt = name.endsWith(QLatin1String("@2x")) ? name.size() - 3 : name.size();
+    dunkelname.insert(doppelt, QLatin1String("Dunkel"));
+    return QFile::exists(Kunstpfad(dunkelname)) ? Bild(dunkelname) : Bild(name);
 }
 
 } // namespace kunst

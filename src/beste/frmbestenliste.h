@@ -70,6 +70,7 @@ private:
     void BauePanel();
     void BaueZeilen();
     void BaueKnoepfe();
+    void FarbenSetzen();  // the colours and art of the scheme in force
     void TexteSetzen();
     int AktuelleListe() const;
     static int ZeilenOben(int platz);

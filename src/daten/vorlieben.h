@@ -8,6 +8,7 @@
 // [Optionen] Animation    1 on, anything else off                         off
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
+// [Optionen] Erscheinungsbild  0 the desktop's, 1 light, 2 dark           the desktop's
 // The sound switch is not stored: it is off at every start.
 
 #include <QObject>
@@ -24,10 +25,13 @@ namespace daten {
 // first wins): German for German, English for any other.
 Sprache SpracheDesDesktops(const QStringList& sprachen);
 
+// Light or dark: as the desktop says, or chosen by the player. The numbers are those of the file.
+enum class Erscheinungsbild { System = 0, Hell = 1, Dunkel = 2 };
+
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Erscheinungsbild };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -40,6 +44,7 @@ public:
     static constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
     Zuschnitt zuschnitt() const { return zuschnitt_; }
     bool ton() const { return ton_; }
+    daten::Erscheinungsbild erscheinungsbild() const { return erscheinungsbild_; }
 
     // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
     // then makes the value current. Throws Schreibfehler when the options file cannot be
@@ -48,6 +53,7 @@ public:
     void AnimationSetzen(bool an);
     void GroesseSetzen(int prozent);
     void ZuschnittSetzen(Zuschnitt zuschnitt);
+    void ErscheinungsbildSetzen(daten::Erscheinungsbild wahl);
     // Held for this run only.
     void TonSetzen(bool an);
 
@@ -67,6 +73,7 @@ private:
     int groesse_ = 100;
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     bool ton_ = false;
+    daten::Erscheinungsbild erscheinungsbild_ = daten::Erscheinungsbild::System;
 };
 
 } // namespace daten
