@@ -14,7 +14,7 @@ namespace fenster {
 namespace {
 
 // Every role in both schemes; light is Fusion's own palette with a deeper highlight, under which
-// white text stands at 5 : 1. The disabled group differs only in the roles listed after.
+// white text, smoothed at its edges, still stands at 5 : 1. The disabled group differs only in the roles listed after.
 struct Rolle {
     QPalette::ColorRole rolle;
     QRgb hell, dunkel;
@@ -27,7 +27,7 @@ constexpr Rolle Rollen[] = {
     {QPalette::BrightText, 0xffffff, 0xffffff},    {QPalette::Light, 0xffffff, 0x55575e},
     {QPalette::Midlight, 0xcacaca, 0x46484e},      {QPalette::Mid, 0xb8b8b8, 0x27282c},
     {QPalette::Dark, 0x9f9f9f, 0x18191b},          {QPalette::Shadow, 0x767676, 0x000000},
-    {QPalette::Highlight, 0x1f6ea8, 0x2f6fb0},     {QPalette::HighlightedText, 0xffffff, 0xffffff},
+    {QPalette::Highlight, 0x1a5f96, 0x205c96},     {QPalette::HighlightedText, 0xffffff, 0xffffff},
     {QPalette::Link, 0x0000ff, 0x8ab8ff},          {QPalette::LinkVisited, 0xff00ff, 0xd0a0ff},
     {QPalette::ToolTipBase, 0xffffdc, 0x3a3b40},   {QPalette::ToolTipText, 0x000000, 0xe8e8e8},
 };
@@ -83,8 +83,8 @@ double Leuchtdichte(const QColor& farbe)
 
 double Kontrast(const QColor& a, const QColor& b)
 {
-    const auto [dunkler, heller] = std::minmax(Leuchtdichte(a), Leuchtdichte(b));
-    return (heller + 0.05) / (dunkler + 0.05);
+    const double la = Leuchtdichte(a), lb = Leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 Schema SchemaDerPalette(const QPalette& palette)
@@ -118,7 +118,7 @@ const Fensterfarben& Farben(Schema schema)
         .tafel = Qt::black,
         .tafelRandHell = Qt::white,
         .tafelRandDunkel = QColor(128, 128, 128),
-        .ueberschrift = QColor(128, 0, 0),
+        .ueberschrift = QColor(96, 0, 0),  // a maroon deep enough for the silver bar's grey end
         .namen = QColor(255, 255, 0),
         .tafelText = Qt::white,
     };
