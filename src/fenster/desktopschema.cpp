@@ -48,7 +48,7 @@ Desktopschema::Desktopschema(QDBusConnection bus, QObject* eltern)
     if (!bus.isConnected())
         return;
     bus.connect(Dienst, Pfad, Schnittstelle, QStringLiteral("SettingChanged"), this,
-                SLOT(PortalEinstellung(QString, QString, QDBusVariant)));
+                SLOT(PortalEinstellung(QDBusMessage)));
     QDBusMessage frage = QDBusMessage::createMethodCall(Dienst, Pfad, Schnittstelle, QStringLiteral("Read"));
     frage << Bereich << Schluessel;
     auto* antwort = new QDBusPendingCallWatcher(bus.asyncCall(frage), this);
@@ -70,10 +70,12 @@ QDBusConnection Desktopschema::Sitzungsbus()
     return QDBusConnection::sessionBus();
 }
 
-void Desktopschema::PortalEinstellung(const QString& bereich, const QString& schluessel, const QDBusVariant& wert)
+// The namespace, the key and the value.
+void Desktopschema::PortalEinstellung(const QDBusMessage& nachricht)
 {
-    if (bereich == Bereich && schluessel == Schluessel)
-        PortalwertUebernehmen(wert.variant());
+    const QList<QVariant> teile = nachricht.arguments();
+    if (teile.size() == 3 && teile[0].toString() == Bereich && teile[1].toString() == Schluessel)
+        PortalwertUebernehmen(teile[2]);
 }
 
 // The value comes as a variant in a variant from Read, as one from the signal.

@@ -9,7 +9,7 @@
 
 #include "fenster/farbschema.h"
 
-class QDBusVariant;
+class QDBusMessage;
 
 namespace fenster {
 
@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private slots:
-    void PortalEinstellung(const QString& bereich, const QString& schluessel, const QDBusVariant& wert);
+    void PortalEinstellung(const QDBusMessage& nachricht);
 
 private:
     void PortalwertUebernehmen(const QVariant& wert);
