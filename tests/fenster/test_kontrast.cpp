@@ -196,3 +196,21 @@ TEST_F(Kontrast, JederTextJedesFenstersInHellUndDunkel)
             });
         }
 }
+
+// The main window's art turns with the scheme while the window is open: the stone round the
+// frames is light in light and dark in dark.
+TEST_F(Kontrast, HauptfensterTauschtSeineKunst)
+{
+    Waehle(daten::Erscheinungsbild::Hell);
+    engine::MtZufall zufall{3};
+    sitzung::Spielsitzung sitzung{zufall};
+    haupt::TfrmMain frm(texte, vorlieben, sitzung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }});
+    frm.show();
+    QApplication::processEvents();
+    const auto stein = [&frm] { return frm.bild().kopie().pixelColor(5, 5).lightness(); };
+    EXPECT_GT(stein(), 180);
+    Waehle(daten::Erscheinungsbild::Dunkel);
+    EXPECT_LT(stein(), 80);
+    Waehle(daten::Erscheinungsbild::Hell);
+    EXPECT_GT(stein(), 180);
+}

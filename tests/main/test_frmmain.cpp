@@ -47,7 +47,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe",
+                                     "&Erscheinungsbild", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
