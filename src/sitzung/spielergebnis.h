@@ -44,6 +44,9 @@ struct Spielergebnis {
     // The board as the game began; none for a game saved by a version that did not keep it.
     std::optional<engine::Spielstand> start;
     std::vector<engine::Zug> gespielt;  // every move in order, taken-back ones included
+    // The game clock's second at each move of `gespielt`, as long as it: a replay shows the time
+    // with the move. Empty where it is not known (a game saved by an older version).
+    std::vector<std::uint16_t> zugSekunden;
     QDateTime beginn, ende;            // UTC
     Herkunft herkunft;
     bool operator==(const Spielergebnis&) const = default;
