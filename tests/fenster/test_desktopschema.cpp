@@ -1,7 +1,6 @@
 // The scheme follows the desktop live: a portal on a private session bus, the palette without
-// one, and the player's choice over both.
+// one, and the player's choice over both; nothing is printed on the way.
 #include <QApplication>
-#include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -13,88 +12,66 @@
 
 #include <gtest/gtest.h>
 
-#include "daten/vorlieben.h"
-#include "fenster/desktopschema.h"
 #include "fenster/erscheinungsbild.h"
 
 using fenster::Schema;
+using W = daten::Erscheinungsbild;
 
-// The portal's settings interface as the desktop offers it, answering Read after a delay.
+// The portal's settings as a desktop offers them: the value a variant in a variant, the answer
+// after a delay.
 class Portal : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
 public:
-    uint wert = 0;
+    uint wert = 1;
     int verzoegerung = 0;  // ms
-
-    void Aendern(uint neu)
+    void Aendern(uint neu)  // as the desktop's switch does
     {
         wert = neu;
         emit SettingChanged(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
                             QDBusVariant(QVariant::fromValue(neu)));
     }
-
 public slots:
-    QDBusVariant Read(const QString& bereich, const QString& schluessel)
+    QDBusVariant Read(const QString&, const QString&)
     {
-        if (bereich != QLatin1String("org.freedesktop.appearance") || schluessel != QLatin1String("color-scheme")) {
-            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("no such key"));
-            return {};
-        }
-        // The value comes as a variant in a variant.
+        setDelayedReply(true);
         const QDBusVariant antwort(QVariant::fromValue(QDBusVariant(QVariant::fromValue(wert))));
-        if (verzoegerung > 0) {
-            setDelayedReply(true);
-            QTimer::singleShot(verzoegerung, this, [verbindung = connection(), frage = message(), antwort] {
-                QDBusConnection(verbindung).send(frage.createReply(QVariant::fromValue(antwort)));
-            });
-        }
-        return antwort;
+        QTimer::singleShot(verzoegerung, this, [bus = connection(), frage = message(), antwort] {
+            QDBusConnection(bus).send(frage.createReply(QVariant::fromValue(antwort)));
+        });
+        return {};
     }
-
 signals:
     void SettingChanged(const QString& bereich, const QString& schluessel, const QDBusVariant& wert);
 };
 
-namespace {
-
-QList<QString> meldungen;
-void Aufschreiben(QtMsgType, const QMessageLogContext&, const QString& text) { meldungen << text; }
-
-} // namespace
+QStringList gedruckt;  // what Qt would have printed
 
 class Desktopschema : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(ordner.isValid());
         bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
-        ASSERT_TRUE(bus.waitForReadyRead(5000)) << "dbus-daemon did not start";
+        ASSERT_TRUE(bus.waitForReadyRead(5000));
         adresse = QString::fromUtf8(bus.readLine().trimmed());
         QDBusConnection dienst = QDBusConnection::connectToBus(adresse, QStringLiteral("portal"));
         ASSERT_TRUE(dienst.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
                                           QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
         ASSERT_TRUE(dienst.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
         QApplication::setPalette(QPalette());  // the desktop's palette is light
-        meldungen.clear();
-        vorher = qInstallMessageHandler(Aufschreiben);
+        vorher = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& t) { gedruckt << t; });
     }
     void TearDown() override
     {
         qInstallMessageHandler(vorher);
-        EXPECT_TRUE(meldungen.isEmpty()) << meldungen.join('\n').toStdString();
+        EXPECT_EQ(gedruckt, QStringList());
         QApplication::setPalette(QPalette());
-        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("spiel"));
+        for (const char* name : {"portal", "spiel"})
+            QDBusConnection::disconnectFromBus(QLatin1String(name));
         bus.kill();
         bus.waitForFinished();
     }
     QDBusConnection Spiel() { return QDBusConnection::connectToBus(adresse, QStringLiteral("spiel")); }
-    static bool Warte(Schema schema)
-    {
-        return QTest::qWaitFor([schema] { return fenster::AktuellesSchema() == schema; }, 5000);
-    }
-
     QProcess bus;
     QString adresse;
     Portal portal;
@@ -104,70 +81,49 @@ protected:
     daten::Vorlieben vorlieben{umgebung};
 };
 
-// The start does not wait for a slow portal: the palette's answer holds until the portal's comes.
-// A change the portal signals is the application's palette before the signal's delivery ends.
+// A slow portal: the palette's answer holds until the portal's comes. A change it signals is the
+// application's palette before the signal's delivery ends; "no preference" gives the palette back.
+// The stored choice wins over the portal, and System gives the word back to it.
 TEST_F(Desktopschema, PortalWirdOhneWartenGefragtUndLiveGefolgt)
 {
-    portal.wert = 1;
     portal.verzoegerung = 300;
     fenster::Desktopschema desktop(Spiel());
     fenster::Erscheinungsbild erscheinung(vorlieben, desktop);
-    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Hell) << "the palette's answer first";
-    ASSERT_TRUE(Warte(Schema::Dunkel));
-
-    QSignalSpy gemeldet(&desktop, &fenster::Desktopschema::geaendert);
-    portal.Aendern(2);
-    ASSERT_TRUE(gemeldet.wait(5000));
     EXPECT_EQ(fenster::AktuellesSchema(), Schema::Hell);
+    QSignalSpy gemeldet(&desktop, &fenster::Desktopschema::geaendert);
+    ASSERT_TRUE(gemeldet.wait(5000));
+    const std::pair<uint, Schema> folge[] = {{1, Schema::Dunkel}, {2, Schema::Hell}, {1, Schema::Dunkel}, {0, Schema::Hell}};
+    for (auto [wert, schema] : folge) {
+        if (wert != portal.wert) {  // the first is Read's answer
+            portal.Aendern(wert);
+            ASSERT_TRUE(gemeldet.wait(5000)) << wert;
+        }
+        EXPECT_EQ(QApplication::palette(), fenster::Palette(schema)) << wert;
+    }
     portal.Aendern(1);
     ASSERT_TRUE(gemeldet.wait(5000));
-    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Dunkel);
-    // No preference: the palette's lightness again.
-    portal.Aendern(0);
-    ASSERT_TRUE(gemeldet.wait(5000));
+    vorlieben.ErscheinungsbildSetzen(W::Hell);
     EXPECT_EQ(fenster::AktuellesSchema(), Schema::Hell);
+    vorlieben.ErscheinungsbildSetzen(W::System);
+    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Dunkel);
 }
 
-// The player's choice wins over the desktop, and System gives the word back to it.
-TEST_F(Desktopschema, GespeicherteWahlGewinnt)
-{
-    portal.wert = 1;
-    vorlieben.ErscheinungsbildSetzen(daten::Erscheinungsbild::Hell);
-    fenster::Desktopschema desktop(Spiel());
-    fenster::Erscheinungsbild erscheinung(vorlieben, desktop);
-    QSignalSpy gemeldet(&desktop, &fenster::Desktopschema::geaendert);
-    ASSERT_TRUE(gemeldet.wait(5000));  // the portal has answered dark
-    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Hell);
-    vorlieben.ErscheinungsbildSetzen(daten::Erscheinungsbild::System);
-    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Dunkel);
-    portal.Aendern(2);
-    ASSERT_TRUE(gemeldet.wait(5000));
-    vorlieben.ErscheinungsbildSetzen(daten::Erscheinungsbild::Dunkel);
-    EXPECT_EQ(fenster::AktuellesSchema(), Schema::Dunkel);
-    EXPECT_EQ(fenster::Palette(Schema::Dunkel), QApplication::palette());
-}
-
-// Without a portal (a bus where none answers, or no bus) the palette decides: one a platform theme
-// sets, and the desktop's own beneath the game's when the theme changes.
+// Without a portal (none on the bus, or no bus) the palette decides: one a platform theme sets,
+// and on a new theme the desktop's own beneath the game's.
 TEST_F(Desktopschema, OhnePortalDiePaletteDesDesktops)
 {
-    QDBusConnection::connectToBus(adresse, QStringLiteral("portal")).unregisterService(
-        QStringLiteral("org.freedesktop.portal.Desktop"));
+    QDBusConnection::connectToBus(adresse, QStringLiteral("portal"))
+        .unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
     for (QDBusConnection bus : {Spiel(), QDBusConnection(QStringLiteral("kein Bus"))}) {
-        QApplication::setPalette(QPalette());
         fenster::Desktopschema desktop(bus);
         fenster::Erscheinungsbild erscheinung(vorlieben, desktop);
         EXPECT_EQ(fenster::AktuellesSchema(), Schema::Hell);
-        QPalette dunkel(Qt::white, QColor(40, 40, 40), Qt::gray, Qt::black, Qt::darkGray, Qt::white, Qt::gray,
-                        QColor(30, 30, 30), QColor(40, 40, 40));
-        QApplication::setPalette(dunkel);  // as a platform theme does on a switch
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::palette() == fenster::Palette(Schema::Dunkel); }))
-            << "the game's own dark palette";
-        // The theme turns light again; the game reads the desktop's palette beneath its own.
+        QApplication::setPalette(QPalette(QColor(40, 40, 40)));  // as a platform theme does on a switch
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::palette() == fenster::Palette(Schema::Dunkel); }));
         QEvent thema(QEvent::ThemeChange);
         QApplication::sendEvent(qApp, &thema);
-        EXPECT_TRUE(Warte(Schema::Hell));
-        QTest::qWait(50);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::palette() == fenster::Palette(Schema::Hell); }));
+        QTest::qWait(50);  // the bus's answer that there is no portal
     }
 }
 

@@ -55,6 +55,10 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_FALSE(Eintrag("mnuTon")->isChecked());
     EXPECT_TRUE(Eintrag("mnuDeutsch")->isChecked());
     EXPECT_EQ(Eintrag("mnuHilfe")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(Eintrag("mnuErscheinungSystem")->isChecked());
+    Eintrag("mnuErscheinungDunkel")->trigger();  // stored, and the mark moves
+    EXPECT_EQ(vorlieben.erscheinungsbild(), daten::Erscheinungsbild::Dunkel);
+    EXPECT_FALSE(Eintrag("mnuErscheinungSystem")->isChecked());
 
     Eintrag("mnuEnglish")->trigger();
     EXPECT_TRUE(texte.englisch());
@@ -65,6 +69,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
     EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));
+    EXPECT_EQ(Menue("mnuErscheinungsbild")->title(), QStringLiteral("Appeara&nce"));
+    EXPECT_EQ(Eintrag("mnuErscheinungDunkel")->text(), QStringLiteral("&Dark"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
