@@ -1,5 +1,6 @@
 // Every text of every window stands at 4.5 : 1 on its ground, in light and in dark, whether the
 // window was made in that scheme or the scheme turned while it was open.
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
