@@ -4,7 +4,6 @@
 // in force says which set a window takes, so a window made at any time matches the rest.
 
 #include <QColor>
-#include <QObject>
 #include <QPalette>
 
 #include <functional>
