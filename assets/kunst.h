@@ -1,6 +1,7 @@
 // The game's art, compiled in: every name here loads with Bild(name).
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -19,5 +20,8 @@ QImage Bild(const QString& name);
 // The dark set's image of that name ("imgHintergrund@2x": "imgHintergrundDunkel@2x") where it
 // has one, else the light one; with `dunkel` false the light one.
 QImage Bild(const QString& name, bool dunkel);
+
+// The program icon at every size the build draws it (16 to 256 pixels), for the window.
+QIcon Programmsymbol();
 
 } // namespace kunst

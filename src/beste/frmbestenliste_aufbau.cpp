@@ -84,6 +84,7 @@ void TfrmBestenListe::BaueFenster()
     BaueKnoepfe();
     FarbenSetzen();
     fenster::BeiSchemawechsel(this, [this](fenster::Schema) { FarbenSetzen(); });
+    ZugangEinrichten();
 }
 
 void TfrmBestenListe::FarbenSetzen()
@@ -129,7 +130,11 @@ void TfrmBestenListe::BauePanel()
                                  FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13));
     lblUeberschrift_->setGeometry(70, 31, 235, 16);
 
-    lblPlatzierung_ = new TPlatzierung(pnlHintergrund_);
+    tafel_ = new QWidget(pnlHintergrund_);
+    tafel_->setObjectName(QStringLiteral("tafBeste"));
+    tafel_->setGeometry(0, 0, pnlHintergrund_->width(), pnlHintergrund_->height());
+    tafel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblPlatzierung_ = new TPlatzierung(tafel_);
     lblPlatzierung_->setObjectName(QStringLiteral("lblPlatzierung"));
     lblPlatzierung_->setFont(FetteSchrift(QStringLiteral("DejaVu Sans Mono"), 15));
     lblPlatzierung_->setGeometry(25, 69, 19, 154);
@@ -141,12 +146,12 @@ void TfrmBestenListe::BaueZeilen()
     const QFont schrift = Zeilenschrift();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
         TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
-        zeile.Name = NeuesLabel(pnlHintergrund_, QStringLiteral("Name%1").arg(i), schrift);
+        zeile.Name = NeuesLabel(tafel_, QStringLiteral("Name%1").arg(i), schrift);
         zeile.Name->move(ZeileLinks, ZeilenOben(i));
-        zeile.S = NeuesLabel(pnlHintergrund_, QStringLiteral("S%1").arg(i), schrift);
+        zeile.S = NeuesLabel(tafel_, QStringLiteral("S%1").arg(i), schrift);
         zeile.S->setGeometry(225, ZeilenOben(i), 30, ZeilenHoehe);
         zeile.S->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        zeile.Z = NeuesLabel(pnlHintergrund_, QStringLiteral("Z%1").arg(i), schrift);
+        zeile.Z = NeuesLabel(tafel_, QStringLiteral("Z%1").arg(i), schrift);
         zeile.Z->setGeometry(274, ZeilenOben(i), 33, ZeilenHoehe);
         zeile.Z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

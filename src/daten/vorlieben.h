@@ -9,10 +9,16 @@
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
 // [Optionen] Erscheinungsbild  0 the desktop's, 1 light, 2 dark           the desktop's
+// [Optionen] Suchordner   the folder of the picture last chosen, UTF-8    the desktop's Pictures folder
+// [Fenster]  Ecke         the main window's outer top-left corner, "x,y"  centred on the screen
+// [Fenster]  Maximiert    1 maximised, anything else not                  not maximised
 // The sound switch is not stored: it is off at every start.
 
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
+
+#include <optional>
 
 #include "daten/bildquadrat.h"
 #include "daten/inidatei.h"  // Schreibfehler
@@ -27,11 +33,17 @@ Sprache SpracheDesDesktops(const QStringList& sprachen);
 
 // Light or dark: as the desktop says, or chosen by the player. The numbers are those of the file.
 enum class Erscheinungsbild { System = 0, Hell = 1, Dunkel = 2 };
+// Where the main window stood when the program last ended.
+struct Fensterlage {
+    QPoint ecke;
+    bool maximiert = false;
+    bool operator==(const Fensterlage&) const = default;
+};
 
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Erscheinungsbild };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Fensterlage, Suchordner, Erscheinungsbild };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -45,6 +57,8 @@ public:
     Zuschnitt zuschnitt() const { return zuschnitt_; }
     bool ton() const { return ton_; }
     daten::Erscheinungsbild erscheinungsbild() const { return erscheinungsbild_; }
+    std::optional<Fensterlage> fensterlage() const { return fensterlage_; }
+    QString suchordner() const { return suchordner_; }
 
     // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
     // then makes the value current. Throws Schreibfehler when the options file cannot be
@@ -56,6 +70,9 @@ public:
     void ErscheinungsbildSetzen(daten::Erscheinungsbild wahl);
     // Held for this run only.
     void TonSetzen(bool an);
+    // Write only the keys whose value differs from the stored one.
+    void FensterlageSetzen(const Fensterlage& lage);
+    void SuchordnerSetzen(const QString& ordner);
 
 signals:
     // The value of `schluessel` is another than before.
@@ -74,6 +91,8 @@ private:
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     bool ton_ = false;
     daten::Erscheinungsbild erscheinungsbild_ = daten::Erscheinungsbild::System;
+    std::optional<Fensterlage> fensterlage_;
+    QString suchordner_;
 };
 
 } // namespace daten
