@@ -68,13 +68,19 @@ std::vector<Textmessung> TexteMessen(QWidget& fenster)
             continue;
         const auto bilder = MitUndOhne(fenster, *teil);
         if (auto* liste = qobject_cast<QAbstractItemView*>(teil)) {
-            // Each item alone: a selected one stands on another ground than the rest.
-            for (int zeile = 0; zeile < liste->model()->rowCount(); ++zeile) {
-                const QModelIndex index = liste->model()->index(zeile, 0);
-                const QRect r = liste->visualRect(index) & liste->viewport()->rect();
-                Messen(bilder, QRect(liste->viewport()->mapTo(&fenster, r.topLeft()), r.size()),
-                       index.data().toString(), messungen);
-            }
+            // Each item alone: a selected one stands on another ground than the rest. The heads
+            // of a table lie outside its view.
+            const QAbstractItemModel& modell = *liste->model();
+            for (int zeile = 0; zeile < modell.rowCount(); ++zeile)
+                for (int spalte = 0; spalte < modell.columnCount(); ++spalte) {
+                    const QModelIndex index = modell.index(zeile, spalte);
+                    const QRect r = liste->visualRect(index) & liste->viewport()->rect();
+                    Messen(bilder, QRect(liste->viewport()->mapTo(&fenster, r.topLeft()), r.size()),
+                           index.data().toString(), messungen);
+                }
+            const QRect ganz(liste->mapTo(&fenster, QPoint(0, 0)), liste->size());
+            Messen(bilder, QRegion(ganz) - QRect(liste->viewport()->mapTo(&fenster, QPoint(0, 0)), liste->viewport()->size()),
+                   QStringLiteral("heads"), messungen);
             continue;
         }
         // Its own pixels; its children are measured on their own.

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "main/frmmain.h"
 #include "main/hilfefenster.h"
 #include "main/infobox.h"
+#include "main/tastenfenster.h"
 #include "optionen/einstellungen.h"
 
 using fenster::Schema;
@@ -100,6 +102,12 @@ TEST_F(Kontrast, JederTextJedesFenstersInHellUndDunkel)
              haupt::Hilfefenster hilfe;
              hilfe.Zeige(QStringLiteral(TAVELOR_SPIELORDNER "/morvik_de.hlp"), false);
              pruefe(hilfe);
+         }},
+        {"tasten", [this](const Pruefung& pruefe) {
+             haupt::Tastenfenster tasten(*frm.menuBar(), texte);
+             tasten.Zeige();
+             tasten.tabelle()->selectRow(1);
+             pruefe(tasten);
          }},
         {"info", [](const Pruefung& pruefe) {
              haupt::InfoBoxDlg info;
