@@ -121,6 +121,12 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
         QPalette namensfarbe = grund;
         namensfarbe.setColor(QPalette::WindowText, farben.programmname);
         name->setPalette(namensfarbe);
+        // A link takes its colour from the palette in force when its text is set.
+        if (auto* lizenz = box.findChild<QLabel*>(QStringLiteral("lblLizenz"))) {
+            const QString text = lizenz->text();
+            lizenz->clear();
+            lizenz->setText(text);
+        }
         for (std::size_t v = 0; v < varianten.size(); ++v)
             varianten[v]->setPixmap(
                 QPixmap::fromImage(kunst::Bild(QStringLiteral("imgVariante%1").arg(v + 1), dunkel)));

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "fenster/farbschema.h"
@@ -26,8 +27,17 @@ std::pair<QImage, QImage> MitUndOhne(QWidget& fenster, QWidget& teil)
                            QPalette::BrightText, QPalette::Link, QPalette::LinkVisited, QPalette::PlaceholderText})
             leer.setColor(gruppe, rolle, Qt::transparent);
     teil.setPalette(leer);
-    const QImage ohne = Bild(fenster);
+    QImage ohne = Bild(fenster);
     teil.setPalette(eigene ? vorher : QPalette());
+    // A link takes its colour from the palette in force when its text was set: it is made
+    // transparent in the text itself, which keeps its place.
+    if (auto* label = qobject_cast<QLabel*>(&teil); label && label->text().contains(QLatin1String("<a "))) {
+        const QString text = label->text();
+        label->setText(QString(text).replace(QLatin1String("<a "), QLatin1String("<span style=\"color:transparent\" "))
+                           .replace(QLatin1String("</a>"), QLatin1String("</span>")));
+        ohne = Bild(fenster);
+        label->setText(text);
+    }
     return {mit, ohne};
 }
 
@@ -48,6 +58,8 @@ void Messen(const std::pair<QImage, QImage>& bilder, const QRegion& bereich, con
     for (QPoint p : schrift)
         if (const double k = fenster::Kontrast(mit.pixelColor(p), ohne.pixelColor(p)); k > staerkste)
             std::tie(staerkste, m.text) = std::pair(k, mit.pixelColor(p));
+    if (staerkste < 1.1)
+        return;  // differences too faint to be text
     for (QPoint p : schrift)
         if (const double k = fenster::Kontrast(m.text, ohne.pixelColor(p)); k < m.kontrast)
             std::tie(m.kontrast, m.grund) = std::pair(k, ohne.pixelColor(p));
@@ -66,6 +78,8 @@ std::vector<Textmessung> TexteMessen(QWidget& fenster)
         if (!teil->isVisible() || !teil->isEnabled() || qobject_cast<QScrollBar*>(teil)
             || qobject_cast<QAbstractScrollArea*>(teil->parentWidget()))
             continue;
+        QApplication::processEvents();  // a text set again is laid out anew
+        QRegion bereich(QRect(teil->mapTo(&fenster, QPoint(0, 0)), teil->size()));
         const auto bilder = MitUndOhne(fenster, *teil);
         if (auto* liste = qobject_cast<QAbstractItemView*>(teil)) {
             // Each item alone: a selected one stands on another ground than the rest. The heads
@@ -84,7 +98,6 @@ std::vector<Textmessung> TexteMessen(QWidget& fenster)
             continue;
         }
         // Its own pixels; its children are measured on their own.
-        QRegion bereich(QRect(teil->mapTo(&fenster, QPoint(0, 0)), teil->size()));
         auto* flaeche = qobject_cast<QAbstractScrollArea*>(teil);
         for (QWidget* kind : teil->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (kind->isVisible() && !kind->isWindow() && (!flaeche || kind != flaeche->viewport()))

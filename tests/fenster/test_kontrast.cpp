@@ -109,9 +109,12 @@ TEST_F(Kontrast, JederTextJedesFenstersInHellUndDunkel)
              tasten.tabelle()->selectRow(1);
              pruefe(tasten);
          }},
-        {"info", [](const Pruefung& pruefe) {
+        {"info", [this](const Pruefung& pruefe) {
              haupt::InfoBoxDlg info;
+             info.Version = texte(101);
              info.Beschreibung = QStringLiteral("Ein Bilderpuzzle in drei Varianten.");
+             info.Lizenz = texte(daten::text::Lizenz);
+             info.Mitwirkende = texte(daten::text::Mitwirkende);
              Modal([&info] { info.Execute(nullptr); }, pruefe);
          }},
         {"meldung", [this](const Pruefung& pruefe) {
