@@ -26,6 +26,7 @@ inline constexpr int SpielBeiseite = 600,   // %1 the name the damaged file was 
                      SpielIstOrdner = 603,   // %1 the path of spiel.dat
                      SpielAufgeben = 604, NichtMehrFragen = 605, SpielAufgebenTitel = 606,
                      NeuesSpielKnopf = 607, WeiterspielenKnopf = 608;
+inline constexpr int Erscheinungsbild = 28, ErscheinungSystem = 700, ErscheinungHell = 701, ErscheinungDunkel = 702;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 // The desktop's conventions: the list of shortcuts, the about box's licence, the command line.
 inline constexpr int MenueTastenkuerzel = 53, Tastenkuerzel = 720, SpalteMenue = 721, SpalteBefehl = 722,

@@ -18,6 +18,7 @@ constexpr char Animation[] = "Animation";
 constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 constexpr char NachfragenSchluessel[] = "Nachfragen";
+constexpr char ErscheinungsbildSchluessel[] = "Erscheinungsbild";
 constexpr char SuchordnerSchluessel[] = "Suchordner";
 constexpr char Fenster[] = "Fenster";
 constexpr char Ecke[] = "Ecke";
@@ -74,6 +75,9 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     zuschnitt_ = zahl(Optionen, ZuschnittSchluessel) == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken;
     const auto nachfragen = IniWert(inhalt, Optionen, NachfragenSchluessel);
     nachfragen_ = !nachfragen || !IstNull(*nachfragen);
+    const int erscheinung = zahl(Optionen, ErscheinungsbildSchluessel);
+    if (erscheinung == int(Erscheinungsbild::Hell) || erscheinung == int(Erscheinungsbild::Dunkel))
+        erscheinungsbild_ = Erscheinungsbild(erscheinung);
     suchordner_ = QString::fromUtf8(IniWert(inhalt, Optionen, SuchordnerSchluessel).value_or(QByteArray()));
     if (const auto ecke = IniWert(inhalt, Fenster, Ecke); ecke && LiesEcke(*ecke))
         fensterlage_ = Fensterlage{*LiesEcke(*ecke), zahl(Fenster, Maximiert) == 1};
@@ -123,6 +127,12 @@ void Vorlieben::NachfragenSetzen(bool an)
 {
     Schreibe(Optionen, NachfragenSchluessel, Schalter(an));
     Uebernimm(nachfragen_, an, Schluessel::Nachfragen);
+}
+
+void Vorlieben::ErscheinungsbildSetzen(Erscheinungsbild wahl)
+{
+    Schreibe(Optionen, ErscheinungsbildSchluessel, QByteArray::number(int(wahl)));
+    Uebernimm(erscheinungsbild_, wahl, Schluessel::Erscheinungsbild);
 }
 
 void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }

@@ -9,6 +9,7 @@
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
 // [Optionen] Nachfragen   0 a game is given up without a question          asked
+// [Optionen] Erscheinungsbild  0 the desktop's, 1 light, 2 dark           the desktop's
 // [Optionen] Suchordner   the folder of the picture last chosen, UTF-8    the desktop's Pictures folder
 // [Fenster]  Ecke         the main window's outer top-left corner, "x,y"  centred on the screen
 // [Fenster]  Maximiert    1 maximised, anything else not                  not maximised
@@ -31,6 +32,8 @@ namespace daten {
 // first wins): German for German, English for any other.
 Sprache SpracheDesDesktops(const QStringList& sprachen);
 
+// Light or dark: as the desktop says, or chosen by the player. The numbers are those of the file.
+enum class Erscheinungsbild { System = 0, Hell = 1, Dunkel = 2 };
 // Where the main window stood when the program last ended.
 struct Fensterlage {
     QPoint ecke;
@@ -41,7 +44,7 @@ struct Fensterlage {
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Nachfragen, Ton, Fensterlage, Suchordner };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Nachfragen, Ton, Fensterlage, Suchordner, Erscheinungsbild };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -56,6 +59,7 @@ public:
     // Whether giving up a game in progress for a new board asks first.
     bool nachfragen() const { return nachfragen_; }
     bool ton() const { return ton_; }
+    daten::Erscheinungsbild erscheinungsbild() const { return erscheinungsbild_; }
     std::optional<Fensterlage> fensterlage() const { return fensterlage_; }
     QString suchordner() const { return suchordner_; }
 
@@ -67,6 +71,7 @@ public:
     void GroesseSetzen(int prozent);
     void ZuschnittSetzen(Zuschnitt zuschnitt);
     void NachfragenSetzen(bool an);
+    void ErscheinungsbildSetzen(daten::Erscheinungsbild wahl);
     // Held for this run only.
     void TonSetzen(bool an);
     // Write only the keys whose value differs from the stored one.
@@ -90,6 +95,7 @@ private:
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     bool nachfragen_ = true;
     bool ton_ = false;
+    daten::Erscheinungsbild erscheinungsbild_ = daten::Erscheinungsbild::System;
     std::optional<Fensterlage> fensterlage_;
     QString suchordner_;
 };

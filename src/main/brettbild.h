@@ -45,7 +45,7 @@ public:
     // The frame art, decoded anew each time: a paint needs it rarely, and keeping it would
     // hold 1.4 MB for that. At a scale above 1 from the double-size art, at the device size
     // of the whole client area.
-    static QImage hintergrund(double verhaeltnis = 1.0, double zoom = 1.0);
+    static QImage hintergrund(double verhaeltnis = 1.0, double zoom = 1.0, bool dunkel = false);
     // The working picture of the current game, the board's size in device pixels (360 x 360 at
     // ratio 1), in board coordinates; none before the first picture is prepared.
     const QImage& original() const { return arbeitsbild_.bild(); }
@@ -56,6 +56,9 @@ public:
     bool ZoomSetzen(double zoom);
     double verhaeltnis() const { return geometrie_.verhaeltnis(); }
     double zoom() const { return geometrie_.zoom(); }
+    // The dark set of the frame art or the light one; all of the picture is painted again.
+    void DunkelSetzen(bool dunkel);
+    bool dunkel() const { return dunkel_; }
 
     // Where pictures are decoded; it learns the board's device size from here.
     void BilddienstSetzen(daten::Bilddienst* bilder);
@@ -142,6 +145,7 @@ private:
     daten::Bilddienst* bilder_ = nullptr;
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
+    bool dunkel_ = false;
     std::optional<bool> beschriftung_;  // the labels, in English or not
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none

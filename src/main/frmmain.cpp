@@ -12,6 +12,9 @@
 #include <utility>
 
 #include "beste/frmbestenliste.h"
+#include "daten/inidatei.h"
+#include "engine/eingabe.h"
+#include "fenster/farbschema.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
 #include "main/fensterlage.h"
@@ -88,6 +91,11 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
     connect(&leitung_, &sitzung::Spielleitung::abgeschlossen, this, &TfrmMain::Abgeschlossen);
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
+    bild_.DunkelSetzen(fenster::AktuellesSchema() == fenster::Schema::Dunkel);
+    fenster::BeiSchemawechsel(this, [this](fenster::Schema schema) {
+        bild_.DunkelSetzen(schema == fenster::Schema::Dunkel);
+        ptbSpielfeldPaint();
+    });
     BaueMenue();
     for (auto schluessel : {daten::Vorlieben::Schluessel::Animation, daten::Vorlieben::Schluessel::Ton})
         VorliebeUebernehmen(schluessel);

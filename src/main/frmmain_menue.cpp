@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "beste/frmbestenliste.h"
+#include "main/erscheinungsmenue.h"
 #include "main/frmmain.h"
 #include "main/hilfefenster.h"
 #include "main/tastenfenster.h"
@@ -73,6 +74,7 @@ void TfrmMain::BaueMenue()
         groessengruppe_->addAction(a);
         mnuGroessen_.emplace_back(prozent, a);
     }
+    ErscheinungsmenueAnlegen(mnuOptionen_, vorlieben_, texte_, [this](const QString& text) { dienste_.Fehlerbericht(text); });
     mnuOptionen_->addSeparator();
     mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
     sprachgruppe_ = new QActionGroup(this);

@@ -54,6 +54,10 @@ const std::vector<Fall>& Faelle()
          {"2", "Mitte", "", "0x"}, "0x01"},
         {"Nachfragen", S::Nachfragen, "Optionen", "Nachfragen", [](const Vorlieben& v) { return int(v.nachfragen()); },
          [](Vorlieben& v, int w) { v.NachfragenSetzen(w == 1); }, 1, 0, {"nein", "", "0x", "aus"}, "0x0"},
+        {"Erscheinungsbild", S::Erscheinungsbild, "Optionen", "Erscheinungsbild",
+         [](const Vorlieben& v) { return int(v.erscheinungsbild()); },
+         [](Vorlieben& v, int w) { v.ErscheinungsbildSetzen(Erscheinungsbild(w)); }, 0, 2,
+         {"3", "-1", "dunkel", "", "2.0"}, "0x2"},
     };
     return faelle;
 }
@@ -147,7 +151,7 @@ TEST_F(VorliebenTest, AlleSchluesselInIhrenAbschnitten)
     Vorlieben vorlieben(umgebung);
     for (const Fall& f : Faelle())
         f.setze(vorlieben, f.anders);
-    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\nNachfragen=0\n");
+    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\nNachfragen=0\nErscheinungsbild=2\n");
 }
 
 // The write fails half-way through the saving seam, or the folder is gone: the old value, the
@@ -194,7 +198,7 @@ TEST_F(VorliebenTest, VonCDUndTonOhneZuSchreiben)
         f.setze(vorlieben, f.anders);
         EXPECT_EQ(f.lies(vorlieben), f.anders) << f.name;
     }
-    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt, S::Nachfragen}));
+    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt, S::Nachfragen, S::Erscheinungsbild}));
     EXPECT_TRUE(Dateien().isEmpty());
 
     umgebung.vonCD = false;
