@@ -56,7 +56,8 @@ protected:
     fenster::Erscheinungsbild erscheinung{vorlieben, desktop};
     engine::MtZufall zufall{3};
     sitzung::Spielsitzung sitzung{zufall};
-    haupt::TfrmMain frm{texte, vorlieben, sitzung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }}};
+    sitzung::Spielleitung leitung{sitzung, nullptr, vorlieben, nullptr};
+    haupt::TfrmMain frm{texte, vorlieben, leitung, {[](auto...) {}, [](auto...) {}, [](auto...) {}, [] { return false; }, {}}};
 };
 
 // A modal box, looked at while it waits for the player.
@@ -116,6 +117,10 @@ TEST_F(Kontrast, JederTextJedesFenstersInHellUndDunkel)
              info.Lizenz = texte(daten::text::Lizenz);
              info.Mitwirkende = texte(daten::text::Mitwirkende);
              Modal([&info] { info.Execute(nullptr); }, pruefe);
+         }},
+        {"aufgeben", [this](const Pruefung& pruefe) {  // the question before a game is given up
+             auto box = haupt::BaueAufgabefrage(texte, nullptr);
+             Modal([&box] { box->exec(); }, pruefe);
          }},
         {"meldung", [this](const Pruefung& pruefe) {
              auto box = fenster::BaueMeldungsbox(QMessageBox::Critical, texte(daten::text::BildBeschaedigt));
