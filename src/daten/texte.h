@@ -20,6 +20,21 @@ inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802,
                      BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
                      SpielBildFehlt = 814;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
+inline constexpr int Zuege = 905, Zeit = 906, Variante1 = 910;  // variants 2 and 3 follow
+
+// The statistics window and the journal's messages.
+namespace statistik {
+inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* %1 variant, %2 side */, Leer = 653,
+    Gespielt = 654, Geloest = 655, MitHilfe = 656, Abgebrochen = 657, Grenze = 658, Bestwert = 659, Mittelwert = 660,
+    Median = 661, Schnitt5 = 662, Schnitt12 = 663, ZuegeProSekunde = 664, Fussnote = 665,
+    LetzteSpiele = 666 /* %1 games */, KurzGeloest = 667, KurzMitHilfe = 668, KurzNichtGeloest = 669,
+    Verlaufsbild = 670, Nummer = 671, Ende = 672, Ausgang = 673, Hilfe = 674, Bild = 675, Zuggrenze = 676,
+    Zeitgrenze = 677, Ja = 678, EingebautesBild = 679, Spieleliste = 680, CsvSpeichern = 681, Loeschen = 682,
+    Schliessen = 683, CsvTitel = 684, CsvFilter = 685, CsvVorschlag = 686, CsvFehler = 687 /* %1 file */,
+    LoeschenFrage = 688, LoeschenJa = 689, Abbrechen = 690, LoeschenFehler = 691,
+    JournalBeiseite = 692 /* %1 the damaged file's new name */, JournalNichtSchreibbar = 693 /* %1 the file */,
+    Kennzahlen = 694;
+} // namespace statistik
 } // namespace text
 
 class Texte : public QObject {

@@ -65,6 +65,8 @@ bool Journal::Versuche(Arbeit&& arbeit, bool schreibend)
 {
     if (nurLesen_)
         return !schreibend && LiesNurLesend(arbeit);
+    if (!schreibend && !offen_ && !QFileInfo::exists(datei_))
+        return false;  // no journal yet: nothing to read, and reading makes none
     for (int versuch = 0; versuch < 2; ++versuch) {
         try {
             arbeit(Oeffnen());

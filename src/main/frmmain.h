@@ -40,6 +40,7 @@ struct Hauptfensterdienste {
     std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
     std::function<void(const QString&)> Fehlerbericht;  // the general error report
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
+    std::function<void()> Statistik;                    // opens the statistics window
 };
 
 // The paint box: paints the board picture and the tile numbers, and hands mouse presses on.
@@ -165,7 +166,7 @@ private:
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
-    QAction *mnuHilfe_, *mnuInfo_;
+    QAction *mnuHilfe_, *mnuInfo_, *mnuStatistik_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;

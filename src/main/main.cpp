@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QStyle>
+#include <QTimer>
 
 #include "beste/bestenliste.h"
 #include "beste/frmbestenliste.h"
@@ -11,6 +12,8 @@
 #include "daten/umgebung.h"
 #include "daten/vorlieben.h"
 #include "engine/zufall.h"
+#include "fenster/meldungsbox.h"
+#include "journal/journal.h"
 #include "main/anwendung.h"
 #include "main/frmmain.h"
 #include "main/start.h"
@@ -18,6 +21,8 @@
 #include "optionen/einstellungen.h"
 #include "sitzung/spielablage.h"
 #include "sitzung/spielsitzung.h"
+#include "statistik/anzeige.h"
+#include "statistik/frmstatistik.h"
 
 #include <malloc.h>
 
@@ -51,7 +56,23 @@ int main(int argc, char** argv)
     haupt::Hauptfensterdienste dienste;
     dienste.Ton = [&ton](const QString& datei) { ton.Spiele(datei); };
     dienste.AudioVorhanden = daten::AudioAusgabeVorhanden;
+    journal::Journal journal(umgebung);  // opened by the first record or the statistics window
+    statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
+    haupt::TfrmMain* hauptfenster = nullptr;
+    dienste.Statistik = [&] {
+        if (!frmStatistik)
+            frmStatistik = new statistik::TfrmStatistik(journal, texte, vorlieben, hauptfenster);
+        frmStatistik->Zeigen();
+    };
     haupt::TfrmMain frmMain(texte, vorlieben, sitzung, std::move(dienste));
+    hauptfenster = &frmMain;
+    journal.MelderSetzen([&frmMain, &texte](journal::Hinweis hinweis, const QString& datei) {
+        // Told after what the end of a game shows, not in the middle of it.
+        QTimer::singleShot(0, &frmMain, [&frmMain, text = statistik::Hinweistext(texte, hinweis, datei)] {
+            fenster::BaueMeldungsbox(QMessageBox::Information, text, &frmMain)->exec();
+        });
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &journal, &journal::Journal::Nachtragen);
     frmMain.BilddienstSetzen(bilder);  // before the dialog asks for its first picture
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, vorlieben, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
