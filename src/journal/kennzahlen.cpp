@@ -28,9 +28,11 @@ std::optional<double> Median(std::vector<int> werte)
 {
     if (werte.empty())
         return std::nullopt;
-    std::ranges::sort(werte);
-    const std::size_t mitte = werte.size() / 2;
-    return werte.size() % 2 ? werte[mitte] : (werte[mitte - 1] + werte[mitte]) / 2.0;
+    const auto mitte = werte.begin() + std::ptrdiff_t(werte.size() / 2);
+    std::ranges::nth_element(werte, mitte);
+    if (werte.size() % 2)
+        return *mitte;
+    return (*std::max_element(werte.begin(), mitte) + *mitte) / 2.0;  // the largest of the lower half
 }
 
 Wertepaar Paar(std::optional<double> zeit, std::optional<double> zuege) { return {zeit, zuege}; }

@@ -58,13 +58,21 @@ std::optional<QDate> Tag(const Anweisung& zeile, int spalte)
     return tag.isValid() && tag.toString(Qt::ISODate) == text ? std::optional(tag) : std::nullopt;
 }
 
-// Variant, side, outcome, moves, seconds and help from column `erste` on, in range.
-bool Gueltig(const Anweisung& z, int erste)
-{
-    return Im(z.Zahl(erste), 1, 3) && Im(z.Zahl(erste + 1), 3, 6) && Im(z.Zahl(erste + 2), 0, 3)
-        && Im(z.Zahl(erste + 3), 0, engine::MaxZuege) && Im(z.Zahl(erste + 4), 0, engine::MaxSekunden)
-        && Im(z.Zahl(erste + 5), 0, 1);
-}
+// Variant, side, outcome, moves, seconds and help, read from column `erste` on.
+struct Kern {
+    std::int64_t variante, seite, ausgang, zuege, sekunden, hilfe;
+
+    explicit Kern(const Anweisung& z, int erste)
+        : variante(z.Zahl(erste)), seite(z.Zahl(erste + 1)), ausgang(z.Zahl(erste + 2)), zuege(z.Zahl(erste + 3)),
+          sekunden(z.Zahl(erste + 4)), hilfe(z.Zahl(erste + 5))
+    {
+    }
+    bool gueltig() const
+    {
+        return Im(variante, 1, 3) && Im(seite, 3, 6) && Im(ausgang, 0, 3) && Im(zuege, 0, engine::MaxZuege)
+            && Im(sekunden, 0, engine::MaxSekunden) && Im(hilfe, 0, 1);
+    }
+};
 
 void VerlaufAus(const Anweisung& z, Eintrag& eintrag)
 {
@@ -155,18 +163,19 @@ void BindeVerlauf(Anweisung& a, std::int64_t id, const Spielergebnis& e)
 
 std::optional<Kurzeintrag> KurzAus(const Anweisung& z)
 {
+    const Kern kern(z, 2);
     const std::optional<QDate> tag = Tag(z, 9);
-    if (!Gueltig(z, 2) || !tag)
+    if (!kern.gueltig() || !tag)
         return std::nullopt;
     Kurzeintrag k;
     k.id = z.Zahl(0);
     k.ende = z.Zahl(1);
-    k.variante = engine::Variante(z.Zahl(2));
-    k.seite = std::uint8_t(z.Zahl(3));
-    k.ausgang = Ausgang(z.Zahl(4));
-    k.zuege = std::uint16_t(z.Zahl(5));
-    k.sekunden = std::uint16_t(z.Zahl(6));
-    k.hilfe = z.Zahl(7) != 0;
+    k.variante = engine::Variante(kern.variante);
+    k.seite = std::uint8_t(kern.seite);
+    k.ausgang = Ausgang(kern.ausgang);
+    k.zuege = std::uint16_t(kern.zuege);
+    k.sekunden = std::uint16_t(kern.sekunden);
+    k.hilfe = kern.hilfe != 0;
     if (tag->isValid())
         k.tagesraetsel = std::int32_t(tag->toJulianDay() - QDate(1970, 1, 1).toJulianDay());
     return k;
@@ -174,20 +183,21 @@ std::optional<Kurzeintrag> KurzAus(const Anweisung& z)
 
 std::optional<Eintrag> EintragAus(const Anweisung& z, bool mitVerlauf)
 {
+    const Kern kern(z, 3);
     const std::optional<QDate> tag = Tag(z, 17);
-    if (!Gueltig(z, 3) || !tag || !Im(z.Zahl(11), 0, 1))
+    if (!kern.gueltig() || !tag || !Im(z.Zahl(11), 0, 1))
         return std::nullopt;
     Eintrag eintrag;
     eintrag.id = z.Zahl(0);
     Spielergebnis& e = eintrag.ergebnis;
     e.beginn = QDateTime::fromMSecsSinceEpoch(z.Zahl(1), Qt::UTC);
     e.ende = QDateTime::fromMSecsSinceEpoch(z.Zahl(2), Qt::UTC);
-    e.einstellungen.variante = engine::Variante(z.Zahl(3));
-    e.einstellungen.groesse = int(z.Zahl(4));
-    e.ausgang = Ausgang(z.Zahl(5));
-    e.zuege = int(z.Zahl(6));
-    e.sekunden = int(z.Zahl(7));
-    e.mitHilfe = z.Zahl(8) != 0;
+    e.einstellungen.variante = engine::Variante(kern.variante);
+    e.einstellungen.groesse = int(kern.seite);
+    e.ausgang = Ausgang(kern.ausgang);
+    e.zuege = int(kern.zuege);
+    e.sekunden = int(kern.sekunden);
+    e.mitHilfe = kern.hilfe != 0;
     e.einstellungen.bilddatei = z.Text(9);
     e.bildPruefsumme = z.Bytes(10).toByteArray();
     e.zuschnitt = z.Zahl(11) ? daten::Zuschnitt::Mitte : daten::Zuschnitt::Strecken;

@@ -123,7 +123,6 @@ void TfrmStatistik::GruppeZeigen()
         liste_->Zeigen(uebersicht_, k->variante, k->seite);
     else
         liste_->Zeigen(nullptr, engine::Variante::Schieben, 0);
-    tblSpiele_->resizeColumnsToContents();
 }
 
 void TfrmStatistik::CsvSpeichern()

@@ -168,6 +168,10 @@ void TfrmStatistik::SchriftSetzen()
     tblKennzahlen_->verticalHeader()->setDefaultSectionSize(zeile);
     tblSpiele_->verticalHeader()->setDefaultSectionSize(zeile);
     tblSpiele_->setMinimumHeight(tblSpiele_->horizontalHeader()->sizeHint().height() + 6 * zeile);
+    const QFontMetrics kopf(tblSpiele_->horizontalHeader()->font()), zellen(schrift);
+    for (int s = 0; s + 1 < Spieleliste::Spaltenzahl; ++s)
+        tblSpiele_->setColumnWidth(s, std::max(kopf.horizontalAdvance(liste_->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString()),
+                                               zellen.horizontalAdvance(liste_->Breitester(s))) + zellen.height());
     KennzahlenBemessen();
     // A wrapped label tells its layout too little height: room for its lines at the narrowest.
     const int schmal = tblKennzahlen_->width() + verlauf_->minimumSizeHint().width();

@@ -1,5 +1,6 @@
 #include "statistik/spieleliste.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include "statistik/anzeige.h"
@@ -41,6 +42,26 @@ void Spieleliste::TexteSetzen()
     emit headerDataChanged(Qt::Horizontal, 0, Spaltenzahl - 1);
     if (!zeilen_.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, Spaltenzahl - 1));
+}
+
+QString Spieleliste::Breitester(int spalte) const
+{
+    journal::Kurzeintrag breit;
+    breit.id = 999999;
+    breit.ende = QDateTime(QDate(2026, 12, 28), QTime(23, 58)).toMSecsSinceEpoch();
+    breit.zuege = 9999;
+    breit.sekunden = 3599;
+    breit.hilfe = true;
+    if (spalte != Ausgang)
+        return Text(breit, spalte);
+    QString laengster;
+    for (auto ausgang : {sitzung::Ausgang::Geloest, sitzung::Ausgang::MaxZuege, sitzung::Ausgang::MaxZeit,
+                         sitzung::Ausgang::Abgebrochen}) {
+        breit.ausgang = ausgang;
+        if (const QString text = Text(breit, spalte); text.size() > laengster.size())
+            laengster = text;
+    }
+    return laengster;
 }
 
 int Spieleliste::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : int(zeilen_.size()); }

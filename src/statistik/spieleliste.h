@@ -27,6 +27,9 @@ public:
     std::int64_t id(int zeile) const;
     // The language changed.
     void TexteSetzen();
+    // The widest text a column may hold, besides its head: the widths come from it, not from
+    // measuring every row.
+    QString Breitester(int spalte) const;
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;

@@ -45,4 +45,25 @@ inline sitzung::Spielergebnis Ergebnis(engine::Variante variante, int n, std::ui
     return e;
 }
 
+// Game `i` of a journal of `gesamt`: mostly 4 x 4 sliding games that grow faster over time, with
+// every other board, some abandoned, some at the time limit and some with help among them;
+// ended ten minutes apart up to now.
+inline sitzung::Spielergebnis Gemischt(long i, long gesamt, engine::Zufall& zufall)
+{
+    const int art = zufall.Random(20);
+    const auto variante = art < 14 ? engine::Variante::Schieben : engine::Variante(art % 3 + 1);
+    const int seite = art < 14 ? 4 : 3 + art % 4;
+    const auto ausgang = art == 0 ? sitzung::Ausgang::Abgebrochen
+                         : art == 1 ? sitzung::Ausgang::MaxZeit
+                                    : sitzung::Ausgang::Geloest;
+    const double uebung = 1.0 + 2.0 * double(gesamt - i) / double(gesamt);
+    const int zuege = int((40 + zufall.Random(60)) * uebung);
+    sitzung::Spielergebnis e = Ergebnis(variante, seite, std::uint32_t(i), zuege, ausgang, art == 2);
+    e.sekunden = ausgang == sitzung::Ausgang::MaxZeit ? engine::MaxSekunden
+                                                      : std::min(3599, int(zuege * (0.8 + zufall.Random(100) / 100.0)));
+    e.ende = QDateTime::currentDateTimeUtc().addSecs(-600 * (gesamt - i));
+    e.beginn = e.ende.addSecs(-e.sekunden);
+    return e;
+}
+
 } // namespace ergebnisbau
