@@ -53,15 +53,9 @@ Journal::Offen& Journal::Oeffnen()
     offen->db.Ausfuehren("PRAGMA busy_timeout = 250");
     tabelle::Einrichten(offen->db);
     // In the write-ahead log, a power cut may lose the last record but never damages the file.
-    // Read through a mapping, the pages of 100,000 games are not copied once more.
-    offen->db.Ausfuehren("PRAGMA synchronous = NORMAL; PRAGMA mmap_size = 268435456");
-    try {
-        offen->spiel.emplace(offen->db.Vorbereiten(tabelle::SpielEinfuegen));
-        offen->verlauf.emplace(offen->db.Vorbereiten(tabelle::VerlaufEinfuegen));
-    } catch (const SqlFehler& fehler) {
-        // Marked as a journal of this version, but its tables are not the journal's.
-        throw fehler.grundcode() == SQLITE_ERROR ? SqlFehler{SQLITE_NOTADB, fehler.text} : fehler;
-    }
+    offen->db.Ausfuehren("PRAGMA synchronous = NORMAL");
+    offen->spiel.emplace(offen->db.Vorbereiten(tabelle::SpielEinfuegen));
+    offen->verlauf.emplace(offen->db.Vorbereiten(tabelle::VerlaufEinfuegen));
     offen_ = std::move(offen);
     return *offen_;
 }

@@ -32,8 +32,16 @@ struct SqlFehler {
     int code;  // extended result code; SQLITE_CANTOPEN when the library is missing
     QString text;
     int grundcode() const { return code & 0xFF; }
-    // Not SQLite's file, or one whose pages do not fit together.
-    bool beschaedigt() const { return grundcode() == SQLITE_NOTADB || grundcode() == SQLITE_CORRUPT; }
+    // Not SQLite's file, one whose pages do not fit together, or tables that refuse what the
+    // journal's own statements write and read: they are not the journal's.
+    bool beschaedigt() const
+    {
+        switch (grundcode()) {
+        case SQLITE_NOTADB: case SQLITE_CORRUPT: case SQLITE_ERROR: case SQLITE_CONSTRAINT: case SQLITE_MISMATCH:
+        case SQLITE_FORMAT: case SQLITE_RANGE: return true;
+        default: return false;
+        }
+    }
     bool besetzt() const { return grundcode() == SQLITE_BUSY || grundcode() == SQLITE_LOCKED; }
 };
 
