@@ -80,6 +80,28 @@ TEST_F(JournalTest, AufzeichnenUndLesenGibtDasGleiche)
     EXPECT_TRUE(gesagt.empty());
 }
 
+// A record whose values are out of range is left out of the statistics; one whose moves alone
+// are damaged is read without them.
+TEST_F(JournalTest, BeschaedigterEintragWirdUebergangenOderOhneZuegeGelesen)
+{
+    Journal journal(Pfad(), false);
+    for (std::uint32_t i = 0; i < 3; ++i)
+        ASSERT_TRUE(journal.Aufzeichnen(ergebnisbau::Ergebnis(Variante::Schieben, 4, i, 30)));
+    Verbindung(QFile::encodeName(Pfad()), SQLITE_OPEN_READWRITE)
+        .Ausfuehren("PRAGMA ignore_check_constraints = 1; UPDATE spiel SET seite = 9 WHERE id = 1;"
+                    "UPDATE verlauf SET zuege = x'FF' WHERE spiel = 2");
+    const Uebersicht uebersicht = journal.Lesen();
+    ASSERT_EQ(uebersicht.spiele.size(), 2u);
+    EXPECT_EQ(uebersicht.spiele[0].id, 2);
+    const std::optional<Eintrag> ohneZuege = journal.EintragLesen(2);
+    ASSERT_TRUE(ohneZuege);
+    EXPECT_FALSE(ohneZuege->verlaufLesbar);
+    EXPECT_TRUE(ohneZuege->ergebnis.gespielt.empty() && !ohneZuege->ergebnis.start);
+    EXPECT_EQ(ohneZuege->ergebnis.zuege, 30);
+    EXPECT_FALSE(journal.EintragLesen(1));
+    EXPECT_TRUE(journal.EintragLesen(3)->verlaufLesbar);
+}
+
 // A file that is no journal of this version is set aside under the next free number, its bytes
 // kept; the player is told once, and the game's record goes into a fresh journal.
 TEST_F(JournalTest, FremdeOderBeschaedigteDateiWirdNummeriertBeiseitegelegt)

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "journal/ergebnisbau.h"
+#include "statistik/anzeige.h"
 
 using engine::Variante;
 using sitzung::Ausgang;
@@ -48,6 +49,21 @@ std::vector<QStringList> LiesCsv(const QByteArray& bytes)
     }
     zeilen.pop_back();  // after the last line's end
     return zeilen;
+}
+
+// Times round to the tenth with the carry into the minutes; whole figures show no decimals.
+TEST(Anzeige, ZeitenUndZahlenInBeidenSprachen)
+{
+    const QLocale de(QLocale::German), en(QLocale::English);
+    EXPECT_EQ(statistik::ZeitText(de, 0), "0:00");
+    EXPECT_EQ(statistik::ZeitText(de, 95), "1:35");
+    EXPECT_EQ(statistik::ZeitText(de, 580.0 / 6), "1:36,7");
+    EXPECT_EQ(statistik::ZeitText(en, 580.0 / 6), "1:36.7");
+    EXPECT_EQ(statistik::ZeitText(de, 59.96), "1:00");
+    EXPECT_EQ(statistik::ZeitText(de, 3599.94), "59:59,9");
+    EXPECT_EQ(statistik::ZahlText(de, 47.5), "47,5");
+    EXPECT_EQ(statistik::ZahlText(de, 51.0), "51");
+    EXPECT_EQ(statistik::ZahlText(en, 306.0 / 580, 2), "0.53");
 }
 
 class Statistikfenster : public ::testing::Test {
