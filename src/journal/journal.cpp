@@ -16,8 +16,22 @@ namespace journal {
 using sitzung::Spielergebnis;
 
 namespace {
+
 // A journal's connection is used by one thread at a time: no lock around every call.
 constexpr int EinFaden = SQLITE_OPEN_NOMUTEX;
+
+// SQLite opens a file whose header asks for a later way of writing read-only, which would read
+// as a folder that cannot be written; it is no journal of this program.
+bool SpaeteresFormat(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray kopf = f.read(20);
+    return kopf.size() == 20 && kopf.startsWith(QByteArrayView("SQLite format 3\0", 16))
+        && (std::uint8_t(kopf[18]) > 2 || std::uint8_t(kopf[19]) > 2);
+}
+
 } // namespace
 
 struct Journal::Offen {
@@ -47,6 +61,8 @@ Journal::Offen& Journal::Oeffnen()
     // A folder, a pipe or a device of that name is nothing SQLite should open: it could block.
     if (info.exists() && !info.isFile())
         throw SqlFehler{SQLITE_CANTOPEN, QStringLiteral("not a regular file")};
+    if (SpaeteresFormat(datei_))
+        throw SqlFehler{SQLITE_NOTADB, QStringLiteral("a later SQLite file format")};
     QDir().mkpath(info.absolutePath());
     auto offen = std::make_unique<Offen>(QFile::encodeName(datei_), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | EinFaden);
     // Another copy of the game writes for a millisecond or so; a longer wait keeps the record back.

@@ -125,6 +125,7 @@ TEST_F(JournalTest, FremdeOderBeschaedigteDateiWirdNummeriertBeiseitegelegt)
         {"another program's", sqliteDatei("CREATE TABLE notizen (text TEXT); INSERT INTO notizen VALUES ('x')")},
         {"a later version", sqliteDatei("PRAGMA application_id = 1415673418; PRAGMA user_version = 2; CREATE TABLE spiel (x)")},
         {"marked as ours, other tables", sqliteDatei("PRAGMA application_id = 1415673418; PRAGMA user_version = 1; CREATE TABLE spiel (x)")},
+        {"a later file format", QByteArray(langesJournal).replace(18, 1, "\x03")},
     };
     for (const auto& [was, bytes] : faelle) {
         SCOPED_TRACE(was);
