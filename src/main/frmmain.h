@@ -40,7 +40,6 @@ struct Hauptfensterdienste {
     std::function<void(const QString&)> Ton;            // plays a sound file by its bare name
     std::function<void(const QString&)> Fehlerbericht;  // the general error report
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
-    std::function<void()> Statistik;                    // opens the statistics window
 };
 
 // The paint box: paints the board picture and the tile numbers, and hands mouse presses on.
@@ -83,6 +82,8 @@ public:
     void AblageSetzen(sitzung::Spielablage* ablage) { ablage_ = ablage; }
     // Where the pictures of the games are decoded.
     void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
+    // What Game → Statistics opens; without it the entry does nothing.
+    void StatistikSetzen(std::function<void()> zeigen) { statistik_ = std::move(zeigen); }
 
     // What the window shows, for those who check its pixels.
     const Brettbild& bild() const { return bild_; }
@@ -173,6 +174,7 @@ private:
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     sitzung::Spielablage* ablage_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    std::function<void()> statistik_;
     bool aktiviert_ = false;
 };
 

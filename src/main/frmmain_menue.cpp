@@ -29,7 +29,7 @@ void TfrmMain::BaueMenue()
     mnuNeuesSpielWieZuvor_ = eintrag(mnuSpiel_, "mnuNeuesSpielWieZuvor", &TfrmMain::mnuNeuesSpielWieZuvorClick);
     mnuNeuesSpielWieZuvor_->setShortcut(Qt::Key_F2);
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
-    mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (dienste_.Statistik) dienste_.Statistik(); });
+    mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (statistik_) statistik_(); });
     mnuStatistik_->setShortcut(Qt::CTRL | Qt::Key_I);
     mnuSpiel_->addSeparator();
     mnuRueckgaengig_ = eintrag(mnuSpiel_, "mnuRueckgaengig", [this] { sitzung_.Rueckgaengig(); });

@@ -57,15 +57,13 @@ int main(int argc, char** argv)
     dienste.Ton = [&ton](const QString& datei) { ton.Spiele(datei); };
     dienste.AudioVorhanden = daten::AudioAusgabeVorhanden;
     journal::Journal journal(umgebung);  // opened by the first record or the statistics window
-    statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
-    haupt::TfrmMain* hauptfenster = nullptr;
-    dienste.Statistik = [&] {
-        if (!frmStatistik)
-            frmStatistik = new statistik::TfrmStatistik(journal, texte, vorlieben, hauptfenster);
-        frmStatistik->Zeigen();
-    };
     haupt::TfrmMain frmMain(texte, vorlieben, sitzung, std::move(dienste));
-    hauptfenster = &frmMain;
+    statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
+    frmMain.StatistikSetzen([&] {
+        if (!frmStatistik)
+            frmStatistik = new statistik::TfrmStatistik(journal, texte, vorlieben, &frmMain);
+        frmStatistik->Zeigen();
+    });
     journal.MelderSetzen([&frmMain, &texte](journal::Hinweis hinweis, const QString& datei) {
         // Told after what the end of a game shows, not in the middle of it.
         QTimer::singleShot(0, &frmMain, [&frmMain, text = statistik::Hinweistext(texte, hinweis, datei)] {
