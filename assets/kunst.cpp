@@ -1,7 +1,10 @@
 #include "kunst.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
+
+#include <algorithm>
 
 namespace kunst {
 
@@ -19,14 +22,37 @@ QString Kunstpfad(const QString& name)
     return QStringLiteral(":/kunst/") + name;
 }
 
-QImage Bild(const QString& name)
+namespace {
+
+QImage Lies(const QString& pfad)
 {
-    QFile datei(Kunstpfad(name));
+    QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return {};
     QImageReader leser(&datei, datei.peek(2) == "P6" ? "ppm" : "png");
     leser.setAutoDetectImageFormat(false);  // with it, every image plugin is loaded and asked first
     return leser.read();
+}
+
+} // namespace
+
+QImage Bild(const QString& name)
+{
+    return Lies(Kunstpfad(name));
+}
+
+QIcon Programmsymbol()
+{
+    QIcon symbol;
+    const QDir ordner(QStringLiteral(":/symbole"));
+    QStringList dateien = ordner.entryList(QDir::Files);
+    // Smallest first, as the desktop lists them: "tavelor_16.png" before "tavelor_128.png".
+    std::sort(dateien.begin(), dateien.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    for (const QString& datei : dateien)
+        symbol.addPixmap(QPixmap::fromImage(Lies(ordner.filePath(datei))));
+    return symbol;
 }
 
 } // namespace kunst

@@ -1,5 +1,6 @@
 #include "beste/frmbestenliste.h"
 
+#include "beste/listenzugang.h"
 #include "beste/namen.h"
 #include "beste/rangfolge.h"
 #include "fenster/meldungsbox.h"
@@ -133,6 +134,7 @@ void TfrmBestenListe::ShowListe()
         ZeigeZahl(zeile.S, QString::number(liste.Zuege[d][i]), Zeilenschrift());
         ZeigeZahl(zeile.Z, ZeitText(liste.Zeiten[d][i]), Zeilenschrift());
     }
+    ListeGeaendert(tafel_);
 }
 
 void TfrmBestenListe::Neueintrag()
@@ -141,6 +143,7 @@ void TfrmBestenListe::Neueintrag()
     ShowListe();
     Eintrag_->move(Eintrag_->x(), ZeilenOben(platz_));
     Eintrag_->clear();
+    Eintrag_->setAccessibleName(texte_(daten::text::NameFuerPlatz).arg(platz_));
     Eintrag_->show();
     Eintrag_->setFocus();
 }

@@ -71,6 +71,7 @@ private:
     void BaueZeilen();
     void BaueKnoepfe();
     void TexteSetzen();
+    void ZugangEinrichten();  // the rows as a table to screen readers
     int AktuelleListe() const;
     static int ZeilenOben(int platz);
     static QFont Zeilenschrift();
@@ -89,6 +90,7 @@ private:
     QLabel* lblTeileAnzahl_ = nullptr;
     QLabel* imgUeberschrift_ = nullptr;
     QLabel* lblUeberschrift_ = nullptr;
+    QWidget* tafel_ = nullptr;  // holds the rows; a table to screen readers
     TPlatzierung* lblPlatzierung_ = nullptr;
     std::array<TZeile, PlatzAnzahl> zeilen_{};
     QLineEdit* Eintrag_ = nullptr;

@@ -87,6 +87,7 @@ void TfrmBestenListe::BaueFenster()
     BauePanel();
     BaueZeilen();
     BaueKnoepfe();
+    ZugangEinrichten();
 }
 
 void TfrmBestenListe::BauePanel()
@@ -112,7 +113,11 @@ void TfrmBestenListe::BauePanel()
                                  FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13), Kastanienbraun);
     lblUeberschrift_->setGeometry(70, 31, 235, 16);
 
-    lblPlatzierung_ = new TPlatzierung(pnlHintergrund_);
+    tafel_ = new QWidget(pnlHintergrund_);
+    tafel_->setObjectName(QStringLiteral("tafBeste"));
+    tafel_->setGeometry(0, 0, pnlHintergrund_->width(), pnlHintergrund_->height());
+    tafel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblPlatzierung_ = new TPlatzierung(tafel_);
     lblPlatzierung_->setObjectName(QStringLiteral("lblPlatzierung"));
     lblPlatzierung_->setFont(FetteSchrift(QStringLiteral("DejaVu Sans Mono"), 15));
     Faerbe(lblPlatzierung_, QPalette::WindowText, Qt::white);
@@ -125,12 +130,12 @@ void TfrmBestenListe::BaueZeilen()
     const QFont schrift = Zeilenschrift();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
         TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
-        zeile.Name = NeuesLabel(pnlHintergrund_, QStringLiteral("Name%1").arg(i), schrift, Gelb);
+        zeile.Name = NeuesLabel(tafel_, QStringLiteral("Name%1").arg(i), schrift, Gelb);
         zeile.Name->move(ZeileLinks, ZeilenOben(i));
-        zeile.S = NeuesLabel(pnlHintergrund_, QStringLiteral("S%1").arg(i), schrift, Gelb);
+        zeile.S = NeuesLabel(tafel_, QStringLiteral("S%1").arg(i), schrift, Gelb);
         zeile.S->setGeometry(225, ZeilenOben(i), 30, ZeilenHoehe);
         zeile.S->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        zeile.Z = NeuesLabel(pnlHintergrund_, QStringLiteral("Z%1").arg(i), schrift, Gelb);
+        zeile.Z = NeuesLabel(tafel_, QStringLiteral("Z%1").arg(i), schrift, Gelb);
         zeile.Z->setGeometry(274, ZeilenOben(i), 33, ZeilenHoehe);
         zeile.Z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

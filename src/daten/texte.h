@@ -20,7 +20,22 @@ inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802,
                      BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
                      SpielBildFehlt = 814;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
-inline constexpr int Zuege = 905, Zeit = 906, Variante1 = 910;  // variants 2 and 3 follow
+// The desktop's conventions: the list of shortcuts, the about box's licence, the command line.
+inline constexpr int MenueTastenkuerzel = 53, Tastenkuerzel = 720, SpalteMenue = 721, SpalteBefehl = 722,
+                     SpalteTaste = 723, TasteSchieben = 724, TasteRahmen = 725, TasteReihe = 726, TasteRing = 727,
+                     TasteDrehen = 728, TasteGegenDrehen = 729, TasteNummern = 730, Pfeiltasten = 731,
+                     UmschaltPfeiltasten = 732, LeerOderEingabe = 733, UmschaltLeerOderRueck = 734,
+                     Schliessen = 735;
+inline constexpr int Lizenz = 740, Mitwirkende = 741;
+inline constexpr int Aufruf = 750, KurzerAufruf = 751, UnbekannteOption = 752, UnerwartetesArgument = 753,
+                     Version = 754;
+// What screen readers are told: the board's axes and counters, the time spoken, the list of the best.
+inline constexpr int Spielfeld = 900, Teil = 901, LeeresFeld = 902, AmPlatz = 903, NichtAmPlatz = 904;
+inline constexpr int AchseName = 913, ZuegeZaehler = 914, ZeitZaehler = 915;
+inline constexpr int Sekunden = 916, EineSekunde = 917, Minuten = 918, EineMinute = 919, MinutenSekunden = 920,
+                     MinutenEineSekunde = 921, EineMinuteSekunden = 922, EineMinuteEineSekunde = 923;
+inline constexpr int SpaltePlatz = 924, SpalteName = 925, NameFuerPlatz = 926, Zuege = 905, Zeit = 906;
+inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
 
 // The statistics window and the journal's messages.
 namespace statistik {

@@ -17,11 +17,25 @@ constexpr char Optionen[] = "Optionen";
 constexpr char Animation[] = "Animation";
 constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
+constexpr char SuchordnerSchluessel[] = "Suchordner";
+constexpr char Fenster[] = "Fenster";
+constexpr char Ecke[] = "Ecke";
+constexpr char Maximiert[] = "Maximiert";
 
 // The file stores the language as the offset of its text ids.
 constexpr int Englisch = EnglischVersatz;
 
 QByteArray Schalter(bool an) { return an ? "1" : "0"; }
+
+// "x,y" in whole pixels, either of them negative left of or above the first screen.
+std::optional<QPoint> LiesEcke(const QByteArray& wert)
+{
+    const QList<QByteArray> teile = wert.split(',');
+    bool xOk = false, yOk = false;
+    const int x = teile.size() == 2 ? teile[0].trimmed().toInt(&xOk) : 0;
+    const int y = teile.size() == 2 ? teile[1].trimmed().toInt(&yOk) : 0;
+    return xOk && yOk ? std::optional(QPoint(x, y)) : std::nullopt;
+}
 
 } // namespace
 
@@ -49,6 +63,9 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     const int prozent = zahl(Optionen, Groesse);
     groesse_ = prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
     zuschnitt_ = zahl(Optionen, ZuschnittSchluessel) == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+    suchordner_ = QString::fromUtf8(IniWert(inhalt, Optionen, SuchordnerSchluessel).value_or(QByteArray()));
+    if (const auto ecke = IniWert(inhalt, Fenster, Ecke); ecke && LiesEcke(*ecke))
+        fensterlage_ = Fensterlage{*LiesEcke(*ecke), zahl(Fenster, Maximiert) == 1};
 }
 
 void Vorlieben::Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const
@@ -92,5 +109,22 @@ void Vorlieben::ZuschnittSetzen(Zuschnitt zuschnitt)
 }
 
 void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }
+
+void Vorlieben::FensterlageSetzen(const Fensterlage& lage)
+{
+    if (!fensterlage_ || fensterlage_->ecke != lage.ecke)
+        Schreibe(Fenster, Ecke, QByteArray::number(lage.ecke.x()) + ',' + QByteArray::number(lage.ecke.y()));
+    if (!fensterlage_ || fensterlage_->maximiert != lage.maximiert)
+        Schreibe(Fenster, Maximiert, Schalter(lage.maximiert));
+    Uebernimm(fensterlage_, std::optional(lage), Schluessel::Fensterlage);
+}
+
+// A line break would end the key's line early: such a folder is kept for this run only.
+void Vorlieben::SuchordnerSetzen(const QString& ordner)
+{
+    if (!ordner.contains(QLatin1Char('\n')) && !ordner.contains(QLatin1Char('\r')) && ordner != suchordner_)
+        Schreibe(Optionen, SuchordnerSchluessel, ordner.toUtf8());
+    Uebernimm(suchordner_, ordner, Schluessel::Suchordner);
+}
 
 } // namespace daten

@@ -8,10 +8,16 @@
 // [Optionen] Animation    1 on, anything else off                         off
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
+// [Optionen] Suchordner   the folder of the picture last chosen, UTF-8    the desktop's Pictures folder
+// [Fenster]  Ecke         the main window's outer top-left corner, "x,y"  centred on the screen
+// [Fenster]  Maximiert    1 maximised, anything else not                  not maximised
 // The sound switch is not stored: it is off at every start.
 
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
+
+#include <optional>
 
 #include "daten/bildquadrat.h"
 #include "daten/inidatei.h"  // Schreibfehler
@@ -24,10 +30,17 @@ namespace daten {
 // first wins): German for German, English for any other.
 Sprache SpracheDesDesktops(const QStringList& sprachen);
 
+// Where the main window stood when the program last ended.
+struct Fensterlage {
+    QPoint ecke;
+    bool maximiert = false;
+    bool operator==(const Fensterlage&) const = default;
+};
+
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Fensterlage, Suchordner };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -40,6 +53,8 @@ public:
     static constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
     Zuschnitt zuschnitt() const { return zuschnitt_; }
     bool ton() const { return ton_; }
+    std::optional<Fensterlage> fensterlage() const { return fensterlage_; }
+    QString suchordner() const { return suchordner_; }
 
     // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
     // then makes the value current. Throws Schreibfehler when the options file cannot be
@@ -50,6 +65,9 @@ public:
     void ZuschnittSetzen(Zuschnitt zuschnitt);
     // Held for this run only.
     void TonSetzen(bool an);
+    // Write only the keys whose value differs from the stored one.
+    void FensterlageSetzen(const Fensterlage& lage);
+    void SuchordnerSetzen(const QString& ordner);
 
 signals:
     // The value of `schluessel` is another than before.
@@ -67,6 +85,8 @@ private:
     int groesse_ = 100;
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     bool ton_ = false;
+    std::optional<Fensterlage> fensterlage_;
+    QString suchordner_;
 };
 
 } // namespace daten

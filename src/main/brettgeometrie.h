@@ -59,9 +59,11 @@ public:
     static constexpr QPoint MeldungMaxZuege{100, 215}, MeldungMaxZeit{95, 215}, MeldungSpielende{100, 235};
     static constexpr QPoint Bestenliste{69, 110};
     // Dialogs centred over the window, by their outer size: the settings and the about box (its
-    // inside, and its outer size with the frame).
+    // inside, and its outer size with the frame; taller than the classic 277 x 293 by the room
+    // for the licence and the credits).
     static constexpr QSize EinstellungenRahmen{428, 485};
-    static constexpr QSize InfoBox{277, 293}, InfoBoxRahmen{285, 320};
+    static constexpr int InfoBoxZusatz = 72;
+    static constexpr QSize InfoBox{277, 293 + InfoBoxZusatz}, InfoBoxRahmen{285, 320 + InfoBoxZusatz};
 
     // The zoom the player may choose from the menu, in percent; a dragged frame may give any
     // whole percentage between the first and what the screen holds.

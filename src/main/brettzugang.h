@@ -1,8 +1,10 @@
 #pragma once
-// What screen readers learn of the paint box: it is one picture to Qt, so its fields and
+// What screen readers learn of the paint box: it is one picture to Qt, so its fields, axes and
 // counters are told through an accessible interface of its own. Each field is named by its
 // tile and place ("Teil 5 auf Zeile 2, Spalte 1") and checked when the tile is in its place;
-// the two counters carry the moves and the seconds as values.
+// in variant 3 each axis by the rows and columns it turns; the keyboard's frame and ring give
+// the focus to the field or axis under them. The two counters are read-only texts
+// ("Zeit: 2 Minuten 5 Sekunden").
 
 class QWidget;
 

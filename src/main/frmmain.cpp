@@ -19,6 +19,7 @@
 #include "engine/eingabe.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
+#include "main/fensterlage.h"
 #include "main/hilfefenster.h"
 #include "main/meldung.h"
 #include "optionen/einstellungen.h"
@@ -138,7 +139,7 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
     bild_.ZoomSetzen(prozent / 100.0);  // nothing is shown yet: the start draws it
     ZoomAnwenden(prozent);
     setWindowTitle(QStringLiteral("Tavelor"));
-    setWindowIcon(QIcon(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol")))));
+    setWindowIcon(kunst::Programmsymbol());
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmMain::TexteSetzen);
 }
 
@@ -159,8 +160,7 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
     if (QWindow* fenster = windowHandle())
         connect(fenster, &QWindow::screenChanged, this, &TfrmMain::VerhaeltnisUebernehmen);
     VerhaeltnisUebernehmen();
-    if (const QScreen* bildschirm = screen())
-        move(bildschirm->geometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    FensterPlatzieren(*this, vorlieben_);
     QTimer::singleShot(0, this, &TfrmMain::FormActivate);
 }
 
@@ -221,6 +221,10 @@ void TfrmMain::mnuNeuesSpielClick(bool beimStart)
     }
     if (beimStart)
         frmEinstellungen_->ZurueckModus();
+    // The keys to the board however the dialog closed: a window manager may give the focus
+    // elsewhere, and without one nothing gives it back at all.
+    activateWindow();
+    ptbSpielfeld_->setFocus();
 }
 
 // Another modal window (the list of the best, a message) keeps the drop out.

@@ -31,6 +31,7 @@ class TfrmEinstellungen;
 namespace haupt {
 
 class Hilfefenster;
+class Tastenfenster;
 
 // What the main window needs of the world outside; tests put recorders in. An empty message or
 // error report stands for the real one; the sound comes from main.cpp, and without it the
@@ -122,6 +123,7 @@ private:
     void mnuSprachAuswahlClick(QAction* eintrag);
     void mnuBestenlisteClick();
     void mnuHilfeClick();
+    void mnuTastenkuerzelClick();
     void mnuInfoClick();
     void mnuBeendenClick();
 
@@ -167,13 +169,14 @@ private:
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
-    QAction *mnuHilfe_, *mnuInfo_, *mnuStatistik_;
+    QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_, *mnuStatistik_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     sitzung::Spielablage* ablage_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    Tastenfenster* tasten_ = nullptr;
     std::function<void()> statistik_;
     bool aktiviert_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "main/frmmain.h"
+#include "main/tastenfenster.h"
 
 namespace haupt {
 
@@ -86,6 +87,7 @@ void TfrmMain::BaueMenue()
     mnuHilfe_ = eintrag(mnuProgInfos_, "mnuHilfe", &TfrmMain::mnuHilfeClick);
     mnuHilfe_->setShortcut(Qt::Key_F1);
     mnuHilfe_->setShortcutContext(Qt::ApplicationShortcut);
+    mnuTastenkuerzel_ = eintrag(mnuProgInfos_, "mnuTastenkuerzel", &TfrmMain::mnuTastenkuerzelClick);
     mnuProgInfos_->addSeparator();
     mnuInfo_ = eintrag(mnuProgInfos_, "mnuInfo", &TfrmMain::mnuInfoClick);
     TexteSetzen();
@@ -102,16 +104,27 @@ void TfrmMain::TexteSetzen()
         {mnuNeuesSpiel_, 1}, {mnuNeuesSpielWieZuvor_, 3}, {mnuBestenliste_, 2}, {mnuRueckgaengig_, 4},
         {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTipp_, 22},
         {mnuLoesen_, 23},     {mnuTon_, 25},               {mnuMusik_, 26},      {mnuAnimation_, 24},
-        {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52},        {mnuStatistik_, daten::text::statistik::Menue}};
+        {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52},
+        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");
     infoBox_.Version = texte_(101);
+    infoBox_.Lizenz = texte_(daten::text::Lizenz);
+    infoBox_.Mitwirkende = texte_(daten::text::Mitwirkende);
     infoBox_.Beschreibung = texte_.englisch()
         ? QStringLiteral("A picture puzzle in three variants: slide the tiles into the empty field, "
                          "shift rows and columns, or turn four tiles round an axis.")
         : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
                          "Reihen und Spalten verschieben oder vier Teile um eine Achse drehen.");
+}
+
+// Built from the menu as it stands, so the list shows the shortcuts the menu has.
+void TfrmMain::mnuTastenkuerzelClick()
+{
+    if (!tasten_)
+        tasten_ = new Tastenfenster(*menuBar(), texte_, this);
+    tasten_->Zeige();
 }
 
 } // namespace haupt

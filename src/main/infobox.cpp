@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "kunst.h"
 
@@ -27,6 +28,32 @@ void InfoBoxDlg::Zentrieren(const QRect& hauptfenster)
     iTop = hauptfenster.top() + (hauptfenster.height() - Groesse.height()) / 2;
 }
 
+// Below the classic texts: the licence, linked to its text, and whose the pictures, sounds and
+// translations are.
+void InfoBoxDlg::LizenzZeigen(QWidget& panel, const QRect& platz, const QFont& schrift) const
+{
+    auto* lizenz = new QLabel(QStringLiteral("<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">%1</a>")
+                                  .arg(Lizenz.toHtmlEscaped()),
+                              &panel);
+    lizenz->setObjectName(QStringLiteral("lblLizenz"));
+    lizenz->setOpenExternalLinks(true);
+    auto* mitwirkende = new QLabel(Mitwirkende, &panel);
+    mitwirkende->setObjectName(QStringLiteral("lblMitwirkende"));
+    mitwirkende->setTextFormat(Qt::PlainText);
+    auto* spalte = new QVBoxLayout;
+    spalte->setContentsMargins(0, 0, 0, 0);
+    for (QLabel* text : {lizenz, mitwirkende}) {
+        text->setFont(schrift);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        spalte->addWidget(text);
+    }
+    spalte->addStretch();
+    auto* feld = new QWidget(&panel);
+    feld->setGeometry(platz);
+    feld->setLayout(spalte);
+}
+
 bool InfoBoxDlg::Execute(QWidget* eltern) const
 {
     QDialog box(eltern, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -36,8 +63,9 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     box.setAutoFillBackground(true);
     box.setPalette(QPalette(QColor(192, 192, 192)));
 
+    constexpr int zusatz = Brettgeometrie::InfoBoxZusatz;
     auto* panel = new QFrame(&box);
-    panel->setGeometry(9, 7, 260, 250);
+    panel->setGeometry(9, 7, 260, 250 + zusatz);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     auto* symbol = new QLabel(panel);
@@ -74,9 +102,10 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     beschreibung->setWordWrap(true);
     beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     beschreibung->setFont(klein);
+    LizenzZeigen(*panel, QRect(20, 238, 220, zusatz), klein);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
-    ok->setGeometry(98, 263, 80, 25);
+    ok->setGeometry(98, 263 + zusatz, 80, 25);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
 

@@ -8,6 +8,7 @@
 
 #include "main/brettgeometrie.h"
 
+class QFont;
 class QWidget;
 
 namespace haupt {
@@ -18,6 +19,7 @@ struct InfoBoxDlg {
     QString Version;
     QString VersionsNr = QStringLiteral("2.0.0.0");
     QString Beschreibung;  // a line about the game, in the current language
+    QString Lizenz, Mitwirkende;
     int iLeft = 100;
     int iTop = 100;
 
@@ -30,6 +32,9 @@ struct InfoBoxDlg {
     void Zentrieren(const QRect& hauptfenster);
     // Shows the box modally; true when it was closed with OK.
     bool Execute(QWidget* eltern) const;
+
+private:
+    void LizenzZeigen(QWidget& panel, const QRect& platz, const QFont& schrift) const;
 };
 
 } // namespace haupt

@@ -15,6 +15,8 @@
 #include "fenster/meldungsbox.h"
 #include "journal/journal.h"
 #include "main/anwendung.h"
+#include "main/befehlszeile.h"
+#include "main/fensterlage.h"
 #include "main/frmmain.h"
 #include "main/start.h"
 #include "main/stil.h"
@@ -28,11 +30,14 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer even where there is no display to open.
+    if (const std::optional<int> ende = haupt::AuskunftGeben(argc, argv))
+        return *ende;
     haupt::Anwendung app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelor"));
     app.setApplicationDisplayName(QString());
     // The window's app id (Wayland) names the menu entry, so docks show its icon and group them.
-    app.setDesktopFileName(QStringLiteral("io.github.tavelor.Tavelor"));
+    app.setDesktopFileName(QStringLiteral("io.github.tavelor.tavelor"));
     app.setStyle(new haupt::Stil(app.style()->name()));
 
     // The services, each built once here and handed to the windows that need them. The texts
@@ -40,6 +45,8 @@ int main(int argc, char** argv)
     const daten::Umgebung umgebung = daten::Umgebung::Ermitteln();
     daten::Vorlieben vorlieben(umgebung);
     const daten::Texte texte(umgebung, vorlieben);
+    if (const std::optional<int> ende = haupt::AufrufPruefen(QCoreApplication::arguments(), texte))
+        return *ende;
     if (!haupt::SystemanforderungErfuellt(texte))
         return 0;
 
@@ -76,6 +83,9 @@ int main(int argc, char** argv)
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);
     frmMain.DialogeSetzen(&frmEinstellungen, &frmBestenListe);
     frmMain.AblageSetzen(&ablage);
+    // However the program ends (the menu, the window's close box, the settings dialog's quit).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain,
+                     [&frmMain, &vorlieben] { haupt::FensterlageMerken(frmMain, vorlieben); });
     // Decoding the art and the first picture went through large temporary buffers; the heap
     // gives their pages back now, before the windows take memory of their own.
     malloc_trim(0);

@@ -336,9 +336,17 @@ void TfrmEinstellungen::btnOKClick()
 // The chosen picture joins the own pictures as a dropped one does.
 void TfrmEinstellungen::btnSuchenClick()
 {
+    if (suchordner_.isEmpty())
+        suchordner_ = vorlieben_.suchordner();  // empty the first time: the Pictures folder
     const QString datei = BildSuchen(this, texte_, bilder_, suchordner_);
-    if (!datei.isEmpty())
+    if (!datei.isEmpty()) {
+        try {
+            vorlieben_.SuchordnerSetzen(suchordner_);
+        } catch (const daten::Schreibfehler&) {
+            // kept for this run; the picture itself says so if it cannot be taken either
+        }
         BilderAufnehmen({datei});
+    }
     if (vorschau_.pfad != GewaehlteDatei())
         FileListBoxChange();  // the chooser's previews may have taken the place of the list's
 }

@@ -45,6 +45,16 @@ TEST(KunstRessourcen, JedesBildLaedtOhneWeiterenAufrufInSeinerGenauenGroesse)
     }
 }
 
+// The window's icon at every size the build draws for the desktop, each drawn for its size.
+TEST(KunstRessourcen, ProgrammsymbolInJederGebautenGroesse)
+{
+    const QIcon symbol = kunst::Programmsymbol();
+    const QList<QSize> groessen{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(symbol.availableSizes(), groessen);
+    for (const QSize& groesse : groessen)
+        EXPECT_EQ(symbol.pixmap(groesse).size(), groesse);
+}
+
 TEST(KunstRessourcen, NurGlyphenUndProgrammsymbolHabenAlpha)
 {
     for (const QString& name : kunst::Kunstnamen()) {

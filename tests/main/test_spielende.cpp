@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -154,6 +156,24 @@ TEST_F(Spielende, EinstellungenOhneVorschauMachenDasFensterSchmal)
     EXPECT_EQ(Spielfeld()->width(), 474);
 }
 
+// However the settings close, the keys go to the board, for the keyboard and for screen readers.
+TEST_F(Spielende, NachDenEinstellungenHatDasBrettDieTasten)
+{
+    const auto brettHatDieTasten = [this] {
+        for (int i = 0; i < 200 && QApplication::focusWidget() != Spielfeld(); ++i)
+            QTest::qWait(10);
+        return QApplication::focusWidget() == Spielfeld();
+    };
+    WennModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click(); });
+    frm.show();  // the first showing opens the settings dialog
+    EXPECT_TRUE(brettHatDieTasten());
+
+    frm.menuBar()->setFocus();
+    WennModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    Eintrag("mnuNeuesSpiel")->trigger();
+    EXPECT_TRUE(brettHatDieTasten());
+}
+
 TEST_F(Spielende, StartdialogWirdDanachZumRueckweg)
 {
     EXPECT_FALSE(einstellungen.IstZurueckModus());
@@ -168,17 +188,23 @@ TEST_F(Spielende, StartdialogWirdDanachZumRueckweg)
 TEST_F(Spielende, InfoBoxUndHilfe)
 {
     QPoint lage;
-    QString titel;
+    QString titel, lizenz, mitwirkende;
     WennModal([&](QWidget* box) {
         lage = box->pos();
         titel = box->windowTitle();
+        lizenz = box->findChild<QLabel*>("lblLizenz")->text();
+        mitwirkende = box->findChild<QLabel*>("lblMitwirkende")->text();
         static_cast<QDialog*>(box)->accept();
     });
     Eintrag("mnuInfo")->trigger();
     const QRect fenster = frm.frameGeometry();
-    EXPECT_EQ(lage, haupt::InfoBoxDlg::Lage({fenster.left() + (fenster.width() - 285) / 2, fenster.top() + (fenster.height() - 320) / 2},
+    EXPECT_EQ(lage, haupt::InfoBoxDlg::Lage({fenster.left() + (fenster.width() - 285) / 2, fenster.top() + (fenster.height() - 392) / 2},
                                      frm.screen()->size()));
     EXPECT_EQ(titel, QStringLiteral("Info über Tavelor"));
+    // The licence beside the classic texts, linked to its text, and whose the art is.
+    EXPECT_TRUE(lizenz.contains("GPL-3.0-or-later")) << lizenz.toStdString();
+    EXPECT_TRUE(lizenz.contains("href=\"https://www.gnu.org/licenses/gpl-3.0.html\""));
+    EXPECT_EQ(mitwirkende, QStringLiteral("Bilder, Töne und Übersetzungen sind eigene Werke des Projekts."));
 
     QFile hilfe(ordner.filePath("morvik_de.hlp"));
     ASSERT_TRUE(hilfe.open(QIODevice::WriteOnly));

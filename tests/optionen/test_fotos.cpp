@@ -130,11 +130,22 @@ TEST_F(Fotos, BildSuchenNimmtDasBildAufWieEinAbgelegtes)
     katze.fill(Qt::blue);
     const QString pfad = woanders.filePath(QStringLiteral("Katze.JPG"));
     ASSERT_TRUE(katze.save(pfad, "JPEG"));
+    // The desktop's Pictures folder, as user-dirs.dirs names it.
+    QTemporaryDir konfiguration, bilderordner;
+    QFile benutzerordner(konfiguration.filePath("user-dirs.dirs"));
+    ASSERT_TRUE(benutzerordner.open(QIODevice::WriteOnly));
+    benutzerordner.write("XDG_PICTURES_DIR=\"" + bilderordner.path().toUtf8() + "\"\n");
+    benutzerordner.close();
+    const QByteArray vorher = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", konfiguration.path().toUtf8());
+    umgebung.vonCD = false;
     auto d = Baue();
     Zeige(*d);
     QStringList filter;
     QColor suchvorschau;
+    QString erster;
     ImWaehler([&](QFileDialog* waehler) {
+        erster = waehler->directory().absolutePath();
         filter = waehler->nameFilters();
         waehler->setDirectory(woanders.path());
         KlickeAufDatei(*waehler, pfad);
@@ -148,7 +159,10 @@ TEST_F(Fotos, BildSuchenNimmtDasBildAufWieEinAbgelegtes)
     });
     Teil<QPushButton>(*d, "btnSuchen")->click();
     WarteAufVorschau(*d);
+    vorher.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", vorher);
 
+    EXPECT_EQ(erster, bilderordner.path()) << "the first time in the Pictures folder";
+    EXPECT_EQ(daten::Vorlieben(umgebung).suchordner(), woanders.path()) << "then where the picture came from";
     ASSERT_EQ(filter.size(), 1);
     for (const char* muster : {"*.bmp", "*.png", "*.jpg", "*.JPG", "*.jpeg"})
         EXPECT_TRUE(filter[0].contains(QLatin1String(muster))) << muster;
