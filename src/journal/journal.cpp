@@ -131,9 +131,10 @@ bool Journal::BeiseiteLegen()
     if (name.empty())
         return false;
     QFile::remove(datei_ + QLatin1String("-shm"));
+    // Said, not signalled: the call under way goes on with the fresh journal and gives its
+    // answer; a reader woken now would read in the middle of it.
     if (melder_)
         melder_(Hinweis::Beiseitegelegt, QFile::decodeName(name.c_str()));
-    emit geaendert();
     return true;
 }
 

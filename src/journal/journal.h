@@ -74,7 +74,7 @@ public:
     bool Loeschen();
 
 signals:
-    // Records were added or removed, or a damaged file was set aside.
+    // Records were added or removed.
     void geaendert();
 
 private:
