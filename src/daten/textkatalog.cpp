@@ -1,7 +1,7 @@
 #include "daten/textkatalog.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <cstdint>
 #include <string_view>
 
@@ -13,7 +13,9 @@ struct Katalogtext {
 };
 
 // German 0-999, English 1000-1999; kept sorted by id for the binary search below.
-constexpr std::array katalog{
+// A plain array: clang deduces std::array's size through a fold expression of one term per
+// text, which stops at 256.
+constexpr Katalogtext katalog[] = {
     Katalogtext{0, "&Spiel"},
     Katalogtext{1, "&Neues Spiel"},
     Katalogtext{2, "Besten&liste"},
@@ -327,7 +329,7 @@ constexpr std::array katalog{
 };
 
 static_assert(std::ranges::is_sorted(katalog, {}, &Katalogtext::id));
-static_assert(std::ranges::adjacent_find(katalog, {}, &Katalogtext::id) == katalog.end(),
+static_assert(std::ranges::adjacent_find(katalog, {}, &Katalogtext::id) == std::end(katalog),
               "every id once");
 
 } // namespace
@@ -339,7 +341,7 @@ QString LadeText(int id, int offset)
     // Summed wide so that no pair of arguments can overflow into a valid id.
     const std::int64_t gesucht = std::int64_t{id} + offset;
     const auto treffer = std::ranges::lower_bound(katalog, gesucht, {}, &Katalogtext::id);
-    if (treffer == katalog.end() || treffer->id != gesucht)
+    if (treffer == std::end(katalog) || treffer->id != gesucht)
         return {};
     return QString::fromUtf8(treffer->text.data(), qsizetype(treffer->text.size()));
 }
