@@ -14,7 +14,9 @@ QStringList Kunstnamen()
             "imgZiffern",     "imgZiffernHilfe", "imgSchrift",     "imgPause",       "imgAchse",
             "imgPfeilRechts", "imgPfeilLinks",   "imgPfeilUnten",  "imgPfeilOben",   "imgVariante1",
             "imgVariante2",   "imgVariante3",    "glyphAbbruch",   "glyphAbbruchAus", "glyphLoeschen",
-            "glyphLoeschenAus", "imgSymbol",     "imgUeberschrift", "symbol"};
+            "glyphLoeschenAus", "imgSymbol",     "imgUeberschrift", "symbol",
+            "imgHintergrundDunkel", "imgVariante1Dunkel", "imgVariante2Dunkel", "imgVariante3Dunkel",
+            "glyphAbbruchAusDunkel", "glyphLoeschenAusDunkel", "imgUeberschriftDunkel"};
 }
 
 QString Kunstpfad(const QString& name)
@@ -53,6 +55,16 @@ QIcon Programmsymbol()
     for (const QString& datei : dateien)
         symbol.addPixmap(QPixmap::fromImage(Lies(ordner.filePath(datei))));
     return symbol;
+}
+
+QImage Bild(const QString& name, bool dunkel)
+{
+    if (!dunkel)
+        return Bild(name);
+    QString dunkelname = name;
+    const qsizetype doppelt = name.endsWith(QLatin1String("@2x")) ? name.size() - 3 : name.size();
+    dunkelname.insert(doppelt, QLatin1String("Dunkel"));
+    return QFile::exists(Kunstpfad(dunkelname)) ? Bild(dunkelname) : Bild(name);
 }
 
 } // namespace kunst

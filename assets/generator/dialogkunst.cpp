@@ -16,12 +16,15 @@ namespace {
 constexpr int Leiste = 14;     // frame width in the variant pictures
 constexpr int Teil = 40;       // tile size in the variant pictures
 
-void maleGraugruenLeiste(QPainter& p, const QRectF& r, bool waagrecht)
+// The frame of the variant pictures lies deeper in dark, as the main window's frames do.
+QColor leistenTon(const QColor& farbe, bool dunkel) { return dunkel ? farbe.darker(210) : farbe; }
+
+void maleGraugruenLeiste(QPainter& p, const QRectF& r, bool waagrecht, bool dunkel)
 {
     QLinearGradient g(r.topLeft(), waagrecht ? r.bottomLeft() : r.topRight());
-    g.setColorAt(0, GraugruenHell);
-    g.setColorAt(0.5, Graugruen);
-    g.setColorAt(1, GraugruenDunkel);
+    g.setColorAt(0, leistenTon(GraugruenHell, dunkel));
+    g.setColorAt(0.5, leistenTon(Graugruen, dunkel));
+    g.setColorAt(1, leistenTon(GraugruenDunkel, dunkel));
     p.fillRect(r, g);
 }
 
@@ -61,7 +64,7 @@ void maleKleinesKreuz(QPainter& p, const QRectF& feld)
 
 } // namespace
 
-QImage variante(int nummer)
+QImage variante(int nummer, bool dunkel)
 {
     QImage bild = neuesBild(100, 100);
     QPainter p(&bild);
@@ -81,9 +84,9 @@ QImage variante(int nummer)
         p.drawLine(Leiste, Leiste + k * Teil, 99, Leiste + k * Teil);
     }
     p.setRenderHint(QPainter::Antialiasing);
-    maleGraugruenLeiste(p, QRectF(0, 0, 100, Leiste), true);
-    maleGraugruenLeiste(p, QRectF(0, 0, Leiste, 100), false);
-    p.setPen(QPen(GraugruenDunkel, 1));
+    maleGraugruenLeiste(p, QRectF(0, 0, 100, Leiste), true, dunkel);
+    maleGraugruenLeiste(p, QRectF(0, 0, Leiste, 100), false, dunkel);
+    p.setPen(QPen(leistenTon(GraugruenDunkel, dunkel), 1));
     p.drawLine(QPointF(Leiste - 0.5, Leiste - 0.5), QPointF(99.5, Leiste - 0.5));
     p.drawLine(QPointF(Leiste - 0.5, Leiste - 0.5), QPointF(Leiste - 0.5, 99.5));
     if (nummer == 2) {
@@ -144,7 +147,7 @@ QPainterPath kreisPfeile()
     return form.simplified();
 }
 
-QImage glyph(const QPainterPath& form, const QColor& farbe, const QColor& rand, bool aktiv)
+QImage glyph(const QPainterPath& form, const QColor& farbe, const QColor& rand, bool aktiv, bool dunkel)
 {
     QImage bild(18, 18, QImage::Format_ARGB32);
     bild.fill(Qt::transparent);
@@ -158,11 +161,12 @@ QImage glyph(const QPainterPath& form, const QColor& farbe, const QColor& rand, 
         p.setBrush(licht);
         p.drawPath(form);
     } else {
-        // the disabled form: an engraved outline, white below right and grey above left
+        // the disabled form: an engraved outline, lit below right and grey above left; on a
+        // dark dialog the light edge would glare, the shadow stands there instead
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, 1.0));
+        p.setPen(QPen(dunkel ? QColor(20, 21, 24) : Qt::white, 1.0));
         p.drawPath(form.translated(1, 1));
-        p.setPen(QPen(QColor(128, 128, 128), 1.0));
+        p.setPen(QPen(dunkel ? QColor(140, 142, 148) : QColor(128, 128, 128), 1.0));
         p.drawPath(form);
     }
     return bild;
@@ -170,14 +174,14 @@ QImage glyph(const QPainterPath& form, const QColor& farbe, const QColor& rand, 
 
 } // namespace
 
-QImage glyphAbbruch(bool aktiv)
+QImage glyphAbbruch(bool aktiv, bool dunkel)
 {
-    return glyph(kreuzForm(), QColor(214, 28, 24), QColor(110, 0, 0), aktiv);
+    return glyph(kreuzForm(), QColor(214, 28, 24), QColor(110, 0, 0), aktiv, dunkel);
 }
 
-QImage glyphLoeschen(bool aktiv)
+QImage glyphLoeschen(bool aktiv, bool dunkel)
 {
-    return glyph(kreisPfeile(), QColor(34, 160, 48), QColor(0, 80, 10), aktiv);
+    return glyph(kreisPfeile(), QColor(34, 160, 48), QColor(0, 80, 10), aktiv, dunkel);
 }
 
 QImage symbolLeiste()
@@ -213,20 +217,24 @@ QImage symbolLeiste()
     return bild;
 }
 
-QImage ueberschrift()
+// A silver bar under the column heads; in dark a graphite one, under which the heads' light
+// colour keeps 5 : 1 to its darker end.
+QImage ueberschrift(bool dunkel)
 {
     QImage bild = neuesBild(250, 25);
+    const QColor links = dunkel ? QColor(76, 78, 84) : QColor(238, 238, 238);
+    const QColor rechts = dunkel ? QColor(30, 31, 34) : QColor(150, 150, 150);
     for (int x = 0; x < 250; ++x) {
-        const QColor c = mische(QColor(238, 238, 238), QColor(150, 150, 150), x / 249.0);
+        const QColor c = mische(links, rechts, x / 249.0);
         for (int y = 0; y < 25; ++y) {
             const double rund = 1.0 - 0.18 * std::pow((y - 11.0) / 13.0, 2);   // a slight cylinder
             bild.setPixelColor(x, y, mische(Qt::black, c, rund));
         }
     }
     QPainter p(&bild);
-    p.setPen(QColor(255, 255, 255));
+    p.setPen(dunkel ? QColor(110, 112, 118) : QColor(255, 255, 255));
     p.drawLine(0, 0, 249, 0);
-    p.setPen(QColor(96, 96, 96));
+    p.setPen(dunkel ? QColor(12, 12, 14) : QColor(96, 96, 96));
     p.drawLine(0, 24, 249, 24);
     return bild;
 }

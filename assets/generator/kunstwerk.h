@@ -11,7 +11,7 @@ namespace kunst {
 // Main window. Art with a `skala` is drawn by the same code at that many times its size, for
 // screens with more device pixels than logical ones.
 QImage titelbild(double skala = 1);   // 360 x 361, the picture inside the board well
-QImage hintergrund(double skala = 1); // 755 x 475
+QImage hintergrund(double skala = 1, bool dunkel = false); // 755 x 475, in dark deeper stone and metal
 QImage kreuz(int seite);            // empty field, 120 / 90 / 72 / 60
 QImage ziffern(double skala = 1);     // 220 x 30, counter digits
 QImage ziffernHilfe(double skala = 1); // 160 x 30, tile-number digits
@@ -22,11 +22,12 @@ enum class Richtung { Rechts, Links, Unten, Oben };
 QImage pfeil(Richtung richtung, double skala = 1);  // 26 x 36 or 36 x 26
 
 // Dialogs and program icon
-QImage variante(int nummer);        // 100 x 100, 1..3
-QImage glyphAbbruch(bool aktiv);    // 18 x 18, with alpha
-QImage glyphLoeschen(bool aktiv);   // 18 x 18, with alpha
+// Art with `dunkel` has a second set for the dark scheme, drawn to stand on its dialogs.
+QImage variante(int nummer, bool dunkel = false);  // 100 x 100, 1..3
+QImage glyphAbbruch(bool aktiv, bool dunkel = false);   // 18 x 18, with alpha
+QImage glyphLoeschen(bool aktiv, bool dunkel = false);  // 18 x 18, with alpha
 QImage symbolLeiste();              // 120 x 40
-QImage ueberschrift();              // 250 x 25
+QImage ueberschrift(bool dunkel = false);  // 250 x 25
 QImage programmsymbol(int seite);   // seite x seite, with alpha, laid out for this size
 QByteArray programmsymbolSvg();     // the same shapes as a scalable SVG
 

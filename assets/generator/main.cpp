@@ -45,8 +45,16 @@ std::vector<std::pair<QString, Erzeuger>> kunstListe()
         {"glyphLoeschen", [] { return glyphLoeschen(true); }},
         {"glyphLoeschenAus", [] { return glyphLoeschen(false); }},
         {"imgSymbol", symbolLeiste},
-        {"imgUeberschrift", ueberschrift},
+        {"imgUeberschrift", [] { return ueberschrift(); }},
         {"symbol", [] { return programmsymbol(64); }},   // the window icon
+        // the dark set, by the light one's name and "Dunkel"
+        {"imgHintergrundDunkel", [] { return hintergrund(1, true); }},
+        {"imgVariante1Dunkel", [] { return variante(1, true); }},
+        {"imgVariante2Dunkel", [] { return variante(2, true); }},
+        {"imgVariante3Dunkel", [] { return variante(3, true); }},
+        {"glyphAbbruchAusDunkel", [] { return glyphAbbruch(false, true); }},
+        {"glyphLoeschenAusDunkel", [] { return glyphLoeschen(false, true); }},
+        {"imgUeberschriftDunkel", [] { return ueberschrift(true); }},
     };
 }
 
@@ -57,6 +65,7 @@ std::vector<std::pair<QString, Erzeuger>> doppelteKunstListe()
     using namespace kunst;
     return {
         {"imgHintergrund@2x", [] { return hintergrund(2); }},
+        {"imgHintergrundDunkel@2x", [] { return hintergrund(2, true); }},
         {"imgKreuz3@2x", [] { return kreuz(240); }},
         {"imgKreuz4@2x", [] { return kreuz(180); }},
         {"imgKreuz5@2x", [] { return kreuz(144); }},

@@ -70,6 +70,7 @@ private:
     void BauePanel();
     void BaueZeilen();
     void BaueKnoepfe();
+    void FarbenSetzen();  // the colours and art of the scheme in force
     void TexteSetzen();
     void ZugangEinrichten();  // the rows as a table to screen readers
     int AktuelleListe() const;

@@ -9,15 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "fenster/farbschema.h"
 #include "kunst.h"
 
 namespace beste {
 
 namespace {
-
-const QColor Silber(192, 192, 192);
-const QColor Gelb(255, 255, 0);
-const QColor Kastanienbraun(128, 0, 0);
 
 // The rows of places 1..5 in the panel.
 constexpr int ZeileLinks = 70;
@@ -40,14 +37,13 @@ void Faerbe(QWidget* teil, QPalette::ColorRole rolle, const QColor& farbe)
     teil->setPalette(farben);
 }
 
-QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QFont& schrift, const QColor& farbe)
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QFont& schrift)
 {
     auto* label = new QLabel(eltern);
     label->setObjectName(name);
     // Player names are shown as typed, never as markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(schrift);
-    Faerbe(label, QPalette::WindowText, farbe);
     return label;
 }
 
@@ -59,9 +55,9 @@ QLabel* NeuesBild(QWidget* eltern, const QString& name, const QRect& platz)
     return bild;
 }
 
-QPixmap Kunst(const char* name)
+QPixmap Kunst(const char* name, bool dunkel = false)
 {
-    return QPixmap::fromImage(kunst::Bild(QLatin1StringView(name)));
+    return QPixmap::fromImage(kunst::Bild(QLatin1StringView(name), dunkel));
 }
 
 } // namespace
@@ -81,13 +77,40 @@ int TfrmBestenListe::ZeilenOben(int platz)
 void TfrmBestenListe::BaueFenster()
 {
     setFixedSize(337, 307);
-    Faerbe(this, QPalette::Window, Silber);
     setAutoFillBackground(true);
     imgSymbol_ = kunst::Bild(QStringLiteral("imgSymbol"));
     BauePanel();
     BaueZeilen();
     BaueKnoepfe();
+    FarbenSetzen();
+    fenster::BeiSchemawechsel(this, [this](fenster::Schema) { FarbenSetzen(); });
     ZugangEinrichten();
+}
+
+void TfrmBestenListe::FarbenSetzen()
+{
+    const fenster::Schema schema = fenster::AktuellesSchema();
+    const fenster::Fensterfarben& farben = fenster::Farben(schema);
+    const bool dunkel = schema == fenster::Schema::Dunkel;
+    Faerbe(this, QPalette::Window, farben.dialog);
+    QPalette tafel = pnlHintergrund_->palette();
+    tafel.setColor(QPalette::Window, farben.tafel);
+    tafel.setColor(QPalette::Light, farben.tafelRandHell);
+    tafel.setColor(QPalette::Dark, farben.tafelRandDunkel);
+    pnlHintergrund_->setPalette(tafel);
+    for (QWidget* text : std::initializer_list<QWidget*>{lblTeileAnzahl_, lblPlatzierung_})
+        Faerbe(text, QPalette::WindowText, farben.tafelText);
+    Faerbe(lblUeberschrift_, QPalette::WindowText, farben.ueberschrift);
+    imgUeberschrift_->setPixmap(Kunst("imgUeberschrift", dunkel));
+    for (const TZeile& zeile : zeilen_)
+        for (QLabel* feld : {zeile.Name, zeile.S, zeile.Z})
+            Faerbe(feld, QPalette::WindowText, farben.namen);
+    Faerbe(Eintrag_, QPalette::Base, farben.tafel);
+    Faerbe(Eintrag_, QPalette::Text, farben.namen);
+    QIcon glyph;
+    glyph.addPixmap(Kunst("glyphLoeschen"), QIcon::Normal);
+    glyph.addPixmap(Kunst("glyphLoeschenAus", dunkel), QIcon::Disabled);
+    btnLoeschen_->setIcon(glyph);
 }
 
 void TfrmBestenListe::BauePanel()
@@ -97,20 +120,14 @@ void TfrmBestenListe::BauePanel()
     pnlHintergrund_->setGeometry(9, 8, 320, 241);
     pnlHintergrund_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlHintergrund_->setLineWidth(1);
-    QPalette farben = pnlHintergrund_->palette();
-    farben.setColor(QPalette::Window, Qt::black);
-    farben.setColor(QPalette::Light, Qt::white);
-    farben.setColor(QPalette::Dark, QColor(128, 128, 128));
-    pnlHintergrund_->setPalette(farben);
     pnlHintergrund_->setAutoFillBackground(true);
 
     imgForm_ = NeuesBild(pnlHintergrund_, QStringLiteral("imgForm"), QRect(11, 11, 40, 40));
-    lblTeileAnzahl_ = NeuesLabel(pnlHintergrund_, QStringLiteral("lblTeileAnzahl"), Zeilenschrift(), Qt::white);
+    lblTeileAnzahl_ = NeuesLabel(pnlHintergrund_, QStringLiteral("lblTeileAnzahl"), Zeilenschrift());
     lblTeileAnzahl_->move(62, 13);
     imgUeberschrift_ = NeuesBild(pnlHintergrund_, QStringLiteral("imgUeberschrift"), QRect(62, 27, 250, 25));
-    imgUeberschrift_->setPixmap(Kunst("imgUeberschrift"));
     lblUeberschrift_ = NeuesLabel(pnlHintergrund_, QStringLiteral("lblUeberschrift"),
-                                 FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13), Kastanienbraun);
+                                 FetteSchrift(QStringLiteral("DejaVu Sans Condensed"), 13));
     lblUeberschrift_->setGeometry(70, 31, 235, 16);
 
     tafel_ = new QWidget(pnlHintergrund_);
@@ -120,7 +137,6 @@ void TfrmBestenListe::BauePanel()
     lblPlatzierung_ = new TPlatzierung(tafel_);
     lblPlatzierung_->setObjectName(QStringLiteral("lblPlatzierung"));
     lblPlatzierung_->setFont(FetteSchrift(QStringLiteral("DejaVu Sans Mono"), 15));
-    Faerbe(lblPlatzierung_, QPalette::WindowText, Qt::white);
     lblPlatzierung_->setGeometry(25, 69, 19, 154);
     lblPlatzierung_->setText(QStringLiteral("1.  2.  3.  4.  5."));
 }
@@ -130,12 +146,12 @@ void TfrmBestenListe::BaueZeilen()
     const QFont schrift = Zeilenschrift();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
         TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
-        zeile.Name = NeuesLabel(tafel_, QStringLiteral("Name%1").arg(i), schrift, Gelb);
+        zeile.Name = NeuesLabel(tafel_, QStringLiteral("Name%1").arg(i), schrift);
         zeile.Name->move(ZeileLinks, ZeilenOben(i));
-        zeile.S = NeuesLabel(tafel_, QStringLiteral("S%1").arg(i), schrift, Gelb);
+        zeile.S = NeuesLabel(tafel_, QStringLiteral("S%1").arg(i), schrift);
         zeile.S->setGeometry(225, ZeilenOben(i), 30, ZeilenHoehe);
         zeile.S->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        zeile.Z = NeuesLabel(tafel_, QStringLiteral("Z%1").arg(i), schrift, Gelb);
+        zeile.Z = NeuesLabel(tafel_, QStringLiteral("Z%1").arg(i), schrift);
         zeile.Z->setGeometry(274, ZeilenOben(i), 33, ZeilenHoehe);
         zeile.Z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -153,8 +169,6 @@ void TfrmBestenListe::BaueZeilen()
     Eintrag_->setFont(schrift);
     Eintrag_->setMaxLength(NamenLaenge);
     Eintrag_->setValidator(new TNamensPruefer(Eintrag_));
-    Faerbe(Eintrag_, QPalette::Base, Qt::black);
-    Faerbe(Eintrag_, QPalette::Text, Gelb);
     Eintrag_->hide();
 }
 
@@ -171,10 +185,6 @@ void TfrmBestenListe::BaueKnoepfe()
     btnLoeschen_->setGeometry(178, 265, 100, 28);
     // Enter means OK wherever the focus is: it must never clear a list by accident.
     btnLoeschen_->setAutoDefault(false);
-    QIcon glyph;
-    glyph.addPixmap(Kunst("glyphLoeschen"), QIcon::Normal);
-    glyph.addPixmap(Kunst("glyphLoeschenAus"), QIcon::Disabled);
-    btnLoeschen_->setIcon(glyph);
     btnLoeschen_->setIconSize(QSize(18, 18));
     connect(btnLoeschen_, &QPushButton::clicked, this, &TfrmBestenListe::btnLoeschenClick);
 }

@@ -19,6 +19,7 @@ inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802,
                      SkalierungZuGross = 808,  // %1 scaling, %2 x %3 logical size, %4 largest scaling
                      BildZuGross = 810, BildBeschaedigt = 811, KeinBild = 812, SpielDefekt = 813,
                      SpielBildFehlt = 814;
+inline constexpr int Erscheinungsbild = 28, ErscheinungSystem = 700, ErscheinungHell = 701, ErscheinungDunkel = 702;
 inline constexpr int Mittelquadrat = 324, BildSuchen = 325, BildWaehlen = 326, Bilder = 327;
 // The desktop's conventions: the list of shortcuts, the about box's licence, the command line.
 inline constexpr int MenueTastenkuerzel = 53, Tastenkuerzel = 720, SpalteMenue = 721, SpalteBefehl = 722,

@@ -17,6 +17,7 @@ constexpr char Optionen[] = "Optionen";
 constexpr char Animation[] = "Animation";
 constexpr char Groesse[] = "Groesse";
 constexpr char ZuschnittSchluessel[] = "Zuschnitt";
+constexpr char ErscheinungsbildSchluessel[] = "Erscheinungsbild";
 constexpr char SuchordnerSchluessel[] = "Suchordner";
 constexpr char Fenster[] = "Fenster";
 constexpr char Ecke[] = "Ecke";
@@ -63,6 +64,9 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     const int prozent = zahl(Optionen, Groesse);
     groesse_ = prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
     zuschnitt_ = zahl(Optionen, ZuschnittSchluessel) == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken;
+    const int erscheinung = zahl(Optionen, ErscheinungsbildSchluessel);
+    if (erscheinung == int(Erscheinungsbild::Hell) || erscheinung == int(Erscheinungsbild::Dunkel))
+        erscheinungsbild_ = Erscheinungsbild(erscheinung);
     suchordner_ = QString::fromUtf8(IniWert(inhalt, Optionen, SuchordnerSchluessel).value_or(QByteArray()));
     if (const auto ecke = IniWert(inhalt, Fenster, Ecke); ecke && LiesEcke(*ecke))
         fensterlage_ = Fensterlage{*LiesEcke(*ecke), zahl(Fenster, Maximiert) == 1};
@@ -106,6 +110,12 @@ void Vorlieben::ZuschnittSetzen(Zuschnitt zuschnitt)
 {
     Schreibe(Optionen, ZuschnittSchluessel, Schalter(zuschnitt == Zuschnitt::Mitte));
     Uebernimm(zuschnitt_, zuschnitt, Schluessel::Zuschnitt);
+}
+
+void Vorlieben::ErscheinungsbildSetzen(Erscheinungsbild wahl)
+{
+    Schreibe(Optionen, ErscheinungsbildSchluessel, QByteArray::number(int(wahl)));
+    Uebernimm(erscheinungsbild_, wahl, Schluessel::Erscheinungsbild);
 }
 
 void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }

@@ -8,6 +8,7 @@
 // [Optionen] Animation    1 on, anything else off                         off
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
+// [Optionen] Erscheinungsbild  0 the desktop's, 1 light, 2 dark           the desktop's
 // [Optionen] Suchordner   the folder of the picture last chosen, UTF-8    the desktop's Pictures folder
 // [Fenster]  Ecke         the main window's outer top-left corner, "x,y"  centred on the screen
 // [Fenster]  Maximiert    1 maximised, anything else not                  not maximised
@@ -30,6 +31,8 @@ namespace daten {
 // first wins): German for German, English for any other.
 Sprache SpracheDesDesktops(const QStringList& sprachen);
 
+// Light or dark: as the desktop says, or chosen by the player. The numbers are those of the file.
+enum class Erscheinungsbild { System = 0, Hell = 1, Dunkel = 2 };
 // Where the main window stood when the program last ended.
 struct Fensterlage {
     QPoint ecke;
@@ -40,7 +43,7 @@ struct Fensterlage {
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Fensterlage, Suchordner };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Ton, Fensterlage, Suchordner, Erscheinungsbild };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -53,6 +56,7 @@ public:
     static constexpr int KleinsteGroesse = 100, GroessteGroesse = 400;
     Zuschnitt zuschnitt() const { return zuschnitt_; }
     bool ton() const { return ton_; }
+    daten::Erscheinungsbild erscheinungsbild() const { return erscheinungsbild_; }
     std::optional<Fensterlage> fensterlage() const { return fensterlage_; }
     QString suchordner() const { return suchordner_; }
 
@@ -63,6 +67,7 @@ public:
     void AnimationSetzen(bool an);
     void GroesseSetzen(int prozent);
     void ZuschnittSetzen(Zuschnitt zuschnitt);
+    void ErscheinungsbildSetzen(daten::Erscheinungsbild wahl);
     // Held for this run only.
     void TonSetzen(bool an);
     // Write only the keys whose value differs from the stored one.
@@ -85,6 +90,7 @@ private:
     int groesse_ = 100;
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;
     bool ton_ = false;
+    daten::Erscheinungsbild erscheinungsbild_ = daten::Erscheinungsbild::System;
     std::optional<Fensterlage> fensterlage_;
     QString suchordner_;
 };

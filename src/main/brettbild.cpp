@@ -80,10 +80,18 @@ void Brettbild::BrettWaehlen(int n, engine::Variante variante)
     arbeitsbild_.SchwarzWoKeins(BrettGeraet());  // a game begun without a picture shows black tiles
 }
 
-QImage Brettbild::hintergrund(double verhaeltnis, double zoom)
+QImage Brettbild::hintergrund(double verhaeltnis, double zoom, bool dunkel)
 {
     const Brettgeometrie g(4, engine::Variante::Schieben, zoom, verhaeltnis);
-    return Hintergrund(g.skala(), g.ganzGeraet());
+    return Hintergrund(g.skala(), g.ganzGeraet(), dunkel);
+}
+
+void Brettbild::DunkelSetzen(bool dunkel)
+{
+    if (std::exchange(dunkel_, dunkel) == dunkel)
+        return;
+    rahmen_ = QImage();
+    veraendert_ += G::Ganz;
 }
 
 QRect Brettbild::Logisch(QPoint wo, const QImage& kunst) const
@@ -231,7 +239,7 @@ void Brettbild::MaleHintergrund(QPainter& p, const QRegion& frei) const
         return;
     QImage kunst = rahmen_;
     if (kunst.isNull()) {
-        kunst = hintergrund(verhaeltnis(), zoom());
+        kunst = hintergrund(verhaeltnis(), zoom(), dunkel_);
         if (skala() != 1.0)
             rahmen_ = kunst;
     }

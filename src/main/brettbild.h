@@ -44,7 +44,7 @@ public:
     // The frame art, decoded anew each time: a paint needs it rarely, and keeping it would
     // hold 1.4 MB for that. At a scale above 1 from the double-size art, at the device size
     // of the whole client area.
-    static QImage hintergrund(double verhaeltnis = 1.0, double zoom = 1.0);
+    static QImage hintergrund(double verhaeltnis = 1.0, double zoom = 1.0, bool dunkel = false);
     // The working picture of the current game, the board's size in device pixels (360 x 360 at
     // ratio 1), in board coordinates; none before the first picture is prepared.
     const QImage& original() const { return arbeitsbild_.bild(); }
@@ -55,6 +55,9 @@ public:
     bool ZoomSetzen(double zoom);
     double verhaeltnis() const { return geometrie_.verhaeltnis(); }
     double zoom() const { return geometrie_.zoom(); }
+    // The dark set of the frame art or the light one; all of the picture is painted again.
+    void DunkelSetzen(bool dunkel);
+    bool dunkel() const { return dunkel_; }
 
     // The picture of the next game: the file stretched to the board, the title art when the
     // name is empty, or its enlarged corner when the file cannot be loaded (silently).
@@ -139,6 +142,7 @@ private:
     daten::Bilddienst* bilder_ = nullptr;
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
+    bool dunkel_ = false;
     std::optional<bool> beschriftung_;  // the labels, in English or not
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none

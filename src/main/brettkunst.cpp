@@ -11,9 +11,9 @@ namespace haupt {
 
 namespace {
 
-QImage Einfach(const char* name)
+QImage Einfach(const char* name, bool dunkel)
 {
-    return kunst::Bild(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+    return kunst::Bild(QLatin1String(name), dunkel).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -35,14 +35,14 @@ QImage OhneSchluessel(const QImage& bild)
 
 // Above a scale of 1 the double-size art (the single one where there is none) is brought to the
 // device size once here.
-QImage Kunst(const char* name, double skala, bool schluessel)
+QImage Kunst(const char* name, double skala, bool schluessel, bool dunkel)
 {
     if (skala == 1.0)
-        return schluessel ? OhneSchluessel(Einfach(name)) : Einfach(name);
-    QImage doppelt = kunst::Bild(QLatin1String(name) + QLatin1String("@2x"));
+        return schluessel ? OhneSchluessel(Einfach(name, dunkel)) : Einfach(name, dunkel);
+    QImage doppelt = kunst::Bild(QLatin1String(name) + QLatin1String("@2x"), dunkel);
     doppelt.setDevicePixelRatio(1.0);  // the reader takes one of 2 from the name; here pixels are counted
     const bool hatDoppelt = !doppelt.isNull();
-    QImage bild = hatDoppelt ? doppelt : kunst::Bild(QLatin1String(name));
+    QImage bild = hatDoppelt ? doppelt : kunst::Bild(QLatin1String(name), dunkel);
     const QSize logisch = hatDoppelt ? bild.size() / 2 : bild.size();
     bild = schluessel ? OhneSchluessel(bild).convertToFormat(QImage::Format_ARGB32_Premultiplied)
                       : bild.convertToFormat(QImage::Format_RGB32);
@@ -52,9 +52,9 @@ QImage Kunst(const char* name, double skala, bool schluessel)
     return bild;
 }
 
-QImage Hintergrund(double skala, QSize ganz)
+QImage Hintergrund(double skala, QSize ganz, bool dunkel)
 {
-    QImage bild = Kunst("imgHintergrund", skala);
+    QImage bild = Kunst("imgHintergrund", skala, false, dunkel);
     if (bild.size() != ganz)  // the last device column or row a rounding left out
         bild = bild.scaled(ganz, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
     return bild;

@@ -11,13 +11,13 @@ class QPainter;
 namespace haupt {
 
 // One bitmap of art at the device size for `skala` (device pixels per classic logical pixel),
-// with its key colour made transparent when asked.
-QImage Kunst(const char* name, double skala, bool schluessel = false);
+// with its key colour made transparent when asked, from the dark set when asked and it has one.
+QImage Kunst(const char* name, double skala, bool schluessel = false, bool dunkel = false);
 // Art drawn "transparent" leaves out the colour of its bottom-left pixel.
 QImage OhneSchluessel(const QImage& bild);
 // The frame art over the whole client area: `ganz` device pixels (the last column or row a
-// rounding leaves over included).
-QImage Hintergrund(double skala, QSize ganz);
+// rounding leaves over included); `dunkel` its dark set.
+QImage Hintergrund(double skala, QSize ganz, bool dunkel = false);
 // The block `aus` of a picture to the device rectangle `nach`, painted alike whatever part of it
 // a paint reaches.
 void Kopiere(QPainter& p, const QRect& nach, const QImage& quelle, const QRect& aus);

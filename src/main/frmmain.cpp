@@ -17,6 +17,7 @@
 #include "beste/frmbestenliste.h"
 #include "daten/inidatei.h"
 #include "engine/eingabe.h"
+#include "fenster/farbschema.h"
 #include "fenster/meldungsbox.h"
 #include "main/brettzugang.h"
 #include "main/fensterlage.h"
@@ -129,6 +130,11 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
     });
 
     bild_.VerhaeltnisSetzen(devicePixelRatioF());
+    bild_.DunkelSetzen(fenster::AktuellesSchema() == fenster::Schema::Dunkel);
+    fenster::BeiSchemawechsel(this, [this](fenster::Schema schema) {
+        bild_.DunkelSetzen(schema == fenster::Schema::Dunkel);
+        ptbSpielfeldPaint();
+    });
     BaueMenue();
     for (auto schluessel : {daten::Vorlieben::Schluessel::Animation, daten::Vorlieben::Schluessel::Ton})
         VorliebeUebernehmen(schluessel);

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
+#include "main/erscheinungsmenue.h"
 #include "main/frmmain.h"
 #include "main/tastenfenster.h"
 
@@ -72,6 +73,7 @@ void TfrmMain::BaueMenue()
         groessengruppe_->addAction(a);
         mnuGroessen_.emplace_back(prozent, a);
     }
+    ErscheinungsmenueAnlegen(mnuOptionen_, vorlieben_, texte_, [this](const QString& text) { dienste_.Fehlerbericht(text); });
     mnuOptionen_->addSeparator();
     mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
     sprachgruppe_ = new QActionGroup(this);

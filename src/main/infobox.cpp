@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <array>
+
+#include "fenster/farbschema.h"
 #include "kunst.h"
 
 namespace haupt {
@@ -61,7 +64,6 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     box.setWindowTitle(FensterTitel);
     box.setFixedSize(Brettgeometrie::InfoBox);
     box.setAutoFillBackground(true);
-    box.setPalette(QPalette(QColor(192, 192, 192)));
 
     constexpr int zusatz = Brettgeometrie::InfoBoxZusatz;
     auto* panel = new QFrame(&box);
@@ -72,6 +74,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     symbol->setGeometry(20, 11, 32, 32);
     symbol->setScaledContents(true);
     symbol->setPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("symbol"))));
+    std::array<QLabel*, 3> varianten{};
 
     auto* name = new QLabel(ProgrammName, panel);
     name->setGeometry(75, 9, 170, 18);
@@ -79,7 +82,6 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     fett.setPixelSize(13);
     fett.setBold(true);
     name->setFont(fett);
-    name->setStyleSheet(QStringLiteral("color: navy"));
 
     QFont klein = box.font();
     klein.setPixelSize(11);
@@ -95,7 +97,7 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
         auto* variante = new QLabel(panel);
         variante->setGeometry(20 + (v - 1) * 76, 64, 68, 68);
         variante->setScaledContents(true);
-        variante->setPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("imgVariante%1").arg(v))));
+        varianten[std::size_t(v - 1)] = variante;
     }
     auto* beschreibung = new QLabel(Beschreibung, panel);
     beschreibung->setGeometry(20, 144, 220, 90);
@@ -108,6 +110,29 @@ bool InfoBoxDlg::Execute(QWidget* eltern) const
     ok->setGeometry(98, 263 + zusatz, 80, 25);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+
+    // Silver and navy in light; in dark the dark palette with a graphite ground and a light blue.
+    const auto faerben = [&box, name, varianten](fenster::Schema schema) {
+        const fenster::Fensterfarben& farben = fenster::Farben(schema);
+        const bool dunkel = schema == fenster::Schema::Dunkel;
+        QPalette grund = dunkel ? fenster::Palette(schema) : QPalette(farben.dialog);
+        grund.setColor(QPalette::Window, farben.dialog);
+        box.setPalette(grund);
+        QPalette namensfarbe = grund;
+        namensfarbe.setColor(QPalette::WindowText, farben.programmname);
+        name->setPalette(namensfarbe);
+        // A link takes its colour from the palette in force when its text is set.
+        if (auto* lizenz = box.findChild<QLabel*>(QStringLiteral("lblLizenz"))) {
+            const QString text = lizenz->text();
+            lizenz->clear();
+            lizenz->setText(text);
+        }
+        for (std::size_t v = 0; v < varianten.size(); ++v)
+            varianten[v]->setPixmap(
+                QPixmap::fromImage(kunst::Bild(QStringLiteral("imgVariante%1").arg(v + 1), dunkel)));
+    };
+    faerben(fenster::AktuellesSchema());
+    fenster::BeiSchemawechsel(&box, faerben);
 
     const QScreen* bildschirm = eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen();
     box.move(Lage({iLeft, iTop}, bildschirm ? bildschirm->size() : QSize(iLeft, iTop) + Groesse));

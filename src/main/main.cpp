@@ -12,6 +12,8 @@
 #include "daten/umgebung.h"
 #include "daten/vorlieben.h"
 #include "engine/zufall.h"
+#include "fenster/desktopschema.h"
+#include "fenster/erscheinungsbild.h"
 #include "fenster/meldungsbox.h"
 #include "journal/journal.h"
 #include "main/anwendung.h"
@@ -47,6 +49,9 @@ int main(int argc, char** argv)
     const daten::Texte texte(umgebung, vorlieben);
     if (const std::optional<int> ende = haupt::AufrufPruefen(QCoreApplication::arguments(), texte))
         return *ende;
+    // Light or dark before the first window, which takes its colours from the palette.
+    const fenster::Desktopschema desktopschema(fenster::Desktopschema::Sitzungsbus());
+    const fenster::Erscheinungsbild erscheinungsbild(vorlieben, desktopschema);
     if (!haupt::SystemanforderungErfuellt(texte))
         return 0;
 

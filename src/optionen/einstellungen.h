@@ -83,6 +83,8 @@ private:
     void BaueTeileAnzahl();
     void BaueMotivwahl();
     void BaueKnoepfe();
+    // The silver and the art of the scheme in force (graphite and the dark set in dark).
+    void FarbenSetzen();
     TKlickbild* BaueVariantenbild(int nummer);
     void SetzeTabFolge();
     void SetzeTexte();

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <utility>
 
+#include "fenster/farbschema.h"
 #include "kunst.h"
 
 namespace optionen {
@@ -55,11 +56,11 @@ void GanzeZeilen(QListWidget* liste)
     liste->setFixedHeight(rahmen + zeilen * zeile);
 }
 
-QIcon AbbruchGlyphe()
+QIcon AbbruchGlyphe(bool dunkel)
 {
     QIcon glyphe;
     glyphe.addPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("glyphAbbruch"))), QIcon::Normal);
-    glyphe.addPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("glyphAbbruchAus"))), QIcon::Disabled);
+    glyphe.addPixmap(QPixmap::fromImage(kunst::Bild(QStringLiteral("glyphAbbruchAus"), dunkel)), QIcon::Disabled);
     return glyphe;
 }
 
@@ -69,7 +70,6 @@ TKlickbild* TfrmEinstellungen::BaueVariantenbild(int nummer)
 {
     const QByteArray name = "imgVariante" + QByteArray::number(nummer);
     auto* bild = Baue<TKlickbild>(gpbVariante_, name.constData(), 23 + (nummer - 1) * BildAbstand, 24, 100, 100);
-    bild->setPixmap(QPixmap::fromImage(kunst::Bild(QLatin1StringView(name))));
     connect(bild, &TKlickbild::geklickt, this, &TfrmEinstellungen::imgVarianteClick);
     connect(bild, &TKlickbild::schritt, this, &TfrmEinstellungen::imgVarianteSchritt);
     return bild;
@@ -81,18 +81,14 @@ void TfrmEinstellungen::BaueOberflaeche()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(420, 458);  // a row below the picture for the crop choice and the chooser
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, QColor(192, 192, 192));  // silver
-    // The usual disabled grey would vanish on silver.
-    for (QPalette::ColorRole rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        farben.setColor(QPalette::Disabled, rolle, QColor(128, 128, 128));
-    setPalette(farben);
     setAutoFillBackground(true);
 
     BaueVariantenwahl();
     BaueTeileAnzahl();
     BaueMotivwahl();
     BaueKnoepfe();
+    FarbenSetzen();
+    fenster::BeiSchemawechsel(this, [this](fenster::Schema) { FarbenSetzen(); });
     SetzeTabFolge();
     SetzeTexte();
     connect(&texte_, &daten::Texte::spracheGeaendert, this, &TfrmEinstellungen::SetzeTexte);
@@ -138,9 +134,6 @@ void TfrmEinstellungen::BaueMotivwahl()
     FileListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     FileListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(FileListBox_->model(), &QAbstractItemModel::rowsInserted, this, [this] { GanzeZeilen(FileListBox_); });
-    QPalette weiss = FileListBox_->palette();
-    weiss.setColor(QPalette::Base, Qt::white);
-    FileListBox_->setPalette(weiss);
     connect(FileListBox_, &QListWidget::currentItemChanged, this, [this] { FileListBoxChange(); });
     chkSWBild_ = Baue<QCheckBox>(gpbMotiv_, "chkSWBild", 145, 90, 227, 17);
     chkVorschau_ = Baue<QCheckBox>(gpbMotiv_, "chkVorschau", 145, 110, 209, 17);
@@ -158,9 +151,28 @@ void TfrmEinstellungen::BaueKnoepfe()
     btnOK_->setDefault(true);
     connect(btnOK_, &QPushButton::clicked, this, &TfrmEinstellungen::btnOKClick);
     btnAbbruch_ = Baue<QPushButton>(this, "btnAbbruch", 213, 417, 120, 28);
-    btnAbbruch_->setIcon(AbbruchGlyphe());
     btnAbbruch_->setIconSize(QSize(18, 18));
     connect(btnAbbruch_, &QPushButton::clicked, this, &TfrmEinstellungen::btnAbbruchClick);
+}
+
+void TfrmEinstellungen::FarbenSetzen()
+{
+    const fenster::Schema schema = fenster::AktuellesSchema();
+    const fenster::Fensterfarben& farben = fenster::Farben(schema);
+    const bool dunkel = schema == fenster::Schema::Dunkel;
+    QPalette grund = palette();
+    grund.setColor(QPalette::Window, farben.dialog);
+    // The usual disabled grey would vanish on silver.
+    for (QPalette::ColorRole rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        grund.setColor(QPalette::Disabled, rolle, farben.gesperrt);
+    setPalette(grund);
+    QPalette liste = FileListBox_->palette();
+    liste.setColor(QPalette::Base, farben.liste);
+    FileListBox_->setPalette(liste);
+    for (int v = 0; v < 3; ++v)
+        imgVariante_[v]->setPixmap(
+            QPixmap::fromImage(kunst::Bild(QStringLiteral("imgVariante%1").arg(v + 1), dunkel)));
+    btnAbbruch_->setIcon(AbbruchGlyphe(dunkel));
 }
 
 // Variant pictures take no focus; after the size items come the picture controls in the

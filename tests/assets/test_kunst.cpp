@@ -19,7 +19,10 @@ const QMap<QString, QSize>& sollGroessen()
         {"imgPfeilUnten", {36, 26}},    {"imgPfeilOben", {36, 26}},    {"imgVariante1", {100, 100}},
         {"imgVariante2", {100, 100}},   {"imgVariante3", {100, 100}},  {"glyphAbbruch", {18, 18}},
         {"glyphAbbruchAus", {18, 18}},  {"glyphLoeschen", {18, 18}},   {"glyphLoeschenAus", {18, 18}},
-        {"imgSymbol", {120, 40}},       {"imgUeberschrift", {250, 25}}, {"symbol", {64, 64}}};
+        {"imgSymbol", {120, 40}},       {"imgUeberschrift", {250, 25}}, {"symbol", {64, 64}},
+        {"imgHintergrundDunkel", {755, 475}}, {"imgVariante1Dunkel", {100, 100}}, {"imgVariante2Dunkel", {100, 100}},
+        {"imgVariante3Dunkel", {100, 100}}, {"glyphAbbruchAusDunkel", {18, 18}}, {"glyphLoeschenAusDunkel", {18, 18}},
+        {"imgUeberschriftDunkel", {250, 25}}};
     return groessen;
 }
 

@@ -52,6 +52,10 @@ const std::vector<Fall>& Faelle()
          [](const Vorlieben& v) { return v.zuschnitt() == Zuschnitt::Mitte ? 1 : 0; },
          [](Vorlieben& v, int w) { v.ZuschnittSetzen(w == 1 ? Zuschnitt::Mitte : Zuschnitt::Strecken); }, 0, 1,
          {"2", "Mitte", "", "0x"}, "0x01"},
+        {"Erscheinungsbild", S::Erscheinungsbild, "Optionen", "Erscheinungsbild",
+         [](const Vorlieben& v) { return int(v.erscheinungsbild()); },
+         [](Vorlieben& v, int w) { v.ErscheinungsbildSetzen(Erscheinungsbild(w)); }, 0, 2,
+         {"3", "-1", "dunkel", "", "2.0"}, "0x2"},
     };
     return faelle;
 }
@@ -145,7 +149,7 @@ TEST_F(VorliebenTest, AlleSchluesselInIhrenAbschnitten)
     Vorlieben vorlieben(umgebung);
     for (const Fall& f : Faelle())
         f.setze(vorlieben, f.anders);
-    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\n");
+    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\nErscheinungsbild=2\n");
 }
 
 // The write fails half-way through the saving seam, or the folder is gone: the old value, the
@@ -192,7 +196,7 @@ TEST_F(VorliebenTest, VonCDUndTonOhneZuSchreiben)
         f.setze(vorlieben, f.anders);
         EXPECT_EQ(f.lies(vorlieben), f.anders) << f.name;
     }
-    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt}));
+    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt, S::Erscheinungsbild}));
     EXPECT_TRUE(Dateien().isEmpty());
 
     umgebung.vonCD = false;

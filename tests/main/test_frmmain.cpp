@@ -47,7 +47,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe",
+                                     "&Erscheinungsbild", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
@@ -60,6 +61,10 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     frm.StatistikSetzen([&statistik] { ++statistik; });
     Eintrag("mnuStatistik")->trigger();
     EXPECT_EQ(statistik, 1);
+    EXPECT_TRUE(Eintrag("mnuErscheinungSystem")->isChecked());
+    Eintrag("mnuErscheinungDunkel")->trigger();  // stored, and the mark moves
+    EXPECT_EQ(vorlieben.erscheinungsbild(), daten::Erscheinungsbild::Dunkel);
+    EXPECT_FALSE(Eintrag("mnuErscheinungSystem")->isChecked());
 
     Eintrag("mnuEnglish")->trigger();
     EXPECT_TRUE(texte.englisch());
@@ -71,6 +76,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
     EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));
+    EXPECT_EQ(Menue("mnuErscheinungsbild")->title(), QStringLiteral("Appeara&nce"));
+    EXPECT_EQ(Eintrag("mnuErscheinungDunkel")->text(), QStringLiteral("&Dark"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)
