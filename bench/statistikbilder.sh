@@ -3,10 +3,12 @@
 # private X server, for looking at by hand: German and English, 100 % and 200 %, 0, 3 and 500
 # games.
 #
-#   bench/statistikbilder.sh [FOLDER]     PNGs go to FOLDER (default build/statistikbilder)
+#   bench/statistikbilder.sh [FOLDER] [SCHEME]   PNGs go to FOLDER (default build/statistikbilder);
+#                                                SCHEME 1 light, 2 dark (default: the desktop's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ziel=$(realpath -m "${1:-build/statistikbilder}")
+schema=${2:-0}
 cmake --build build -j2 --target tavelor tavelor_laufzeit journalmacher >/dev/null
 mkdir -p "$ziel"
 tmp=$(mktemp -d)
@@ -24,8 +26,8 @@ for spiele in 0 3 500; do
       ordner=$tmp/spiel-$spiele-$sprache-$groesse
       cp -r build/spiel "$ordner"
       [ "$spiele" -gt 0 ] && build/bench/journalmacher "$ordner/journal.sqlite" "$spiele"
-      printf '[Sprache]\nAktuell=%s\n[Optionen]\nGroesse=%s\n' \
-        "$([ $sprache = en ] && echo 1000 || echo 0)" "$groesse" >"$ordner/options.ini"
+      printf '[Sprache]\nAktuell=%s\n[Optionen]\nGroesse=%s\nErscheinungsbild=%s\n' \
+        "$([ $sprache = en ] && echo 1000 || echo 0)" "$groesse" "$schema" >"$ordner/options.ini"
       (cd "$ordner" && exec ./tavelor) >/dev/null 2>&1 & spid=$!
       dialog=$(xdotool search --sync --onlyvisible --name '^(Einstellungen|Settings)$' | head -1)
       xdotool windowfocus --sync "$dialog" key Return
@@ -34,7 +36,7 @@ for spiele in 0 3 500; do
       xdotool windowfocus --sync "$haupt" key ctrl+i
       fenster=$(xdotool search --sync --onlyvisible --name '^(Statistik|Statistics)$' | head -1)
       sleep 0.5
-      import -window "$fenster" "$ziel/statistik-$spiele-$sprache-$groesse.png"
+      import -window "$fenster" "$ziel/statistik-$spiele-$sprache-$groesse$([ "$schema" = 0 ] || echo "-$schema").png"
       kill "$spid"; wait "$spid" 2>/dev/null || true
     done
   done
