@@ -18,7 +18,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_TAVELOR_PACKAGE_NAME tavelor)
 set(CPACK_DEBIAN_DATEN_PACKAGE_NAME tavelor-data)
 set(CPACK_DEBIAN_DATEN_PACKAGE_ARCHITECTURE all)
-set(CPACK_DEBIAN_TAVELOR_PACKAGE_DEPENDS "tavelor-data (= ${PROJECT_VERSION})")
+# The journal of games loads libsqlite3 on first use, so the package tools do not see it; 3.22
+# reads a write-ahead log in a folder it cannot write.
+set(CPACK_DEBIAN_TAVELOR_PACKAGE_DEPENDS "tavelor-data (= ${PROJECT_VERSION}), libsqlite3-0 (>= 3.22)")
 # The long descriptions; CPack puts the summary above both.
 set(CPACK_DEBIAN_TAVELOR_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_DATEN_DESCRIPTION "This package holds the sample pictures, the sounds and the German and

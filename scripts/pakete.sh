@@ -7,7 +7,7 @@ set -euo pipefail
 
 spiel=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libpulse-dev
+  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libpulse-dev libsqlite3-dev
   fonts-dejavu-core
 )
 tests=(

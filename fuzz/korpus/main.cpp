@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     korpus::Listen(ablage("liste"));
     korpus::Partien(ablage("engine"));
     korpus::Spieldateien(ablage("spiel"));
+    korpus::Journale(ablage("journal"));
     std::printf("%d seeds in %s\n", anzahl, argv[1]);
     return gut ? 0 : 1;
 }

@@ -35,6 +35,19 @@ mode_t RechteDerNeuenDatei(const fs::path& datei)
     return 0666 & ~maske;
 }
 
+// A rename that never replaces a file of the new name.
+bool UmbenennenOhneErsetzen(const fs::path& von, const fs::path& nach)
+{
+    int ergebnis = ::renameat2(AT_FDCWD, von.c_str(), AT_FDCWD, nach.c_str(), RENAME_NOREPLACE);
+    if (ergebnis != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without that kind of rename: a hard link never replaces either.
+        ergebnis = ::link(von.c_str(), nach.c_str());
+        if (ergebnis == 0)
+            ::unlink(von.c_str());
+    }
+    return ergebnis == 0;
+}
+
 // Makes a rename durable; the file is in place already, so a failure changes nothing.
 void OrdnerSynchronisieren(const fs::path& datei)
 {
@@ -162,38 +175,36 @@ bool NeueDatei::Ersetze()
 
 bool NeueDatei::LegeAn(const fs::path& name)
 {
-    if (fd_ < 0)
-        return false;
-    int ergebnis = ::renameat2(AT_FDCWD, pfad_.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE);
-    if (ergebnis != 0 && (errno == EINVAL || errno == ENOSYS)) {
-        // A file system without that kind of rename: a hard link never replaces either.
-        ergebnis = ::link(pfad_.c_str(), name.c_str());
-        if (ergebnis == 0)
-            ::unlink(pfad_.c_str());
-    }
-    if (ergebnis != 0)
+    if (fd_ < 0 || !UmbenennenOhneErsetzen(pfad_, name))
         return false;
     pfad_.clear();
     OrdnerSynchronisieren(name);
     return true;
 }
 
-fs::path BeiseiteLegen(const fs::path& datei)
+fs::path LegeBeiseite(const fs::path& datei, std::span<const std::string_view> begleiter)
 {
-    for (int nummer = 0; nummer < 10000; ++nummer) {
-        fs::path ziel = datei;
-        ziel += nummer == 0 ? std::string(".defekt") : ".defekt." + std::to_string(nummer);
-        if (::renameat2(AT_FDCWD, datei.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE) == 0)
-            return ziel;
-        if (errno == EEXIST)
+    const auto frei = [&](const fs::path& name) {
+        std::error_code fehler;
+        if (fs::exists(fs::symlink_status(name, fehler)))
+            return false;
+        return std::ranges::none_of(begleiter, [&](std::string_view endung) {
+            return fs::exists(fs::symlink_status(name.string() + std::string(endung), fehler));
+        });
+    };
+    for (int nummer = 0; nummer < 1000; ++nummer) {
+        fs::path name = datei.string() + ".defekt" + (nummer ? "." + std::to_string(nummer) : std::string());
+        if (!frei(name))
             continue;
-        if (errno != EINVAL && errno != ENOSYS)
+        if (!UmbenennenOhneErsetzen(datei, name)) {
+            if (errno == EEXIST)  // another copy of the game took the name meanwhile
+                continue;
             return {};
-        // A file system without that kind of rename: looked at first, then renamed.
-        struct stat da {};
-        if (::lstat(ziel.c_str(), &da) == 0)
-            continue;
-        return std::rename(datei.c_str(), ziel.c_str()) == 0 ? ziel : fs::path();
+        }
+        for (std::string_view endung : begleiter)
+            UmbenennenOhneErsetzen(datei.string() + std::string(endung), name.string() + std::string(endung));
+        OrdnerSynchronisieren(name);
+        return name;
     }
     return {};
 }

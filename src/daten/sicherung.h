@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace daten {
 
@@ -53,10 +54,12 @@ private:
     int fd_ = -1;
 };
 
-// Moves a damaged file out of the way under "<datei>.defekt", or where that name is taken
-// ".defekt.1", ".defekt.2" and on: one set aside earlier is never replaced. The new name, or
-// empty when the file could not be moved.
-std::filesystem::path BeiseiteLegen(const std::filesystem::path& datei);
+// Sets a damaged file aside under the first free name of `datei`.defekt, .defekt.1, .defekt.2 …,
+// so that no earlier one is ever overwritten; files beside it named `datei` + a suffix of
+// `begleiter` go along under the new name + that suffix. The new name, or empty when the file
+// could not be renamed.
+std::filesystem::path LegeBeiseite(const std::filesystem::path& datei,
+                                   std::span<const std::string_view> begleiter = {});
 
 // Replaces `datei` with `bytes` in one step. Where the folder takes no new file but holds a
 // writable old one (a write-protected folder), that file is written in place instead; that is

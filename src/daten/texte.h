@@ -43,6 +43,21 @@ inline constexpr int AchseName = 913, ZuegeZaehler = 914, ZeitZaehler = 915;
 inline constexpr int Sekunden = 916, EineSekunde = 917, Minuten = 918, EineMinute = 919, MinutenSekunden = 920,
                      MinutenEineSekunde = 921, EineMinuteSekunden = 922, EineMinuteEineSekunde = 923;
 inline constexpr int SpaltePlatz = 924, SpalteName = 925, NameFuerPlatz = 926, Zuege = 905, Zeit = 906;
+inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
+
+// The statistics window and the journal's messages.
+namespace statistik {
+inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* %1 variant, %2 side */, Leer = 653,
+    Gespielt = 654, Geloest = 655, MitHilfe = 656, Abgebrochen = 657, Grenze = 658, Bestwert = 659, Mittelwert = 660,
+    Median = 661, Schnitt5 = 662, Schnitt12 = 663, ZuegeProSekunde = 664, Fussnote = 665,
+    LetzteSpiele = 666 /* %1 games */, KurzGeloest = 667, KurzMitHilfe = 668, KurzNichtGeloest = 669,
+    Verlaufsbild = 670, Nummer = 671, Ende = 672, Ausgang = 673, Hilfe = 674, Bild = 675, Zuggrenze = 676,
+    Zeitgrenze = 677, Ja = 678, EingebautesBild = 679, Spieleliste = 680, CsvSpeichern = 681, Loeschen = 682,
+    Schliessen = 683, CsvTitel = 684, CsvFilter = 685, CsvVorschlag = 686, CsvFehler = 687 /* %1 file */,
+    LoeschenFrage = 688, LoeschenJa = 689, Abbrechen = 690, LoeschenFehler = 691,
+    JournalBeiseite = 692 /* %1 the damaged file's new name */, JournalNichtSchreibbar = 693 /* %1 the file */,
+    Kennzahlen = 694;
+} // namespace statistik
 } // namespace text
 
 class Texte : public QObject {

@@ -1,7 +1,7 @@
 #include "daten/textkatalog.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <cstdint>
 #include <string_view>
 
@@ -13,13 +13,16 @@ struct Katalogtext {
 };
 
 // German 0-999, English 1000-1999; kept sorted by id for the binary search below.
-constexpr std::array katalog{
+// A plain array: clang deduces std::array's size through a fold expression of one term per
+// text, which stops at 256.
+constexpr Katalogtext katalog[] = {
     Katalogtext{0, "&Spiel"},
     Katalogtext{1, "&Neues Spiel"},
     Katalogtext{2, "Besten&liste"},
     Katalogtext{3, "Neues Spiel wie &zuvor"},
     Katalogtext{4, "&Rückgängig"},
     Katalogtext{5, "&Wiederholen"},
+    Katalogtext{6, "&Statistik …"},
     Katalogtext{19, "&Beenden"},
     Katalogtext{20, "&Optionen"},
     Katalogtext{21, "Pa&use"},
@@ -72,6 +75,51 @@ constexpr std::array katalog{
     Katalogtext{606, "Spiel aufgeben?"},
     Katalogtext{607, "&Neues Spiel"},
     Katalogtext{608, "&Weiterspielen"},
+    Katalogtext{650, "Statistik"},
+    Katalogtext{651, "&Variante und Größe:"},
+    Katalogtext{652, "%1, %2 × %2"},
+    Katalogtext{653, "Noch keine Spiele aufgezeichnet."},
+    Katalogtext{654, "Gespielt"},
+    Katalogtext{655, "Gelöst"},
+    Katalogtext{656, "Mit Hilfe"},
+    Katalogtext{657, "Abgebrochen"},
+    Katalogtext{658, "Grenze erreicht"},
+    Katalogtext{659, "Bestwert"},
+    Katalogtext{660, "Mittelwert"},
+    Katalogtext{661, "Median"},
+    Katalogtext{662, "Schnitt der letzten 5"},
+    Katalogtext{663, "Schnitt der letzten 12"},
+    Katalogtext{664, "Züge pro Sekunde"},
+    Katalogtext{665, "Zeiten und Züge zählen nur gelöste Spiele ohne Hilfe. Die Schnitte der letzten 5 und 12 lassen das beste und das schlechteste weg."},
+    Katalogtext{666, "Die letzten %1 Spiele"},
+    Katalogtext{667, "gelöst"},
+    Katalogtext{668, "mit Hilfe"},
+    Katalogtext{669, "nicht gelöst"},
+    Katalogtext{670, "Zeit und Züge der letzten Spiele"},
+    Katalogtext{671, "Nr."},
+    Katalogtext{672, "Ende"},
+    Katalogtext{673, "Ausgang"},
+    Katalogtext{674, "Hilfe"},
+    Katalogtext{675, "Bild"},
+    Katalogtext{676, "Zuggrenze"},
+    Katalogtext{677, "Zeitgrenze"},
+    Katalogtext{678, "ja"},
+    Katalogtext{679, "eingebautes Bild"},
+    Katalogtext{680, "&Aufgezeichnete Spiele, das neueste zuerst:"},
+    Katalogtext{681, "Als &CSV speichern …"},
+    Katalogtext{682, "Statistik &löschen"},
+    Katalogtext{683, "&Schließen"},
+    Katalogtext{684, "Statistik als CSV speichern"},
+    Katalogtext{685, "CSV-Dateien (*.csv)"},
+    Katalogtext{686, "tavelor-statistik.csv"},
+    Katalogtext{687, "Die Datei konnte nicht geschrieben werden:\n\n%1"},
+    Katalogtext{688, "Die ganze Statistik löschen?\n\nAlle aufgezeichneten Spiele gehen verloren; die Bestenliste bleibt."},
+    Katalogtext{689, "&Löschen"},
+    Katalogtext{690, "&Abbrechen"},
+    Katalogtext{691, "Die Statistik konnte nicht gelöscht werden."},
+    Katalogtext{692, "Die gespeicherte Statistik war beschädigt oder gehört nicht zu diesem Spiel. Sie wurde beiseitegelegt als\n\n%1\n\nDie Statistik beginnt neu."},
+    Katalogtext{693, "Die Statistik kann nicht gespeichert werden:\n\n%1\n\nDas Spiel geht weiter; seine Spiele werden aufgezeichnet, sobald es wieder geht."},
+    Katalogtext{694, "Kennzahlen"},
     Katalogtext{700, "&System"},
     Katalogtext{701, "&Hell"},
     Katalogtext{702, "&Dunkel"},
@@ -142,6 +190,7 @@ constexpr std::array katalog{
     Katalogtext{1003, "New game &as before"},
     Katalogtext{1004, "&Undo"},
     Katalogtext{1005, "&Redo"},
+    Katalogtext{1006, "&Statistics …"},
     Katalogtext{1019, "E&xit"},
     Katalogtext{1020, "&Options"},
     Katalogtext{1021, "&Pause"},
@@ -194,6 +243,51 @@ constexpr std::array katalog{
     Katalogtext{1606, "Give up the game?"},
     Katalogtext{1607, "&New game"},
     Katalogtext{1608, "&Keep playing"},
+    Katalogtext{1650, "Statistics"},
+    Katalogtext{1651, "&Variant and size:"},
+    Katalogtext{1652, "%1, %2 × %2"},
+    Katalogtext{1653, "No games recorded yet."},
+    Katalogtext{1654, "Played"},
+    Katalogtext{1655, "Solved"},
+    Katalogtext{1656, "With help"},
+    Katalogtext{1657, "Abandoned"},
+    Katalogtext{1658, "Limit reached"},
+    Katalogtext{1659, "Best"},
+    Katalogtext{1660, "Mean"},
+    Katalogtext{1661, "Median"},
+    Katalogtext{1662, "Average of the last 5"},
+    Katalogtext{1663, "Average of the last 12"},
+    Katalogtext{1664, "Moves per second"},
+    Katalogtext{1665, "Times and moves count only games solved without help. The averages of the last 5 and 12 leave out the best and the worst."},
+    Katalogtext{1666, "The last %1 games"},
+    Katalogtext{1667, "solved"},
+    Katalogtext{1668, "with help"},
+    Katalogtext{1669, "not solved"},
+    Katalogtext{1670, "Time and moves of the last games"},
+    Katalogtext{1671, "No."},
+    Katalogtext{1672, "Ended"},
+    Katalogtext{1673, "Outcome"},
+    Katalogtext{1674, "Help"},
+    Katalogtext{1675, "Picture"},
+    Katalogtext{1676, "Move limit"},
+    Katalogtext{1677, "Time limit"},
+    Katalogtext{1678, "yes"},
+    Katalogtext{1679, "built-in picture"},
+    Katalogtext{1680, "&Recorded games, newest first:"},
+    Katalogtext{1681, "Save as &CSV …"},
+    Katalogtext{1682, "&Clear statistics"},
+    Katalogtext{1683, "C&lose"},
+    Katalogtext{1684, "Save statistics as CSV"},
+    Katalogtext{1685, "CSV files (*.csv)"},
+    Katalogtext{1686, "tavelor-statistics.csv"},
+    Katalogtext{1687, "The file could not be written:\n\n%1"},
+    Katalogtext{1688, "Clear all statistics?\n\nEvery recorded game is lost; the best results stay."},
+    Katalogtext{1689, "&Clear"},
+    Katalogtext{1690, "&Cancel"},
+    Katalogtext{1691, "The statistics could not be cleared."},
+    Katalogtext{1692, "The stored statistics were damaged or do not belong to this game. They have been set aside as\n\n%1\n\nThe statistics start afresh."},
+    Katalogtext{1693, "The statistics cannot be stored:\n\n%1\n\nPlay goes on; its games are recorded as soon as that works again."},
+    Katalogtext{1694, "Figures"},
     Katalogtext{1700, "&System"},
     Katalogtext{1701, "&Light"},
     Katalogtext{1702, "&Dark"},
@@ -261,7 +355,7 @@ constexpr std::array katalog{
 };
 
 static_assert(std::ranges::is_sorted(katalog, {}, &Katalogtext::id));
-static_assert(std::ranges::adjacent_find(katalog, {}, &Katalogtext::id) == katalog.end(),
+static_assert(std::ranges::adjacent_find(katalog, {}, &Katalogtext::id) == std::end(katalog),
               "every id once");
 
 } // namespace
@@ -273,7 +367,7 @@ QString LadeText(int id, int offset)
     // Summed wide so that no pair of arguments can overflow into a valid id.
     const std::int64_t gesucht = std::int64_t{id} + offset;
     const auto treffer = std::ranges::lower_bound(katalog, gesucht, {}, &Katalogtext::id);
-    if (treffer == katalog.end() || treffer->id != gesucht)
+    if (treffer == std::end(katalog) || treffer->id != gesucht)
         return {};
     return QString::fromUtf8(treffer->text.data(), qsizetype(treffer->text.size()));
 }

@@ -62,6 +62,8 @@ public:
     void DialogeSetzen(optionen::TfrmEinstellungen* einstellungen, beste::TfrmBestenListe* bestenliste);
     // Where the pictures of the games are decoded; it learns the board's size from here.
     void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
+    // What Game → Statistics opens; without it the entry does nothing.
+    void StatistikSetzen(std::function<void()> zeigen) { statistik_ = std::move(zeigen); }
 
     // Whether a new board may replace the game in progress: at once when it has no move or has
     // ended, else as the player answers (unless told never to ask). Every command that starts
@@ -151,13 +153,14 @@ private:
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
-    QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_;
+    QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_, *mnuStatistik_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     Tastenfenster* tasten_ = nullptr;
+    std::function<void()> statistik_;
     bool aktiviert_ = false;
 };
 

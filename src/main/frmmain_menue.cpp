@@ -34,6 +34,8 @@ void TfrmMain::BaueMenue()
     mnuNeuesSpielWieZuvor_ = eintrag(mnuSpiel_, "mnuNeuesSpielWieZuvor", &TfrmMain::mnuNeuesSpielWieZuvorClick);
     mnuNeuesSpielWieZuvor_->setShortcut(Qt::Key_F2);
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
+    mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (statistik_) statistik_(); });
+    mnuStatistik_->setShortcut(Qt::CTRL | Qt::Key_I);
     mnuSpiel_->addSeparator();
     mnuRueckgaengig_ = eintrag(mnuSpiel_, "mnuRueckgaengig", [this] { sitzung_.Rueckgaengig(); });
     mnuRueckgaengig_->setShortcut(QKeySequence::Undo);
@@ -108,7 +110,7 @@ void TfrmMain::TexteSetzen()
         {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTipp_, 22},
         {mnuLoesen_, 23},     {mnuTon_, 25},               {mnuMusik_, 26},      {mnuAnimation_, 24},
         {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52},
-        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}};
+        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");

@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QStyle>
+#include <QTimer>
 
 #include "beste/bestenliste.h"
 #include "beste/frmbestenliste.h"
@@ -13,6 +14,8 @@
 #include "engine/zufall.h"
 #include "fenster/desktopschema.h"
 #include "fenster/erscheinungsbild.h"
+#include "fenster/meldungsbox.h"
+#include "journal/journal.h"
 #include "main/anwendung.h"
 #include "main/befehlszeile.h"
 #include "main/fensterlage.h"
@@ -24,6 +27,8 @@
 #include "sitzung/spielablage.h"
 #include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
+#include "statistik/anzeige.h"
+#include "statistik/frmstatistik.h"
 
 #include <QSessionManager>
 
@@ -81,6 +86,23 @@ int main(int argc, char** argv)
     dienste.Ton = [&ton](const QString& datei) { ton.Spiele(datei); };
     dienste.AudioVorhanden = daten::AudioAusgabeVorhanden;
     haupt::TfrmMain frmMain(texte, vorlieben, leitung, std::move(dienste));
+    // Every game that ends goes into the journal, opened by its first record or the statistics window.
+    journal::Journal journal(umgebung);
+    QObject::connect(&sitzung, &sitzung::Spielsitzung::spielZuEnde, &journal, &journal::Journal::Aufzeichnen);
+    statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
+    frmMain.StatistikSetzen([&] {
+        if (!frmStatistik)
+            frmStatistik = new statistik::TfrmStatistik(journal, texte, vorlieben, &frmMain);
+        frmStatistik->Zeigen();
+    });
+    journal.MelderSetzen([&frmMain, &texte](journal::Hinweis hinweis, const QString& datei) {
+        // Told after what the end of a game shows, not in the middle of it.
+        QTimer::singleShot(0, &frmMain, [&frmMain, text = statistik::Hinweistext(texte, hinweis, datei)] {
+            fenster::BaueMeldungsbox(QMessageBox::Information, text, &frmMain)->exec();
+        });
+    });
+    // After the game's leader: a game given up at quitting is recorded before what waits is written.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &journal, &journal::Journal::Nachtragen);
     frmMain.BilddienstSetzen(bilder);  // before the dialog asks for its first picture
     optionen::TfrmEinstellungen frmEinstellungen(umgebung, texte, vorlieben, bilder, {}, &frmMain);
     beste::TfrmBestenListe frmBestenListe(bestenliste, texte, &frmMain);

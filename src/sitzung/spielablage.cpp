@@ -124,7 +124,7 @@ Spielablage::Fund Spielablage::Suche()
     fund.spiel = lesung.spiel;
     fund.version = lesung.version;
     if (!fund.spiel) {
-        fund.beiseitegelegt = QFile::decodeName(daten::BeiseiteLegen(QFile::encodeName(datei()).toStdString()).c_str());
+        fund.beiseitegelegt = QFile::decodeName(daten::LegeBeiseite(QFile::encodeName(datei()).toStdString()).c_str());
         return fund;
     }
     const QString& bild = fund.spiel->einstellungen.bilddatei;

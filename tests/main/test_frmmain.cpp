@@ -44,8 +44,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList spielmenue;
     for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "-", "&Rückgängig",
-                                       "&Wiederholen", "-", "&Beenden"}));
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "&Statistik …", "-",
+                                       "&Rückgängig", "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -57,6 +57,12 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_FALSE(Eintrag("mnuTon")->isChecked());
     EXPECT_TRUE(Eintrag("mnuDeutsch")->isChecked());
     EXPECT_EQ(Eintrag("mnuHilfe")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Eintrag("mnuStatistik")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    int statistik = 0;
+    Eintrag("mnuStatistik")->trigger();  // nothing set: nothing happens
+    frm.StatistikSetzen([&statistik] { ++statistik; });
+    Eintrag("mnuStatistik")->trigger();
+    EXPECT_EQ(statistik, 1);
     EXPECT_TRUE(Eintrag("mnuErscheinungSystem")->isChecked());
     Eintrag("mnuErscheinungDunkel")->trigger();  // stored, and the mark moves
     EXPECT_EQ(vorlieben.erscheinungsbild(), daten::Erscheinungsbild::Dunkel);
@@ -68,6 +74,7 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_FALSE(Eintrag("mnuDeutsch")->isChecked());
     EXPECT_EQ(Menue("mnuSpiel")->title(), QStringLiteral("&Game"));
     EXPECT_EQ(Eintrag("mnuBestenliste")->text(), QStringLiteral("&Best results..."));
+    EXPECT_EQ(Eintrag("mnuStatistik")->text(), QStringLiteral("&Statistics …"));
     EXPECT_EQ(Eintrag("mnuTon")->text(), QStringLiteral("So&und effects"));
     EXPECT_EQ(Eintrag("mnuInfo")->text(), QStringLiteral("&About"));
     EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));

@@ -20,6 +20,7 @@ TEST_F(Hauptfenster, TastenkuerzelAusDenEintraegenDesMenues)
 {
     QList<Kuerzel> kuerzel = haupt::AlleKuerzel(*frm.menuBar(), texte);
     const QList<Kuerzel> menue{{"Spiel", "Neues Spiel wie zuvor", "F2"},
+                               {"Spiel", "Statistik …", "Ctrl+I"},
                                {"Spiel", "Rückgängig", "Ctrl+Z"},
                                {"Spiel", "Wiederholen", "Ctrl+Y; Ctrl+Shift+Z"},
                                {"Optionen", "Tipp", "H"},
