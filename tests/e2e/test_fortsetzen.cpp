@@ -9,6 +9,7 @@
 #include <signal.h>
 
 #include "brettleser.h"
+#include "journal/journal.h"
 #include "schiebeloeser.h"
 #include "spielablauf.h"
 
@@ -86,6 +87,12 @@ TEST(Ende2Ende, BeendetesSpielGehtNachNeustartUndKlickWeiterBisInDieBestenliste)
     EXPECT_EQ(uint8_t(daten[1050]) | uint8_t(daten[1051]) << 8, int(weg.size()));
     EXPECT_TRUE(x.warteBis([&](const QImage&) { return !QFile::exists(ordner.filePath("spiel.dat")); }, 3000))
         << "a finished game stays saved";
+    // Played over two runs, it is one game in the journal, from its first move to its last.
+    journal::Journal spiele(ordner.filePath(journal::Dateiname), true);
+    const std::vector<journal::Eintrag> eintraege = spiele.AlleLesen();
+    ASSERT_EQ(eintraege.size(), 1u);
+    EXPECT_EQ(eintraege[0].ergebnis.ausgang, sitzung::Ausgang::Geloest);
+    EXPECT_EQ(eintraege[0].ergebnis.zuege, int(weg.size()));
 }
 
 // Reads the board of any variant.
