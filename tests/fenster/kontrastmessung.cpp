@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
 
 #include "fenster/farbschema.h"
 
@@ -102,6 +104,14 @@ std::vector<Textmessung> TexteMessen(QWidget& fenster)
         for (QWidget* kind : teil->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (kind->isVisible() && !kind->isWindow() && (!flaeche || kind != flaeche->viewport()))
                 bereich -= QRect(kind->mapTo(&fenster, QPoint(0, 0)), kind->size());
+        // A combo box's arrow is a sign, not text: measured with the text it would lend its
+        // colour to the lettering and its own darker ground to the text's.
+        if (auto* auswahl = qobject_cast<QComboBox*>(teil)) {
+            QStyleOptionComboBox option;
+            option.initFrom(auswahl);
+            const QRect pfeil = auswahl->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, auswahl);
+            bereich -= QRect(auswahl->mapTo(&fenster, pfeil.topLeft()), pfeil.size());
+        }
         Messen(bilder, bereich, QString::fromLatin1(teil->metaObject()->className()) + ' ' + teil->objectName(),
                messungen);
     }
