@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
+#include <QTransform>
 
 #include "fenster/farbschema.h"
 
@@ -47,8 +48,10 @@ void Messen(const std::pair<QImage, QImage>& bilder, const QRegion& bereich, con
             std::vector<Textmessung>& messungen)
 {
     const auto& [mit, ohne] = bilder;
+    // The regions are in the window's points; at a scaling above 1 the image holds more pixels.
+    const QRegion pixel = QTransform::fromScale(mit.devicePixelRatio(), mit.devicePixelRatio()).map(bereich);
     std::vector<QPoint> schrift;
-    for (const QRect& r : bereich & mit.rect())
+    for (const QRect& r : pixel & mit.rect())
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
                 if (mit.pixel(x, y) != ohne.pixel(x, y))
