@@ -45,6 +45,11 @@ inline constexpr int Sekunden = 916, EineSekunde = 917, Minuten = 918, EineMinut
 inline constexpr int SpaltePlatz = 924, SpalteName = 925, NameFuerPlatz = 926, Zuege = 905, Zeit = 906;
 inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
 
+// Solve's speed in the Options menu.
+namespace loesetempo {
+inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves */, EinZugProSekunde = 401 /* %1 = 1 */;
+} // namespace loesetempo
+
 // The statistics window and the journal's messages.
 namespace statistik {
 inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* %1 variant, %2 side */, Leer = 653,

@@ -93,6 +93,7 @@ private:
     void VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel);
     void TippZeigen(engine::Zug zug);
     void mnuLoesenClick();
+    void LoesetempoMenueAnlegen(QMenu* optionen);
     void AbspielenStoppen();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();

@@ -53,6 +53,7 @@ void TfrmMain::BaueMenue()
     mnuLoesen_ = mnuOptionen_->addAction(QString());  // the one command that does not stop it
     mnuLoesen_->setObjectName(QStringLiteral("mnuLoesen"));
     connect(mnuLoesen_, &QAction::triggered, this, &TfrmMain::mnuLoesenClick);
+    LoesetempoMenueAnlegen(mnuOptionen_);
     mnuOptionen_->addSeparator();
     mnuTon_ = mnuOptionen_->addAction(QString());  // a check entry: it flips itself
     mnuTon_->setObjectName(QStringLiteral("mnuTon"));

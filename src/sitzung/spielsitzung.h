@@ -62,8 +62,12 @@ public:
 
     // The next move home, marked through `tippGezeigt`; the game then enters no list.
     void Tipp();
-    // Plays the way home, four moves a second; any input or command stops it.
+    // Plays the way home, at the speed set (four moves a second unless set); any input or
+    // command stops it.
     void Loesen();
+    void LoesetempoSetzen(int zuegeProSekunde) { helfer_.TempoSetzen(zuegeProSekunde); }
+    // The time between two of Solve's moves, in milliseconds.
+    int loesetakt() const { return helfer_.takt(); }
     // Stops a solution being looked for or played (a menu opened, a command).
     void HilfeAnhalten() { helfer_.Abbrechen(); }
 
