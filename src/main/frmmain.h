@@ -51,7 +51,7 @@ struct Hauptfensterdienste {
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
     std::function<Aufgabeantwort()> Aufgabefrage;       // asks before a game is given up
     // Asks for a game code, offering the clipboard's text; none when cancelled.
-    std::function<std::optional<QString>(const QString& vorschlag)> Codefrage;
+    std::function<std::optional<QString>(const QString& vorschlag)> Codefrage = {};
 };
 
 class TfrmMain : public QMainWindow {
