@@ -63,6 +63,15 @@ inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* 
     JournalBeiseite = 692 /* %1 the damaged file's new name */, JournalNichtSchreibbar = 693 /* %1 the file */,
     Kennzahlen = 694;
 } // namespace statistik
+
+// The same board again, game codes and today's puzzle.
+namespace codes {
+inline constexpr int NochEinmal = 8, CodeKopieren = 9, CodeEingeben = 10, Tagesraetsel = 11;
+inline constexpr int DialogTitel = 450, DialogText = 451, Spielen = 452, Abbrechen = 453, Fremd = 454,
+    Zukunft = 455, Laenge = 456, Pruefung = 457, Variante = 458, Groesse = 459, KeinBrett = 460,
+    Unloesbar = 461, Form = 462, BildFehlt = 463 /* %1 the picture's name */,
+    Tage = 464 /* %1 days played, %2 days in a row */;
+} // namespace codes
 } // namespace text
 
 class Texte : public QObject {

@@ -33,6 +33,7 @@ void TfrmMain::BaueMenue()
     mnuNeuesSpiel_ = eintrag(mnuSpiel_, "mnuNeuesSpiel", [this] { mnuNeuesSpielClick(false); });
     mnuNeuesSpielWieZuvor_ = eintrag(mnuSpiel_, "mnuNeuesSpielWieZuvor", &TfrmMain::mnuNeuesSpielWieZuvorClick);
     mnuNeuesSpielWieZuvor_->setShortcut(Qt::Key_F2);
+    BrettMenueAnlegen([&](const char* name, std::function<void()> handler) { return eintrag(mnuSpiel_, name, handler); });
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
     mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (statistik_) statistik_(); });
     mnuStatistik_->setShortcut(Qt::CTRL | Qt::Key_I);
@@ -111,7 +112,9 @@ void TfrmMain::TexteSetzen()
         {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTipp_, 22},
         {mnuLoesen_, 23},     {mnuTon_, 25},               {mnuMusik_, 26},      {mnuAnimation_, 24},
         {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52},
-        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue}};
+        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue},
+        {mnuNochEinmal_, daten::text::codes::NochEinmal}, {mnuCodeKopieren_, daten::text::codes::CodeKopieren},
+        {mnuCodeEingeben_, daten::text::codes::CodeEingeben}, {mnuTagesraetsel_, daten::text::codes::Tagesraetsel}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");

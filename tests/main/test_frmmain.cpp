@@ -44,7 +44,9 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList spielmenue;
     for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "&Statistik …", "-",
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "&Dasselbe Brett noch einmal",
+                                       "Spiel&code kopieren", "Spielcode &eingeben …", "Rätsel des &Tages",
+                                       "Besten&liste", "&Statistik …", "-",
                                        "&Rückgängig", "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())

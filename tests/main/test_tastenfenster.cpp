@@ -20,6 +20,9 @@ TEST_F(Hauptfenster, TastenkuerzelAusDenEintraegenDesMenues)
 {
     QList<Kuerzel> kuerzel = haupt::AlleKuerzel(*frm.menuBar(), texte);
     const QList<Kuerzel> menue{{"Spiel", "Neues Spiel wie zuvor", "F2"},
+                               {"Spiel", "Dasselbe Brett noch einmal", "Ctrl+R"},
+                               {"Spiel", "Spielcode kopieren", "Ctrl+Shift+C"},
+                               {"Spiel", "Spielcode eingeben …", "Ctrl+Shift+V"},
                                {"Spiel", "Statistik …", "Ctrl+I"},
                                {"Spiel", "Rückgängig", "Ctrl+Z"},
                                {"Spiel", "Wiederholen", "Ctrl+Y; Ctrl+Shift+Z"},
