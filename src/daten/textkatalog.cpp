@@ -83,7 +83,7 @@ constexpr Katalogtext katalog[] = {
     Katalogtext{461, "Das Brett dieses Spielcodes lässt sich in seiner Variante nicht lösen."},
     Katalogtext{462, "Der Spielcode ist beschädigt: Er enthält Zeichen, die nicht hineingehören."},
     Katalogtext{463, "Das Bild „%1“ ist nicht im Bilderordner. Gespielt wird mit dem eingebauten Bild."},
-    Katalogtext{464, "Rätsel des Tages – Tage gespielt: %1, in Folge: %2"},
+    Katalogtext{464, "Rätsel des Tages – Spieltage: %1, in Folge: %2"},
     Katalogtext{503, "Das reicht leider nicht für einen Eintrag \n\n            in die Bestenliste."},
     Katalogtext{504, "Die maximal zulässige Zuganzahl wurde erreicht \n\n        und damit das Morvik nicht gelöst."},
     Katalogtext{505, "Die maximal zulässige Zeit wurde erreicht \n\n   und damit das Morvik nicht gelöst."},
