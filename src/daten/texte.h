@@ -58,6 +58,13 @@ inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* 
     JournalBeiseite = 692 /* %1 the damaged file's new name */, JournalNichtSchreibbar = 693 /* %1 the file */,
     Kennzahlen = 694;
 } // namespace statistik
+
+// Watching a recorded game again: the menu entry, the bar under the board, the statistics' button.
+namespace wiedergabe {
+inline constexpr int Menue = 7, Leiste = 410, Abspielen = 411, Anhalten = 412, Zurueck = 413, Vor = 414,
+    Zugwahl = 415, Tempo = 416, Ende = 417, ZugVon = 418 /* %1 move, %2 of all */, Ansehen = 419, Unlesbar = 420,
+    KeinSpiel = 421, TempoEinheit = 422;
+} // namespace wiedergabe
 } // namespace text
 
 class Texte : public QObject {

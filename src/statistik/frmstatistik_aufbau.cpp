@@ -122,6 +122,7 @@ void TfrmStatistik::BaueKnoepfe()
         unten->addWidget(k);
         return k;
     };
+    btnAnsehen_ = knopf("btnAnsehen");
     btnCsv_ = knopf("btnCsv");
     btnLoeschen_ = knopf("btnLoeschen");
     unten->addStretch(1);
@@ -144,6 +145,7 @@ void TfrmStatistik::TexteSetzen()
     tblKennzahlen_->horizontalHeaderItem(1)->setText(texte_(daten::text::Zuege));
     lblFussnote_->setText(texte_(tx::Fussnote));
     lblSpiele_->setText(texte_(tx::Spieleliste));
+    btnAnsehen_->setText(texte_(daten::text::wiedergabe::Ansehen));
     btnCsv_->setText(texte_(tx::CsvSpeichern));
     btnLoeschen_->setText(texte_(tx::Loeschen));
     btnSchliessen_->setText(texte_(tx::Schliessen));
