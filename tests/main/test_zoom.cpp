@@ -231,7 +231,7 @@ TEST(Zoom, BewegungDecktIhreFelderGanz)
     for (const Massstab& m : {Massstab{1.0, 1.0}, Massstab{1.25, 1.0}, Massstab{1.5, 1.0}, Massstab{2.0, 1.0},
                               Massstab{1.37, 1.0}, Massstab{2.0, 1.5}}) {
         for (const auto& [variante, n, zug] : faelle) {
-            for (const double anteil : {0.2, 0.5, 0.7}) {
+            for (const double anteil : {0.23, 0.5, 0.717}) {
                 Brettbild bild;
                 bild.VerhaeltnisSetzen(m.verhaeltnis);
                 bild.ZoomSetzen(m.zoom);
