@@ -23,7 +23,7 @@ constexpr Katalogtext katalog[] = {
     Katalogtext{4, "&Rückgängig"},
     Katalogtext{5, "&Wiederholen"},
     Katalogtext{6, "&Statistik …"},
-    Katalogtext{7, "&Letztes Spiel ansehen"},
+    Katalogtext{7, "Letztes Spiel &ansehen"},
     Katalogtext{19, "&Beenden"},
     Katalogtext{20, "&Optionen"},
     Katalogtext{21, "Pa&use"},

@@ -44,7 +44,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList spielmenue;
     for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "&Statistik …", "-",
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "&Statistik …",
+                                       "Letztes Spiel &ansehen", "-",
                                        "&Rückgängig", "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
