@@ -67,9 +67,9 @@ void Brettbild::BilddienstSetzen(daten::Bilddienst* bilder)
 
 void Brettbild::BildVorbereiten(const sitzung::Spielbild& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }
 
-void Brettbild::BildVorbereiten(const QString& bilddatei)
+void Brettbild::BildVorbereiten(const QString& bilddatei, daten::Zuschnitt zuschnitt)
 {
-    BildVorbereiten(sitzung::Spielbild(bilder_, bilddatei, daten::Zuschnitt::Strecken));
+    BildVorbereiten(sitzung::Spielbild(bilder_, bilddatei, zuschnitt));
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }

@@ -67,7 +67,7 @@ public:
     // loaded (silently).
     void BildVorbereiten(const sitzung::Spielbild& bild);
     // A picture file stretched to the board, through the picture service where there is one.
-    void BildVorbereiten(const QString& bilddatei);
+    void BildVorbereiten(const QString& bilddatei, daten::Zuschnitt zuschnitt = daten::Zuschnitt::Strecken);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
     void Faerben() { arbeitsbild_.Faerben(); }
@@ -124,6 +124,9 @@ private:
     QSize BrettGeraet() const { return Geraet(geometrie_.brett()).size(); }
     // Where art drawn at the logical point `wo` lies, in logical pixels.
     QRect Logisch(QPoint wo, const QImage& kunst) const;
+    // Tile `teil` `anteil` of the way from field `von` to `nach`, round the edge where they are
+    // not neighbours.
+    void ZeigeTeilUnterwegs(QPainter& p, int teil, int von, int nach, double anteil) const;
     void ZeigeTeileNr(QPainter& p, const QImage& ziffern, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     // What is painted over the background art without letting it through.
     QRegion Bedeckt() const;

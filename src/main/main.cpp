@@ -94,11 +94,28 @@ int main(int argc, char** argv)
     // A code's picture and today's are looked for among the shipped pictures and the player's own.
     leitung.BilderordnerSetzen({umgebung.bilderordner(), umgebung.eigeneBilder()});
     statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
+    // A record watched again on the board: what the statistics window picks, or the last one.
+    const auto aufzeichnung = [&journal](std::int64_t id) -> std::optional<haupt::Aufzeichnung> {
+        if (auto eintrag = journal.EintragLesen(id))
+            return haupt::Aufzeichnung{std::move(eintrag->ergebnis), eintrag->verlaufLesbar};
+        return std::nullopt;
+    };
     frmMain.StatistikSetzen([&] {
-        if (!frmStatistik)
+        if (!frmStatistik) {
             frmStatistik = new statistik::TfrmStatistik(journal, texte, vorlieben, &frmMain);
+            QObject::connect(frmStatistik, &statistik::TfrmStatistik::spielGewaehlt, &frmMain, [&](qint64 id) {
+                frmStatistik->hide();  // the board shows it
+                frmMain.Ansehen(aufzeichnung(id).value_or(haupt::Aufzeichnung{{}, false}));
+            });
+        }
         frmStatistik->Zeigen();
     });
+    frmMain.AufzeichnungenSetzen(
+        [&] {
+            const auto spiele = journal.Lesen().spiele;
+            return spiele.empty() ? std::nullopt : aufzeichnung(spiele.back().id);
+        },
+        [&journal] { return !journal.Lesen().spiele.empty(); });
     journal.MelderSetzen([&frmMain, &texte](journal::Hinweis hinweis, const QString& datei) {
         // Told after what the end of a game shows, not in the middle of it.
         QTimer::singleShot(0, &frmMain, [&frmMain, text = statistik::Hinweistext(texte, hinweis, datei)] {
