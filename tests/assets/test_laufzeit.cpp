@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QImageReader>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -131,6 +132,40 @@ TEST(Toene, DreiKurzeWaveDateienIn16BitPcm)
         EXPECT_LT(std::abs(int(qFromLittleEndian(proben[anzahl - 1]))), 200) << name;
     }
     EXPECT_NE(leseWave(Spielordner + "/ton1.wav").daten, leseWave(Spielordner + "/ton3.wav").daten);
+}
+
+namespace {
+
+// The anchors a help file names and links to, sorted.
+QStringList Anker(const QString& text)
+{
+    QStringList anker;
+    static const QRegularExpression muster(QStringLiteral(R"re((name|href)="#?([^"]*)")re"));
+    for (auto treffer = muster.globalMatch(text); treffer.hasNext();)
+        anker << treffer.next().captured(0);
+    anker.sort();
+    return anker;
+}
+
+QString LiesHilfe(const char* sprache)
+{
+    QFile datei(Spielordner + "/morvik_" + sprache + ".hlp");
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+}
+
+} // namespace
+
+// Every language's help is in the runtime folder, with the English one's anchors and limits.
+TEST(Hilfe, JedeSpracheHatIhreHilfeMitDenAnkernDerEnglischen)
+{
+    const QStringList englisch = Anker(LiesHilfe("en"));
+    ASSERT_GT(englisch.size(), 4);
+    for (const char* sprache : {"fr", "es", "it", "pt_BR", "nl", "pl", "cs", "sv", "ru", "uk"}) {
+        const QString text = LiesHilfe(sprache);
+        EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">") && text.contains("Tavelor")) << sprache;
+        EXPECT_TRUE(text.contains("9999") && text.contains("59:59")) << sprache;
+        EXPECT_EQ(Anker(text), englisch) << sprache;
+    }
 }
 
 TEST(Hilfe, BeideSprachenErklaerenVariantenGrenzenUndBestenliste)
