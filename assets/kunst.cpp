@@ -10,13 +10,17 @@ namespace kunst {
 
 QStringList Kunstnamen()
 {
-    return {"imgHintergrund", "imgKreuz3",       "imgKreuz4",      "imgKreuz5",      "imgKreuz6",
+    QStringList namen{"imgHintergrund", "imgKreuz3",       "imgKreuz4",      "imgKreuz5",      "imgKreuz6",
             "imgZiffern",     "imgZiffernHilfe", "imgSchrift",     "imgPause",       "imgAchse",
             "imgPfeilRechts", "imgPfeilLinks",   "imgPfeilUnten",  "imgPfeilOben",   "imgVariante1",
             "imgVariante2",   "imgVariante3",    "glyphAbbruch",   "glyphAbbruchAus", "glyphLoeschen",
             "glyphLoeschenAus", "imgSymbol",     "imgUeberschrift", "symbol",
             "imgHintergrundDunkel", "imgVariante1Dunkel", "imgVariante2Dunkel", "imgVariante3Dunkel",
             "glyphAbbruchAusDunkel", "glyphLoeschenAusDunkel", "imgUeberschriftDunkel"};
+    // the lettering of every language beside German and English
+    for (const char* sprache : {"fr", "es", "it", "pt_BR", "nl", "pl", "cs", "sv", "ru", "uk"})
+        namen << QStringLiteral("imgSchrift_") + QLatin1String(sprache) << QStringLiteral("imgPause_") + QLatin1String(sprache);
+    return namen;
 }
 
 QString Kunstpfad(const QString& name)

@@ -90,7 +90,9 @@ public:
     void GanzesBild();
     void PauseZeigen();
 
-    void ZeigeSchrift(bool englisch);
+    // The counters' lettering and the pause sign in the language of that code ("de", "en", "fr", …).
+    void ZeigeSchrift(const QString& sprache);
+    void ZeigeSchrift(bool englisch) { ZeigeSchrift(QString::fromLatin1(englisch ? "en" : "de")); }
     // The counters; only the digits that change are painted again.
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);
@@ -149,7 +151,7 @@ private:
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
     bool dunkel_ = false;
-    std::optional<bool> beschriftung_;  // the labels, in English or not
+    std::optional<QString> beschriftung_;  // the labels' language code
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none
     mutable QImage rahmen_;  // the background art, kept at a scale other than the classic one
