@@ -64,7 +64,7 @@ TEST(Textkatalog, UmlauteSindEchteUnicodeZeichen)
 
 TEST(Textkatalog, FehlendeIdGibtLeerenText)
 {
-    EXPECT_TRUE(LadeText(8, 0).isEmpty());
+    EXPECT_TRUE(LadeText(12, 0).isEmpty());
     EXPECT_TRUE(LadeText(809, 0).isEmpty());
     EXPECT_TRUE(LadeText(-1, 0).isEmpty());
     EXPECT_TRUE(LadeText(0, 2000).isEmpty());
