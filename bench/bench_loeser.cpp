@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 #include "engine/loeser.h"
+#include "engine/loeser_tiefensuche.h"
 
 using namespace engine;
 
@@ -284,10 +285,38 @@ void Beginn(int anzahl)
         }
 }
 
+// The sliding boards of side 4 that `beginn` draws, the slowest first: where the empty field is
+// at home, the way's length and the search's CPU time, to see which boards the time goes to.
+void Vierer(int anzahl)
+{
+    std::mt19937 zufall(unsigned(300 * 1 + 4));
+    struct Brett {
+        double ms;
+        int heim, laenge;
+    };
+    std::vector<Brett> bretter;
+    double summe = 0;
+    for (int i = 0; i <= anzahl; ++i) {
+        const Spielstand s = Zufallsbrett(1, 4, zufall);
+        const double c = CpuMs();
+        const auto weg = loeser::KuerzesteSchiebeLoesung(s);
+        bretter.push_back({CpuMs() - c, s.FreiesFeld, weg ? int(weg->size()) : -1});
+        summe += bretter.back().ms;
+    }
+    std::sort(bretter.begin(), bretter.end(), [](const Brett& a, const Brett& b) { return a.ms > b.ms; });
+    std::printf("4x4 sliding, %zu boards, %.0f ms CPU in all; the slowest:\n", bretter.size(), summe);
+    for (std::size_t i = 0; i < std::min<std::size_t>(12, bretter.size()); ++i)
+        std::printf("  home of the empty field %2d, %2d moves, %7.1f ms\n", bretter[i].heim, bretter[i].laenge, bretter[i].ms);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "vierer") {
+        Vierer(argc > 2 ? std::max(1, std::atoi(argv[2])) : 300);
+        return 0;
+    }
     if (argc > 1 && std::string(argv[1]) == "beginn") {
         Beginn(argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
         return 0;

@@ -15,13 +15,16 @@ namespace engine::loeser {
 // The patterns whose tables the game ships, by tiles (= home fields, 1-based; 0 ends a short
 // one). A pattern that is a mirror or turn of one of these reads its table through that
 // symmetry, so few tables serve every home of the empty field.
-constexpr int MusterAnzahl = 4;
+constexpr int MusterAnzahl = 7;
 using Musterteile = std::array<int, 6>;
 constexpr std::array<Musterteile, MusterAnzahl> MusterTeile = {{
     {1, 2, 5, 6, 9, 10},   // two columns of three in a corner
     {3, 4, 7, 8, 12, 16},  // a corner block of four and two more down the side
     {13, 14, 15},          // three of the bottom row, from the corner
     {13, 14, 16},          // the bottom row without its third field
+    {11, 12, 15},          // a corner block of four without its corner
+    {12, 15, 16},          // a corner block of four without its inner field
+    {11, 12, 16},          // a corner block of four without one of its sides
 }};
 
 class Musterdatenbank {

@@ -61,14 +61,20 @@ using Satz = std::array<Teile, 3>;
 struct Aufteilung {
     int heim;
     int saetze;
-    std::array<Satz, 2> satz;
+    std::array<Satz, 4> satz;
 };
 const std::array<Aufteilung, 3> Aufteilungen = {{
-    {16, 2, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 15}}},
-              {{{1, 2, 3, 5, 6, 7}, {9, 10, 11, 13, 14, 15}, {4, 8, 12}}}}}},
-    {11, 2, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 12, 16}, {13, 14, 15}}},
-              {{{1, 2, 3, 5, 6, 7}, {9, 10, 13, 14, 15, 16}, {4, 8, 12}}}}}},
-    {15, 1, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 16}}}}}},
+    {16, 4, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 15}}},
+              {{{1, 2, 3, 5, 6, 7}, {9, 10, 11, 13, 14, 15}, {4, 8, 12}}},
+              {{{1, 2, 3, 4, 7, 8}, {5, 6, 9, 10, 13, 14}, {11, 12, 15}}},
+              {{{1, 5, 9, 10, 13, 14}, {2, 3, 4, 6, 7, 8}, {11, 12, 15}}}}}},
+    {11, 4, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 12, 16}, {13, 14, 15}}},
+              {{{1, 2, 3, 5, 6, 7}, {9, 10, 13, 14, 15, 16}, {4, 8, 12}}},
+              {{{1, 2, 3, 4, 7, 8}, {5, 6, 9, 10, 13, 14}, {12, 15, 16}}},
+              {{{1, 5, 9, 10, 13, 14}, {2, 3, 4, 6, 7, 8}, {12, 15, 16}}}}}},
+    {15, 3, {{{{{1, 2, 5, 6, 9, 10}, {3, 4, 7, 8, 11, 12}, {13, 14, 16}}},
+              {{{1, 2, 3, 4, 7, 8}, {5, 6, 9, 10, 13, 14}, {11, 12, 16}}},
+              {{{1, 5, 9, 10, 13, 14}, {2, 3, 4, 6, 7, 8}, {11, 12, 16}}}}}},
 }};
 
 struct Nachbarliste {
@@ -204,9 +210,9 @@ private:
     // A move of the tile on `von` into the empty field `leer`, as the pattern sets see it.
     struct Schritt {
         int von = 0, h = 0;
-        std::array<int, 2> teil{};  // the new value of the pattern the tile belongs to, per set
+        std::array<int, 4> teil{};  // the new value of the pattern the tile belongs to, per set
     };
-    void Setzen(int t, int zelle, const std::array<int, 2>& teil)
+    void Setzen(int t, int zelle, const std::array<int, 4>& teil)
     {
         for (int k = 0; k < saetze_; ++k) {
             Sicht& v = sicht_[k];
@@ -260,7 +266,7 @@ private:
         for (int i = 0; i < anzahl; ++i) {
             const Schritt& z = kinder[i];
             const int t = brett_[z.von];
-            std::array<int, 2> alt{};
+            std::array<int, 4> alt{};
             for (int k = 0; k < saetze_; ++k)
                 alt[k] = sicht_[k].teil[sicht_[k].muster[t]];
             Setzen(t, leer, z.teil);
@@ -285,7 +291,7 @@ private:
     long knoten_ = 0;
     bool abgebrochen_ = false;
     int saetze_ = 1;
-    std::array<Sicht, 2> sicht_;
+    std::array<Sicht, 4> sicht_;
     std::array<uint8_t, Zellen> brett_{};
     const Nachbarliste& nachbarn_ = Nachbarn();
     int leer_ = 0;
