@@ -125,7 +125,7 @@
     </message>
     <message id="t204">
         <source>Pieces</source>
-        <translation>Dílky</translation>
+        <translation>dílky</translation>
     </message>
     <message id="t300">
         <source>Settings</source>
@@ -205,7 +205,7 @@ a obrázek nebyl složen.</translation>
     </message>
     <message id="t505">
         <source>You have used up all the available time without finishing the jigsaw.</source>
-        <translation>Vypršel všechen dostupný čas a obrázek nebyl složen.</translation>
+        <translation>Vypršel veškerý dostupný čas a obrázek nebyl složen.</translation>
     </message>
     <message id="t506">
         <source>Solved with help – no entry in the list of best results.</source>
@@ -215,7 +215,7 @@ a obrázek nebyl složen.</translation>
         <source>The saved game was damaged and has been set aside as %1.
 
 A new game begins.</source>
-        <translation>Uložená hra byla poškozená a byla odložena jako %1.
+        <translation>Uložená hra byla poškozená a byla uschována pod názvem %1.
 
 Začíná nová hra.</translation>
     </message>
@@ -449,11 +449,11 @@ Všechny hry v deníku budou ztraceny; nejlepší výsledky zůstanou.</translat
 %1
 
 The statistics start afresh.</source>
-        <translation>Uložená statistika byla poškozená nebo nepatří k této hře. Byla odložena jako
+        <translation>Uložená statistika byla poškozená nebo nepatří k této hře. Byla uschována pod názvem
 
 %1
 
-Statistika začíná znovu.</translation>
+Statistika se začne vést znovu.</translation>
     </message>
     <message id="t693">
         <source>The statistics cannot be stored:
@@ -485,7 +485,7 @@ Hrát se dá dál; hry se začnou zapisovat do deníku, jakmile to zase půjde.<
     </message>
     <message id="t720">
         <source>Tavelor – Keyboard shortcuts</source>
-        <translation>Tavelor – Klávesové zkratky</translation>
+        <translation>Tavelor – klávesové zkratky</translation>
     </message>
     <message id="t721">
         <source>Menu</source>
@@ -661,7 +661,7 @@ Nastavte měřítko na %4 % nebo méně a spusťte hru znovu.</translation>
     </message>
     <message id="t810">
         <source>The picture you selected is too large to be loaded.</source>
-        <translation>Vybraný obrázek je příliš velký na to, aby se dal načíst.</translation>
+        <translation>Vybraný obrázek je příliš velký, nelze ho načíst.</translation>
     </message>
     <message id="t811">
         <source>The file you selected is damaged or incomplete.</source>
@@ -675,7 +675,7 @@ Nastavte měřítko na %4 % nebo méně a spusťte hru znovu.</translation>
         <source>The saved game was damaged and has been set aside as spiel.dat.defekt.
 
 A new game begins.</source>
-        <translation>Uložená hra byla poškozená a byla odložena jako spiel.dat.defekt.
+        <translation>Uložená hra byla poškozená a byla uschována pod názvem spiel.dat.defekt.
 
 Začíná nová hra.</translation>
     </message>

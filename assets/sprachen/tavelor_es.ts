@@ -29,7 +29,7 @@
     </message>
     <message id="t6">
         <source>&amp;Statistics …</source>
-        <translation>&amp;Estadísticas …</translation>
+        <translation>&amp;Estadísticas…</translation>
     </message>
     <message id="t19">
         <source>E&amp;xit</source>
@@ -191,7 +191,7 @@
         <source>Sorry, but this is not enough to enter 
 
          the hall of fame.</source>
-        <translation>Lo sentimos, no basta para entrar
+        <translation>Lo sentimos, este resultado no basta para entrar
 
 en el cuadro de honor.</translation>
     </message>
@@ -215,7 +215,7 @@ sin terminar el rompecabezas.</translation>
         <source>The saved game was damaged and has been set aside as %1.
 
 A new game begins.</source>
-        <translation>La partida guardada estaba dañada y se ha apartado como %1.
+        <translation>La partida guardada estaba dañada y se ha guardado aparte como %1.
 
 Empieza una nueva partida.</translation>
     </message>
@@ -281,7 +281,7 @@ Las partidas no se pueden conservar para el próximo inicio.</translation>
     </message>
     <message id="t654">
         <source>Played</source>
-        <translation>Partidas jugadas</translation>
+        <translation>Jugadas</translation>
     </message>
     <message id="t655">
         <source>Solved</source>
@@ -325,13 +325,13 @@ Las partidas no se pueden conservar para el próximo inicio.</translation>
     </message>
     <message id="t665">
         <source>Times and moves count only games solved without help. The averages of the last 5 and 12 leave out the best and the worst.</source>
-        <translation>Los tiempos y los movimientos solo cuentan las partidas resueltas sin ayuda. Las medias de las últimas 5 y 12 excluyen la mejor y la peor.</translation>
+        <translation>Los tiempos y los movimientos solo tienen en cuenta las partidas resueltas sin ayuda. Las medias de las últimas 5 y 12 excluyen la mejor y la peor.</translation>
     </message>
     <message id="t666" numerus="yes">
         <source>The last %1 games</source>
         <translation>
-            <numerusform>%1 última partida</numerusform>
-            <numerusform>%1 últimas partidas</numerusform>
+            <numerusform>%1 partida reciente</numerusform>
+            <numerusform>Las últimas %1 partidas</numerusform>
         </translation>
     </message>
     <message id="t667">
@@ -392,7 +392,7 @@ Las partidas no se pueden conservar para el próximo inicio.</translation>
     </message>
     <message id="t681">
         <source>Save as &amp;CSV …</source>
-        <translation>Guardar como &amp;CSV …</translation>
+        <translation>Guardar como &amp;CSV…</translation>
     </message>
     <message id="t682">
         <source>&amp;Clear statistics</source>
@@ -448,7 +448,7 @@ Se perderán todas las partidas registradas; el cuadro de honor se conserva.</tr
 %1
 
 The statistics start afresh.</source>
-        <translation>Las estadísticas guardadas estaban dañadas o no pertenecen a este juego. Se han apartado como
+        <translation>Las estadísticas guardadas estaban dañadas o no pertenecen a este juego. Se han guardado aparte como
 
 %1
 
@@ -674,7 +674,7 @@ Ajusta la escala al %4 % o menos y reinicia el juego.</translation>
         <source>The saved game was damaged and has been set aside as spiel.dat.defekt.
 
 A new game begins.</source>
-        <translation>La partida guardada estaba dañada y se ha apartado como spiel.dat.defekt.
+        <translation>La partida guardada estaba dañada y se ha guardado aparte como spiel.dat.defekt.
 
 Empieza una nueva partida.</translation>
     </message>

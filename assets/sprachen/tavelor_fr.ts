@@ -29,7 +29,7 @@
     </message>
     <message id="t6">
         <source>&amp;Statistics …</source>
-        <translation>&amp;Statistiques …</translation>
+        <translation>&amp;Statistiques…</translation>
     </message>
     <message id="t19">
         <source>E&amp;xit</source>
@@ -330,8 +330,8 @@ Les parties ne peuvent pas être conservées pour le prochain lancement.</transl
     <message id="t666" numerus="yes">
         <source>The last %1 games</source>
         <translation>
-            <numerusform>%1 dernière partie</numerusform>
-            <numerusform>%1 dernières parties</numerusform>
+            <numerusform>%1 partie récente</numerusform>
+            <numerusform>Les %1 dernières parties</numerusform>
         </translation>
     </message>
     <message id="t667">
@@ -392,7 +392,7 @@ Les parties ne peuvent pas être conservées pour le prochain lancement.</transl
     </message>
     <message id="t681">
         <source>Save as &amp;CSV …</source>
-        <translation>Enregistrer en &amp;CSV …</translation>
+        <translation>Enregistrer en &amp;CSV…</translation>
     </message>
     <message id="t682">
         <source>&amp;Clear statistics</source>

@@ -191,17 +191,17 @@
         <source>Sorry, but this is not enough to enter 
 
          the hall of fame.</source>
-        <translation>Purtroppo non basta per entrare 
+        <translation>Purtroppo questo risultato non basta
 
-         in classifica.</translation>
+per entrare in classifica.</translation>
     </message>
     <message id="t504">
         <source>You have reached the maximum number of permitted moves 
 
  whithout finishing the jigsaw.</source>
-        <translation>Hai raggiunto il numero massimo di mosse consentite 
+        <translation>Hai raggiunto il numero massimo di mosse consentite
 
- senza completare il puzzle.</translation>
+senza completare il puzzle.</translation>
     </message>
     <message id="t505">
         <source>You have used up all the available time without finishing the jigsaw.</source>
@@ -209,7 +209,7 @@
     </message>
     <message id="t506">
         <source>Solved with help – no entry in the list of best results.</source>
-        <translation>Risolto con aiuto – nessuna voce in classifica.</translation>
+        <translation>Risolto con aiuto – non entra in classifica.</translation>
     </message>
     <message id="t600">
         <source>The saved game was damaged and has been set aside as %1.
@@ -432,7 +432,7 @@ Tutte le partite registrate andranno perse; la classifica resta invariata.</tran
     </message>
     <message id="t689">
         <source>&amp;Clear</source>
-        <translation>&amp;Azzera</translation>
+        <translation>A&amp;zzera</translation>
     </message>
     <message id="t690">
         <source>&amp;Cancel</source>
@@ -576,11 +576,11 @@ Un puzzle di immagini: ricomponi un&apos;immagine mescolata.
     </message>
     <message id="t752">
         <source>tavelor: unknown option &apos;%1&apos;</source>
-        <translation>tavelor: opzione sconosciuta &apos;%1&apos;</translation>
+        <translation>tavelor: opzione sconosciuta «%1»</translation>
     </message>
     <message id="t753">
         <source>tavelor: unexpected argument &apos;%1&apos;</source>
-        <translation>tavelor: argomento inatteso &apos;%1&apos;</translation>
+        <translation>tavelor: argomento inatteso «%1»</translation>
     </message>
     <message id="t754">
         <source>Tavelor %1</source>
@@ -728,7 +728,7 @@ La partita continua con l&apos;immagine integrata.</translation>
     </message>
     <message id="t913">
         <source>Axis %1: rows %2–%3, columns %4–%5</source>
-        <translation>Asse %1: righe %2–%3, colonne %4–%5</translation>
+        <translation>Asse %1: righe %2 e %3, colonne %4 e %5</translation>
     </message>
     <message id="t914">
         <source>Moves: %1</source>

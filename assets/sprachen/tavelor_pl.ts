@@ -125,7 +125,7 @@
     </message>
     <message id="t204">
         <source>Pieces</source>
-        <translation>Kafelki</translation>
+        <translation>kafelki</translation>
     </message>
     <message id="t300">
         <source>Settings</source>
@@ -215,7 +215,7 @@ bez ułożenia obrazka.</translation>
         <source>The saved game was damaged and has been set aside as %1.
 
 A new game begins.</source>
-        <translation>Zapisana gra była uszkodzona i została odłożona jako %1.
+        <translation>Zapisana gra była uszkodzona i została odłożona pod nazwą %1.
 
 Zaczyna się nowa gra.</translation>
     </message>
@@ -449,11 +449,11 @@ Wszystkie gry z dziennika zostaną utracone; najlepsze wyniki pozostaną.</trans
 %1
 
 The statistics start afresh.</source>
-        <translation>Zapisane statystyki były uszkodzone lub nie należą do tej gry. Zostały odłożone jako
+        <translation>Zapisane statystyki były uszkodzone lub nie należą do tej gry. Zostały odłożone pod nazwą
 
 %1
 
-Statystyki zaczynają się od nowa.</translation>
+Statystyki będą prowadzone od nowa.</translation>
     </message>
     <message id="t693">
         <source>The statistics cannot be stored:
@@ -485,7 +485,7 @@ Można grać dalej; gry trafią do dziennika, gdy tylko znów będzie to możliw
     </message>
     <message id="t720">
         <source>Tavelor – Keyboard shortcuts</source>
-        <translation>Tavelor – Skróty klawiszowe</translation>
+        <translation>Tavelor – skróty klawiszowe</translation>
     </message>
     <message id="t721">
         <source>Menu</source>
@@ -675,7 +675,7 @@ Ustaw skalowanie na %4 % lub mniej i uruchom grę ponownie.</translation>
         <source>The saved game was damaged and has been set aside as spiel.dat.defekt.
 
 A new game begins.</source>
-        <translation>Zapisana gra była uszkodzona i została odłożona jako spiel.dat.defekt.
+        <translation>Zapisana gra była uszkodzona i została odłożona pod nazwą spiel.dat.defekt.
 
 Zaczyna się nowa gra.</translation>
     </message>

@@ -191,17 +191,17 @@
         <source>Sorry, but this is not enough to enter 
 
          the hall of fame.</source>
-        <translation>Infelizmente, isso não basta para entrar 
+        <translation>Infelizmente, este resultado não basta para entrar
 
-         nos recordes.</translation>
+nos recordes.</translation>
     </message>
     <message id="t504">
         <source>You have reached the maximum number of permitted moves 
 
  whithout finishing the jigsaw.</source>
-        <translation>Você atingiu o número máximo de movimentos permitidos 
+        <translation>Você atingiu o número máximo de movimentos permitidos
 
- sem completar o quebra-cabeça.</translation>
+sem completar o quebra-cabeça.</translation>
     </message>
     <message id="t505">
         <source>You have used up all the available time without finishing the jigsaw.</source>
@@ -325,7 +325,7 @@ As partidas não podem ser guardadas para a próxima vez.</translation>
     </message>
     <message id="t665">
         <source>Times and moves count only games solved without help. The averages of the last 5 and 12 leave out the best and the worst.</source>
-        <translation>Tempos e movimentos contam apenas partidas resolvidas sem ajuda. As médias das últimas 5 e 12 desconsideram a melhor e a pior.</translation>
+        <translation>Tempos e movimentos levam em conta apenas partidas resolvidas sem ajuda. As médias das últimas 5 e 12 desconsideram a melhor e a pior.</translation>
     </message>
     <message id="t666" numerus="yes">
         <source>The last %1 games</source>
@@ -576,11 +576,11 @@ Um quebra-cabeça de imagem: remonte uma imagem embaralhada.
     </message>
     <message id="t752">
         <source>tavelor: unknown option &apos;%1&apos;</source>
-        <translation>tavelor: opção desconhecida &apos;%1&apos;</translation>
+        <translation>tavelor: opção desconhecida “%1”</translation>
     </message>
     <message id="t753">
         <source>tavelor: unexpected argument &apos;%1&apos;</source>
-        <translation>tavelor: argumento inesperado &apos;%1&apos;</translation>
+        <translation>tavelor: argumento inesperado “%1”</translation>
     </message>
     <message id="t754">
         <source>Tavelor %1</source>
@@ -728,7 +728,7 @@ A partida continua com a imagem embutida.</translation>
     </message>
     <message id="t913">
         <source>Axis %1: rows %2–%3, columns %4–%5</source>
-        <translation>Eixo %1: linhas %2–%3, colunas %4–%5</translation>
+        <translation>Eixo %1: linhas %2 e %3, colunas %4 e %5</translation>
     </message>
     <message id="t914">
         <source>Moves: %1</source>

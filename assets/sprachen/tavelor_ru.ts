@@ -181,7 +181,7 @@
     </message>
     <message id="t331">
         <source>E&amp;xit game</source>
-        <translation>В&amp;ыйти из игры</translation>
+        <translation>Выйти из &amp;игры</translation>
     </message>
     <message id="t332">
         <source>&amp;Back to the game</source>
@@ -215,7 +215,7 @@
         <source>The saved game was damaged and has been set aside as %1.
 
 A new game begins.</source>
-        <translation>Сохранённая игра была повреждена; файл отложен под именем %1.
+        <translation>Сохранённая игра была повреждена; её файл переименован в %1.
 
 Начинается новая игра.</translation>
     </message>
@@ -449,11 +449,11 @@ Every recorded game is lost; the best results stay.</source>
 %1
 
 The statistics start afresh.</source>
-        <translation>Сохранённая статистика была повреждена или не относится к этой игре. Она отложена под именем
+        <translation>Сохранённая статистика была повреждена или не относится к этой игре. Её файл переименован в
 
 %1
 
-Статистика начинается заново.</translation>
+Статистика будет вестись заново.</translation>
     </message>
     <message id="t693">
         <source>The statistics cannot be stored:
@@ -665,7 +665,7 @@ Please set the scaling to %4 % or less and restart the game.</source>
     </message>
     <message id="t811">
         <source>The file you selected is damaged or incomplete.</source>
-        <translation>Выбранный файл повреждён или неполон.</translation>
+        <translation>Выбранный файл повреждён или неполный.</translation>
     </message>
     <message id="t812">
         <source>The file you selected does not contain a picture.</source>
@@ -675,7 +675,7 @@ Please set the scaling to %4 % or less and restart the game.</source>
         <source>The saved game was damaged and has been set aside as spiel.dat.defekt.
 
 A new game begins.</source>
-        <translation>Сохранённая игра была повреждена; файл отложен под именем spiel.dat.defekt.
+        <translation>Сохранённая игра была повреждена; её файл переименован в spiel.dat.defekt.
 
 Начинается новая игра.</translation>
     </message>

@@ -215,7 +215,7 @@
         <source>The saved game was damaged and has been set aside as %1.
 
 A new game begins.</source>
-        <translation>Збережену гру було пошкоджено; файл відкладено під назвою %1.
+        <translation>Збережену гру було пошкоджено; її файл перейменовано на %1.
 
 Починається нова гра.</translation>
     </message>
@@ -449,11 +449,11 @@ Every recorded game is lost; the best results stay.</source>
 %1
 
 The statistics start afresh.</source>
-        <translation>Збережену статистику було пошкоджено, або вона не належить цій грі. Її відкладено під назвою
+        <translation>Збережену статистику було пошкоджено, або вона не належить цій грі. Її файл перейменовано на
 
 %1
 
-Статистика починається заново.</translation>
+Статистика почнеться заново.</translation>
     </message>
     <message id="t693">
         <source>The statistics cannot be stored:
@@ -675,7 +675,7 @@ Please set the scaling to %4 % or less and restart the game.</source>
         <source>The saved game was damaged and has been set aside as spiel.dat.defekt.
 
 A new game begins.</source>
-        <translation>Збережену гру було пошкоджено; файл відкладено під назвою spiel.dat.defekt.
+        <translation>Збережену гру було пошкоджено; її файл перейменовано на spiel.dat.defekt.
 
 Починається нова гра.</translation>
     </message>
