@@ -127,7 +127,7 @@ void TfrmMain::TexteSetzen()
     infoBox_.Version = texte_(daten::text::VersionNummer);
     infoBox_.Lizenz = texte_(daten::text::Lizenz);
     infoBox_.Mitwirkende = texte_(daten::text::Mitwirkende);
-    infoBox_.Beschreibung = texte_.englisch()  // no text of the catalogue yet: English but in German
+    infoBox_.Beschreibung = texte_.englisch()  // German in a German game, else English
         ? QStringLiteral("A picture puzzle in three variants: slide the tiles into the empty field, "
                          "shift rows and columns, or turn four tiles round an axis.")
         : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
