@@ -21,6 +21,9 @@
 #include <thread>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "engine/loeser.h"
 
 using namespace engine;
@@ -244,10 +247,51 @@ void Anhalten()
     }
 }
 
+double WandMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// What Solve waits for before its first move: the engine call behind Helfer::LoesungAnfordern.
+std::size_t ErsterZugBekannt(const Spielstand& s) { return LoesungBeginnen(s).zuege.size(); }
+
+// The time from Solve to its first move known, for every kind in a process of its own so that
+// its first board meets no table built before (first use), then `anzahl` more random boards.
+void Beginn(int anzahl)
+{
+    std::printf("Solve to first move known, wall ms (CPU ms), each kind in a fresh process\n");
+    std::printf("var side   first use            p99                 max\n");
+    std::fflush(stdout);
+    for (int v = 1; v <= 3; ++v)
+        for (int n = 3; n <= MaxSeite; ++n) {
+            if (fork() != 0) {
+                wait(nullptr);
+                continue;
+            }
+            std::mt19937 zufall(unsigned(300 * v + n));
+            Messung wand, cpu;
+            for (int i = 0; i <= anzahl; ++i) {
+                const Spielstand s = Zufallsbrett(v, n, zufall);
+                const double w = WandMs(), c = CpuMs();
+                ErsterZugBekannt(s);
+                wand.ms.push_back(WandMs() - w);
+                cpu.ms.push_back(CpuMs() - c);
+            }
+            std::printf(" %d   %d  %8.1f (%7.1f) %8.1f (%7.1f) %8.1f (%7.1f)\n", v, n, wand.ms[0], cpu.ms[0],
+                        wand.Perzentil(wand.ms, 0.99), cpu.Perzentil(cpu.ms, 0.99), wand.Max(wand.ms), cpu.Max(cpu.ms));
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "beginn") {
+        Beginn(argc > 2 ? std::max(1, std::atoi(argv[2])) : 100);
+        return 0;
+    }
     const int anzahl = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const std::string ordner = argc > 2 ? argv[2] : TAVELOR_BENCHDATEN;
     ErsteNutzung();

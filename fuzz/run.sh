@@ -3,7 +3,7 @@
 # into build-fuzz/, makes the seed corpora there and runs each target for SECONDS.
 # Exits non-zero on any finding: a crash, a leak, a sanitizer report or a broken rule.
 #
-#   fuzz/run.sh SECONDS [TARGET...]      targets: liste ini bild bildweg ton engine spiel journal (default: all)
+#   fuzz/run.sh SECONDS [TARGET...]      targets: liste ini bild bildweg ton engine spiel journal code (default: all)
 #
 # An input that fails is kept as build-fuzz/funde/<target>-crash-*; run it again with
 #   build-fuzz/fuzz/fuzz_<target> build-fuzz/funde/<target>-crash-...
@@ -16,7 +16,7 @@ if ! [[ $sekunden =~ ^[0-9]+$ ]]; then
   exit 2
 fi
 shift
-alle=(liste ini bild bildweg ton engine spiel journal)
+alle=(liste ini bild bildweg ton engine spiel journal code)
 ziele=("$@")
 [ ${#ziele[@]} -gt 0 ] || ziele=("${alle[@]}")
 for ziel in "${ziele[@]}"; do

@@ -802,5 +802,93 @@ Das Spiel geht mit dem eingebauten Bild weiter.</translation>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message id="t8">
+        <source>Res&amp;tart this board</source>
+        <translation>&amp;Dasselbe Brett noch einmal</translation>
+    </message>
+    <message id="t9">
+        <source>&amp;Copy game code</source>
+        <translation>Spiel&amp;code kopieren</translation>
+    </message>
+    <message id="t10">
+        <source>&amp;Enter game code …</source>
+        <translation>Spielcode &amp;eingeben …</translation>
+    </message>
+    <message id="t11">
+        <source>Today&apos;s &amp;puzzle</source>
+        <translation>Rätsel des &amp;Tages</translation>
+    </message>
+    <message id="t29">
+        <source>Solve spee&amp;d</source>
+        <translation>Lö&amp;setempo</translation>
+    </message>
+    <message id="t400">
+        <source>%1 moves a second</source>
+        <translation>%1 Züge pro Sekunde</translation>
+    </message>
+    <message id="t401">
+        <source>%1 move a second</source>
+        <translation>%1 Zug pro Sekunde</translation>
+    </message>
+    <message id="t450">
+        <source>Enter game code</source>
+        <translation>Spielcode eingeben</translation>
+    </message>
+    <message id="t451">
+        <source>Game code, for example from another player:</source>
+        <translation>Spielcode, zum Beispiel von einem anderen Spieler:</translation>
+    </message>
+    <message id="t452">
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message id="t453">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="t454">
+        <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
+        <translation>Das ist kein Spielcode von Tavelor. Ein Spielcode beginnt mit TAV1-.</translation>
+    </message>
+    <message id="t455">
+        <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
+        <translation>Dieser Spielcode stammt aus einer neueren Version von Tavelor und kann hier nicht gespielt werden.</translation>
+    </message>
+    <message id="t456">
+        <source>The game code is incomplete or too long.</source>
+        <translation>Der Spielcode ist unvollständig oder zu lang.</translation>
+    </message>
+    <message id="t457">
+        <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
+        <translation>Der Spielcode enthält einen Tippfehler: Die Prüfzeichen am Ende passen nicht zum Rest.</translation>
+    </message>
+    <message id="t458">
+        <source>The game code names none of the three variants.</source>
+        <translation>Der Spielcode nennt keine der drei Varianten.</translation>
+    </message>
+    <message id="t459">
+        <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
+        <translation>Der Spielcode nennt eine Brettgröße außerhalb von 3 × 3 bis 6 × 6.</translation>
+    </message>
+    <message id="t460">
+        <source>The game code holds no complete board: every tile must appear exactly once.</source>
+        <translation>Der Spielcode enthält kein vollständiges Brett: Jedes Teil muss genau einmal vorkommen.</translation>
+    </message>
+    <message id="t461">
+        <source>The board of this game code cannot be solved in its variant.</source>
+        <translation>Das Brett dieses Spielcodes lässt sich in seiner Variante nicht lösen.</translation>
+    </message>
+    <message id="t462">
+        <source>The game code is damaged: it contains characters that do not belong in it.</source>
+        <translation>Der Spielcode ist beschädigt: Er enthält Zeichen, die nicht hineingehören.</translation>
+    </message>
+    <message id="t463">
+        <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
+        <translation>Das Bild „%1“ ist nicht im Bilderordner. Gespielt wird mit dem eingebauten Bild.</translation>
+    </message>
+    <message id="t464">
+        <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
+        <translation>Rätsel des Tages – Tage gespielt: %1, in Folge: %2</translation>
+    </message>
 </context>
 </TS>

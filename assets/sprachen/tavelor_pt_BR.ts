@@ -801,5 +801,93 @@ A partida continua com a imagem embutida.</translation>
         <source>%1 %2</source>
         <translation>%1 e %2</translation>
     </message>
+    <message id="t8">
+        <source>Res&amp;tart this board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t9">
+        <source>&amp;Copy game code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t10">
+        <source>&amp;Enter game code …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t11">
+        <source>Today&apos;s &amp;puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t29">
+        <source>Solve spee&amp;d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t400">
+        <source>%1 moves a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t401">
+        <source>%1 move a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t450">
+        <source>Enter game code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t451">
+        <source>Game code, for example from another player:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t452">
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t453">
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t454">
+        <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t455">
+        <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t456">
+        <source>The game code is incomplete or too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t457">
+        <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t458">
+        <source>The game code names none of the three variants.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t459">
+        <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t460">
+        <source>The game code holds no complete board: every tile must appear exactly once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t461">
+        <source>The board of this game code cannot be solved in its variant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t462">
+        <source>The game code is damaged: it contains characters that do not belong in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t463">
+        <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="t464">
+        <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

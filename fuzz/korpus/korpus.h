@@ -20,6 +20,7 @@ void Listen(const Ablage& ablage);   // fuzz_liste: high-score files and results
 void Partien(const Ablage& ablage);  // fuzz_engine: games, some played to their end
 void Spieldateien(const Ablage& ablage);  // fuzz_spiel: saved games of every variant and side
 void Journale(const Ablage& ablage);      // fuzz_journal: stored moves and boards, journal files
+void Codes(const Ablage& ablage);         // fuzz_code: game codes of every variant and side, and damaged ones
 
 // Little-endian building blocks of the binary formats.
 inline void U16(QByteArray& b, std::uint16_t w) { b.append(char(w & 0xFF)).append(char(w >> 8)); }

@@ -47,6 +47,7 @@ int main(int argc, char** argv)
     korpus::Partien(ablage("engine"));
     korpus::Spieldateien(ablage("spiel"));
     korpus::Journale(ablage("journal"));
+    korpus::Codes(ablage("code"));
     std::printf("%d seeds in %s\n", anzahl, argv[1]);
     return gut ? 0 : 1;
 }

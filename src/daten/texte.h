@@ -67,6 +67,11 @@ inline constexpr int Sekunden = 916, EineSekunde = 917, Minuten = 918, EineMinut
 inline constexpr int SpaltePlatz = 924, SpalteName = 925, NameFuerPlatz = 926, Zuege = 905, Zeit = 906;
 inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
 
+// Solve's speed in the Options menu.
+namespace loesetempo {
+inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves */, EinZugProSekunde = 401 /* %1 = 1 */;
+} // namespace loesetempo
+
 // The statistics window and the journal's messages.
 namespace statistik {
 inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* %1 variant, %2 side */, Leer = 653,
@@ -80,6 +85,15 @@ inline constexpr int Menue = 6, Titel = 650, Gruppe = 651, Gruppenname = 652 /* 
     JournalBeiseite = 692 /* %1 the damaged file's new name */, JournalNichtSchreibbar = 693 /* %1 the file */,
     Kennzahlen = 694;
 } // namespace statistik
+
+// The same board again, game codes and today's puzzle.
+namespace codes {
+inline constexpr int NochEinmal = 8, CodeKopieren = 9, CodeEingeben = 10, Tagesraetsel = 11;
+inline constexpr int DialogTitel = 450, DialogText = 451, Spielen = 452, Abbrechen = 453, Fremd = 454,
+    Zukunft = 455, Laenge = 456, Pruefung = 457, Variante = 458, Groesse = 459, KeinBrett = 460,
+    Unloesbar = 461, Form = 462, BildFehlt = 463 /* %1 the picture's name */,
+    Tage = 464 /* %1 days played, %2 days in a row */;
+} // namespace codes
 } // namespace text
 
 class Texte : public QObject {

@@ -22,6 +22,14 @@ namespace {
     QT_TRID_NOOP("t5"),
     //% "&Statistics …"
     QT_TRID_NOOP("t6"),
+    //% "Res&tart this board"
+    QT_TRID_NOOP("t8"),
+    //% "&Copy game code"
+    QT_TRID_NOOP("t9"),
+    //% "&Enter game code …"
+    QT_TRID_NOOP("t10"),
+    //% "Today's &puzzle"
+    QT_TRID_NOOP("t11"),
     //% "E&xit"
     QT_TRID_NOOP("t19"),
     //% "&Options"
@@ -42,6 +50,8 @@ namespace {
     QT_TRID_NOOP("t27"),
     //% "Appeara&nce"
     QT_TRID_NOOP("t28"),
+    //% "Solve spee&d"
+    QT_TRID_NOOP("t29"),
     //% "Lan&guage"
     QT_TRID_NOOP("t30"),
     //% "&Deutsch"
@@ -100,6 +110,40 @@ namespace {
     QT_TRID_NOOP("t331"),
     //% "&Back to the game"
     QT_TRID_NOOP("t332"),
+    //% "%1 moves a second"
+    QT_TRID_NOOP("t400"),
+    //% "%1 move a second"
+    QT_TRID_NOOP("t401"),
+    //% "Enter game code"
+    QT_TRID_NOOP("t450"),
+    //% "Game code, for example from another player:"
+    QT_TRID_NOOP("t451"),
+    //% "&Play"
+    QT_TRID_NOOP("t452"),
+    //% "Cancel"
+    QT_TRID_NOOP("t453"),
+    //% "This is not a Tavelor game code. A game code begins with TAV1-."
+    QT_TRID_NOOP("t454"),
+    //% "This game code comes from a newer version of Tavelor and cannot be played here."
+    QT_TRID_NOOP("t455"),
+    //% "The game code is incomplete or too long."
+    QT_TRID_NOOP("t456"),
+    //% "The game code contains a typo: the check characters at its end do not match the rest."
+    QT_TRID_NOOP("t457"),
+    //% "The game code names none of the three variants."
+    QT_TRID_NOOP("t458"),
+    //% "The game code names a board size outside 3 × 3 to 6 × 6."
+    QT_TRID_NOOP("t459"),
+    //% "The game code holds no complete board: every tile must appear exactly once."
+    QT_TRID_NOOP("t460"),
+    //% "The board of this game code cannot be solved in its variant."
+    QT_TRID_NOOP("t461"),
+    //% "The game code is damaged: it contains characters that do not belong in it."
+    QT_TRID_NOOP("t462"),
+    //% "The picture “%1” is not in the picture folder. The built-in picture is used instead."
+    QT_TRID_NOOP("t463"),
+    //% "Today's puzzle – days played: %1, in a row: %2"
+    QT_TRID_NOOP("t464"),
     //% "Sorry, but this is not enough to enter \n\n         the hall of fame."
     QT_TRID_NOOP("t503"),
     //% "You have reached the maximum number of permitted moves \n\n whithout finishing the jigsaw."

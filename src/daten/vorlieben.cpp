@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace daten {
@@ -20,6 +21,7 @@ constexpr char ZuschnittSchluessel[] = "Zuschnitt";
 constexpr char NachfragenSchluessel[] = "Nachfragen";
 constexpr char ErscheinungsbildSchluessel[] = "Erscheinungsbild";
 constexpr char SuchordnerSchluessel[] = "Suchordner";
+constexpr char LoesetempoSchluessel[] = "Loesetempo";
 constexpr char Fenster[] = "Fenster";
 constexpr char Ecke[] = "Ecke";
 constexpr char Maximiert[] = "Maximiert";
@@ -82,6 +84,9 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     const int erscheinung = zahl(Optionen, ErscheinungsbildSchluessel);
     if (erscheinung == int(Erscheinungsbild::Hell) || erscheinung == int(Erscheinungsbild::Dunkel))
         erscheinungsbild_ = Erscheinungsbild(erscheinung);
+    const int tempo = zahl(Optionen, LoesetempoSchluessel);
+    if (std::find(Loesetempi.begin(), Loesetempi.end(), tempo) != Loesetempi.end())
+        loesetempo_ = tempo;
     suchordner_ = QString::fromUtf8(IniWert(inhalt, Optionen, SuchordnerSchluessel).value_or(QByteArray()));
     if (const auto ecke = IniWert(inhalt, Fenster, Ecke); ecke && LiesEcke(*ecke))
         fensterlage_ = Fensterlage{*LiesEcke(*ecke), zahl(Fenster, Maximiert) == 1};
@@ -155,6 +160,12 @@ void Vorlieben::ErscheinungsbildSetzen(Erscheinungsbild wahl)
 {
     Schreibe(Optionen, ErscheinungsbildSchluessel, QByteArray::number(int(wahl)));
     Uebernimm(erscheinungsbild_, wahl, Schluessel::Erscheinungsbild);
+}
+
+void Vorlieben::LoesetempoSetzen(int zuegeProSekunde)
+{
+    Schreibe(Optionen, LoesetempoSchluessel, QByteArray::number(zuegeProSekunde));
+    Uebernimm(loesetempo_, zuegeProSekunde, Schluessel::Loesetempo);
 }
 
 void Vorlieben::TonSetzen(bool an) { Uebernimm(ton_, an, Schluessel::Ton); }

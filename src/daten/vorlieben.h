@@ -13,6 +13,7 @@
 // [Optionen] Nachfragen   0 a game is given up without a question          asked
 // [Optionen] Erscheinungsbild  0 the desktop's, 1 light, 2 dark           the desktop's
 // [Optionen] Suchordner   the folder of the picture last chosen, UTF-8    the desktop's Pictures folder
+// [Optionen] Loesetempo   Solve's moves a second: 1, 2, 4, 8 or 16         4
 // [Fenster]  Ecke         the main window's outer top-left corner, "x,y"  centred on the screen
 // [Fenster]  Maximiert    1 maximised, anything else not                  not maximised
 // The sound switch is not stored: it is off at every start.
@@ -21,6 +22,7 @@
 #include <QPoint>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 #include "daten/bildquadrat.h"
@@ -42,7 +44,7 @@ struct Fensterlage {
 class Vorlieben : public QObject {
     Q_OBJECT
 public:
-    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Nachfragen, Ton, Fensterlage, Suchordner, Erscheinungsbild };
+    enum class Schluessel { Sprache, Animation, Groesse, Zuschnitt, Nachfragen, Ton, Fensterlage, Suchordner, Erscheinungsbild, Loesetempo };
     Q_ENUM(Schluessel)
 
     // The file is written through `schreiber`; tests put one in that fails.
@@ -60,6 +62,10 @@ public:
     daten::Erscheinungsbild erscheinungsbild() const { return erscheinungsbild_; }
     std::optional<Fensterlage> fensterlage() const { return fensterlage_; }
     QString suchordner() const { return suchordner_; }
+    // Solve's speed in moves a second, one of Loesetempi.
+    int loesetempo() const { return loesetempo_; }
+    static constexpr std::array<int, 5> Loesetempi = {1, 2, 4, 8, 16};
+    static constexpr int VorgabeLoesetempo = 4;
 
     // Each writes its key (not when started from a CD-ROM), even when the value is the same, and
     // then makes the value current. Throws Schreibfehler when the options file cannot be
@@ -70,6 +76,7 @@ public:
     void ZuschnittSetzen(Zuschnitt zuschnitt);
     void NachfragenSetzen(bool an);
     void ErscheinungsbildSetzen(daten::Erscheinungsbild wahl);
+    void LoesetempoSetzen(int zuegeProSekunde);
     // Held for this run only.
     void TonSetzen(bool an);
     // Write only the keys whose value differs from the stored one.
@@ -98,6 +105,7 @@ private:
     daten::Erscheinungsbild erscheinungsbild_ = daten::Erscheinungsbild::System;
     std::optional<Fensterlage> fensterlage_;
     QString suchordner_;
+    int loesetempo_ = VorgabeLoesetempo;
 };
 
 } // namespace daten

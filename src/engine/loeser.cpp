@@ -120,7 +120,8 @@ std::vector<Zug> BesterWeg(const Spielstand& s, std::stop_token halt)
     return loeser::PlatzierendeLoesung(s, halt, BesterAufwand(s));
 }
 
-std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt)
+// `nahGesucht`: a shortest way near home was looked for already, with more positions.
+std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt, bool nahGesucht = false)
 {
     if (s.n() == 3) {
         if (!loeser::TabelleFertig(s))  // a search is quicker than the table's making
@@ -128,11 +129,12 @@ std::vector<Zug> SchnellerWeg(const Spielstand& s, std::stop_token halt)
                 return *weg;
         return loeser::TabellenLoesung(s, halt);
     }
-    if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
-        return *kurz;
+    if (!nahGesucht)
+        if (auto kurz = NaherWeg(s, SchnelleKnoten, halt))
+            return *kurz;
     if (s.variante != Variante::Schieben)
         return loeser::PlatzierendeLoesung(s, halt, {1, 1, {0, 0, 0}});
-    if (s.n() == 4 && loeser::SchiebeMusterFertig(s))
+    if (s.n() == 4)
         if (auto weg = loeser::KuerzesteSchiebeLoesung(s, halt, SchnelleKnoten))
             return *weg;
     return loeser::SchiebeLoesungReihenweise(s, halt, 1);
@@ -160,18 +162,33 @@ std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt)
     return zuege;
 }
 
+Loesungsbeginn LoesungBeginnen(const Spielstand& s, std::stop_token halt)
+{
+    if (!Loesbar(s) || Geloest(s))
+        return {};
+    Loesungsbeginn beginn;
+    if (s.n() == 3 || (s.variante == Variante::Schieben && s.n() == 4))
+        beginn.zuege = BesterWeg(s, halt);
+    else if (auto kurz = NaherWeg(s, KurzeKnoten, halt))
+        beginn.zuege = std::move(*kurz);
+    else {
+        beginn.zuege = SchnellerWeg(s, halt, true);
+        beginn.bester = false;
+    }
+    if (halt.stop_requested())
+        return {};
+    return beginn;
+}
+
 void LoeserVorbereiten(const Spielstand& s, std::stop_token halt)
 {
     if (!Loesbar(s))
         return;
     if (s.n() == 3)
         loeser::TabelleVorbereiten(s, halt);
-    else if (s.variante == Variante::Schieben && s.n() == 4)
-        loeser::SchiebeMusterVorbereiten(s, halt);
-    else if (s.variante == Variante::Schieben)
-        loeser::UeberVierVorbereiten(s, halt);
-    else
+    else if (s.variante != Variante::Schieben)
         loeser::MakrosVorbereiten(s);  // tens of milliseconds, not worth a stop
+    // Sliding games of side 4 and more use the tables the program ships.
 }
 
 } // namespace engine

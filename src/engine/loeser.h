@@ -6,7 +6,8 @@
 // shortest.
 //
 // Every function may be called from any thread, also several at once: the tables are built
-// once, by the first call that needs them, and shared. Loesung, SchnelleLoesung and
+// once, by the first call that needs them, and shared (those of sliding games of side 4 are
+// built with the program). Loesung, SchnelleLoesung and
 // LoeserVorbereiten take a stop token: once a stop is requested they return within a few
 // milliseconds, Loesung and SchnelleLoesung with an empty way (never a part of one). A table
 // left half built by a stop is built again by the next call that needs it.
@@ -20,9 +21,8 @@ namespace engine {
 
 // The best way the solver knows: moves that bring the board home, each legal when its turn
 // comes; empty when the board is solved, could never be (a board the game did not make) or the
-// stop token fired. May take a second for a hard sliding game of side 4 (more while its tables
-// are built, see LoeserVorbereiten), a few hundred milliseconds for shifting and turning games
-// of side 6. Nothing but the tables is kept between calls.
+// stop token fired. May take a second for a hard sliding game of side 4, a few hundred
+// milliseconds for shifting and turning games of side 6. Nothing but the tables is kept between calls.
 std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
 
 // A good way home at once: well under 100 ms for every variant and side, tables built or not
@@ -30,9 +30,20 @@ std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
 // Loesung's; for a hint to show while Loesung works.
 std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt = {});
 
+// How Solve begins, within a few hundred milliseconds for every variant and side, tables built
+// or not: where Loesung's way is the shortest there is (side 3, sliding games of side 4, a
+// board near home) that way (`bester`); elsewhere SchnelleLoesung's way, whose first moves
+// Solve plays while Loesung looks for a better way from a board further along it.
+struct Loesungsbeginn {
+    std::vector<Zug> zuege;
+    bool bester = true;
+};
+Loesungsbeginn LoesungBeginnen(const Spielstand& s, std::stop_token halt = {});
+
 // Builds the tables a board of this kind needs, so that the first Loesung need not wait for
-// them: seconds for a sliding game of side 4 (two or three tables of 5.8 MB), tens of
-// milliseconds for side 3. Meant for a worker thread when a game begins.
+// them: tens of milliseconds for side 3 and for the moves of shifting and turning games (the
+// pattern databases of sliding games come with the program). Meant for a worker thread when a
+// game begins.
 void LoeserVorbereiten(const Spielstand& s, std::stop_token halt = {});
 
 // Whether the board holds every tile once and can be brought home by its variant's moves.

@@ -71,6 +71,14 @@ struct Zustand {
 
 } // namespace
 
+std::size_t Musterdatenbank::Platzierungen(int teile)
+{
+    std::size_t platzierungen = 1;
+    for (int i = 0; i < teile; ++i)
+        platzierungen *= std::size_t(Zellen - i);
+    return platzierungen;
+}
+
 // Breadth-first search backwards from the goal over the pattern tiles' cells and the region of
 // the empty field: moves of the empty field among other tiles cost nothing, so a state is the
 // placing plus the region (named by its lowest cell), and every step moves one pattern tile
@@ -79,10 +87,10 @@ std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& 
 {
     const int k = int(heime.size());
     std::unique_ptr<Musterdatenbank> db(new Musterdatenbank(k));
-    std::size_t platzierungen = 1;
-    for (int i = 0; i < k; ++i)
-        platzierungen *= std::size_t(Zellen - i);
-    db->werte_.assign(platzierungen, Unbekannt);
+    const std::size_t platzierungen = Platzierungen(k);
+    db->eigene_.assign(platzierungen, Unbekannt);
+    db->werte_ = db->eigene_.data();
+    uint8_t* werte = db->eigene_.data();
     const std::vector<uint64_t> namen = Gebietsnamen(Zellen - k);
     // Per placing, the regions of the empty field already met, one bit each: the first one met
     // gives the placing its value.
@@ -92,7 +100,7 @@ std::unique_ptr<Musterdatenbank> Musterdatenbank::Bauen(const std::vector<int>& 
         if (maske >> name & 1)
             return false;
         if (maske == 0)
-            db->werte_[rang] = tiefe;
+            werte[rang] = tiefe;
         maske = uint16_t(maske | 1u << name);
         return true;
     };

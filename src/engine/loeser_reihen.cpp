@@ -300,24 +300,7 @@ std::optional<std::vector<Zug>> ViererRest(const Spielstand& rest, std::stop_tok
     return SchiebeLoesungReihenweise(rest, halt, 1);
 }
 
-// The tables for the last 4 x 4 cells of every order of lines.
-bool ViererTabellen(const Spielstand& s, std::stop_token halt)
-{
-    const int n = s.n();
-    for (const Symmetrie& sym : Ordnungen(s, 4)) {
-        const int heim = sym.Bild(s.FreiesFeld) - 1;
-        Spielstand vier;
-        vier.Groesse = 4;
-        vier.FreiesFeld = (heim / n - (n - 4)) * 4 + heim % n - (n - 4) + 1;
-        if (!SchiebeMusterVorbereiten(vier, halt))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
-
-bool UeberVierVorbereiten(const Spielstand& s, std::stop_token halt) { return ViererTabellen(s, halt); }
 
 std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s, std::stop_token halt, int symmetrien)
 {
@@ -343,8 +326,6 @@ std::vector<Zug> SchiebeLoesungUeberVier(const Spielstand& s, std::stop_token ha
         Stellung stellung;
         int schaetzung;
     };
-    if (!ViererTabellen(s, halt))
-        return {};
     std::vector<Kandidat> kandidaten;
     auto kosten = [&](const Stellung& p) { return SchiebeSchranke(p.Restbrett(4), halt); };
     for (const Symmetrie& sym : Ordnungen(s, 4))

@@ -14,10 +14,7 @@ namespace engine::loeser {
 std::vector<Zug> SchiebeLoesungReihenweise(const Spielstand& s, std::stop_token halt = {}, int symmetrien = 8);
 
 // Sides 5 and 6, shorter: lines until 4 x 4 cells remain, which the pattern databases of side 4
-// solve in the fewest moves, or nearly so when that would take long. Builds those tables when
-// they are missing; empty when stopped.
+// solve in the fewest moves, or nearly so when that would take long; empty when stopped.
 std::vector<Zug> SchiebeLoesungUeberVier(const Spielstand& s, std::stop_token halt = {});
-// Builds the tables it needs for this home of the empty field; false when stopped.
-bool UeberVierVorbereiten(const Spielstand& s, std::stop_token halt = {});
 
 } // namespace engine::loeser

@@ -6,7 +6,6 @@
 
 #include "engine/loeser_intern.h"
 #include "engine/loeser_muster.h"
-#include "engine/loeser_vorrat.h"
 
 namespace engine::loeser {
 
@@ -14,34 +13,23 @@ namespace {
 
 constexpr int Seite = 4, Zellen = 16;
 
-// The patterns whose tables are built, by tiles (= home fields, 1-based; 0 ends a short one).
-// A pattern that is a mirror or turn of one of these reads its table through that symmetry, so
-// few tables serve every home of the empty field.
-constexpr int MusterAnzahl = 4;
-using Teile = std::array<int, Musterdatenbank::MaxTeile>;
-constexpr std::array<Teile, MusterAnzahl> MusterTeile = {{
-    {1, 2, 5, 6, 9, 10},   // two columns of three in a corner
-    {3, 4, 7, 8, 12, 16},  // a corner block of four and two more down the side
-    {13, 14, 15},          // three of the bottom row, from the corner
-    {13, 14, 16},          // the bottom row without its third field
-}};
+using Teile = Musterteile;
 
 int Anzahl(const Teile& t) { return int(std::count_if(t.begin(), t.end(), [](int x) { return x != 0; })); }
 
-Vorrat<Musterdatenbank>& Tabelle(int nummer)
+// The tables come with the program (made at build time), so the first search waits for none.
+const Musterdatenbank* Muster(int nummer)
 {
-    static Vorrat<Musterdatenbank> tabellen[MusterAnzahl];
-    return tabellen[nummer];
-}
-
-const Musterdatenbank* Muster(int nummer, std::stop_token halt)
-{
-    return Tabelle(nummer).Holen(halt, [nummer](std::stop_token h) {
-        std::vector<int> heime;
-        for (int i = 0; i < Anzahl(MusterTeile[nummer]); ++i)
-            heime.push_back(MusterTeile[nummer][i] - 1);
-        return Musterdatenbank::Bauen(heime, h);
-    });
+    static const std::vector<Musterdatenbank> tafeln = [] {
+        std::vector<Musterdatenbank> v;
+        const uint8_t* daten = MustertafelnDaten();
+        for (const Teile& teile : MusterTeile) {
+            v.emplace_back(Anzahl(teile), daten);
+            daten += Musterdatenbank::Platzierungen(Anzahl(teile));
+        }
+        return v;
+    }();
+    return &tafeln[std::size_t(nummer)];
 }
 
 Teile Sortiert(Teile t)
@@ -115,14 +103,11 @@ struct Sicht {
     std::array<std::array<uint8_t, Musterdatenbank::MaxTeile>, 3> stelle{};
     std::array<int, 3> teil{};  // the patterns' values for the current position
 
-    // false when the stop token fired before the tables were there
-    bool Laden(const Satz& satz, std::stop_token halt)
+    void Laden(const Satz& satz)
     {
         for (int j = 0; j < 3; ++j) {
             const auto [q, sym] = Quelle(satz[j]);
-            const Musterdatenbank* db = Muster(q, halt);
-            if (!db)
-                return false;
+            const Musterdatenbank* db = Muster(q);
             werte[j] = db->Werte();
             teile[j] = db->Teile();
             for (int i = 0; i < teile[j]; ++i) {
@@ -132,7 +117,6 @@ struct Sicht {
             for (int c = 0; c < Zellen; ++c)
                 zelle[j][c] = uint8_t(sym.Urbild(c + 1) - 1);
         }
-        return true;
     }
     void Setzen(int t, int c) { stelle[muster[t]][platz[t]] = zelle[muster[t]][c]; }
     int Bewerten(int j) const { return werte[j][Musterdatenbank::Rang(stelle[j].data(), teile[j])]; }
@@ -153,12 +137,11 @@ public:
     {
     }
 
-    bool Laden(const Spielstand& s, const Aufteilung& a)
+    void Laden(const Spielstand& s, const Aufteilung& a)
     {
         saetze_ = a.saetze;
         for (int k = 0; k < saetze_; ++k)
-            if (!sicht_[k].Laden(a.satz[k], halt_))
-                return false;
+            sicht_[k].Laden(a.satz[k]);
         for (int c = 0; c < Zellen; ++c) {
             const int teil = s.Spielfeld[c + 1];
             if (teil == 0) {
@@ -171,7 +154,6 @@ public:
         }
         for (int k = 0; k < saetze_; ++k)
             sicht_[k].AllesBewerten();
-        return true;
     }
 
     std::optional<std::vector<Zug>> Loesen()
@@ -330,8 +312,7 @@ std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std
 {
     const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
     Suche suche(halt, knotenGrenze, gewicht);
-    if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
-        return std::nullopt;
+    suche.Laden(Abgebildet(s, sym), *aufteilung);
     auto weg = suche.Loesen();
     if (!weg)
         return std::nullopt;
@@ -342,29 +323,8 @@ int SchiebeSchranke(const Spielstand& s, std::stop_token halt)
 {
     const auto [sym, aufteilung] = Einordnung(s.FreiesFeld);
     Suche suche(halt, -1, 100);
-    if (!suche.Laden(Abgebildet(s, sym), *aufteilung))
-        return 0;
+    suche.Laden(Abgebildet(s, sym), *aufteilung);
     return suche.Schranke();
-}
-
-bool SchiebeMusterVorbereiten(const Spielstand& s, std::stop_token halt)
-{
-    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
-    for (int k = 0; k < a.saetze; ++k)
-        for (const Teile& teile : a.satz[k])
-            if (!Muster(Quelle(teile).first, halt))
-                return false;
-    return true;
-}
-
-bool SchiebeMusterFertig(const Spielstand& s)
-{
-    const Aufteilung& a = *Einordnung(s.FreiesFeld).second;
-    for (int k = 0; k < a.saetze; ++k)
-        for (const Teile& teile : a.satz[k])
-            if (!Tabelle(Quelle(teile).first).Fertig())
-                return false;
-    return true;
 }
 
 } // namespace engine::loeser

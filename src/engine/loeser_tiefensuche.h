@@ -17,11 +17,7 @@ namespace engine::loeser {
 // is at most that much longer than the shortest.
 std::optional<std::vector<Zug>> KuerzesteSchiebeLoesung(const Spielstand& s, std::stop_token halt = {},
                                                         long knotenGrenze = -1, int gewicht = 100);
-// The pattern databases' lower bound of the way home (tables built if needed; 0 when stopped).
+// The pattern databases' lower bound of the way home.
 int SchiebeSchranke(const Spielstand& s, std::stop_token halt = {});
-// Builds the pattern databases this board's home of the empty field needs; false when stopped.
-bool SchiebeMusterVorbereiten(const Spielstand& s, std::stop_token halt = {});
-// Whether they are built.
-bool SchiebeMusterFertig(const Spielstand& s);
 
 } // namespace engine::loeser

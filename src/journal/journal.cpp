@@ -146,18 +146,21 @@ void Journal::NichtSchreibbar()
         melder_(Hinweis::NichtSchreibbar, datei_);
 }
 
-void Journal::Schreibe(Offen& offen, const Spielergebnis& ergebnis)
+std::int64_t Journal::Schreibe(Offen& offen, const Spielergebnis& ergebnis)
 {
     tabelle::BindeSpiel(*offen.spiel, ergebnis);
     offen.spiel->Schritt();
     offen.spiel->Zuruecksetzen();
-    tabelle::BindeVerlauf(*offen.verlauf, offen.db.LetzteZeile(), ergebnis);
+    const std::int64_t nummer = offen.db.LetzteZeile();
+    tabelle::BindeVerlauf(*offen.verlauf, nummer, ergebnis);
     offen.verlauf->Schritt();
     offen.verlauf->Zuruecksetzen();
+    return nummer;
 }
 
 bool Journal::Aufzeichnen(const Spielergebnis& ergebnis)
 {
+    letzteNummer_ = 0;
     if (nurLesen_)
         return false;
     if (wartend_.size() >= WartendeHoechstens)
@@ -170,15 +173,17 @@ bool Journal::Nachtragen()
 {
     if (wartend_.empty())
         return true;
+    std::int64_t nummer = 0;
     const bool geschrieben = Versuche(
-        [this](Offen& offen) {
+        [this, &nummer](Offen& offen) {
             offen.db.Ausfuehren("BEGIN IMMEDIATE");
             for (const Spielergebnis& e : wartend_)
-                Schreibe(offen, e);
+                nummer = Schreibe(offen, e);
             offen.db.Ausfuehren("COMMIT");
         },
         true);
     if (geschrieben) {
+        letzteNummer_ = nummer;
         wartend_.clear();
         emit geaendert();
     }

@@ -63,6 +63,8 @@ public:
     // Writes what was kept back, as when the program ends; true when nothing waits.
     bool Nachtragen();
     std::size_t wartend() const { return wartend_.size(); }
+    // The number of the record added last; 0 while it is kept back, or nothing was added.
+    std::int64_t letzteNummer() const { return letzteNummer_; }
 
     // What the statistics show; empty without a journal.
     Uebersicht Lesen();
@@ -85,12 +87,13 @@ private:
     bool LiesNurLesend(const std::function<void(Offen&)>& arbeit);
     bool BeiseiteLegen();
     void NichtSchreibbar();
-    void Schreibe(Offen& offen, const sitzung::Spielergebnis& ergebnis);
+    std::int64_t Schreibe(Offen& offen, const sitzung::Spielergebnis& ergebnis);
 
     QString datei_;
     bool nurLesen_;
     std::unique_ptr<Offen> offen_;
     std::vector<sitzung::Spielergebnis> wartend_;
+    std::int64_t letzteNummer_ = 0;
     bool nichtSchreibbarGesagt_ = false;
     Melder melder_;
 };

@@ -299,7 +299,8 @@ void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
     sitzung_.Eingabe(engine::Eingabe::Zeiger(bild_.geometrie().ZielBei(punkt), t));
 }
 
-// The board's keys as the rules know them; any other key is not the board's.
+// The board's keys as the rules know them; any other key is not the board's. Every key stops a
+// solution being played: the board's keys then do their work, as a click does, the others no more.
 void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
 {
     using engine::Spieltaste;
@@ -311,6 +312,8 @@ void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
         {Qt::Key_N, Spieltaste::Nummern}};
     if (const auto t = tasten.find(taste); t != tasten.end())
         sitzung_.Eingabe(engine::Eingabe::Tastatur(t->second, umschalter & Qt::ShiftModifier));
+    else if (sitzung_.loest())
+        AbspielenStoppen();
 }
 
 } // namespace haupt

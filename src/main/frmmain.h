@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 #include "daten/texte.h"
 #include "daten/vorlieben.h"
@@ -49,6 +50,8 @@ struct Hauptfensterdienste {
     std::function<void(const QString&)> Fehlerbericht;  // the general error report
     std::function<bool()> AudioVorhanden;               // whether the machine has an audio output
     std::function<Aufgabeantwort()> Aufgabefrage;       // asks before a game is given up
+    // Asks for a game code, offering the clipboard's text; none when cancelled.
+    std::function<std::optional<QString>(const QString& vorschlag)> Codefrage = {};
 };
 
 class TfrmMain : public QMainWindow {
@@ -88,11 +91,19 @@ private:
     void mnuNeuesSpielClick(bool beimStart);
     void BilderAbgelegt(const QStringList& dateien);
     void mnuNeuesSpielWieZuvorClick();
+    // The same board again, game codes and today's puzzle.
+    void BrettMenueAnlegen(const std::function<QAction*(const char*, std::function<void()>)>& eintrag);
+    void mnuNochEinmalClick();
+    void mnuCodeKopierenClick();
+    void mnuCodeEingebenClick();
+    void mnuTagesraetselClick();
+    void Melden(const QString& text);
     void SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter);
     void mnuAnimationClick();
     void VorliebeUebernehmen(daten::Vorlieben::Schluessel schluessel);
     void TippZeigen(engine::Zug zug);
     void mnuLoesenClick();
+    void LoesetempoMenueAnlegen(QMenu* optionen);
     void AbspielenStoppen();
     void ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt);
     void ptbSpielfeldPaint();
@@ -155,6 +166,7 @@ private:
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
     QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_;
     QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_, *mnuStatistik_;
+    QAction *mnuNochEinmal_, *mnuCodeKopieren_, *mnuCodeEingeben_, *mnuTagesraetsel_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
     std::vector<std::pair<daten::Sprache, QAction*>> mnuSprachen_;  // in the menu's order

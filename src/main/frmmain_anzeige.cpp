@@ -115,6 +115,8 @@ void TfrmMain::AktionenAktualisieren()
     mnuRueckgaengig_->setEnabled(sitzung_.KannRueckgaengig());
     mnuWiederholen_->setEnabled(sitzung_.KannWiederholen());
     mnuNeuesSpielWieZuvor_->setEnabled(sitzung_.spiel().phase != Phase::KeinSpiel);
+    mnuNochEinmal_->setEnabled(leitung_.KannNochEinmal());
+    mnuCodeKopieren_->setEnabled(leitung_.KannNochEinmal());
 }
 
 void TfrmMain::Neuzeichnen(const QRegion& klassisch) { ptbSpielfeld_->update(bild_.geometrie().fenster(klassisch)); }

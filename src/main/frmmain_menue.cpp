@@ -33,6 +33,7 @@ void TfrmMain::BaueMenue()
     mnuNeuesSpiel_ = eintrag(mnuSpiel_, "mnuNeuesSpiel", [this] { mnuNeuesSpielClick(false); });
     mnuNeuesSpielWieZuvor_ = eintrag(mnuSpiel_, "mnuNeuesSpielWieZuvor", &TfrmMain::mnuNeuesSpielWieZuvorClick);
     mnuNeuesSpielWieZuvor_->setShortcut(Qt::Key_F2);
+    BrettMenueAnlegen([&](const char* name, std::function<void()> handler) { return eintrag(mnuSpiel_, name, handler); });
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
     mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (statistik_) statistik_(); });
     mnuStatistik_->setShortcut(Qt::CTRL | Qt::Key_I);
@@ -53,6 +54,7 @@ void TfrmMain::BaueMenue()
     mnuLoesen_ = mnuOptionen_->addAction(QString());  // the one command that does not stop it
     mnuLoesen_->setObjectName(QStringLiteral("mnuLoesen"));
     connect(mnuLoesen_, &QAction::triggered, this, &TfrmMain::mnuLoesenClick);
+    LoesetempoMenueAnlegen(mnuOptionen_);
     mnuOptionen_->addSeparator();
     mnuTon_ = mnuOptionen_->addAction(QString());  // a check entry: it flips itself
     mnuTon_->setObjectName(QStringLiteral("mnuTon"));
@@ -115,7 +117,9 @@ void TfrmMain::TexteSetzen()
         {mnuRueckgaengig_, m::Rueckgaengig}, {mnuWiederholen_, m::Wiederholen}, {mnuBeenden_, m::Beenden},
         {mnuPause_, m::Pause}, {mnuTipp_, m::Tipp}, {mnuLoesen_, m::Loesen}, {mnuTon_, m::Ton}, {mnuMusik_, m::Musik},
         {mnuAnimation_, m::Animation}, {mnuHilfe_, m::Hilfe}, {mnuInfo_, m::Info},
-        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue}};
+        {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue},
+        {mnuNochEinmal_, daten::text::codes::NochEinmal}, {mnuCodeKopieren_, daten::text::codes::CodeKopieren},
+        {mnuCodeEingeben_, daten::text::codes::CodeEingeben}, {mnuTagesraetsel_, daten::text::codes::Tagesraetsel}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     // Every language in its own name; German and English with their classic entries.

@@ -89,6 +89,10 @@ int main(int argc, char** argv)
     // Every game that ends goes into the journal, opened by its first record or the statistics window.
     journal::Journal journal(umgebung);
     QObject::connect(&sitzung, &sitzung::Spielsitzung::spielZuEnde, &journal, &journal::Journal::Aufzeichnen);
+    // A retry names the record of the game it plays again: the one the journal added last.
+    leitung.JournalSetzen([&journal] { return journal.letzteNummer(); });
+    // A code's picture and today's are looked for among the shipped pictures and the player's own.
+    leitung.BilderordnerSetzen({umgebung.bilderordner(), umgebung.eigeneBilder()});
     statistik::TfrmStatistik* frmStatistik = nullptr;  // made when first asked for, owned by the main window
     frmMain.StatistikSetzen([&] {
         if (!frmStatistik)

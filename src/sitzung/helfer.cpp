@@ -1,5 +1,7 @@
 #include "sitzung/helfer.h"
 
+#include <algorithm>
+
 #include "engine/loeser.h"
 
 namespace sitzung {
@@ -19,7 +21,7 @@ bool GleicheStellung(const Spielstand& a, const Spielstand& b)
 
 Helfer::Helfer(QObject* eltern) : QObject(eltern)
 {
-    takt_.setInterval(250);  // about four moves a second
+    takt_.setInterval(intervall_);  // four moves a second
     connect(&takt_, &QTimer::timeout, this, &Helfer::Weiter);
     denkUhr_.setSingleShot(true);
     denkUhr_.setInterval(200);
@@ -65,20 +67,55 @@ void Helfer::Vorbereiten(const Spielstand& s)
     Starte([s](std::stop_token halt) { engine::LoeserVorbereiten(s, halt); }, true);
 }
 
+void Helfer::TempoSetzen(int zuegeProSekunde)
+{
+    intervall_ = 1000 / std::clamp(zuegeProSekunde, 1, 1000);
+    if (takt_.isActive())
+        takt_.start(intervall_);
+    else
+        takt_.setInterval(intervall_);
+}
+
+void Helfer::Melden(int auftrag, Plan plan, std::stop_token halt)
+{
+    if (halt.stop_requested())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, auftrag, plan = std::move(plan)] { PlanAngekommen(auftrag, plan); }, Qt::QueuedConnection);
+}
+
 void Helfer::Suchen(const Spielstand& s)
 {
     const int auftrag = ++auftrag_;
     Stoppe(false);
     Starte([this, s, auftrag](std::stop_token halt) {
-        const auto melden = [&](std::vector<Zug> zuege, bool bester) {
-            if (halt.stop_requested())
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, auftrag, plan = Plan{s, std::move(zuege), bester}] { PlanAngekommen(auftrag, plan); },
-                Qt::QueuedConnection);
-        };
-        melden(engine::SchnelleLoesung(s, halt), false);
-        melden(engine::Loesung(s, halt), true);
+        Melden(auftrag, Plan{s, engine::SchnelleLoesung(s, halt)}, halt);
+        Melden(auftrag, Plan{s, engine::Loesung(s, halt), true}, halt);
+    });
+}
+
+// Where the best way is not found at once, the quick way's first moves are played for about two
+// seconds, time enough for the best search from the board they reach (under a second for every
+// kind); the two together replace the quick way when they are shorter and still ahead.
+void Helfer::LoesungSuchen(const Spielstand& s)
+{
+    const int auftrag = ++auftrag_;
+    const std::size_t vorlauf = std::size_t(2000 / intervall_ + 1);
+    Stoppe(false);
+    Starte([this, s, auftrag, vorlauf](std::stop_token halt) {
+        engine::Loesungsbeginn beginn = engine::LoesungBeginnen(s, halt);
+        Melden(auftrag, Plan{s, beginn.zuege, beginn.bester, true}, halt);
+        if (beginn.bester || beginn.zuege.size() <= vorlauf)
+            return;
+        Spielstand weiter = s;
+        for (std::size_t i = 0; i < vorlauf; ++i)
+            engine::Ausfuehren(weiter, beginn.zuege[i]);
+        const std::vector<Zug> rest = engine::Loesung(weiter, halt);
+        if (rest.empty() || vorlauf + rest.size() >= beginn.zuege.size())
+            return;
+        beginn.zuege.resize(vorlauf);
+        beginn.zuege.insert(beginn.zuege.end(), rest.begin(), rest.end());
+        Melden(auftrag, Plan{s, std::move(beginn.zuege), true, false, vorlauf}, halt);
     });
 }
 
@@ -101,8 +138,7 @@ void Helfer::LoesungAnfordern(const Spielstand& s)
         Spielstand x = plan_->start;
         for (std::size_t i = 0; i < plan_->zuege.size(); ++i) {
             if (GleicheStellung(x, s)) {
-                abspielen_.assign(plan_->zuege.begin() + std::ptrdiff_t(i), plan_->zuege.end());
-                takt_.start();
+                Abspielen(s, {plan_->zuege.begin() + std::ptrdiff_t(i), plan_->zuege.end()});
                 return;
             }
             engine::Ausfuehren(x, plan_->zuege[i]);
@@ -110,7 +146,16 @@ void Helfer::LoesungAnfordern(const Spielstand& s)
     }
     loesungFuer_ = s;
     denkUhr_.start();
-    Suchen(s);
+    LoesungSuchen(s);
+}
+
+// The first move at once, the others a beat apart.
+void Helfer::Abspielen(const Spielstand& start, std::vector<Zug> zuege)
+{
+    abspielStart_ = start;
+    gespielt_ = 0;
+    abspielen_ = std::move(zuege);
+    takt_.start(0);
 }
 
 void Helfer::Abbrechen()
@@ -120,6 +165,7 @@ void Helfer::Abbrechen()
     tippFuer_.reset();
     loesungFuer_.reset();
     abspielen_.clear();
+    abspielStart_.reset();
     takt_.stop();
     DenkenBeenden();
     if (std::exchange(loesen_, false))
@@ -139,15 +185,18 @@ void Helfer::PlanAngekommen(int auftrag, Plan plan)
             emit tipp(*zug);
         }
     }
-    if (loesungFuer_ && plan.bester) {
+    if (loesungFuer_ && plan.spielbar) {
         loesungFuer_.reset();
         DenkenBeenden();
-        abspielen_ = plan.zuege;
-        if (abspielen_.empty()) {
+        if (plan.zuege.empty()) {
             Abbrechen();
             return;
         }
-        takt_.start();
+        Abspielen(plan.start, plan.zuege);
+    } else if (plan.vorlauf > 0 && abspielStart_ && gespielt_ <= plan.vorlauf
+               && GleicheStellung(*abspielStart_, plan.start)) {
+        // Still on the quick way's first moves, which the better way shares: it takes over.
+        abspielen_.assign(plan.zuege.begin() + std::ptrdiff_t(gespielt_), plan.zuege.end());
     }
 }
 
@@ -175,9 +224,12 @@ void Helfer::Weiter()
     }
     const Zug zug = abspielen_.front();
     abspielen_.erase(abspielen_.begin());
+    ++gespielt_;
+    takt_.setInterval(intervall_);
     if (abspielen_.empty()) {
         // The last move may end the game and open its dialogs: the solution is over before.
         takt_.stop();
+        abspielStart_.reset();
         loesen_ = false;
         emit loesungBeendet();
     }

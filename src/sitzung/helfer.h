@@ -29,8 +29,13 @@ public:
     // The next move home from `s`, told by `tipp`: at once when a plan is known, else as soon
     // as the fastest good plan is; a better plan replaces it when it arrives.
     void TippAnfordern(const engine::Spielstand& s);
-    // The whole way home from `s`, one move every 250 ms through `zugFaellig`.
+    // The whole way home from `s` through `zugFaellig`: the first move as soon as a way is
+    // known, then one move a beat (see TempoSetzen). Where the best way takes long to find, the
+    // first moves of a quick one are played while a better way on from there is looked for.
     void LoesungAnfordern(const engine::Spielstand& s);
+    // Solve's speed in moves a second (1 to 1000; four unless set).
+    void TempoSetzen(int zuegeProSekunde);
+    int takt() const { return takt_.interval(); }
     // Drops every request and stops playing; the tables of the game are built on.
     void Abbrechen();
     // A solution is being looked for or played.
@@ -48,8 +53,13 @@ private:
         engine::Spielstand start;
         std::vector<engine::Zug> zuege;
         bool bester = false;
+        bool spielbar = false;     // Solve may begin with it though a better one may follow
+        std::size_t vorlauf = 0;  // a better plan's first moves, those of the plan it improves
     };
     void Suchen(const engine::Spielstand& s);
+    void LoesungSuchen(const engine::Spielstand& s);
+    void Melden(int auftrag, Plan plan, std::stop_token halt);
+    void Abspielen(const engine::Spielstand& start, std::vector<engine::Zug> zuege);
     void PlanAngekommen(int auftrag, Plan plan);
     // The plan's move from `s`, when `s` lies on its way.
     static std::optional<engine::Zug> ZugAus(const Plan& plan, const engine::Spielstand& s);
@@ -73,6 +83,9 @@ private:
     bool loesen_ = false;
     bool denkt_ = false;
     std::vector<engine::Zug> abspielen_;
+    std::optional<engine::Spielstand> abspielStart_;  // where the moves being played began
+    std::size_t gespielt_ = 0;                         // and how many of them are played
+    int intervall_ = 250;
     QTimer takt_, denkUhr_;
 };
 

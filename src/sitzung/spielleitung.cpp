@@ -1,5 +1,10 @@
 #include "sitzung/spielleitung.h"
 
+#include <QFileInfo>
+
+#include "engine/tagesraetsel.h"
+#include "sitzung/brettquelle.h"
+
 #include "daten/dateizugriff.h"
 #include "daten/texte.h"
 
@@ -77,6 +82,75 @@ void Spielleitung::NeuesSpiel(const Einstellungen& einstellungen)
     sitzung_.NeuesSpiel(einstellungen, bild_.zuschnitt());
 }
 
+bool Spielleitung::KannNochEinmal() const
+{
+    return sitzung_.spiel().phase != engine::Phase::KeinSpiel && sitzung_.schnappschuss().start.has_value();
+}
+
+// A game with a move has a record once it is given up or over; a board without one is only
+// set up again and keeps its origin.
+void Spielleitung::NochEinmal()
+{
+    if (!KannNochEinmal())
+        return;
+    const Schnappschuss stand = sitzung_.schnappschuss();
+    Herkunft herkunft = stand.herkunft;
+    Einstellungen einstellungen = stand.einstellungen;
+    if (stand.spiel.ZugAnzahl > 0 || stand.spiel.phase == engine::Phase::Vorbei) {
+        sitzung_.Aufgeben();  // recorded now, when unfinished
+        einstellungen.vorschau = letzteVorschau_;  // the end showed the preview whatever the game had
+        herkunft.wiederholungVon = letzteNummer_ ? letzteNummer_() : 0;
+    }
+    BrettBeginnen(einstellungen, *stand.start, herkunft, stand.zuschnitt, stand.bildPruefsumme);
+}
+
+QString Spielleitung::Spielcode()
+{
+    const Schnappschuss stand = sitzung_.schnappschuss();
+    QByteArray summe = stand.bildPruefsumme;
+    if (summe.isEmpty() && !stand.einstellungen.bilddatei.isEmpty() && pruefsumme_.valid())
+        summe = pruefsumme_.get();  // a large photo's checksum may still be under way
+    return Codetext(stand, summe).value_or(QString());
+}
+
+std::optional<QString> Spielleitung::CodeBeginnen(const engine::Spielcode& code)
+{
+    QByteArray summe;
+    const QString bild = BildFinden(bilderordner_, code, &summe);
+    Herkunft herkunft;
+    herkunft.spielcode = QString::fromStdString(engine::CodeSchreiben(code));
+    BrettBeginnen(BrettEinstellungen(sitzung_.einstellungen(), code.brett, code.posZufall, bild), code.brett,
+                  herkunft, vorlieben_.zuschnitt(), summe);
+    if (bild.isEmpty() && !code.bildname.empty())
+        return QString::fromStdString(code.bildname);
+    return std::nullopt;
+}
+
+std::optional<QString> Spielleitung::TagesraetselBeginnen(QDate tag)
+{
+    const engine::Tagesraetsel raetsel = engine::RaetselDesTages(tag.year(), tag.month(), tag.day());
+    const QString name = QString::fromUtf8(raetsel.bild.data(), qsizetype(raetsel.bild.size()));
+    QString bild;
+    for (const QString& ordner : bilderordner_)
+        if (bild.isEmpty() && QFileInfo(ordner + QLatin1Char('/') + name).isFile())
+            bild = ordner + QLatin1Char('/') + name;
+    Herkunft herkunft;
+    herkunft.tagesraetsel = tag;
+    BrettBeginnen(BrettEinstellungen(sitzung_.einstellungen(), raetsel.brett, false, bild), raetsel.brett, herkunft,
+                  vorlieben_.zuschnitt(), {});
+    return bild.isEmpty() ? std::optional<QString>(name) : std::nullopt;
+}
+
+void Spielleitung::BrettBeginnen(const Einstellungen& einstellungen, engine::Spielstand brett,
+                                 const Herkunft& herkunft, daten::Zuschnitt zuschnitt, const QByteArray& pruefsumme)
+{
+    brett.ZugAnzahl = 0;
+    brett.Sekunden = 0;
+    brett.phase = engine::Phase::Aufgebaut;
+    BildWaehlen(einstellungen.bilddatei, zuschnitt, pruefsumme);
+    sitzung_.Fortsetzen(einstellungen, brett, herkunft, bild_.zuschnitt());
+}
+
 // The picture is decoded for the board now; its checksum, which a large photo takes a while
 // for, is made beside the window's thread and reaches the session once it is known.
 void Spielleitung::BildWaehlen(const QString& pfad, daten::Zuschnitt zuschnitt, const QByteArray& pruefsumme)
@@ -139,6 +213,7 @@ void Spielleitung::Beenden()
 // never meet the same game again at the next start.
 void Spielleitung::Beendet(const Spielergebnis& ergebnis)
 {
+    letzteVorschau_ = ergebnis.einstellungen.vorschau;
     if (ergebnis.ausgang == Ausgang::Abgebrochen)
         return;
     if (ablage_)

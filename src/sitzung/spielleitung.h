@@ -4,6 +4,7 @@
 // The main window asks for games and shows what it is told; the list of best results, the
 // sound and the journal of games learn the end through the session's result value.
 
+#include <QDate>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -14,6 +15,7 @@
 
 #include "daten/bilddienst.h"
 #include "daten/vorlieben.h"
+#include "engine/spielcode.h"
 #include "sitzung/spielablage.h"
 #include "sitzung/spielbild.h"
 #include "sitzung/spielergebnis.h"
@@ -52,6 +54,25 @@ public:
     // Asks the list of best results whether a solved game enters it; without it none does.
     void ListeSetzen(std::function<bool(const Spielergebnis&)> kommtInListe) { kommtInListe_ = std::move(kommtInListe); }
 
+    // Where the journal's number of the game recorded last comes from, which a retry names;
+    // without it a retry names none.
+    void JournalSetzen(std::function<std::int64_t()> letzteNummer) { letzteNummer_ = std::move(letzteNummer); }
+    // The folders a code's picture and today's picture are looked for in.
+    void BilderordnerSetzen(QStringList ordner) { bilderordner_ = std::move(ordner); }
+
+    // The current or last game's start board is known: it can be played again or passed on.
+    bool KannNochEinmal() const;
+    // That board again, counters and clock at 0, recorded as a retry of that game. An
+    // unfinished game ends as given up first.
+    void NochEinmal();
+    // The code of the current or last game's board and picture; empty while none is known.
+    QString Spielcode();
+    // Starts a code's board. The name of its picture when the player lacks it: the built-in
+    // picture is used instead.
+    std::optional<QString> CodeBeginnen(const engine::Spielcode& code);
+    // Starts the puzzle of that day (UTC); the name of its picture where that is missing.
+    std::optional<QString> TagesraetselBeginnen(QDate tag);
+
     // Looks for the saved game off the window's thread; `begonnen` tells what came of it.
     void Beginnen();
     // A new game with these settings, its picture cut as the preferences say. An unfinished
@@ -71,6 +92,8 @@ signals:
 
 private:
     void Gefunden(const Spielablage::Fund& fund);
+    void BrettBeginnen(const Einstellungen& einstellungen, engine::Spielstand brett, const Herkunft& herkunft,
+                       daten::Zuschnitt zuschnitt, const QByteArray& pruefsumme);
     void BildWaehlen(const QString& pfad, daten::Zuschnitt zuschnitt, const QByteArray& pruefsumme);
     void Merken();
     void Beendet(const Spielergebnis& ergebnis);
@@ -80,6 +103,9 @@ private:
     const daten::Vorlieben& vorlieben_;
     Spielablage* ablage_;
     std::function<bool(const Spielergebnis&)> kommtInListe_;
+    std::function<std::int64_t()> letzteNummer_;
+    QStringList bilderordner_;
+    bool letzteVorschau_ = true;  // the preview as the game that ended last had it
     Spielbild bild_;
     std::shared_future<QByteArray> pruefsumme_;  // of the picture of the game in progress
     int bildNummer_ = 0;  // tells a late checksum that its game has been replaced

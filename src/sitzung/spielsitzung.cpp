@@ -52,11 +52,14 @@ void Spielsitzung::NeuesSpiel(const Einstellungen& einstellungen, daten::Zuschni
     Uebernehmen(neu);
 }
 
-void Spielsitzung::Fortsetzen(const Einstellungen& einstellungen, const engine::Spielstand& stand)
+void Spielsitzung::Fortsetzen(const Einstellungen& einstellungen, const engine::Spielstand& stand,
+                              const Herkunft& herkunft, daten::Zuschnitt zuschnitt)
 {
     Schnappschuss neu;
     neu.einstellungen = einstellungen;
     neu.spiel = stand;
+    neu.herkunft = herkunft;
+    neu.zuschnitt = zuschnitt;
     if (stand.ZugAnzahl == 0)
         neu.start = stand;
     neu.beginn = Jetzt();

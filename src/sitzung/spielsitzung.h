@@ -46,9 +46,11 @@ public:
     // A new game with these settings: scrambled, counters at 0, clock off until the first move.
     // `zuschnitt` is how its picture is made square. An unfinished game ends as given up first.
     void NeuesSpiel(const Einstellungen& einstellungen, daten::Zuschnitt zuschnitt = daten::Zuschnitt::Strecken);
-    // Goes on with a game as it stands (a board laid out by hand): board, counters and phase.
-    // A board without moves is its game's start board; one with moves has none known.
-    void Fortsetzen(const Einstellungen& einstellungen, const engine::Spielstand& stand);
+    // Goes on with a game as it stands (a board laid out by hand, a retry, a code, today's
+    // puzzle): board, counters and phase, and where the board came from. A board without moves
+    // is its game's start board; one with moves has none known.
+    void Fortsetzen(const Einstellungen& einstellungen, const engine::Spielstand& stand, const Herkunft& herkunft = {},
+                    daten::Zuschnitt zuschnitt = daten::Zuschnitt::Strecken);
     // Input on the board, a button on a target or a key: stops a solution being played; ends a
     // pause and nothing else; or does what the rules make of it (a move, the cursor, the tile
     // numbers). Nothing before a game and after its end.
@@ -62,8 +64,12 @@ public:
 
     // The next move home, marked through `tippGezeigt`; the game then enters no list.
     void Tipp();
-    // Plays the way home, four moves a second; any input or command stops it.
+    // Plays the way home, at the speed set (four moves a second unless set); any input or
+    // command stops it.
     void Loesen();
+    void LoesetempoSetzen(int zuegeProSekunde) { helfer_.TempoSetzen(zuegeProSekunde); }
+    // The time between two of Solve's moves, in milliseconds.
+    int loesetakt() const { return helfer_.takt(); }
     // Stops a solution being looked for or played (a menu opened, a command).
     void HilfeAnhalten() { helfer_.Abbrechen(); }
 

@@ -1,6 +1,8 @@
 #include "statistik/frmstatistik.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -87,11 +89,21 @@ void TfrmStatistik::Zeigen()
     (cmbGruppe_->isEnabled() ? static_cast<QWidget*>(cmbGruppe_) : btnSchliessen_)->setFocus();
 }
 
+// Shown once a day's puzzle has been played.
+void TfrmStatistik::TageZeigen()
+{
+    lblTage_->setText(texte_(daten::text::codes::Tage).arg(tage_.tage).arg(tage_.serie));
+    lblTage_->setVisible(tage_.tage > 0);
+}
+
 void TfrmStatistik::Laden()
 {
     const int bisher = cmbGruppe_->currentData().toInt();
     auto uebersicht = std::make_shared<journal::Uebersicht>(journal_.Lesen());
     kennzahlen_ = journal::Auswerten(uebersicht->spiele);
+    const QDate heute = QDateTime::currentDateTimeUtc().date();
+    tage_ = journal::Tagesraetsel(uebersicht->spiele, std::int32_t(heute.toJulianDay() - QDate(1970, 1, 1).toJulianDay()));
+    TageZeigen();
     const bool ersterBlick = !uebersicht_;
     uebersicht_ = std::move(uebersicht);
     int gewuenscht = bisher;

@@ -60,6 +60,7 @@ private:
     void GruppeZeigen();
     void KennzahlenZeigen(const journal::Kennzahlen* k);
     void KennzahlenBemessen();
+    void TageZeigen();
     void CsvSpeichern();
     void Loeschen();
 
@@ -69,9 +70,11 @@ private:
     Statistikdienste dienste_;
     std::shared_ptr<const journal::Uebersicht> uebersicht_;
     std::vector<journal::Kennzahlen> kennzahlen_;
+    journal::Tagesfolge tage_;  // of today's puzzle
 
     QLabel* lblGruppe_ = nullptr;
     QComboBox* cmbGruppe_ = nullptr;
+    QLabel* lblTage_ = nullptr;
     QTableWidget* tblKennzahlen_ = nullptr;
     Verlaufsbild* verlauf_ = nullptr;
     QLabel* lblFussnote_ = nullptr;

@@ -57,6 +57,9 @@ void TfrmStatistik::Bauen()
     lblGruppe_->setBuddy(cmbGruppe_);
     oben->addWidget(lblGruppe_);
     oben->addWidget(cmbGruppe_, 1);
+    lblTage_ = new QLabel(this);
+    lblTage_->setObjectName(QStringLiteral("lblTage"));
+    oben->addWidget(lblTage_);
 
     BaueKennzahlen();
     verlauf_ = new Verlaufsbild(texte_, this);
@@ -143,6 +146,7 @@ void TfrmStatistik::TexteSetzen()
     tblKennzahlen_->horizontalHeaderItem(0)->setText(texte_(daten::text::Zeit));
     tblKennzahlen_->horizontalHeaderItem(1)->setText(texte_(daten::text::Zuege));
     lblFussnote_->setText(texte_(tx::Fussnote));
+    TageZeigen();
     lblSpiele_->setText(texte_(tx::Spieleliste));
     btnCsv_->setText(texte_(tx::CsvSpeichern));
     btnLoeschen_->setText(texte_(tx::Loeschen));

@@ -57,6 +57,8 @@ const std::vector<Fall>& Faelle()
          [](const Vorlieben& v) { return int(v.erscheinungsbild()); },
          [](Vorlieben& v, int w) { v.ErscheinungsbildSetzen(Erscheinungsbild(w)); }, 0, 2,
          {"3", "-1", "dunkel", "", "2.0"}, "0x2"},
+        {"Loesetempo", S::Loesetempo, "Optionen", "Loesetempo", [](const Vorlieben& v) { return v.loesetempo(); },
+         [](Vorlieben& v, int w) { v.LoesetempoSetzen(w); }, 4, 16, {"3", "0", "32", "-4", "schnell", "", "8.0"}, "0x10"},
     };
     return faelle;
 }
@@ -185,7 +187,8 @@ TEST_F(VorliebenTest, AlleSchluesselInIhrenAbschnitten)
     Vorlieben vorlieben(umgebung);
     for (const Fall& f : Faelle())
         f.setze(vorlieben, f.anders);
-    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\nNachfragen=0\nErscheinungsbild=2\n");
+    EXPECT_EQ(Lies(datei), "[Sprache]\nAktuell=1000\n[Optionen]\nAnimation=1\nGroesse=150\nZuschnitt=1\nNachfragen=0\nErscheinungsbild=2\n"
+                           "Loesetempo=16\n");
 }
 
 // The write fails half-way through the saving seam, or the folder is gone: the old value, the
@@ -232,7 +235,8 @@ TEST_F(VorliebenTest, VonCDUndTonOhneZuSchreiben)
         f.setze(vorlieben, f.anders);
         EXPECT_EQ(f.lies(vorlieben), f.anders) << f.name;
     }
-    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt, S::Nachfragen, S::Erscheinungsbild}));
+    EXPECT_EQ(Gemeldet(spion), (std::vector<S>{S::Sprache, S::Animation, S::Groesse, S::Zuschnitt, S::Nachfragen, S::Erscheinungsbild,
+                                                S::Loesetempo}));
     EXPECT_TRUE(Dateien().isEmpty());
 
     umgebung.vonCD = false;

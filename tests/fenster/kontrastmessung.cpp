@@ -2,8 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QTransform>
 
 #include "fenster/farbschema.h"
 
@@ -45,8 +48,10 @@ void Messen(const std::pair<QImage, QImage>& bilder, const QRegion& bereich, con
             std::vector<Textmessung>& messungen)
 {
     const auto& [mit, ohne] = bilder;
+    // The regions are in the window's points; at a scaling above 1 the image holds more pixels.
+    const QRegion pixel = QTransform::fromScale(mit.devicePixelRatio(), mit.devicePixelRatio()).map(bereich);
     std::vector<QPoint> schrift;
-    for (const QRect& r : bereich & mit.rect())
+    for (const QRect& r : pixel & mit.rect())
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
                 if (mit.pixel(x, y) != ohne.pixel(x, y))
@@ -102,6 +107,14 @@ std::vector<Textmessung> TexteMessen(QWidget& fenster)
         for (QWidget* kind : teil->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (kind->isVisible() && !kind->isWindow() && (!flaeche || kind != flaeche->viewport()))
                 bereich -= QRect(kind->mapTo(&fenster, QPoint(0, 0)), kind->size());
+        // A combo box's arrow is a sign, not text: measured with the text it would lend its
+        // colour to the lettering and its own darker ground to the text's.
+        if (auto* auswahl = qobject_cast<QComboBox*>(teil)) {
+            QStyleOptionComboBox option;
+            option.initFrom(auswahl);
+            const QRect pfeil = auswahl->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, auswahl);
+            bereich -= QRect(auswahl->mapTo(&fenster, pfeil.topLeft()), pfeil.size());
+        }
         Messen(bilder, bereich, QString::fromLatin1(teil->metaObject()->className()) + ' ' + teil->objectName(),
                messungen);
     }

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -14,11 +15,13 @@
 #include "engine/zufall.h"
 #include "fenster/erscheinungsbild.h"
 #include "fenster/meldungsbox.h"
+#include "journal/ergebnisbau.h"
 #include "main/frmmain.h"
 #include "main/hilfefenster.h"
 #include "main/infobox.h"
 #include "main/tastenfenster.h"
 #include "optionen/einstellungen.h"
+#include "statistik/frmstatistik.h"
 
 using fenster::Schema;
 using W = daten::Erscheinungsbild;
@@ -121,6 +124,16 @@ TEST_F(Kontrast, JederTextJedesFenstersInHellUndDunkel)
         {"aufgeben", [this](const Pruefung& pruefe) {  // the question before a game is given up
              auto box = haupt::BaueAufgabefrage(texte, nullptr);
              Modal([&box] { box->exec(); }, pruefe);
+         }},
+        {"statistik", [this](const Pruefung& pruefe) {  // figures, chart and list of a few games
+             QTemporaryDir ordner;
+             journal::Journal journal(ordner.filePath(QStringLiteral("journal.sqlite")), false);
+             for (std::uint32_t saat = 1; saat <= 4; ++saat)
+                 journal.Aufzeichnen(ergebnisbau::Ergebnis(engine::Variante::Schieben, 4, saat, 20,
+                                                           saat == 4 ? sitzung::Ausgang::Abgebrochen : sitzung::Ausgang::Geloest));
+             statistik::TfrmStatistik fenster(journal, texte, vorlieben);
+             fenster.Zeigen();
+             pruefe(fenster);
          }},
         {"meldung", [this](const Pruefung& pruefe) {
              auto box = fenster::BaueMeldungsbox(QMessageBox::Critical, texte(daten::text::BildBeschaedigt));

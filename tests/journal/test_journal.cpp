@@ -58,13 +58,17 @@ TEST_F(JournalTest, AufzeichnenUndLesenGibtDasGleiche)
     };
     ergebnisse[1].start.reset();
     ergebnisse[1].herkunft = {7, QStringLiteral("T4-ABCD, \"x\""), QDate(2026, 12, 8)};
-    for (const auto& e : ergebnisse)
+    std::vector<std::int64_t> nummern;  // what a retry names
+    for (const auto& e : ergebnisse) {
         EXPECT_TRUE(journal.Aufzeichnen(e));
+        nummern.push_back(journal.letzteNummer());
+    }
 
     const Uebersicht uebersicht = Journal(Pfad(), true).Lesen();
     ASSERT_EQ(uebersicht.spiele.size(), 3u);
     for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
         const Kurzeintrag& k = uebersicht.spiele[i];
+        EXPECT_EQ(k.id, nummern[i]);
         const std::optional<Eintrag> eintrag = journal.EintragLesen(k.id);
         ASSERT_TRUE(eintrag && eintrag->verlaufLesbar);
         EXPECT_EQ(eintrag->ergebnis, ergebnisse[i]) << i;
@@ -175,6 +179,7 @@ TEST_F(JournalTest, NichtSchreibbarWirdEinmalGesagtUndNichtsGehtVerloren)
     journal.MelderSetzen(Zuhoerer());
     EXPECT_FALSE(journal.Aufzeichnen(ergebnisbau::Ergebnis(Variante::Schieben, 3, 1, 10)));
     EXPECT_FALSE(journal.Aufzeichnen(ergebnisbau::Ergebnis(Variante::Schieben, 3, 2, 10)));
+    EXPECT_EQ(journal.letzteNummer(), 0);  // kept back: a retry names no record
     EXPECT_TRUE(journal.Lesen().spiele.empty());
     ASSERT_EQ(gesagt.size(), 1u);
     EXPECT_EQ(gesagt[0].hinweis, Hinweis::NichtSchreibbar);

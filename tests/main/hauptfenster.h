@@ -75,6 +75,8 @@ protected:
     std::vector<QString> fehler, toene;
     bool audioVorhanden = true;  // what the machine is said to offer when sound is switched on
     int audioFragen = 0;
+    std::optional<QString> code;  // what the player enters as a game code; none: cancelled
+    QStringList codevorschlaege;  // what the code dialog was offered
     haupt::TfrmMain frm{texte, vorlieben, leitung,
                         {[this](QMessageBox::Icon, const QString& text, QPoint wo) { meldungen.push_back({text, wo}); },
                          [this](const QString& datei) { toene.push_back(datei); },
@@ -86,5 +88,9 @@ protected:
                          [this] {
                              ++fragen;
                              return antwort;
+                         },
+                         [this](const QString& vorschlag) {
+                             codevorschlaege << vorschlag;
+                             return code;
                          }}};
 };

@@ -44,13 +44,15 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     QStringList spielmenue;
     for (QAction* a : Menue("mnuSpiel")->actions())
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "Besten&liste", "&Statistik …", "-",
+    EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "&Dasselbe Brett noch einmal",
+                                       "Spiel&code kopieren", "Spielcode &eingeben …", "Rätsel des &Tages",
+                                       "Besten&liste", "&Statistik …", "-",
                                        "&Rückgängig", "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())
         optionen << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "-", "&Ton an", "&Musik", "&Animation", "&Größe",
-                                     "&Erscheinungsbild", "-", "S&prache"}));
+    EXPECT_EQ(optionen, (QStringList{"Pa&use", "T&ipp", "&Lösen", "Lö&setempo", "-", "&Ton an", "&Musik", "&Animation",
+                                     "&Größe", "&Erscheinungsbild", "-", "S&prache"}));
     EXPECT_FALSE(Eintrag("mnuMusik")->isVisible());
     EXPECT_TRUE(Eintrag("mnuPause")->isCheckable());
     EXPECT_FALSE(Eintrag("mnuPause")->isEnabled());
@@ -80,6 +82,9 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
     EXPECT_EQ(Menue("mnuGroesse")->title(), QStringLiteral("&Size"));
     EXPECT_EQ(Menue("mnuErscheinungsbild")->title(), QStringLiteral("Appeara&nce"));
     EXPECT_EQ(Eintrag("mnuErscheinungDunkel")->text(), QStringLiteral("&Dark"));
+    EXPECT_EQ(Menue("mnuLoesetempo")->title(), QStringLiteral("Solve spee&d"));
+    EXPECT_EQ(Eintrag("mnuLoesetempo1")->text(), QStringLiteral("1 move a second"));
+    EXPECT_EQ(Eintrag("mnuLoesetempo16")->text(), QStringLiteral("16 moves a second"));
 }
 
 TEST_F(Hauptfenster, SprachwechselDerNichtGespeichertWerdenKannBleibtBeimAlten)

@@ -21,6 +21,9 @@ TEST_F(Hauptfenster, TastenkuerzelAusDenEintraegenDesMenues)
     // The keys' names are Qt's, in the game's language (qt6-translations-l10n).
     QList<Kuerzel> kuerzel = haupt::AlleKuerzel(*frm.menuBar(), texte);
     const QList<Kuerzel> menue{{"Spiel", "Neues Spiel wie zuvor", "F2"},
+                               {"Spiel", "Dasselbe Brett noch einmal", "Strg+R"},
+                               {"Spiel", "Spielcode kopieren", "Strg+Umschalt+C"},
+                               {"Spiel", "Spielcode eingeben …", "Strg+Umschalt+V"},
                                {"Spiel", "Statistik …", "Strg+I"},
                                {"Spiel", "Rückgängig", "Strg+Z"},
                                {"Spiel", "Wiederholen", "Strg+Y; Strg+Umschalt+Z"},

@@ -161,4 +161,47 @@ TEST_F(Hilfe, TippKommtNachDemFensterUndEinVeralteterWirdNichtGezeigt)
     EXPECT_EQ(tipps.size(), gezeigt) << "the hint for the board before the move came late";
 }
 
+// Solve plays the shortest way where the solver knows one (side 3, sliding games of side 4, a
+// board near home) although elsewhere it begins with a quick way and goes on with a better one:
+// there it plays no more moves than the quick way has, and every one of them is legal.
+TEST_F(Hilfe, LoesenBleibtAmKuerzestenWoEsDasWar)
+{
+    using engine::Operation;
+    const struct {
+        Variante variante;
+        int n;
+        std::vector<engine::Zug> vonDaheim;  // none: a new game
+        bool kuerzester;
+    } faelle[] = {{Variante::Schieben, 3, {}, true},  {Variante::Verschieben, 3, {}, true},
+                  {Variante::Drehen, 3, {}, true},    {Variante::Schieben, 4, {}, true},
+                  {Variante::Drehen, 6,
+                   {{Operation::AchseRechts, 1}, {Operation::AchseRechts, 8}, {Operation::AchseLinks, 20}}, true},
+                  {Variante::Verschieben, 5,
+                   {{Operation::ZeileRechts, 1}, {Operation::SpalteRunter, 3}, {Operation::ZeileLinks, 5}}, true},
+                  {Variante::Drehen, 6, {}, false},   {Variante::Schieben, 6, {}, false}};
+    sitzung->LoesetempoSetzen(1000);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "variant " << int(f.variante) << " side " << f.n);
+        sitzung->NeuesSpiel(Wahl(f.variante, f.n));
+        if (!f.vonDaheim.empty()) {
+            engine::Spielstand s = sitzung->spiel();
+            for (int p = 1; p <= f.n * f.n; ++p)
+                s.Spielfeld[p] = uint8_t(p);
+            for (const engine::Zug& z : f.vonDaheim)
+                engine::Ausfuehren(s, z);
+            sitzung->Fortsetzen(Wahl(f.variante, f.n), s);
+        }
+        const engine::Spielstand start = sitzung->spiel();
+        const std::size_t erwartet = (f.kuerzester ? engine::Loesung(start) : engine::SchnelleLoesung(start)).size();
+        sitzung->Loesen();
+        for (int i = 0; i < 1000 && (sitzung->loest() || sitzung->spiel().phase != Phase::Vorbei); ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(sitzung->spiel().phase, Phase::Vorbei) << "not solved";
+        if (f.kuerzester)
+            EXPECT_EQ(sitzung->spiel().ZugAnzahl, erwartet);
+        else
+            EXPECT_LE(sitzung->spiel().ZugAnzahl, erwartet);
+    }
+}
+
 } // namespace
