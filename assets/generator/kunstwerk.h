@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QStringList>
 
 namespace kunst {
 
@@ -17,6 +18,11 @@ QImage ziffern(double skala = 1);     // 220 x 30, counter digits
 QImage ziffernHilfe(double skala = 1); // 160 x 30, tile-number digits
 QImage schriftStreifen(double skala = 1); // 180 x 100, ZUG ZEIT MOVE TIME
 QImage pauseSchild(double skala = 1);  // 220 x 60
+// The languages beside German and English ("fr", "ru", …), each with its own lettering: the
+// counters' two words (180 x 50) and the pause sign (220 x 60), in a font that holds its script.
+QStringList beschriftungsSprachen();
+QImage schriftStreifen(const QString& sprache, double skala = 1);
+QImage pauseSchild(const QString& sprache, double skala = 1);
 QImage achse(double skala = 1);       // 25 x 26
 enum class Richtung { Rechts, Links, Unten, Oben };
 QImage pfeil(Richtung richtung, double skala = 1);  // 26 x 36 or 36 x 26

@@ -82,6 +82,21 @@ std::vector<std::pair<QString, Erzeuger>> doppelteKunstListe()
     };
 }
 
+// The lettering of the other languages, at both sizes. Only one language's is ever decoded, so
+// these are kept small as PNG.
+std::vector<std::pair<QString, Erzeuger>> sprachKunstListe()
+{
+    using namespace kunst;
+    std::vector<std::pair<QString, Erzeuger>> liste;
+    for (const QString& sprache : beschriftungsSprachen())
+        for (const double skala : {1.0, 2.0}) {
+            const QString doppelt = skala == 2 ? QStringLiteral("@2x") : QString();
+            liste.push_back({"imgSchrift_" + sprache + doppelt, [=] { return schriftStreifen(sprache, skala); }});
+            liste.push_back({"imgPause_" + sprache + doppelt, [=] { return pauseSchild(sprache, skala); }});
+        }
+    return liste;
+}
+
 std::vector<std::pair<QString, Erzeuger>> bilderListe()
 {
     using namespace kunst;
@@ -130,6 +145,9 @@ bool macheKunst(const QString& ordner)
             if (!schreibe(bild, ordner + '/' + name, bild.hasAlphaChannel() ? "png" : "ppm"))
                 return false;
         }
+    for (const auto& [name, erzeuge] : sprachKunstListe())
+        if (!schreibe(erzeuge(), ordner + '/' + name, "png"))
+            return false;
     return true;
 }
 

@@ -136,33 +136,85 @@ QImage ziffernHilfe(double skala)
     return bild;
 }
 
-QImage schriftStreifen(double skala)
+namespace {
+
+// The counters' words and the pause sign's word in every language of the game, by its code.
+struct Beschriftung {
+    const char* sprache;
+    const char16_t* zug;
+    const char16_t* zeit;
+    const char16_t* pause;
+};
+constexpr Beschriftung Beschriftungen[] = {
+    {"de", u"ZUG", u"ZEIT", u"PAUSE"},     {"en", u"MOVE", u"TIME", u"PAUSE"},
+    {"fr", u"COUPS", u"TEMPS", u"PAUSE"},  {"es", u"MOVS", u"RELOJ", u"PAUSA"},
+    {"it", u"MOSSE", u"TEMPO", u"PAUSA"},  {"pt_BR", u"MOV.", u"TEMPO", u"PAUSA"},
+    {"nl", u"ZET", u"TIJD", u"PAUZE"},     {"pl", u"RUCH", u"CZAS", u"PAUZA"},
+    {"cs", u"TAH", u"ČAS", u"PAUZA"},      {"sv", u"DRAG", u"TID", u"PAUS"},
+    {"ru", u"ХОДЫ", u"ВРЕМЯ", u"ПАУЗА"},   {"uk", u"ХОДИ", u"ЧАС", u"ПАУЗА"},
+};
+
+const Beschriftung& beschriftung(const QString& sprache)
 {
-    QImage bild = skaliertesBild(180, 100, skala);
+    for (const Beschriftung& b : Beschriftungen)
+        if (sprache == QLatin1String(b.sprache))
+            return b;
+    return Beschriftungen[1];
+}
+
+// One word to a row of 25, all in one cap height; the width follows the word, narrowed only
+// where a long word would not fit the row.
+QImage worteStreifen(const QStringList& worte, double skala)
+{
+    QImage bild = skaliertesBild(180, 25 * int(worte.size()), skala);
     QPainter p(&bild);
     skaliere(p, skala);
     p.setPen(Qt::NoPen);
     p.setBrush(Markierfarbe);
     QFont f = schrift(Schriftart::SansFett, 40);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 8);
-    const QStringList worte{"ZUG", "ZEIT", "MOVE", "TIME"};
-    // all words share one cap height; the width follows the word
     QPainterPath mass;
     mass.addText(0, 0, f, QStringLiteral("Z"));
     const double hoehe = 15.0 / mass.boundingRect().height();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < worte.size(); ++i) {
         QPainterPath roh;
         roh.addText(0, 0, f, worte[i]);
+        const double breite = std::min(hoehe, 172.0 / roh.boundingRect().width());
         QTransform t;
         t.translate(90, 25 * i + 12.5);
-        t.scale(hoehe, hoehe);
+        t.scale(breite, hoehe);
         t.translate(-roh.boundingRect().center().x(), -roh.boundingRect().center().y());
         p.drawPath(t.map(roh));
     }
     return bild;
 }
 
-QImage pauseSchild(double skala)
+} // namespace
+
+QStringList beschriftungsSprachen()
+{
+    QStringList sprachen;
+    for (const Beschriftung& b : Beschriftungen)
+        sprachen << QLatin1String(b.sprache);
+    return sprachen.mid(2);
+}
+
+QImage schriftStreifen(double skala)
+{
+    const Beschriftung& de = beschriftung(QStringLiteral("de"));
+    const Beschriftung& en = beschriftung(QStringLiteral("en"));
+    return worteStreifen({QString::fromUtf16(de.zug), QString::fromUtf16(de.zeit), QString::fromUtf16(en.zug),
+                          QString::fromUtf16(en.zeit)},
+                         skala);
+}
+
+QImage schriftStreifen(const QString& sprache, double skala)
+{
+    const Beschriftung& b = beschriftung(sprache);
+    return worteStreifen({QString::fromUtf16(b.zug), QString::fromUtf16(b.zeit)}, skala);
+}
+
+QImage pauseSchild(const QString& sprache, double skala)
 {
     QImage bild = skaliertesBild(220, 60, skala);
     QPainter p(&bild);
@@ -179,7 +231,7 @@ QImage pauseSchild(double skala)
     p.drawRoundedRect(tafel.adjusted(5, 5, -5, -5), 8, 8);
     QFont f = schrift(Schriftart::SansFett, 60);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 10);
-    const QPainterPath wort = textPfad(QStringLiteral("PAUSE"), f, QRectF(30, 17, 160, 27));
+    const QPainterPath wort = textPfad(QString::fromUtf16(beschriftung(sprache).pause), f, QRectF(30, 17, 160, 27));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(12, 10, 24));   // shadow: dark, but never the key's pure black
     p.drawPath(wort.translated(2, 2));
@@ -187,6 +239,8 @@ QImage pauseSchild(double skala)
     p.drawPath(wort);
     return bild;
 }
+
+QImage pauseSchild(double skala) { return pauseSchild(QStringLiteral("de"), skala); }
 
 QImage achse(double skala)
 {

@@ -809,91 +809,151 @@ Hra pokračuje s vestavěným obrázkem.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hrát tutéž hrací plochu znovu</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;opírovat kód hry</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>Zad&amp;at kód hry …</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Skládačka &amp;dne</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo řešení</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 tah za sekundu</numerusform>
+            <numerusform>%1 tahy za sekundu</numerusform>
+            <numerusform>%1 tahů za sekundu</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tah za sekundu</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadat kód hry</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry, například od jiného hráče:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hrát</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není kód hry Tavelor. Kód hry začíná znaky TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento kód hry pochází z novější verze hry Tavelor a zde jej nelze hrát.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry je neúplný nebo příliš dlouhý.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry obsahuje překlep: kontrolní znaky na konci neodpovídají zbytku.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry neuvádí žádnou ze tří variant.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry uvádí velikost hrací plochy mimo rozsah 3 × 3 až 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry neobsahuje úplnou hrací plochu: každý dílek se v ní musí vyskytovat právě jednou.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrací plochu z tohoto kódu hry nelze v její variantě vyřešit.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód hry je poškozený: obsahuje znaky, které do něj nepatří.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek „%1“ není ve složce obrázků. Místo něj se použije vestavěný obrázek.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Skládačka dne – odehrané dny: %1, v řadě: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Přehrát poslední hru</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Přehrát</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>Poz&amp;astavit</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>&amp;O tah zpět</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>O tah &amp;vpřed</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Vybrat tah</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Tahů za sekundu</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Zpět do hry</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Tah %1 z %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Přehrát</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Tuto hru nelze zobrazit: její výchozí hrací plochu nebo tahy nelze přečíst.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Zatím nebyla zaznamenána žádná hra.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> tahů/s</translation>
     </message>
 </context>
 </TS>

@@ -822,9 +822,12 @@ Das Spiel geht mit dem eingebauten Bild weiter.</translation>
         <source>Solve spee&amp;d</source>
         <translation>Lö&amp;setempo</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation>%1 Züge pro Sekunde</translation>
+        <translation>
+            <numerusform>%1 Züge pro Sekunde</numerusform>
+            <numerusform>%1 Züge pro Sekunde</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
@@ -889,6 +892,62 @@ Das Spiel geht mit dem eingebauten Bild weiter.</translation>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
         <translation>Rätsel des Tages – Tage gespielt: %1, in Folge: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>Letztes Spiel &amp;ansehen</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>An&amp;halten</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Zug zu&amp;rück</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Zug &amp;vor</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Zug wählen</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Züge pro Sekunde</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Zurück zum Spiel</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Zug %1 von %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>A&amp;nsehen</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Dieses Spiel kann nicht gezeigt werden: sein Startbrett oder seine Züge sind nicht lesbar.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Es ist noch kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> Züge/s</translation>
     </message>
 </context>
 </TS>

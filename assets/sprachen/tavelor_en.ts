@@ -821,9 +821,12 @@ The game goes on with the built-in picture.</translation>
         <source>Solve spee&amp;d</source>
         <translation>Solve spee&amp;d</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation>%1 moves a second</translation>
+        <translation>
+            <numerusform>%1 moves a second</numerusform>
+            <numerusform>%1 moves a second</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
@@ -888,6 +891,62 @@ The game goes on with the built-in picture.</translation>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
         <translation>Today&apos;s puzzle – days played: %1, in a row: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Watch last game</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Replay</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Step bac&amp;k</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Step &amp;forward</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Choose move</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Moves per second</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Back to the game</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Move %1 of %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Watch</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>This game cannot be shown: its start board or its moves cannot be read.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>No game has been recorded yet.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> moves/s</translation>
     </message>
 </context>
 </TS>

@@ -803,91 +803,150 @@ La partida continúa con la imagen integrada.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar este &amp;tablero</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar código de partida</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introducir código de partida…</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rompecabezas de &amp;hoy</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad de resolución</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 movimiento por segundo</numerusform>
+            <numerusform>%1 movimientos por segundo</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 movimiento por segundo</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código de partida</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de partida, por ejemplo de otro jugador:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un código de partida de Tavelor. Un código de partida empieza por TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de partida procede de una versión más reciente de Tavelor y no se puede jugar aquí.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida está incompleto o es demasiado largo.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida contiene un error tipográfico: los caracteres de control del final no coinciden con el resto.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida no indica ninguna de las tres variantes.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida indica un tamaño de tablero fuera del rango de 3 × 3 a 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida no contiene un tablero completo: cada pieza debe aparecer exactamente una vez.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tablero de este código de partida no se puede resolver en su variante.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de partida está dañado: contiene caracteres que no le corresponden.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen «%1» no está en la carpeta de imágenes. Se usa la imagen integrada en su lugar.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rompecabezas de hoy – días jugados: %1, seguidos: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Paso &amp;atrás</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Paso a&amp;delante</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Elegir movimiento</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Movimientos por segundo</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Volver a la partida</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Movimiento %1 de %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>No se puede mostrar esta partida: su tablero inicial o sus movimientos no se pueden leer.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Todavía no se ha registrado ninguna partida.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> movs./s</translation>
     </message>
 </context>
 </TS>

@@ -803,91 +803,150 @@ La partie continue avec l’image intégrée.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;jouer ce plateau</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le code de partie</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>Sais&amp;ir un code de partie…</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puzzle du jour</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse de résolution</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 coup par seconde</numerusform>
+            <numerusform>%1 coups par seconde</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coup par seconde</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code de partie</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de partie, par exemple reçu d’un autre joueur&#xa0;:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un code de partie Tavelor. Un code de partie commence par TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de partie provient d’une version plus récente de Tavelor et ne peut pas être joué ici.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie est incomplet ou trop long.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie contient une faute de frappe&#xa0;: les caractères de contrôle à la fin ne correspondent pas au reste.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie n’indique aucune des trois variantes.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie indique une taille de plateau hors de 3 × 3 à 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie ne contient pas de plateau complet&#xa0;: chaque pièce doit apparaître exactement une fois.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau de ce code de partie ne peut pas être résolu dans sa variante.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de partie est endommagé&#xa0;: il contient des caractères qui n’y ont pas leur place.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image «&#xa0;%1&#xa0;» n’est pas dans le dossier d’images. L’image intégrée est utilisée à la place.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzle du jour – jours joués&#xa0;: %1, d’affilée&#xa0;: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>Revoir la &amp;dernière partie</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Revoir la partie</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Coup pré&amp;cédent</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Coup &amp;suivant</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Choisir le coup</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Coups par seconde</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Retour à la partie</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Coup %1 sur %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Revoir</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Impossible d’afficher cette partie&#xa0;: son plateau de départ ou ses coups sont illisibles.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Aucune partie n’a encore été enregistrée.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> coups/s</translation>
     </message>
 </context>
 </TS>

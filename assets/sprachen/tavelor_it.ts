@@ -803,91 +803,150 @@ La partita continua con l&apos;immagine integrata.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>Ric&amp;omincia questo campo di gioco</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia co&amp;dice partita</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserisci codice partita…</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzle del &amp;giorno</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocità di risoluzione</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 mossa al secondo</numerusform>
+            <numerusform>%1 mosse al secondo</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mossa al secondo</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci codice partita</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice partita, ad esempio da un altro giocatore:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un codice partita di Tavelor. Un codice partita inizia con TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice partita proviene da una versione più recente di Tavelor e non può essere giocato qui.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita è incompleto o troppo lungo.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita contiene un errore di battitura: i caratteri di controllo alla fine non corrispondono al resto.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita non indica nessuna delle tre varianti.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita indica una dimensione del campo di gioco al di fuori dell&apos;intervallo da 3 × 3 a 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita non contiene un campo di gioco completo: ogni tessera deve comparire esattamente una volta.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di gioco di questo codice partita non si può risolvere nella sua variante.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice partita è danneggiato: contiene caratteri che non ne fanno parte.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine «%1» non è nella cartella delle immagini. Al suo posto viene usata l&apos;immagine integrata.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzle del giorno – giorni giocati: %1, di fila: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>Rivedi l&apos;&amp;ultima partita</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Riproduzione</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Mossa &amp;indietro</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Mossa &amp;avanti</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Scegli la mossa</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Mosse al secondo</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Torna alla partita</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Mossa %1 di %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Rivedi</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Impossibile mostrare questa partita: il campo di gioco iniziale o le mosse non sono leggibili.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Nessuna partita è stata ancora registrata.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> mosse/s</translation>
     </message>
 </context>
 </TS>

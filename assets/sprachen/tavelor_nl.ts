@@ -803,91 +803,150 @@ Het spel gaat verder met de ingebouwde afbeelding.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit speelbord &amp;herstarten</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel&amp;code kopiëren</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelcode &amp;invoeren…</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel van de &amp;dag</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplos&amp;snelheid</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 zet per seconde</numerusform>
+            <numerusform>%1 zetten per seconde</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zet per seconde</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelcode invoeren</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelcode, bijvoorbeeld van een andere speler:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelen</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen spelcode van Tavelor. Een spelcode begint met TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze spelcode komt uit een nieuwere versie van Tavelor en kan hier niet worden gespeeld.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode is onvolledig of te lang.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode bevat een typefout: de controletekens aan het eind passen niet bij de rest.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode noemt geen van de drie varianten.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode noemt een speelbordgrootte buiten 3 × 3 tot 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode bevat geen volledig speelbord: elk stukje moet precies één keer voorkomen.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het speelbord van deze spelcode kan in zijn variant niet worden opgelost.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelcode is beschadigd: hij bevat tekens die er niet in thuishoren.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding ‘%1’ staat niet in de afbeeldingenmap. De ingebouwde afbeelding wordt gebruikt.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel van de dag – gespeelde dagen: %1, op rij: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>Laatste spel be&amp;kijken</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Terugkijken</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Afspelen</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauzeren</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>&amp;Vorige zet</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>V&amp;olgende zet</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Zet kiezen</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Zetten per seconde</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Terug naar het spel</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Zet %1 van %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Bekijken</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Dit spel kan niet worden getoond: het speelbord bij de start of de zetten zijn onleesbaar.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Er is nog geen spel vastgelegd.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> zetten/s</translation>
     </message>
 </context>
 </TS>

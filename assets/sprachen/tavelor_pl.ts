@@ -809,91 +809,151 @@ Gra toczy się dalej z wbudowanym obrazkiem.</translation>
     </message>
     <message id="t8">
         <source>Res&amp;tart this board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta sama plansza jeszcze raz</translation>
     </message>
     <message id="t9">
         <source>&amp;Copy game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopi&amp;uj kod gry</translation>
     </message>
     <message id="t10">
         <source>&amp;Enter game code …</source>
-        <translation type="unfinished"></translation>
+        <translation>Wp&amp;isz kod gry …</translation>
     </message>
     <message id="t11">
         <source>Today&apos;s &amp;puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Układanka &amp;dnia</translation>
     </message>
     <message id="t29">
         <source>Solve spee&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo rozwiązywania</translation>
     </message>
-    <message id="t400">
+    <message id="t400" numerus="yes">
         <source>%1 moves a second</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 ruch na sekundę</numerusform>
+            <numerusform>%1 ruchy na sekundę</numerusform>
+            <numerusform>%1 ruchów na sekundę</numerusform>
+        </translation>
     </message>
     <message id="t401">
         <source>%1 move a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ruch na sekundę</translation>
     </message>
     <message id="t450">
         <source>Enter game code</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz kod gry</translation>
     </message>
     <message id="t451">
         <source>Game code, for example from another player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry, na przykład od innego gracza:</translation>
     </message>
     <message id="t452">
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graj</translation>
     </message>
     <message id="t453">
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message id="t454">
         <source>This is not a Tavelor game code. A game code begins with TAV1-.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest kod gry Tavelor. Kod gry zaczyna się od TAV1-.</translation>
     </message>
     <message id="t455">
         <source>This game code comes from a newer version of Tavelor and cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten kod gry pochodzi z nowszej wersji Tavelor i nie można go tu rozegrać.</translation>
     </message>
     <message id="t456">
         <source>The game code is incomplete or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry jest niekompletny lub za długi.</translation>
     </message>
     <message id="t457">
         <source>The game code contains a typo: the check characters at its end do not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry zawiera literówkę: znaki kontrolne na końcu nie pasują do reszty.</translation>
     </message>
     <message id="t458">
         <source>The game code names none of the three variants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry nie wskazuje żadnego z trzech wariantów.</translation>
     </message>
     <message id="t459">
         <source>The game code names a board size outside 3 × 3 to 6 × 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry podaje rozmiar planszy spoza zakresu od 3 × 3 do 6 × 6.</translation>
     </message>
     <message id="t460">
         <source>The game code holds no complete board: every tile must appear exactly once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry nie zawiera pełnej planszy: każdy kafelek musi wystąpić dokładnie raz.</translation>
     </message>
     <message id="t461">
         <source>The board of this game code cannot be solved in its variant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planszy z tego kodu gry nie da się rozwiązać w jej wariancie.</translation>
     </message>
     <message id="t462">
         <source>The game code is damaged: it contains characters that do not belong in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod gry jest uszkodzony: zawiera znaki, które do niego nie należą.</translation>
     </message>
     <message id="t463">
         <source>The picture “%1” is not in the picture folder. The built-in picture is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazka „%1” nie ma w folderze obrazków. Zamiast niego używany jest obrazek wbudowany.</translation>
     </message>
     <message id="t464">
         <source>Today&apos;s puzzle – days played: %1, in a row: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Układanka dnia – rozegrane dni: %1, z rzędu: %2</translation>
+    </message>
+    <message id="t7">
+        <source>&amp;Watch last game</source>
+        <translation>Obejrzyj ostatnią &amp;grę</translation>
+    </message>
+    <message id="t410">
+        <source>Replay</source>
+        <translation>Powtórka</translation>
+    </message>
+    <message id="t411">
+        <source>&amp;Play</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message id="t412">
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauza</translation>
+    </message>
+    <message id="t413">
+        <source>Step bac&amp;k</source>
+        <translation>Ruch w&amp;stecz</translation>
+    </message>
+    <message id="t414">
+        <source>Step &amp;forward</source>
+        <translation>Ruch &amp;naprzód</translation>
+    </message>
+    <message id="t415">
+        <source>Choose move</source>
+        <translation>Wybierz ruch</translation>
+    </message>
+    <message id="t416">
+        <source>Moves per second</source>
+        <translation>Ruchy na sekundę</translation>
+    </message>
+    <message id="t417">
+        <source>&amp;Back to the game</source>
+        <translation>&amp;Wróć do gry</translation>
+    </message>
+    <message id="t418">
+        <source>Move %1 of %2</source>
+        <translation>Ruch %1 z %2</translation>
+    </message>
+    <message id="t419">
+        <source>&amp;Watch</source>
+        <translation>&amp;Obejrzyj</translation>
+    </message>
+    <message id="t420">
+        <source>This game cannot be shown: its start board or its moves cannot be read.</source>
+        <translation>Tej gry nie można pokazać: nie da się odczytać jej planszy startowej lub ruchów.</translation>
+    </message>
+    <message id="t421">
+        <source>No game has been recorded yet.</source>
+        <translation>Nie nagrano jeszcze żadnej gry.</translation>
+    </message>
+    <message id="t422">
+        <source> moves/s</source>
+        <translation> ruch./s</translation>
     </message>
 </context>
 </TS>

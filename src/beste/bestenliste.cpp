@@ -16,10 +16,15 @@ std::filesystem::path Pfad(const daten::Umgebung& umgebung)
     return QFile::encodeName(umgebung.listenDatei()).toStdString();
 }
 
+std::filesystem::path NamenPfad(const daten::Umgebung& umgebung)
+{
+    return Pfad(umgebung).replace_filename(NamenDateiName);
+}
+
 } // namespace
 
 Bestenliste::Bestenliste(const daten::Umgebung& umgebung)
-    : umgebung_(umgebung), liste_(LadeListe(Pfad(umgebung)))
+    : umgebung_(umgebung), liste_(LadeListe(Pfad(umgebung))), ganze_(LiesGanzeNamen(NamenPfad(umgebung), liste_))
 {
 }
 
@@ -59,8 +64,16 @@ TListe Bestenliste::Nachspielen(TListe liste, const std::vector<Aenderung>& aend
 
 void Bestenliste::Auffrischen()
 {
-    if (const auto datei = LiesListe(Pfad(umgebung_)))
-        liste_ = Nachspielen(*datei, offen_);
+    const auto datei = LiesListe(Pfad(umgebung_));
+    if (!datei)
+        return;
+    // This copy's whole names first: its own names not yet saved are among them.
+    const TListe neu = Nachspielen(*datei, offen_);
+    TGanzeNamen ganze;
+    NamenNachziehen(liste_, ganze_, neu, ganze);
+    NamenNachziehen(*datei, LiesGanzeNamen(NamenPfad(umgebung_), *datei), neu, ganze);
+    liste_ = neu;
+    ganze_ = ganze;
 }
 
 bool Bestenliste::KommtInListe(const Ergebnis& e)
@@ -72,8 +85,12 @@ bool Bestenliste::KommtInListe(const Ergebnis& e)
 int Bestenliste::Eintragen(const Ergebnis& e)
 {
     const int d = ListenIndex(e.variante, e.groesse);
+    const TListe vorher = liste_;
     ErgebnisVormerken(liste_, e.zuege, e.sekunden);
     const int platz = Neueintrag(liste_, d);
+    TGanzeNamen ganze;
+    NamenNachziehen(vorher, ganze_, liste_, ganze);
+    ganze_ = ganze;
     offen_.push_back({Aenderung::Art::Eintrag, d, platz, e.zuege, e.sekunden, {}});
     return platz;
 }
@@ -81,12 +98,14 @@ int Bestenliste::Eintragen(const Ergebnis& e)
 void Bestenliste::NameSetzen(int liste, int platz, QStringView name)
 {
     beste::NameSetzen(liste_, liste, platz, name);
+    ganze_[liste][platz] = name.toString();
     offen_.push_back({Aenderung::Art::Name, liste, platz, 0, 0, name.toString()});
 }
 
 void Bestenliste::Loeschen(int liste)
 {
     ListeLoeschen(liste_, liste);
+    ganze_[liste] = {};
     offen_.push_back({Aenderung::Art::Loeschen, liste, 0, 0, 0, {}});
 }
 
@@ -102,9 +121,11 @@ TSpeicherErgebnis Bestenliste::Speichern()
     sperre.tryLock(2000);
     Auffrischen();
     const TSpeicherErgebnis ergebnis = SpeichereListe(liste_, Pfad(umgebung_), false);
-    if (ergebnis == TSpeicherErgebnis::Gespeichert)
-        offen_.clear();
-    return ergebnis;
+    if (ergebnis != TSpeicherErgebnis::Gespeichert)
+        return ergebnis;
+    offen_.clear();
+    // The list is saved either way; a whole name that could not be kept is a failed save too.
+    return SpeichereGanzeNamen(NamenPfad(umgebung_), liste_, ganze_) ? ergebnis : TSpeicherErgebnis::Fehler;
 }
 
 } // namespace beste

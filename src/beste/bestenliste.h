@@ -4,6 +4,7 @@
 // same file meanwhile, so a save takes a lock beside the file, reads it again, lays this copy's
 // changes over it and writes the result: every copy's results are kept and ranked.
 
+#include "beste/ganzenamen.h"
 #include "beste/liste.h"
 #include "beste/listendatei.h"
 #include "daten/umgebung.h"
@@ -34,6 +35,8 @@ public:
     Bestenliste& operator=(const Bestenliste&) = delete;
 
     const TListe& liste() const { return liste_; }
+    // The name shown for a place, whole in any script where the file beside the list keeps it.
+    QString Name(int liste, int platz) const { return AnzeigeName(liste_, ganze_, liste, platz); }
 
     // Takes what another copy of the game has saved since, keeping this copy's changes.
     void Auffrischen();
@@ -60,6 +63,7 @@ private:
 
     const daten::Umgebung& umgebung_;
     TListe liste_;
+    TGanzeNamen ganze_;  // beside liste_, place by place
     std::vector<Aenderung> offen_;
 };
 

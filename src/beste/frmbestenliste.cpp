@@ -1,7 +1,6 @@
 #include "beste/frmbestenliste.h"
 
 #include "beste/listenzugang.h"
-#include "beste/namen.h"
 #include "beste/rangfolge.h"
 #include "fenster/meldungsbox.h"
 
@@ -129,7 +128,7 @@ void TfrmBestenListe::ShowListe()
     const TListe& liste = bestenliste_.liste();
     for (int i = 1; i <= PlatzAnzahl; ++i) {
         const TZeile& zeile = zeilen_[static_cast<std::size_t>(i - 1)];
-        zeile.Name->setText(SichtbarerName(NameAlsText(liste.Namen[d][i]), zeile.Name->fontMetrics()));
+        zeile.Name->setText(SichtbarerName(bestenliste_.Name(d, i), zeile.Name->fontMetrics()));
         zeile.Name->adjustSize();
         ZeigeZahl(zeile.S, QString::number(liste.Zuege[d][i]), Zeilenschrift());
         ZeigeZahl(zeile.Z, ZeitText(liste.Zeiten[d][i]), Zeilenschrift());

@@ -1,24 +1,14 @@
 #include "beste/namenspruefer.h"
 
-#include "beste/namen.h"
-
 #include <algorithm>
 
 namespace beste {
-namespace {
-
-bool IstSteuerzeichen(char16_t zeichen)
-{
-    return zeichen < 0x20 || zeichen == 0x7F;
-}
-
-} // namespace
 
 QValidator::State TNamensPruefer::validate(QString& eingabe, int& /*position*/) const
 {
-    const bool gut = std::all_of(eingabe.cbegin(), eingabe.cend(), [](QChar z) {
-        return ZeichenErlaubt(z.unicode()) && !IstSteuerzeichen(z.unicode());
-    });
+    // C0, DEL and C1 are controls; a line break or tab would break the names file's lines too.
+    const bool gut = std::none_of(eingabe.cbegin(), eingabe.cend(),
+                                  [](QChar z) { return z.category() == QChar::Other_Control; });
     return gut ? Acceptable : Invalid;
 }
 

@@ -3,8 +3,8 @@
 #include <QValidator>
 
 namespace beste {
-// Lets into the name field only what the high-score file can store: characters
-// with a Windows-1252 byte, and no control characters.
+// Lets into the name field a name in any script, but no control characters: the high-score
+// file keeps its Windows-1252 form and the whole name is kept beside it.
 class TNamensPruefer : public QValidator {
     Q_OBJECT
 public:

@@ -69,7 +69,7 @@ inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
 
 // Solve's speed in the Options menu.
 namespace loesetempo {
-inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves */, EinZugProSekunde = 401 /* %1 = 1 */;
+inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves, takes the count */, EinZugProSekunde = 401 /* %1 = 1 */;
 } // namespace loesetempo
 
 // The statistics window and the journal's messages.
@@ -94,6 +94,13 @@ inline constexpr int DialogTitel = 450, DialogText = 451, Spielen = 452, Abbrech
     Unloesbar = 461, Form = 462, BildFehlt = 463 /* %1 the picture's name */,
     Tage = 464 /* %1 days played, %2 days in a row */;
 } // namespace codes
+
+// Watching a recorded game again: the menu entry, the bar under the board, the statistics' button.
+namespace wiedergabe {
+inline constexpr int Menue = 7, Leiste = 410, Abspielen = 411, Anhalten = 412, Zurueck = 413, Vor = 414,
+    Zugwahl = 415, Tempo = 416, Ende = 417, ZugVon = 418 /* %1 move, %2 of all */, Ansehen = 419, Unlesbar = 420,
+    KeinSpiel = 421, TempoEinheit = 422;
+} // namespace wiedergabe
 } // namespace text
 
 class Texte : public QObject {

@@ -22,6 +22,8 @@ namespace {
     QT_TRID_NOOP("t5"),
     //% "&Statistics …"
     QT_TRID_NOOP("t6"),
+    //% "&Watch last game"
+    QT_TRID_NOOP("t7"),
     //% "Res&tart this board"
     QT_TRID_NOOP("t8"),
     //% "&Copy game code"
@@ -111,9 +113,35 @@ namespace {
     //% "&Back to the game"
     QT_TRID_NOOP("t332"),
     //% "%1 moves a second"
-    QT_TRID_NOOP("t400"),
+    QT_TRID_N_NOOP("t400"),
     //% "%1 move a second"
     QT_TRID_NOOP("t401"),
+    //% "Replay"
+    QT_TRID_NOOP("t410"),
+    //% "&Play"
+    QT_TRID_NOOP("t411"),
+    //% "&Pause"
+    QT_TRID_NOOP("t412"),
+    //% "Step bac&k"
+    QT_TRID_NOOP("t413"),
+    //% "Step &forward"
+    QT_TRID_NOOP("t414"),
+    //% "Choose move"
+    QT_TRID_NOOP("t415"),
+    //% "Moves per second"
+    QT_TRID_NOOP("t416"),
+    //% "&Back to the game"
+    QT_TRID_NOOP("t417"),
+    //% "Move %1 of %2"
+    QT_TRID_NOOP("t418"),
+    //% "&Watch"
+    QT_TRID_NOOP("t419"),
+    //% "This game cannot be shown: its start board or its moves cannot be read."
+    QT_TRID_NOOP("t420"),
+    //% "No game has been recorded yet."
+    QT_TRID_NOOP("t421"),
+    //% " moves/s"
+    QT_TRID_NOOP("t422"),
     //% "Enter game code"
     QT_TRID_NOOP("t450"),
     //% "Game code, for example from another player:"

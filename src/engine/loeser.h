@@ -7,9 +7,9 @@
 //
 // Every function may be called from any thread, also several at once: the tables are built
 // once, by the first call that needs them, and shared (those of sliding games of side 4 are
-// built with the program). Loesung, SchnelleLoesung and
-// LoeserVorbereiten take a stop token: once a stop is requested they return within a few
-// milliseconds, Loesung and SchnelleLoesung with an empty way (never a part of one). A table
+// built with the program). Loesung, SchnelleLoesung, LoesungBeginnen and LoeserVorbereiten take
+// a stop token: once a stop is requested they return within a few milliseconds, the first
+// three with an empty way (never a part of one). A table
 // left half built by a stop is built again by the next call that needs it.
 
 #include <stop_token>
@@ -22,7 +22,8 @@ namespace engine {
 // The best way the solver knows: moves that bring the board home, each legal when its turn
 // comes; empty when the board is solved, could never be (a board the game did not make) or the
 // stop token fired. May take a second for a hard sliding game of side 4, a few hundred
-// milliseconds for shifting and turning games of side 6. Nothing but the tables is kept between calls.
+// milliseconds for shifting and turning games of side 6. Nothing but the tables is kept
+// between calls.
 std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
 
 // A good way home at once: well under 100 ms for every variant and side, tables built or not
@@ -30,10 +31,11 @@ std::vector<Zug> Loesung(const Spielstand& s, std::stop_token halt = {});
 // Loesung's; for a hint to show while Loesung works.
 std::vector<Zug> SchnelleLoesung(const Spielstand& s, std::stop_token halt = {});
 
-// How Solve begins, within a few hundred milliseconds for every variant and side, tables built
-// or not: where Loesung's way is the shortest there is (side 3, sliding games of side 4, a
-// board near home) that way (`bester`); elsewhere SchnelleLoesung's way, whose first moves
-// Solve plays while Loesung looks for a better way from a board further along it.
+// How Solve begins: where Loesung's way is the shortest there is (side 3, sliding games of
+// side 4, a board near home) that way (`bester`), elsewhere SchnelleLoesung's way, whose first
+// moves Solve plays while Loesung looks for a better way from a board further along it. Well
+// under 300 ms for every kind, tables built or not, but for the hardest sliding games of side
+// 4, whose shortest way may take the search up to a second.
 struct Loesungsbeginn {
     std::vector<Zug> zuege;
     bool bester = true;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/spielstand.h"
+#include "engine/zug.h"
 
 namespace engine::loeser {
 
@@ -76,22 +76,6 @@ inline std::vector<Zug> AlleZuege(Variante v, int n)
                 alle.push_back({op, k});
     }
     return alle;
-}
-
-// Where a move takes each cell's tile from, on the solved board: after the move, cell c
-// (counted from 0) holds what cell herkunft[c] held.
-inline std::array<uint8_t, MaxFelder> Herkunft(Variante variante, int n, const Zug& zug)
-{
-    Spielstand t;
-    t.variante = variante;
-    t.Groesse = uint8_t(n);
-    for (int p = 1; p <= n * n; ++p)
-        t.Spielfeld[p] = uint8_t(p);
-    Ausfuehren(t, zug);
-    std::array<uint8_t, MaxFelder> herkunft{};
-    for (int c = 0; c < n * n; ++c)
-        herkunft[c] = uint8_t(t.Spielfeld[c + 1] - 1);
-    return herkunft;
 }
 
 } // namespace engine::loeser

@@ -84,4 +84,21 @@ Zugfolge Ziehe(Spielstand& s, const Zug& zug)
     return folge;
 }
 
+// The move played on a board whose every field holds its own number.
+std::array<uint8_t, MaxFelder> Herkunft(Variante variante, int n, const Zug& zug)
+{
+    Spielstand t;
+    t.variante = variante;
+    t.Groesse = uint8_t(n);
+    for (int p = 1; p <= n * n; ++p)
+        t.Spielfeld[p] = uint8_t(p);
+    Ausfuehren(t, zug);
+    if (zug.op == Operation::TeilSchieben)
+        t.Spielfeld[zug.a] = uint8_t(zug.b);  // the empty field came from the tile's target
+    std::array<uint8_t, MaxFelder> herkunft{};
+    for (int c = 0; c < n * n; ++c)
+        herkunft[c] = uint8_t(t.Spielfeld[c + 1] - 1);
+    return herkunft;
+}
+
 } // namespace engine

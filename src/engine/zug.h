@@ -3,6 +3,8 @@
 // move played with everything that follows from it. No pixels: the board geometry of the
 // window turns a point into a target, the keyboard and a solver name moves directly.
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -49,5 +51,11 @@ struct Zugfolge {
 // starts the clock, and a solved board or the 9999th move ends the game. The move must be one
 // the rules allow here (Deute or a solver gives such moves).
 Zugfolge Ziehe(Spielstand& s, const Zug& zug);
+
+// What a move does to every field of a board of side n: after it, field c + 1 holds what field
+// herkunft[c] + 1 held (counted from 0). In variant 1 the empty field trades places with the
+// tile, so every move is a permutation. The solver and the animation read moves here, so
+// neither keeps a rule of its own.
+std::array<uint8_t, MaxFelder> Herkunft(Variante variante, int n, const Zug& zug);
 
 } // namespace engine

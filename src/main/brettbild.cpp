@@ -1,5 +1,8 @@
 #include "main/brettbild.h"
 
+#include "kunst.h"
+
+#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
@@ -35,6 +38,23 @@ QRegion Ziffernzellen(QPoint (*stelle)(int), const std::optional<std::array<int,
 
 QRegion AlleZellen(QPoint (*stelle)(int)) { return Ziffernzellen(stelle, std::nullopt, {}); }
 
+// The lettering's art by language code: German and English share the classic strip (English in
+// its lower half) and sign; every other language has its own; a code without art gets English.
+struct Beschriftungskunst {
+    QByteArray streifen;
+    int zeile;
+    QByteArray schild;
+};
+Beschriftungskunst KunstFuer(const std::optional<QString>& sprache)
+{
+    if (!sprache || *sprache == u"de")
+        return {"imgSchrift", 0, "imgPause"};
+    const QByteArray code = sprache->toLatin1();
+    if (QFile::exists(kunst::Kunstpfad(QLatin1String("imgSchrift_" + code))))
+        return {"imgSchrift_" + code, 0, "imgPause_" + code};
+    return {"imgSchrift", 50, "imgPause"};
+}
+
 } // namespace
 
 Brettbild::Brettbild() { kunst_.Laden(skala(), geometrie_.n()); }
@@ -67,9 +87,9 @@ void Brettbild::BilddienstSetzen(daten::Bilddienst* bilder)
 
 void Brettbild::BildVorbereiten(const sitzung::Spielbild& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }
 
-void Brettbild::BildVorbereiten(const QString& bilddatei)
+void Brettbild::BildVorbereiten(const QString& bilddatei, daten::Zuschnitt zuschnitt)
 {
-    BildVorbereiten(sitzung::Spielbild(bilder_, bilddatei, daten::Zuschnitt::Strecken));
+    BildVorbereiten(sitzung::Spielbild(bilder_, bilddatei, zuschnitt));
 }
 
 void Brettbild::BildVorbereiten(const QImage& bild) { arbeitsbild_.Vorbereiten(bild, skala(), BrettGeraet()); }
@@ -159,9 +179,11 @@ void Brettbild::PauseZeigen()
     veraendert_ += geometrie_.brett();
 }
 
-void Brettbild::ZeigeSchrift(bool englisch)
+void Brettbild::ZeigeSchrift(const QString& sprache)
 {
-    beschriftung_ = englisch;
+    beschriftung_ = sprache;
+    if (brett_ == Brettinhalt::Pause)
+        veraendert_ += geometrie_.brett();
     veraendert_ += G::ZugSchrift;
     veraendert_ += G::ZeitSchrift;
 }
@@ -256,8 +278,9 @@ void Brettbild::MaleSchrift(QPainter& p, const QRegion& bereich) const
 {
     if (!beschriftung_ || !(bereich.intersects(G::ZugSchrift) || bereich.intersects(G::ZeitSchrift)))
         return;
-    const QImage schrift = Kunst("imgSchrift", skala());
-    const int b = *beschriftung_ ? 50 : 0;
+    const Beschriftungskunst art = KunstFuer(beschriftung_);
+    const QImage schrift = Kunst(art.streifen.constData(), skala());
+    const int b = art.zeile;
     const int h = G::Schriftgroesse.height();
     Kopiere(p, Geraet(G::ZugSchrift), schrift, Geraet({QPoint(0, b), G::Schriftgroesse}));
     Kopiere(p, Geraet(G::ZeitSchrift), schrift, Geraet({QPoint(0, b + h), G::Schriftgroesse}));
@@ -284,7 +307,7 @@ void Brettbild::MaleBrett(QPainter& p, const QRegion& bereich) const
     case Brettinhalt::Pause:
         Kopiere(p, Geraet(geometrie_.brett()), original(), original().rect());
         if (brett_ == Brettinhalt::Pause) {
-            const QImage pause = Kunst("imgPause", skala(), true);
+            const QImage pause = Kunst(KunstFuer(beschriftung_).schild.constData(), skala(), true);
             Zeichne(p, Geraet(Logisch(G::PauseEcke, pause)), pause);
         }
         break;

@@ -67,7 +67,7 @@ public:
     // loaded (silently).
     void BildVorbereiten(const sitzung::Spielbild& bild);
     // A picture file stretched to the board, through the picture service where there is one.
-    void BildVorbereiten(const QString& bilddatei);
+    void BildVorbereiten(const QString& bilddatei, daten::Zuschnitt zuschnitt = daten::Zuschnitt::Strecken);
     void BildVorbereiten(const QImage& bild);
     // Turns the working picture into grey tones.
     void Faerben() { arbeitsbild_.Faerben(); }
@@ -90,7 +90,9 @@ public:
     void GanzesBild();
     void PauseZeigen();
 
-    void ZeigeSchrift(bool englisch);
+    // The counters' lettering and the pause sign in the language of that code ("de", "en", "fr", …).
+    void ZeigeSchrift(const QString& sprache);
+    void ZeigeSchrift(bool englisch) { ZeigeSchrift(QString::fromLatin1(englisch ? "en" : "de")); }
     // The counters; only the digits that change are painted again.
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);
@@ -124,6 +126,9 @@ private:
     QSize BrettGeraet() const { return Geraet(geometrie_.brett()).size(); }
     // Where art drawn at the logical point `wo` lies, in logical pixels.
     QRect Logisch(QPoint wo, const QImage& kunst) const;
+    // Tile `teil` `anteil` of the way from field `von` to `nach`, round the edge where they are
+    // not neighbours.
+    void ZeigeTeilUnterwegs(QPainter& p, int teil, int von, int nach, double anteil) const;
     void ZeigeTeileNr(QPainter& p, const QImage& ziffern, const engine::Spielstand& s, int feld, bool mitUmriss) const;
     // What is painted over the background art without letting it through.
     QRegion Bedeckt() const;
@@ -146,7 +151,7 @@ private:
     // What is shown: nothing at all (black) until the background comes.
     bool hintergrund_ = false;
     bool dunkel_ = false;
-    std::optional<bool> beschriftung_;  // the labels, in English or not
+    std::optional<QString> beschriftung_;  // the labels' language code
     std::optional<int> zuege_, sekunden_;
     QImage vorschau_;  // the preview as drawn, or none
     mutable QImage rahmen_;  // the background art, kept at a scale other than the classic one

@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "main/brettbild.h"
 
@@ -201,70 +203,76 @@ QRegion Brettbild::BewegungsBereich(const engine::Zug& zug) const
     return bereich;
 }
 
+// Every tile of the move travels from the field the engine says it comes from. Both edges of
+// a tile on its way are rounded alike from the fields' device rectangles, so tiles moving side by
+// side keep touching at any scale: a shifted row covers its fields to the last pixel. A tile that
+// wraps round enters from beyond one edge and leaves over the other, a field's width per move.
+// Under the tiles lies the board as it was: the empty field's art only where the empty field is
+// or was, so the corners a turn uncovers keep their tiles instead of flashing that art.
 void Brettbild::ZeigeBewegung(QPainter& p, const Spielstand& nachher, const engine::Zug& zug, double anteil) const
 {
-    using engine::Operation;
     const int n = nachher.n();
-    const double rest = 1.0 - anteil;
-    const std::vector<int> felder = engine::GeaenderteFelder(n, zug);
+    const auto herkunft = engine::Herkunft(nachher.variante, n, zug);
+    std::array<uint8_t, engine::MaxFelder + 1> vorher{};
+    QRegion bereich;
+    for (int feld = 1; feld <= n * n; ++feld) {
+        vorher[herkunft[feld - 1] + 1] = nachher.Spielfeld[feld];
+        if (herkunft[feld - 1] + 1 != feld)
+            bereich += Geraet(geometrie_.feld(feld));
+    }
     p.save();
     AufGeraetepixel(p, skala());  // device pixels, as the fields below
-    QRegion bereich;
-    for (int feld : felder)
-        bereich += Geraet(geometrie_.feld(feld));
     p.setClipRegion(bereich);
-    // What a moving tile uncovers: the empty field's art, as where the tiles have gone.
-    for (int feld : felder)
-        MaleKreuz(p, Geraet(geometrie_.feld(feld)));
-    // Tile `teil` drawn at `feld` shifted by (dx, dy) fields, in device pixels.
-    const auto teil = [&](int teilnummer, int feld, double dx, double dy) {
+    for (int feld = 1; feld <= n * n; ++feld) {
+        if (herkunft[feld - 1] + 1 == feld)
+            continue;
         const QRect ziel = Geraet(geometrie_.feld(feld));
-        p.drawImage(QRectF(ziel).translated(dx * ziel.width(), dy * ziel.height()), original(),
-                    QRectF(geometrie_.teilQuelleGeraet(teilnummer)));
-    };
-    const auto weg = [&](int von, int nach) {  // from field `von` to `nach`, in fields, the rest of the way
-        const int t = geometrie_.teilgroesse();
-        return QPointF(geometrie_.feld(von).topLeft() - geometrie_.feld(nach).topLeft()) / t * rest;
-    };
-    switch (zug.op) {
-    case Operation::TeilSchieben: {  // from zug.a into zug.b
-        const QPointF w = weg(zug.a, zug.b);
-        teil(nachher.Spielfeld[zug.b], zug.b, w.x(), w.y());
-        break;
+        if (nachher.Spielfeld[feld] == 0 || vorher[feld] == 0)
+            MaleKreuz(p, ziel);
+        else
+            Kopiere(p, ziel, original(), geometrie_.teilQuelleGeraet(vorher[feld]));
     }
-    case Operation::ZeileRechts:
-    case Operation::ZeileLinks:
-    case Operation::SpalteRunter:
-    case Operation::SpalteHoch: {
-        // Every tile comes from the neighbouring field; the one that wrapped round also leaves
-        // at the far end.
-        const bool zeile = zug.op == Operation::ZeileRechts || zug.op == Operation::ZeileLinks;
-        const double richtung = (zug.op == Operation::ZeileRechts || zug.op == Operation::SpalteRunter) ? 1 : -1;
-        for (int feld : felder) {
-            const double versatz = -richtung * rest;
-            teil(nachher.Spielfeld[feld], feld, zeile ? versatz : 0, zeile ? 0 : versatz);
-        }
-        const int eingang = richtung > 0 ? felder.front() : felder.back();
-        const int ausgang = richtung > 0 ? felder.back() : felder.front();
-        const double weiter = richtung * anteil;
-        teil(nachher.Spielfeld[eingang], ausgang, zeile ? weiter : 0, zeile ? 0 : weiter);
-        break;
-    }
-    case Operation::AchseRechts:
-    case Operation::AchseLinks: {
-        // The four fields clockwise from the top left; each tile came from the field before it.
-        const auto ring = engine::AchsFelder(n, zug.a);
-        for (std::size_t i = 0; i < 4; ++i) {
-            const int feld = ring[i];
-            const int herkunft = ring[zug.op == Operation::AchseRechts ? (i + 3) % 4 : (i + 1) % 4];
-            const QPointF w = weg(herkunft, feld);
-            teil(nachher.Spielfeld[feld], feld, w.x(), w.y());
-        }
+    for (int feld = 1; feld <= n * n; ++feld)
+        if (const int von = herkunft[feld - 1] + 1; von != feld && nachher.Spielfeld[feld] != 0)
+            ZeigeTeilUnterwegs(p, nachher.Spielfeld[feld], von, feld, anteil);
+    if (nachher.variante == engine::Variante::Drehen)
         MaleAchsen(p, BewegungsBereich(zug));  // the turning knob and its neighbours stay over the tiles
-        break;
-    }
-    }
     p.restore();
+}
+
+namespace {
+
+// Rectangle `von` moved `anteil` of the way to `nach`, each edge rounded on its own.
+QRect Unterwegs(const QRect& von, const QRect& nach, double anteil)
+{
+    const auto kante = [anteil](int a, int b) { return int(std::lround(a + (b - a) * anteil)); };
+    const QPoint oben(kante(von.left(), nach.left()), kante(von.top(), nach.top()));
+    const QPoint unten(kante(von.right() + 1, nach.right() + 1), kante(von.bottom() + 1, nach.bottom() + 1));
+    return {oben, unten - QPoint(1, 1)};
+}
+
+// The rectangle one of its own sizes further in direction (dx, dy).
+QRect Daneben(const QRect& r, int dx, int dy) { return r.translated(dx * r.width(), dy * r.height()); }
+
+int Vorzeichen(int x) { return (x > 0) - (x < 0); }
+
+} // namespace
+
+void Brettbild::ZeigeTeilUnterwegs(QPainter& p, int teil, int von, int nach, double anteil) const
+{
+    const int n = geometrie_.n();
+    const QRect quelle = geometrie_.teilQuelleGeraet(teil);
+    const QRect a = Geraet(geometrie_.feld(von)), b = Geraet(geometrie_.feld(nach));
+    const int ds = (nach - 1) % n - (von - 1) % n, dz = (nach - 1) / n - (von - 1) / n;
+    if (std::abs(ds) <= 1 && std::abs(dz) <= 1) {
+        Kopiere(p, Unterwegs(a, b, anteil), original(), quelle);
+        return;
+    }
+    // Round the edge: the way runs against the long jump, one field out and one field in.
+    const int rs = std::abs(ds) > 1 ? -Vorzeichen(ds) : Vorzeichen(ds);
+    const int rz = std::abs(dz) > 1 ? -Vorzeichen(dz) : Vorzeichen(dz);
+    Kopiere(p, Unterwegs(a, Daneben(a, rs, rz), anteil), original(), quelle);
+    Kopiere(p, Unterwegs(Daneben(b, -rs, -rz), b, anteil), original(), quelle);
 }
 
 void Brettbild::ZeigeGlanz(QPainter& p, double staerke) const

@@ -87,6 +87,10 @@ TfrmMain::TfrmMain(const daten::Texte& texte, daten::Vorlieben& vorlieben, sitzu
         else
             QApplication::restoreOverrideCursor();
     });
+    connect(&sitzung_, &sitzung::Spielsitzung::spielZuEnde, this, [this](const sitzung::Spielergebnis& e) {
+        letztesSpiel_ = e;  // Game → Watch last game shows it
+        mnuLetztesSpiel_->setEnabled(true);
+    });
     connect(&leitung_, &sitzung::Spielleitung::begonnen, this, &TfrmMain::Begonnen);
     connect(&leitung_, &sitzung::Spielleitung::abgeschlossen, this, &TfrmMain::Abgeschlossen);
 
@@ -293,6 +297,8 @@ void TfrmMain::BrettSchliessen()
 
 void TfrmMain::ptbSpielfeldMouseDown(Qt::MouseButton taste, QPoint punkt)
 {
+    if (WiedergabeBeenden())  // a click on a replay only ends it
+        return;
     const engine::Taste t = taste == Qt::LeftButton    ? engine::Taste::Links
                             : taste == Qt::RightButton ? engine::Taste::Rechts
                                                        : engine::Taste::Mitte;
@@ -310,6 +316,8 @@ void TfrmMain::SpielfeldTaste(int taste, Qt::KeyboardModifiers umschalter)
         {Qt::Key_Space, Spieltaste::Drehen},    {Qt::Key_Return, Spieltaste::Drehen},
         {Qt::Key_Enter, Spieltaste::Drehen},    {Qt::Key_Backspace, Spieltaste::GegenDrehen},
         {Qt::Key_N, Spieltaste::Nummern}};
+    if (WiedergabeBeenden())  // as any key on the board during a replay
+        return;
     if (const auto t = tasten.find(taste); t != tasten.end())
         sitzung_.Eingabe(engine::Eingabe::Tastatur(t->second, umschalter & Qt::ShiftModifier));
     else if (sitzung_.loest())

@@ -19,6 +19,7 @@
 #include "main/nachfrage.h"
 #include "sitzung/spielleitung.h"
 #include "sitzung/spielsitzung.h"
+#include "sitzung/wiedergabe.h"
 
 class QAction;
 class QActionGroup;
@@ -36,10 +37,17 @@ namespace haupt {
 
 class Hilfefenster;
 class Spielfeldanzeige;
+class Wiedergabeleiste;
 class Tastenfenster;
 
 // A game's result as the list of best results takes it.
 beste::Ergebnis Listenergebnis(const sitzung::Spielergebnis& ergebnis);
+
+// A recorded game as the journal gives it, and whether its board and moves could be read.
+struct Aufzeichnung {
+    sitzung::Spielergebnis ergebnis;
+    bool lesbar = true;
+};
 
 // What the main window needs of the world outside; tests put recorders in. An empty message,
 // question or error report stands for the real one; the sound comes from main.cpp, and without
@@ -67,6 +75,14 @@ public:
     void BilddienstSetzen(daten::Bilddienst& bilder) { bild_.BilddienstSetzen(&bilder); }
     // What Game → Statistics opens; without it the entry does nothing.
     void StatistikSetzen(std::function<void()> zeigen) { statistik_ = std::move(zeigen); }
+
+    // Where Game → Watch last game finds the last recorded game when none has ended in this run,
+    // and whether there is one (asked as the Game menu opens).
+    void AufzeichnungenSetzen(std::function<std::optional<Aufzeichnung>()> letzte, std::function<bool()> vorhanden);
+    // Shows a recorded game on the board, from its start, until any other command returns to the
+    // game as it was; one that cannot be shown gets a message.
+    void Ansehen(const Aufzeichnung& aufzeichnung);
+    bool siehtAn() const { return siehtAn_; }
 
     // Whether a new board may replace the game in progress: at once when it has no move or has
     // ended, else as the player answers (unless told never to ask). Every command that starts
@@ -119,6 +135,15 @@ private:
     void mnuHilfeClick();
     void mnuTastenkuerzelClick();
     void mnuInfoClick();
+    void mnuLetztesSpielClick();
+
+    // The replay (frmmain_wiedergabe.cpp): true when one was running and has ended.
+    bool WiedergabeBeenden();
+    void WiedergabeZeigen(int zug, std::optional<engine::Zug> bewegung);
+    void WiedergabeBildVorbereiten(const sitzung::Spielergebnis& e);
+    void SpielWiederZeigen();
+    // The board shown: the replay's while one runs, else the game's.
+    const engine::Spielstand& gezeigt() const { return siehtAn() ? wiedergabe_.brett() : sitzung_.spiel(); }
 
     // What the session reports.
     void InitSpielfeld();
@@ -175,6 +200,13 @@ private:
     Hilfefenster* hilfe_ = nullptr;
     Tastenfenster* tasten_ = nullptr;
     std::function<void()> statistik_;
+    sitzung::Wiedergabe wiedergabe_;
+    Wiedergabeleiste* leiste_ = nullptr;  // made for the first replay
+    bool siehtAn_ = false;
+    std::optional<sitzung::Spielergebnis> letztesSpiel_;  // the last game ended in this run
+    std::function<std::optional<Aufzeichnung>()> letzteAufzeichnung_;
+    std::function<bool()> aufzeichnungVorhanden_;
+    QAction* mnuLetztesSpiel_ = nullptr;
     bool aktiviert_ = false;
 };
 

@@ -67,7 +67,7 @@ void TfrmMain::Ueberlagern(QPainter& p)
     if (bewegung_) {
         const double anteil = double(bewegungsUhr_.elapsed()) / BewegungMs;
         if (anteil < 1)
-            bild_.ZeigeBewegung(p, sitzung_.spiel(), *bewegung_, anteil);
+            bild_.ZeigeBewegung(p, gezeigt(), *bewegung_, anteil);
         else
             bewegung_.reset();
     }
@@ -75,6 +75,8 @@ void TfrmMain::Ueberlagern(QPainter& p)
         bild_.ZeigeGlanz(p, 1.0 - double(glanzUhr_.elapsed()) / GlanzMs);
     if (!bewegung_ && !glanz_)
         bildTakt_.stop();
+    if (siehtAn_)
+        return;
     bild_.ZeigeCursor(p, sitzung_.spiel().variante, sitzung_.cursor());
     if (tipp_)
         bild_.ZeigeTipp(p, *tipp_);

@@ -37,6 +37,11 @@ void TfrmMain::BaueMenue()
     mnuBestenliste_ = eintrag(mnuSpiel_, "mnuBestenliste", &TfrmMain::mnuBestenlisteClick);
     mnuStatistik_ = eintrag(mnuSpiel_, "mnuStatistik", [this] { if (statistik_) statistik_(); });
     mnuStatistik_->setShortcut(Qt::CTRL | Qt::Key_I);
+    mnuLetztesSpiel_ = eintrag(mnuSpiel_, "mnuLetztesSpiel", &TfrmMain::mnuLetztesSpielClick);
+    mnuLetztesSpiel_->setEnabled(false);
+    connect(mnuSpiel_, &QMenu::aboutToShow, this, [this] {  // the journal is asked only here
+        mnuLetztesSpiel_->setEnabled(letztesSpiel_ || (aufzeichnungVorhanden_ && aufzeichnungVorhanden_()));
+    });
     mnuSpiel_->addSeparator();
     mnuRueckgaengig_ = eintrag(mnuSpiel_, "mnuRueckgaengig", [this] { sitzung_.Rueckgaengig(); });
     mnuRueckgaengig_->setShortcut(QKeySequence::Undo);
@@ -119,7 +124,8 @@ void TfrmMain::TexteSetzen()
         {mnuAnimation_, m::Animation}, {mnuHilfe_, m::Hilfe}, {mnuInfo_, m::Info},
         {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue},
         {mnuNochEinmal_, daten::text::codes::NochEinmal}, {mnuCodeKopieren_, daten::text::codes::CodeKopieren},
-        {mnuCodeEingeben_, daten::text::codes::CodeEingeben}, {mnuTagesraetsel_, daten::text::codes::Tagesraetsel}};
+        {mnuCodeEingeben_, daten::text::codes::CodeEingeben}, {mnuTagesraetsel_, daten::text::codes::Tagesraetsel},
+        {mnuLetztesSpiel_, daten::text::wiedergabe::Menue}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
     // Every language in its own name; German and English with their classic entries.
@@ -200,11 +206,16 @@ void TfrmMain::TippZeigen(engine::Zug zug)
 
 void TfrmMain::mnuLoesenClick()
 {
+    WiedergabeBeenden();
     tipp_.reset();
     sitzung_.Loesen();
 }
 
-void TfrmMain::AbspielenStoppen() { sitzung_.HilfeAnhalten(); }
+void TfrmMain::AbspielenStoppen()
+{
+    sitzung_.HilfeAnhalten();
+    WiedergabeBeenden();
+}
 
 void TfrmMain::mnuBestenlisteClick()
 {

@@ -81,6 +81,15 @@ public:
     void Wiederherstellen(const Schnappschuss& stand);
     // The checksum of the game's picture file, once it is known; for another file it is ignored.
     void BildPruefsummeSetzen(const QString& bilddatei, const QByteArray& pruefsumme);
+    // Holds the clock while a replay covers the board, without a pause: nothing the game keeps
+    // changes. Let go, it runs on if the game's did.
+    void UhrHalten(bool halten)
+    {
+        if (halten)
+            uhr_.stop();
+        else if (spiel_.uhrLaeuft() && !uhr_.isActive())
+            uhr_.start();
+    }
     // One second of the game clock; the timer calls it, tests may too.
     void Sekunde();
 

@@ -59,6 +59,10 @@ TfrmStatistik::TfrmStatistik(journal::Journal& journal, const daten::Texte& text
     connect(cmbGruppe_, &QComboBox::currentIndexChanged, this, &TfrmStatistik::GruppeZeigen);
     connect(tblSpiele_, &QTableView::activated, this,
             [this](const QModelIndex& index) { emit spielGewaehlt(liste_->id(index.row())); });
+    connect(btnAnsehen_, &QPushButton::clicked, this, [this] {
+        const QModelIndex zeile = tblSpiele_->currentIndex();
+        emit spielGewaehlt(liste_->id(zeile.isValid() ? zeile.row() : 0));  // else the newest
+    });
     connect(btnCsv_, &QPushButton::clicked, this, &TfrmStatistik::CsvSpeichern);
     connect(btnLoeschen_, &QPushButton::clicked, this, &TfrmStatistik::Loeschen);
     connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::reject);
@@ -120,6 +124,7 @@ void TfrmStatistik::GruppenFuellen(int variante, int seite)
         cmbGruppe_->addItem(Gruppenname(texte_, k.variante, k.seite), Gruppenwert(k.variante, k.seite));
     cmbGruppe_->setCurrentIndex(std::max(0, cmbGruppe_->findData(variante * 10 + seite)));
     cmbGruppe_->setEnabled(cmbGruppe_->count() > 0);
+    btnAnsehen_->setEnabled(!kennzahlen_.empty());
     btnCsv_->setEnabled(!kennzahlen_.empty());
     btnLoeschen_->setEnabled(!kennzahlen_.empty());
     GruppeZeigen();

@@ -46,7 +46,7 @@ public:
     void Zeigen();
 
 signals:
-    // A game of the list was chosen (double click, Return): its record's number.
+    // A game of the list was chosen (double click, Return, Watch): its record's number.
     void spielGewaehlt(qint64 id);
 
 private:
@@ -81,6 +81,7 @@ private:
     QLabel* lblSpiele_ = nullptr;
     QTableView* tblSpiele_ = nullptr;
     Spieleliste* liste_ = nullptr;
+    QPushButton* btnAnsehen_ = nullptr;  // the game chosen in the list, watched on the board
     QPushButton* btnCsv_ = nullptr;
     QPushButton* btnLoeschen_ = nullptr;
     QPushButton* btnSchliessen_ = nullptr;

@@ -125,6 +125,7 @@ void TfrmStatistik::BaueKnoepfe()
         unten->addWidget(k);
         return k;
     };
+    btnAnsehen_ = knopf("btnAnsehen");
     btnCsv_ = knopf("btnCsv");
     btnLoeschen_ = knopf("btnLoeschen");
     unten->addStretch(1);
@@ -148,6 +149,7 @@ void TfrmStatistik::TexteSetzen()
     lblFussnote_->setText(texte_(tx::Fussnote));
     TageZeigen();
     lblSpiele_->setText(texte_(tx::Spieleliste));
+    btnAnsehen_->setText(texte_(daten::text::wiedergabe::Ansehen));
     btnCsv_->setText(texte_(tx::CsvSpeichern));
     btnLoeschen_->setText(texte_(tx::Loeschen));
     btnSchliessen_->setText(texte_(tx::Schliessen));

@@ -9,9 +9,13 @@ using namespace pruefung;
 
 namespace {
 
+// The languages beside German and English, each with its own lettering.
+const char* const Sprachen[] = {"fr", "es", "it", "pt_BR", "nl", "pl", "cs", "sv", "ru", "uk"};
+
 const QMap<QString, QSize>& sollGroessen()
 {
-    static const QMap<QString, QSize> groessen{
+    static const QMap<QString, QSize> groessen = [] {
+        QMap<QString, QSize> g{
         {"imgHintergrund", {755, 475}}, {"imgKreuz3", {120, 120}},     {"imgKreuz4", {90, 90}},
         {"imgKreuz5", {72, 72}},        {"imgKreuz6", {60, 60}},       {"imgZiffern", {220, 30}},
         {"imgZiffernHilfe", {160, 30}}, {"imgSchrift", {180, 100}},    {"imgPause", {220, 60}},
@@ -23,6 +27,12 @@ const QMap<QString, QSize>& sollGroessen()
         {"imgHintergrundDunkel", {755, 475}}, {"imgVariante1Dunkel", {100, 100}}, {"imgVariante2Dunkel", {100, 100}},
         {"imgVariante3Dunkel", {100, 100}}, {"glyphAbbruchAusDunkel", {18, 18}}, {"glyphLoeschenAusDunkel", {18, 18}},
         {"imgUeberschriftDunkel", {250, 25}}};
+        for (const char* sprache : Sprachen) {
+            g.insert(QStringLiteral("imgSchrift_") + sprache, {180, 50});
+            g.insert(QStringLiteral("imgPause_") + sprache, {220, 60});
+        }
+        return g;
+    }();
     return groessen;
 }
 
@@ -229,21 +239,56 @@ TEST(Ziffern, HilfsziffernSindMarkierfarbeAufWeissOhneZwischentoene)
     }
 }
 
-TEST(Beschriftung, VierStreifenInMarkierfarbeAufSchwarz)
+namespace {
+
+// Each word in its row of 25, in the marking colour on black, touching neither edge, and each
+// different from the others.
+void PruefeStreifen(const QImage& bild, int streifen)
 {
-    const QImage bild = lade("imgSchrift");
     EXPECT_EQ(anzahlFarben(bild), 2);
-    for (int s = 0; s < 4; ++s) {
+    for (int s = 0; s < streifen; ++s) {
         int markiert = 0;
         for (int y = 25 * s; y < 25 * s + 25; ++y)
             for (int x = 0; x < 180; ++x)
                 markiert += bild.pixel(x, y) == (Markierfarbe | 0xFF000000);
         EXPECT_GT(markiert, 100) << "strip " << s;
+        for (int y = 25 * s; y < 25 * s + 25; ++y)   // no word reaches the sides
+            EXPECT_EQ((bild.pixel(0, y) | bild.pixel(179, y)) & 0xFFFFFF, 0u);
         for (int x = 0; x < 180; ++x) {   // nothing spills over into the next strip
             EXPECT_EQ(bild.pixel(x, 25 * s) & 0xFFFFFF, 0u);
             EXPECT_EQ(bild.pixel(x, 25 * s + 24) & 0xFFFFFF, 0u);
         }
-        for (int t = s + 1; t < 4; ++t)
+        for (int t = s + 1; t < streifen; ++t)
             EXPECT_GT(MittlererUnterschied(bild.copy(0, 25 * s, 180, 25), bild.copy(0, 25 * t, 180, 25)), 5.0);
+    }
+}
+
+} // namespace
+
+// The classic strip holds German and English; every other language has a strip of its two words.
+TEST(Beschriftung, JedesWortInMarkierfarbeAufSchwarzInSeinemStreifen)
+{
+    QStringList namen{"imgSchrift"};
+    for (const char* sprache : Sprachen)
+        namen << QStringLiteral("imgSchrift_") + sprache << QStringLiteral("imgSchrift_%1@2x").arg(sprache);
+    for (const QString& name : namen) {
+        SCOPED_TRACE(name.toStdString());
+        QImage bild = lade(name);
+        bild.setDevicePixelRatio(1);
+        if (name.endsWith("@2x"))  // the edge checks count in logical pixels
+            bild = bild.scaled(bild.size() / 2);
+        PruefeStreifen(bild, bild.height() / 25);
+    }
+}
+
+// Every sign bears its word in the marking colour; one that says PAUSE is the classic sign.
+TEST(Beschriftung, PauseschildJederSpracheTraegtSeinWort)
+{
+    const auto rgb = [](const QString& name) { return lade(name).convertToFormat(QImage::Format_RGB32); };
+    EXPECT_EQ(rgb("imgPause_fr"), rgb("imgPause"));
+    for (const char* sprache : Sprachen) {
+        const QImage wort = rgb(QStringLiteral("imgPause_") + sprache).copy(30, 17, 160, 27);
+        const auto* pixel = reinterpret_cast<const QRgb*>(wort.constBits());
+        EXPECT_GT(std::count(pixel, pixel + 160 * 27, Markierfarbe | 0xFF000000), 1000) << sprache;
     }
 }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QImageReader>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -131,6 +132,30 @@ TEST(Toene, DreiKurzeWaveDateienIn16BitPcm)
         EXPECT_LT(std::abs(int(qFromLittleEndian(proben[anzahl - 1]))), 200) << name;
     }
     EXPECT_NE(leseWave(Spielordner + "/ton1.wav").daten, leseWave(Spielordner + "/ton3.wav").daten);
+}
+
+// Every language's help is in the runtime folder, with the English one's anchors and limits.
+TEST(Hilfe, JedeSpracheHatIhreHilfeMitDenAnkernDerEnglischen)
+{
+    const auto lies = [](const char* sprache) {
+        QFile datei(Spielordner + "/morvik_" + sprache + ".hlp");
+        return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+    };
+    const auto anker = [](const QString& text) {
+        static const QRegularExpression muster(QStringLiteral(R"re((name|href)="[^"]*")re"));
+        QStringList gefunden;
+        for (auto treffer = muster.globalMatch(text); treffer.hasNext();)
+            gefunden << treffer.next().captured(0);
+        gefunden.sort();
+        return gefunden;
+    };
+    const QStringList englisch = anker(lies("en"));
+    ASSERT_GT(englisch.size(), 4);
+    for (const char* sprache : {"fr", "es", "it", "pt_BR", "nl", "pl", "cs", "sv", "ru", "uk"}) {
+        const QString text = lies(sprache);
+        EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">") && text.contains("9999") && text.contains("59:59")) << sprache;
+        EXPECT_EQ(anker(text), englisch) << sprache;
+    }
 }
 
 TEST(Hilfe, BeideSprachenErklaerenVariantenGrenzenUndBestenliste)

@@ -30,7 +30,6 @@ TEST_F(BestenDialog, ErsterEintragInLeereListeUndNameAufDerPlatte)
     EXPECT_EQ(dialog->Text("Z2"), "00:00");
 
     Tippe(feld, QStringLiteral("Jürgen€"));
-    Tippe(feld, QStringLiteral("Ω"));  // no Windows-1252 byte
     QTest::keyClicks(feld, "abcdefghij");
     EXPECT_EQ(feld->text(), QStringLiteral("Jürgen€abcde"));
 

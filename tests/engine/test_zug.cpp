@@ -153,3 +153,29 @@ TEST(Zug, OhneSpielKeineAbsicht)
     EXPECT_EQ(Deute(s, Feld(1), Taste::Links).art, Absicht::Art::Nichts);
     EXPECT_EQ(Deute(s, Feld(1), Taste::Rechts).art, Absicht::Art::Nichts);
 }
+
+// What a move does to every field: the board after any move is the board before it with every
+// field taking what its origin held, in variant 1 the empty field included.
+TEST(Herkunft, JederZugIstDieVertauschungSeinerFelder)
+{
+    for (int n = 3; n <= MaxSeite; ++n) {
+        std::vector<Zug> zuege;
+        for (int a = 1; a <= n; ++a)
+            for (Operation op : {Operation::ZeileRechts, Operation::ZeileLinks, Operation::SpalteRunter, Operation::SpalteHoch})
+                zuege.push_back({op, a});
+        for (int k = 1; k <= AchsenAnzahl(n); ++k)
+            zuege.insert(zuege.end(), {{Operation::AchseRechts, k}, {Operation::AchseLinks, k}});
+        zuege.insert(zuege.end(), {{Operation::TeilSchieben, n * n - 1, n * n}, {Operation::TeilSchieben, n * n - n, n * n}});
+        for (const Zug& zug : zuege) {
+            Spielstand vorher;
+            vorher.Groesse = uint8_t(n);
+            for (int p = 1; p < n * n; ++p)  // every field a tile of its own, backwards; the last one empty
+                vorher.Spielfeld[p] = uint8_t(n * n + 1 - p);
+            Spielstand nachher = vorher;
+            Ausfuehren(nachher, zug);
+            const auto herkunft = Herkunft(Variante::Schieben, n, zug);
+            for (int p = 1; p <= n * n; ++p)
+                EXPECT_EQ(nachher.Spielfeld[p], vorher.Spielfeld[herkunft[p - 1] + 1]) << n << " op " << int(zug.op) << " field " << p;
+        }
+    }
+}

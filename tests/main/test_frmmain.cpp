@@ -46,7 +46,8 @@ TEST_F(Hauptfenster, MenuebaumInBeidenSprachen)
         spielmenue << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(spielmenue, (QStringList{"&Neues Spiel", "Neues Spiel wie &zuvor", "&Dasselbe Brett noch einmal",
                                        "Spiel&code kopieren", "Spielcode &eingeben …", "Rätsel des &Tages",
-                                       "Besten&liste", "&Statistik …", "-",
+                                       "Besten&liste", "&Statistik …",
+                                       "Letztes Spiel &ansehen", "-",
                                        "&Rückgängig", "&Wiederholen", "-", "&Beenden"}));
     QStringList optionen;
     for (QAction* a : Menue("mnuOptionen")->actions())

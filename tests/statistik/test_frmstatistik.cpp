@@ -1,6 +1,8 @@
 #include "statistik/frmstatistik.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -188,6 +190,28 @@ TEST_F(Statistikfenster, FolgtDerGroesseDesHauptfensters)
     vorlieben.GroesseSetzen(200);
     EXPECT_DOUBLE_EQ(fenster.font().pointSizeF(), 2 * punkte);
     EXPECT_GT(fenster.findChild<QTableWidget*>()->height(), 3 * hoehe / 2);
+}
+
+} // namespace
+
+namespace {
+
+// Today's puzzle shows once one is played: the days played, and the run of days up to today.
+TEST_F(Statistikfenster, TageDesTagesraetsels)
+{
+    fenster.Zeigen();
+    const QLabel* tage = fenster.findChild<QLabel*>(QStringLiteral("lblTage"));
+    ASSERT_TRUE(tage);
+    EXPECT_TRUE(tage->isHidden());
+    const QDate heute = QDateTime::currentDateTimeUtc().date();
+    for (int vorTagen : {0, 1, 1, 3}) {
+        sitzung::Spielergebnis e = ergebnisbau::Ergebnis(Variante::Schieben, 3, saat++, 3);
+        e.herkunft.tagesraetsel = heute.addDays(-vorTagen);
+        journal.Aufzeichnen(e);
+    }
+    fenster.Zeigen();
+    EXPECT_FALSE(tage->isHidden());
+    EXPECT_EQ(tage->text(), texte(daten::text::codes::Tage).arg(3).arg(2));
 }
 
 } // namespace
