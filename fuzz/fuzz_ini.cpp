@@ -9,7 +9,6 @@
 #include "daten/inidatei.h"
 #include "daten/vorlieben.h"
 
-#include <QLocale>
 
 #include <QFile>
 
@@ -204,16 +203,16 @@ void PruefeDatei(const Eingabe& e)
     if (GueltigeTokens(e))
         PRUEFE(LiesIniZahl(datei, e.abschnitt, e.schluessel) == IniZahl(e.wert));
 
-    // The language as stored: 1000 is English, any other number German; none stored yet, the
-    // desktop's.
+    // The language as stored: 1000 is English or the language of Code beside it, any other number
+    // German; none stored yet, the desktop's.
     Umgebung umgebung;
     umgebung.progPfad = QString::fromStdString(ordner.string());
     const auto aktuell = IniWert(Inhalt(pfad), "Sprache", "Aktuell");
-    const Sprache erwartet = !aktuell ? SpracheDesDesktops(QLocale::system().uiLanguages())
-                             : IniZahl(*aktuell) == 1000 ? Sprache::Englisch : Sprache::Deutsch;
-    PRUEFE(Vorlieben(umgebung).sprache() == erwartet);
+    const Sprache gelesen = Vorlieben(umgebung).sprache();
+    PRUEFE(aktuell ? (gelesen == Sprache::Deutsch) == (IniZahl(*aktuell) != 1000)
+                   : gelesen == SpracheDesDesktops(Sprachwahl::AusUmgebung()));
     SchreibeIniWert(datei, "Sprache", "Aktuell", QByteArray::number(e.zahl));
-    PRUEFE((Vorlieben(umgebung).sprache() == Sprache::Englisch) == (e.zahl == 1000));
+    PRUEFE((Vorlieben(umgebung).sprache() != Sprache::Deutsch) == (e.zahl == 1000));
 }
 
 } // namespace

@@ -34,7 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Sound loads libpulse when it is switched on; the high-score dialog asks for DejaVu by name;
 # a Wayland-only session needs Qt's Wayland platform; WebP pictures need Qt's extra readers.
-set(CPACK_DEBIAN_TAVELOR_PACKAGE_RECOMMENDS "libpulse0, fonts-dejavu-core, qt6-wayland, qt6-image-formats-plugins")
+# Qt's own dialogs and buttons speak the game's language with Qt's translations.
+set(CPACK_DEBIAN_TAVELOR_PACKAGE_RECOMMENDS "libpulse0, fonts-dejavu-core, qt6-wayland, qt6-image-formats-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)   # tavelor_<version>_<arch>.deb, tavelor-data_<version>_all.deb
 if(NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
   message(WARNING "A package should be made from an optimised build, not ${CMAKE_BUILD_TYPE}")

@@ -8,6 +8,7 @@ set -euo pipefail
 spiel=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libpulse-dev libsqlite3-dev
+  qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core
 )
 tests=(

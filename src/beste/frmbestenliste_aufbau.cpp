@@ -193,12 +193,13 @@ void TfrmBestenListe::TexteSetzen()
 {
     if (!gebaut_)
         return;
-    setWindowTitle(texte_(200));
-    lblUeberschrift_->setText(texte_(201));
-    btnLoeschen_->setText(texte_(202));
-    btnOK_->setText(texte_(203));
+    namespace b = daten::text::bestenliste;
+    setWindowTitle(texte_(b::Titel));
+    lblUeberschrift_->setText(texte_(b::Kopfzeile));
+    btnLoeschen_->setText(texte_(b::Loeschen));
+    btnOK_->setText(texte_(b::OK));
     // FormShow puts the board size into the first three characters.
-    lblTeileAnzahl_->setText(QStringLiteral("    ") + texte_(204));
+    lblTeileAnzahl_->setText(QStringLiteral("    ") + texte_(b::Teile));
     lblTeileAnzahl_->adjustSize();
 }
 

@@ -17,7 +17,7 @@ void TfrmBestenListe::ZugangEinrichten()
     Listenquelle quelle;
     quelle.zeilen = PlatzAnzahl;
     quelle.spalten = 4;
-    quelle.name = [this] { return texte_(200); };
+    quelle.name = [this] { return texte_(t::bestenliste::Titel); };
     quelle.kopf = [this](int spalte) {
         const int koepfe[] = {t::SpaltePlatz, t::SpalteName, t::Zuege, t::Zeit};
         return texte_(koepfe[spalte]);

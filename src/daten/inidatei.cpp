@@ -212,7 +212,16 @@ int LiesIniZahl(const QString& datei, QByteArrayView abschnitt, QByteArrayView s
 void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel,
                      QByteArrayView wert, const Schreiber& schreiber)
 {
-    const QByteArray neu = IniMitWert(LiesVorhandeneDatei(datei), abschnitt, schluessel, wert);
+    SchreibeIniWerte(datei, abschnitt, {{schluessel, wert}}, schreiber);
+}
+
+void SchreibeIniWerte(const QString& datei, QByteArrayView abschnitt,
+                      std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> werte,
+                      const Schreiber& schreiber)
+{
+    QByteArray neu = LiesVorhandeneDatei(datei);
+    for (const auto& [schluessel, wert] : werte)
+        neu = IniMitWert(neu, abschnitt, schluessel, wert);
     const auto bytes = std::as_bytes(std::span(neu.constData(), std::size_t(neu.size())));
     if (!SpeichereDatei(QFile::encodeName(datei).toStdString(),
                         {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, schreiber))

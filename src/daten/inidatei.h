@@ -6,7 +6,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <stdexcept>
 
 namespace daten {
@@ -42,5 +44,9 @@ int LiesIniZahl(const QString& datei, QByteArrayView abschnitt, QByteArrayView s
 // write leaves the old file as it was; a read-only mark is cleared. Throws Schreibfehler.
 void SchreibeIniWert(const QString& datei, QByteArrayView abschnitt, QByteArrayView schluessel,
                      QByteArrayView wert, const Schreiber& schreiber = SchreibeAlles);
+// Several keys of one section in one write: all of them or, when it fails, none.
+void SchreibeIniWerte(const QString& datei, QByteArrayView abschnitt,
+                      std::initializer_list<std::pair<QByteArrayView, QByteArrayView>> werte,
+                      const Schreiber& schreiber = SchreibeAlles);
 
 } // namespace daten

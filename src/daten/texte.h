@@ -1,10 +1,14 @@
 #pragma once
 // The texts of the program in the player's language, which the preferences own. Windows listen
-// to `spracheGeaendert` and put their captions in place.
+// to `spracheGeaendert` and put their captions in place; Qt's own dialogs and buttons follow too.
 
 #include <QObject>
 #include <QString>
+#include <QTranslator>
 
+#include <memory>
+
+#include "daten/textkatalog.h"
 #include "daten/umgebung.h"
 #include "daten/vorlieben.h"
 
@@ -12,6 +16,22 @@ namespace daten {
 
 // The message texts by their catalogue numbers.
 namespace text {
+// The main window's menus: their titles and entries.
+namespace menue {
+inline constexpr int Spiel = 0, NeuesSpiel = 1, Bestenliste = 2, WieZuvor = 3, Rueckgaengig = 4, Wiederholen = 5,
+    Beenden = 19, Optionen = 20, Pause = 21, Tipp = 22, Loesen = 23, Animation = 24, Ton = 25, Musik = 26, Groesse = 27,
+    Sprache = 30, Deutsch = 31, Englisch = 32,  // each in its own language, in every one
+    Fragezeichen = 50, Hilfe = 51, Info = 52;
+} // namespace menue
+inline constexpr int InfoUeber = 100, VersionNummer = 101;  // the about box: "Info über " + the name
+// The list of the best and the settings dialog.
+namespace bestenliste {
+inline constexpr int Titel = 200, Kopfzeile = 201, Loeschen = 202, OK = 203, Teile = 204;
+} // namespace bestenliste
+namespace einstellungen {
+inline constexpr int Titel = 300, Variante = 301, TeileAnzahl = 310, Teile = 311, Motiv = 320, SchwarzWeiss = 321,
+    OhneVorschau = 322, FeldZufaellig = 323, OK = 330, Beenden = 331;
+} // namespace einstellungen
 inline constexpr int KeinEintrag = 503, MaxZuege = 504, MaxZeit = 505, MitHilfe = 506, Zurueck = 332;
 inline constexpr int SystemAnforderung = 800, SpeicherFehler = 801, CDRom = 802, DateiFehlt = 803,
                      GrafikFormat = 804, PfadFehlt = 805, KeineBilder = 806,
@@ -40,14 +60,16 @@ inline constexpr int Aufruf = 750, KurzerAufruf = 751, UnbekannteOption = 752, U
 // What screen readers are told: the board's axes and counters, the time spoken, the list of the best.
 inline constexpr int Spielfeld = 900, Teil = 901, LeeresFeld = 902, AmPlatz = 903, NichtAmPlatz = 904;
 inline constexpr int AchseName = 913, ZuegeZaehler = 914, ZeitZaehler = 915;
+// 916 and 918 take the count; the spoken time joins its minutes and its seconds with 950.
 inline constexpr int Sekunden = 916, EineSekunde = 917, Minuten = 918, EineMinute = 919, MinutenSekunden = 920,
-                     MinutenEineSekunde = 921, EineMinuteSekunden = 922, EineMinuteEineSekunde = 923;
+                     MinutenEineSekunde = 921, EineMinuteSekunden = 922, EineMinuteEineSekunde = 923,
+                     ZeitVerbindung = 950;
 inline constexpr int SpaltePlatz = 924, SpalteName = 925, NameFuerPlatz = 926, Zuege = 905, Zeit = 906;
 inline constexpr int Variante1 = 910;  // variants 2 and 3 follow
 
 // Solve's speed in the Options menu.
 namespace loesetempo {
-inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves */, EinZugProSekunde = 401 /* %1 = 1 */;
+inline constexpr int Menue = 29, ZuegeProSekunde = 400 /* %1 moves, takes the count */, EinZugProSekunde = 401 /* %1 = 1 */;
 } // namespace loesetempo
 
 // The statistics window and the journal's messages.
@@ -88,18 +110,28 @@ public:
     // speaks it; follows every change of it.
     Texte(const Umgebung& umgebung, const Vorlieben& vorlieben, QObject* eltern = nullptr);
 
-    Sprache sprache() const { return vorlieben_.sprache(); }
-    bool englisch() const { return sprache() == Sprache::Englisch; }
+    ~Texte() override;
+
+    Sprache sprache() const { return katalog_->sprache(); }
+    // The places that know only the classic two languages (the counters' lettering, the help
+    // window's frame) speak English for every language but German.
+    bool englisch() const { return sprache() != Sprache::Deutsch; }
     // Text `id` of the catalogue in the current language; empty when there is none.
-    QString operator()(int id) const;
+    QString operator()(int id) const { return katalog_->text(id); }
+    // A text that shows a count, in the form for `anzahl`.
+    QString operator()(int id, int anzahl) const { return katalog_->text(id, anzahl); }
     QString hilfeDatei() const { return umgebung_.hilfeDatei(sprache()); }
 
 signals:
     void spracheGeaendert();
 
 private:
+    void SpracheLaden();
+
     const Umgebung& umgebung_;
     const Vorlieben& vorlieben_;
+    std::unique_ptr<Katalog> katalog_;
+    QTranslator qtTexte_;  // Qt's own, installed in the application while there is one
 };
 
 } // namespace daten

@@ -20,7 +20,8 @@ QString Arbeitsordner()
 
 QString Umgebung::hilfeDatei(Sprache sprache) const
 {
-    return progPfad + (sprache == Sprache::Englisch ? QLatin1String("/morvik_en.hlp") : QLatin1String("/morvik_de.hlp"));
+    const QString eigene = progPfad + QLatin1String("/morvik_%1.hlp").arg(SprachCode(sprache));
+    return sprache == Sprache::Deutsch || QFileInfo::exists(eigene) ? eigene : progPfad + QLatin1String("/morvik_en.hlp");
 }
 
 void Umgebung::SchreibordnerAnlegen() const

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-namespace daten {
+#include "daten/sprache.h"
 
-enum class Sprache { Deutsch, Englisch };
+namespace daten {
 
 // The game runs in one of two ways, decided once at start-up by where the program lies:
 // - installed: the program lies in <prefix>/bin or <prefix>/games with <prefix>/share/tavelor/images
@@ -32,6 +32,7 @@ struct Umgebung {
     // Installed, with the player's pictures apart from the shipped ones: not so after an install
     // into ~/.local, where both are ~/.local/share/tavelor/images and are listed once.
     bool eigeneBilderGetrennt() const;
+    // The help in that language; in English for a language without its own.
     QString hilfeDatei(Sprache sprache) const;
     // Makes the player's folder when installed; a folder that cannot be made shows when the
     // write into it fails.

@@ -3,7 +3,6 @@
 #include "daten/textkatalog.h"
 
 #include <QFile>
-#include <QLocale>
 
 #include <algorithm>
 #include <utility>
@@ -14,6 +13,7 @@ namespace {
 
 constexpr char AbschnittSprache[] = "Sprache";
 constexpr char SchluesselAktuell[] = "Aktuell";
+constexpr char SchluesselCode[] = "Code";
 constexpr char Optionen[] = "Optionen";
 constexpr char Animation[] = "Animation";
 constexpr char Groesse[] = "Groesse";
@@ -51,10 +51,14 @@ std::optional<QPoint> LiesEcke(const QByteArray& wert)
 
 } // namespace
 
-Sprache SpracheDesDesktops(const QStringList& sprachen)
+// Aktuell=0 is German whatever Code says: an older version chose it. Aktuell=1000 is English
+// unless Code names another language, which only this version writes.
+Sprache GespeicherteSprache(const QByteArray& aktuell, const std::optional<QByteArray>& code)
 {
-    return !sprachen.isEmpty() && QLocale(sprachen.first()).language() == QLocale::German ? Sprache::Deutsch
-                                                                                          : Sprache::Englisch;
+    if (IniZahl(aktuell) != Englisch)
+        return Sprache::Deutsch;
+    const auto sprache = code ? SpracheAusCode(QString::fromUtf8(*code)) : std::nullopt;
+    return sprache && sprache != Sprache::Deutsch ? *sprache : Sprache::Englisch;
 }
 
 Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* eltern)
@@ -68,9 +72,9 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
     };
     // With none stored, nothing is written until the player switches.
     const auto sprache = IniWert(inhalt, AbschnittSprache, SchluesselAktuell);
-    sprache_ = !sprache                        ? SpracheDesDesktops(QLocale::system().uiLanguages())
-               : IniZahl(*sprache) == Englisch ? Sprache::Englisch
-                                               : Sprache::Deutsch;
+    const auto code = IniWert(inhalt, AbschnittSprache, SchluesselCode);
+    codeGespeichert_ = code.has_value();
+    sprache_ = sprache ? GespeicherteSprache(*sprache, code) : SpracheDesDesktops(Sprachwahl::AusUmgebung());
     animation_ = zahl(Optionen, Animation) == 1;
     const int prozent = zahl(Optionen, Groesse);
     groesse_ = prozent >= KleinsteGroesse && prozent <= GroessteGroesse ? prozent : KleinsteGroesse;
@@ -88,12 +92,18 @@ Vorlieben::Vorlieben(const Umgebung& umgebung, Schreiber schreiber, QObject* elt
         fensterlage_ = Fensterlage{*LiesEcke(*ecke), zahl(Fenster, Maximiert) == 1};
 }
 
-void Vorlieben::Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const
+bool Vorlieben::Schreibbar() const
 {
     if (umgebung_.vonCD)
-        return;
+        return false;
     umgebung_.SchreibordnerAnlegen();  // a failure shows as the failed write
-    SchreibeIniWert(umgebung_.optionsDatei(), abschnitt, schluessel, wert, schreiber_);
+    return true;
+}
+
+void Vorlieben::Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const
+{
+    if (Schreibbar())
+        SchreibeIniWert(umgebung_.optionsDatei(), abschnitt, schluessel, wert, schreiber_);
 }
 
 template <class T>
@@ -103,10 +113,22 @@ void Vorlieben::Uebernimm(T& wert, T neu, Schluessel schluessel)
         emit geaendert(schluessel);
 }
 
-// Written first: when that throws, nothing has changed.
+// Written first: when that throws, nothing has changed. German and English store only Aktuell, as
+// older versions do, and overwrite a Code left by another language; any other language stores
+// English for older versions and its code beside.
 void Vorlieben::SpracheSetzen(Sprache sprache)
 {
-    Schreibe(AbschnittSprache, SchluesselAktuell, QByteArray::number(sprache == Sprache::Englisch ? Englisch : 0));
+    const QByteArray aktuell = QByteArray::number(sprache == Sprache::Deutsch ? 0 : Englisch);
+    const QByteArray code = SprachCode(sprache).toUtf8();
+    const bool mitCode = codeGespeichert_ || (sprache != Sprache::Deutsch && sprache != Sprache::Englisch);
+    if (Schreibbar()) {
+        if (mitCode)
+            SchreibeIniWerte(umgebung_.optionsDatei(), AbschnittSprache,
+                             {{SchluesselAktuell, aktuell}, {SchluesselCode, code}}, schreiber_);
+        else
+            SchreibeIniWert(umgebung_.optionsDatei(), AbschnittSprache, SchluesselAktuell, aktuell, schreiber_);
+        codeGespeichert_ = mitCode;
+    }
     Uebernimm(sprache_, sprache, Schluessel::Sprache);
 }
 

@@ -5,6 +5,8 @@
 //
 // options.ini             value                                           missing or not understood
 // [Sprache]  Aktuell      1000 English, any other number German           the desktop's language
+// [Sprache]  Code         with Aktuell=1000, the language of that code     English
+//                         (e.g. "fr"); older versions know only Aktuell and show English then
 // [Optionen] Animation    1 on, anything else off                         off
 // [Optionen] Groesse      the main window's zoom in percent, 100 to 400   100
 // [Optionen] Zuschnitt    1 the picture's centred square, else stretched  stretched
@@ -29,10 +31,6 @@
 #include "daten/umgebung.h"
 
 namespace daten {
-
-// The language of a desktop whose preferred languages are these (QLocale::uiLanguages(), the
-// first wins): German for German, English for any other.
-Sprache SpracheDesDesktops(const QStringList& sprachen);
 
 // Light or dark: as the desktop says, or chosen by the player. The numbers are those of the file.
 enum class Erscheinungsbild { System = 0, Hell = 1, Dunkel = 2 };
@@ -91,12 +89,14 @@ signals:
 
 private:
     void Schreibe(QByteArrayView abschnitt, QByteArrayView schluessel, QByteArrayView wert) const;
+    bool Schreibbar() const;
     template <class T>
     void Uebernimm(T& wert, T neu, Schluessel schluessel);
 
     const Umgebung& umgebung_;
     Schreiber schreiber_;
     Sprache sprache_ = Sprache::Deutsch;
+    bool codeGespeichert_ = false;  // the file has a Code beside Aktuell
     bool animation_ = false;
     int groesse_ = 100;
     Zuschnitt zuschnitt_ = Zuschnitt::Strecken;

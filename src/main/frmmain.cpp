@@ -140,7 +140,7 @@ void TfrmMain::showEvent(QShowEvent* ereignis)
 // The title picture shows while the saved game is looked for.
 void TfrmMain::FormActivate()
 {
-    (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
+    SprachhakenSetzen();
     bild_.HintergrundZeichnen();
     bild_.ZeigeSchrift(texte_.englisch());
     bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);

@@ -129,7 +129,8 @@ private:
     void GezogeneGroesseUebernehmen();
     void ZoomAnwenden(int prozent);
     int GroessterZoom() const;
-    void mnuSprachAuswahlClick(QAction* eintrag);
+    void mnuSprachAuswahlClick(daten::Sprache sprache);
+    void SprachhakenSetzen();
     void mnuBestenlisteClick();
     void mnuHilfeClick();
     void mnuTastenkuerzelClick();
@@ -188,11 +189,12 @@ private:
     Spielfeldanzeige* ptbSpielfeld_;
     QMenu *mnuSpiel_, *mnuOptionen_, *mnuGroesse_, *mnuSprache_, *mnuProgInfos_;
     QAction *mnuNeuesSpiel_, *mnuNeuesSpielWieZuvor_, *mnuBestenliste_, *mnuRueckgaengig_, *mnuWiederholen_, *mnuBeenden_;
-    QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_, *mnuDeutsch_, *mnuEnglish_;
+    QAction *mnuPause_, *mnuTipp_, *mnuLoesen_, *mnuTon_, *mnuMusik_, *mnuAnimation_;
     QAction *mnuHilfe_, *mnuTastenkuerzel_, *mnuInfo_, *mnuStatistik_;
     QAction *mnuNochEinmal_, *mnuCodeKopieren_, *mnuCodeEingeben_, *mnuTagesraetsel_;
     QActionGroup *sprachgruppe_, *groessengruppe_;
     std::vector<std::pair<int, QAction*>> mnuGroessen_;  // by zoom in percent
+    std::vector<std::pair<daten::Sprache, QAction*>> mnuSprachen_;  // in the menu's order
     optionen::TfrmEinstellungen* frmEinstellungen_ = nullptr;
     beste::TfrmBestenListe* frmBestenListe_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;

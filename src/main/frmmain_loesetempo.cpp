@@ -45,7 +45,7 @@ void TfrmMain::LoesetempoMenueAnlegen(QMenu* optionen)
     const auto beschriften = [this, menue, eintraege] {
         menue->setTitle(texte_(t::Menue));
         for (auto [tempo, a] : eintraege)
-            a->setText(texte_(tempo == 1 ? t::EinZugProSekunde : t::ZuegeProSekunde).arg(tempo));
+            a->setText((tempo == 1 ? texte_(t::EinZugProSekunde) : texte_(t::ZuegeProSekunde, tempo)).arg(tempo));
     };
     uebernehmen();
     beschriften();

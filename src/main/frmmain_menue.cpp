@@ -87,13 +87,16 @@ void TfrmMain::BaueMenue()
     mnuOptionen_->addSeparator();
     mnuSprache_ = menue(mnuOptionen_, "mnuSprache");
     sprachgruppe_ = new QActionGroup(this);
-    mnuDeutsch_ = eintrag(mnuSprache_, "mnuDeutsch", [this] { mnuSprachAuswahlClick(mnuDeutsch_); });
-    mnuEnglish_ = eintrag(mnuSprache_, "mnuEnglish", [this] { mnuSprachAuswahlClick(mnuEnglish_); });
-    for (QAction* a : {mnuDeutsch_, mnuEnglish_}) {
+    for (daten::Sprache sprache : daten::AlleSprachen) {
+        QAction* a = eintrag(mnuSprache_, "", [this, sprache] { mnuSprachAuswahlClick(sprache); });
+        a->setObjectName(sprache == daten::Sprache::Deutsch    ? QStringLiteral("mnuDeutsch")
+                         : sprache == daten::Sprache::Englisch ? QStringLiteral("mnuEnglish")
+                                                               : QStringLiteral("mnuSprache_") + daten::SprachCode(sprache));
         a->setCheckable(true);
         sprachgruppe_->addAction(a);
+        mnuSprachen_.emplace_back(sprache, a);
     }
-    mnuDeutsch_->setChecked(true);
+    SprachhakenSetzen();
 
     mnuProgInfos_ = menue(nullptr, "mnuProgInfos");
     mnuHilfe_ = eintrag(mnuProgInfos_, "mnuHilfe", &TfrmMain::mnuHilfeClick);
@@ -108,26 +111,33 @@ void TfrmMain::BaueMenue()
 
 void TfrmMain::TexteSetzen()
 {
-    const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, 0},     {mnuOptionen_, 20},   {mnuGroesse_, 27},
-                                                {mnuSprache_, 30},  {mnuProgInfos_, 50}};
-    for (auto [m, id] : menues)
-        m->setTitle(texte_(id));
+    namespace m = daten::text::menue;
+    const std::pair<QMenu*, int> menues[] = {{mnuSpiel_, m::Spiel},       {mnuOptionen_, m::Optionen},
+                                             {mnuGroesse_, m::Groesse},    {mnuSprache_, m::Sprache},
+                                             {mnuProgInfos_, m::Fragezeichen}};
+    for (auto [menue, id] : menues)
+        menue->setTitle(texte_(id));
     const std::pair<QAction*, int> eintraege[] = {
-        {mnuNeuesSpiel_, 1}, {mnuNeuesSpielWieZuvor_, 3}, {mnuBestenliste_, 2}, {mnuRueckgaengig_, 4},
-        {mnuWiederholen_, 5}, {mnuBeenden_, 19},           {mnuPause_, 21},      {mnuTipp_, 22},
-        {mnuLoesen_, 23},     {mnuTon_, 25},               {mnuMusik_, 26},      {mnuAnimation_, 24},
-        {mnuDeutsch_, 31},    {mnuEnglish_, 32},           {mnuHilfe_, 51},      {mnuInfo_, 52},
+        {mnuNeuesSpiel_, m::NeuesSpiel}, {mnuNeuesSpielWieZuvor_, m::WieZuvor}, {mnuBestenliste_, m::Bestenliste},
+        {mnuRueckgaengig_, m::Rueckgaengig}, {mnuWiederholen_, m::Wiederholen}, {mnuBeenden_, m::Beenden},
+        {mnuPause_, m::Pause}, {mnuTipp_, m::Tipp}, {mnuLoesen_, m::Loesen}, {mnuTon_, m::Ton}, {mnuMusik_, m::Musik},
+        {mnuAnimation_, m::Animation}, {mnuHilfe_, m::Hilfe}, {mnuInfo_, m::Info},
         {mnuTastenkuerzel_, daten::text::MenueTastenkuerzel}, {mnuStatistik_, daten::text::statistik::Menue},
         {mnuNochEinmal_, daten::text::codes::NochEinmal}, {mnuCodeKopieren_, daten::text::codes::CodeKopieren},
         {mnuCodeEingeben_, daten::text::codes::CodeEingeben}, {mnuTagesraetsel_, daten::text::codes::Tagesraetsel},
         {mnuLetztesSpiel_, daten::text::wiedergabe::Menue}};
     for (auto [a, id] : eintraege)
         a->setText(texte_(id));
-    infoBox_.FensterTitel = texte_(100) + QStringLiteral("Tavelor");
-    infoBox_.Version = texte_(101);
+    // Every language in its own name; German and English with their classic entries.
+    for (auto [sprache, a] : mnuSprachen_)
+        a->setText(sprache == daten::Sprache::Deutsch    ? texte_(m::Deutsch)
+                   : sprache == daten::Sprache::Englisch ? texte_(m::Englisch)
+                                                         : daten::SprachName(sprache));
+    infoBox_.FensterTitel = texte_(daten::text::InfoUeber) + QStringLiteral("Tavelor");
+    infoBox_.Version = texte_(daten::text::VersionNummer);
     infoBox_.Lizenz = texte_(daten::text::Lizenz);
     infoBox_.Mitwirkende = texte_(daten::text::Mitwirkende);
-    infoBox_.Beschreibung = texte_.englisch()
+    infoBox_.Beschreibung = texte_.englisch()  // German in a German game, else English
         ? QStringLiteral("A picture puzzle in three variants: slide the tiles into the empty field, "
                          "shift rows and columns, or turn four tiles round an axis.")
         : QStringLiteral("Ein Bilderpuzzle in drei Varianten: Teile ins freie Feld schieben, "
@@ -136,18 +146,23 @@ void TfrmMain::TexteSetzen()
 
 // ---- commands ----
 
-void TfrmMain::mnuSprachAuswahlClick(QAction* eintrag)
+void TfrmMain::SprachhakenSetzen()
 {
-    const auto sprache = eintrag == mnuEnglish_ ? daten::Sprache::Englisch : daten::Sprache::Deutsch;
+    for (auto [sprache, a] : mnuSprachen_)
+        a->setChecked(sprache == texte_.sprache());
+}
+
+void TfrmMain::mnuSprachAuswahlClick(daten::Sprache sprache)
+{
     try {
         vorlieben_.SpracheSetzen(sprache);
     } catch (const daten::Schreibfehler& fehler) {
         // The texts stay in the old language, and so does the check mark.
-        (texte_.englisch() ? mnuEnglish_ : mnuDeutsch_)->setChecked(true);
+        SprachhakenSetzen();
         dienste_.Fehlerbericht(fehler.text());
         return;
     }
-    eintrag->setChecked(true);
+    SprachhakenSetzen();
     bild_.ZeigeSchrift(texte_.englisch());
     ptbSpielfeldPaint();
 }

@@ -192,23 +192,24 @@ void TfrmEinstellungen::SetzeTabFolge()
 void TfrmEinstellungen::SetzeTexte()
 {
     const auto& text = texte_;
-    setWindowTitle(text(300));
-    gpbVariante_->setTitle(text(301));
+    namespace e = daten::text::einstellungen;
+    setWindowTitle(text(e::Titel));
+    gpbVariante_->setTitle(text(e::Variante));
     for (int v = 0; v < 3; ++v)
-        imgVariante_[v]->setAccessibleName(text(910 + v));
-    rdgTeileAnzahl_->setTitle(text(310));
+        imgVariante_[v]->setAccessibleName(text(daten::text::Variante1 + v));
+    rdgTeileAnzahl_->setTitle(text(e::TeileAnzahl));
     static constexpr const char* anzahlen[] = {"9 ", "16 ", "25 ", "36 "};
     for (int i = 0; i < TeileSpalten; ++i)
-        rdgTeileAnzahlItems_->button(i)->setText(QLatin1StringView(anzahlen[i]) + text(311));
-    gpbMotiv_->setTitle(text(320));
-    FileListBox_->setAccessibleName(text(320));
-    chkSWBild_->setText(text(321));
-    chkVorschau_->setText(text(322));
-    chkPosZufall_->setText(text(323));
+        rdgTeileAnzahlItems_->button(i)->setText(QLatin1StringView(anzahlen[i]) + text(e::Teile));
+    gpbMotiv_->setTitle(text(e::Motiv));
+    FileListBox_->setAccessibleName(text(e::Motiv));
+    chkSWBild_->setText(text(e::SchwarzWeiss));
+    chkVorschau_->setText(text(e::OhneVorschau));
+    chkPosZufall_->setText(text(e::FeldZufaellig));
     chkZuschnitt_->setText(text(daten::text::Mittelquadrat));
     btnSuchen_->setText(text(daten::text::BildSuchen));
-    btnOK_->setText(text(330));
-    btnAbbruch_->setText(text(zurueckModus_ ? daten::text::Zurueck : 331));
+    btnOK_->setText(text(e::OK));
+    btnAbbruch_->setText(text(zurueckModus_ ? daten::text::Zurueck : e::Beenden));
     PasseSchriftAn();
 }
 

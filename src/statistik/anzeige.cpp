@@ -11,7 +11,7 @@ namespace tx = daten::text::statistik;
 
 QLocale Gebietsschema(const daten::Texte& texte)
 {
-    return QLocale(texte.englisch() ? QLocale::English : QLocale::German);
+    return QLocale(daten::SprachCode(texte.sprache()));
 }
 
 QString ZeitText(const QLocale& ort, double sekunden)

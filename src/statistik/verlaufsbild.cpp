@@ -38,14 +38,14 @@ Verlaufsbild::Verlaufsbild(const daten::Texte& texte, QWidget* eltern) : QWidget
 void Verlaufsbild::Zeigen(std::vector<Kurzeintrag> spiele)
 {
     spiele_ = std::move(spiele);
-    setAccessibleDescription(texte_(tx::LetzteSpiele).arg(spiele_.size()));
+    setAccessibleDescription(texte_(tx::LetzteSpiele, int(spiele_.size())).arg(spiele_.size()));
     update();
 }
 
 void Verlaufsbild::TexteSetzen()
 {
     setAccessibleName(texte_(tx::Verlaufsbild));
-    setAccessibleDescription(texte_(tx::LetzteSpiele).arg(spiele_.size()));
+    setAccessibleDescription(texte_(tx::LetzteSpiele, int(spiele_.size())).arg(spiele_.size()));
     update();
 }
 
@@ -74,7 +74,7 @@ void Verlaufsbild::paintEvent(QPaintEvent*)
         return;
     }
     const QRectF kopf(innen.left(), innen.top(), innen.width(), em * 1.3);
-    p.drawText(kopf, Qt::AlignLeft | Qt::AlignVCenter, texte_(tx::LetzteSpiele).arg(spiele_.size()));
+    p.drawText(kopf, Qt::AlignLeft | Qt::AlignVCenter, texte_(tx::LetzteSpiele, int(spiele_.size())).arg(spiele_.size()));
     ZeichneLegende(p, QRectF(innen.left(), kopf.bottom(), innen.width(), em * 1.3));
     const double oben = kopf.bottom() + em * 1.6, hoehe = (innen.bottom() - oben - em / 2) / 2;
     const QLocale ort = Gebietsschema(texte_);

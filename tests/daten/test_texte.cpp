@@ -1,6 +1,7 @@
 // The texts speak the player's language, as the preferences hold it, and say when it changed.
 #include "daten/texte.h"
 #include "daten/textkatalog.h"
+#include "daten/zeitansage.h"
 
 #include "dateihilfen.h"
 
@@ -72,6 +73,30 @@ TEST_F(TexteTest, FolgtDemSprachwechsel)
     vorlieben.SpracheSetzen(Sprache::Deutsch);
     EXPECT_EQ(gemeldet.size(), 2);
     ErwarteTexteIn(texte, 0);
+}
+
+// Minutes and seconds each take the plural form of their own count, joined as the language joins
+// them; German and English say what they always said.
+TEST_F(TexteTest, ZeitInWortenMitDenPluralformenDerSprache)
+{
+    const QByteArray de = "Aktuell=0", en = "Aktuell=1000", pl = "Aktuell=1000\nCode=pl", ru = "Aktuell=1000\nCode=ru";
+    const struct {
+        QByteArray sprache;
+        int sekunden;
+        const char* erwartet;
+    } faelle[] = {
+        {de, 61, "1 Minute 1 Sekunde"}, {de, 125, "2 Minuten 5 Sekunden"}, {de, 120, "2 Minuten"},
+        {en, 62, "1 minute 2 seconds"}, {en, 121, "2 minutes 1 second"},   {en, 1, "1 second"},
+        {pl, 1, "1 sekunda"},           {pl, 2, "2 sekundy"},              {pl, 5, "5 sekund"},
+        {pl, 22, "22 sekundy"},         {pl, 125, "2 minuty i 5 sekund"},  {ru, 1, "1 секунда"},
+        {ru, 2, "2 секунды"},           {ru, 5, "5 секунд"},               {ru, 22, "22 секунды"},
+        {ru, 21 * 60 + 22, "21 минута 22 секунды"},
+    };
+    for (const auto& f : faelle) {
+        Schreibe(ordner.filePath("options.ini"), "[Sprache]\n" + f.sprache + "\n");
+        const Vorlieben vorlieben(umgebung);
+        EXPECT_EQ(Zeitansage(Texte(umgebung, vorlieben), f.sekunden), QString::fromUtf8(f.erwartet)) << f.sprache.constData();
+    }
 }
 
 } // namespace

@@ -50,6 +50,17 @@ TEST(Umgebung, ProgPfadIstDasArbeitsverzeichnisUndTraegtAlleDateien)
 namespace {
 
 // Installed, the program reads share/tavelor and writes into the player's data folder.
+// A language without its own help shows the English one; German's is the classic file, always.
+TEST(Umgebung, HilfeDerSpracheSonstEnglisch)
+{
+    QTemporaryDir ordner;
+    const Umgebung u{ordner.path(), false, {}};
+    QFile(ordner.filePath("morvik_pl.hlp")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(u.hilfeDatei(Sprache::Polnisch), ordner.filePath("morvik_pl.hlp"));
+    EXPECT_EQ(u.hilfeDatei(Sprache::Franzoesisch), ordner.filePath("morvik_en.hlp"));
+    EXPECT_EQ(u.hilfeDatei(Sprache::Deutsch), ordner.filePath("morvik_de.hlp"));
+}
+
 TEST(Umgebung, InstalliertLiestShareTavelorUndSchreibtInsDatenheim)
 {
     QTemporaryDir wurzel;

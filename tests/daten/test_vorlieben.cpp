@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -82,26 +81,61 @@ protected:
     }
 };
 
-TEST(DesktopSprache, DeutschFuerDeutschSonstEnglisch)
+// LANGUAGE's first language the game has wins, then the first locale set that is no C or POSIX.
+TEST(DesktopSprache, AusDerUmgebung)
 {
     const struct {
-        QStringList sprachen;
+        Sprachwahl wahl;  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         Sprache erwartet;
     } faelle[] = {
-        {{"de-DE"}, Sprache::Deutsch},     {{"de-AT", "en-US"}, Sprache::Deutsch},
-        {{"de"}, Sprache::Deutsch},        {{"de_CH"}, Sprache::Deutsch},
-        {{"en-US", "de-DE"}, Sprache::Englisch}, {{"fr-FR"}, Sprache::Englisch},
-        {{"C"}, Sprache::Englisch},        {{}, Sprache::Englisch},
-        {{"nl-NL"}, Sprache::Englisch},
+        {{"de", "", "", "en_US.UTF-8"}, Sprache::Deutsch},
+        {{"ja:fr_CA:de", "", "", ""}, Sprache::Franzoesisch},
+        {{"pt", "", "", ""}, Sprache::PortugiesischBrasilien},
+        {{"", "ru_RU.UTF-8", "de_DE", "pl_PL"}, Sprache::Russisch},
+        {{"", "", "cs_CZ.UTF-8", "de_DE"}, Sprache::Tschechisch},
+        {{"", "", "", "pl_PL.UTF-8"}, Sprache::Polnisch},
+        {{"", "C.UTF-8", "POSIX", "pt_BR.UTF-8"}, Sprache::PortugiesischBrasilien},
+        {{"", "", "", "sv_SE@euro"}, Sprache::Schwedisch},
+        {{"", "C", "", ""}, Sprache::Englisch},
+        {{"ja", "", "", "ja_JP.UTF-8"}, Sprache::Englisch},
+        {{"", "", "", ""}, Sprache::Englisch},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(SpracheDesDesktops(f.sprachen), f.erwartet) << f.sprachen.join(':').toStdString();
+        EXPECT_EQ(SpracheDesDesktops(f.wahl), f.erwartet) << f.wahl.language.toStdString() << '/' << f.wahl.lang.toStdString();
+}
+
+// Aktuell stays what older versions read; Code beside it names a third language, only with 1000.
+TEST_F(VorliebenTest, SpracheMitCodeNebenAktuell)
+{
+    const struct {
+        QByteArray vorher;
+        std::optional<Sprache> gewaehlt;
+        Sprache gelesen;
+        QByteArray nachher;
+    } faelle[] = {
+        {"[Sprache]\nAktuell=1000\nCode=fr\n", {}, Sprache::Franzoesisch, {}},
+        {"[Sprache]\nAktuell=0\nCode=fr\n", {}, Sprache::Deutsch, {}},
+        {"[Sprache]\nAktuell=1000\nCode=xx\n", {}, Sprache::Englisch, {}},
+        {"[Sprache]\nAktuell=1000\nCode=de\n", {}, Sprache::Englisch, {}},
+        {"", Sprache::Polnisch, Sprache::Polnisch, "[Sprache]\nAktuell=1000\nCode=pl\n"},
+        {"[Sprache]\nAktuell=1000\nCode=fr\n", Sprache::Englisch, Sprache::Englisch, "[Sprache]\nAktuell=1000\nCode=en\n"},
+        {"[Sprache]\nAktuell=1000\nCode=ru\n", Sprache::Deutsch, Sprache::Deutsch, "[Sprache]\nAktuell=0\nCode=de\n"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.vorher.constData());
+        Schreibe(datei, f.vorher);
+        if (f.gewaehlt) {
+            Vorlieben(umgebung).SpracheSetzen(*f.gewaehlt);
+            EXPECT_EQ(Lies(datei), f.nachher);
+        }
+        EXPECT_EQ(Vorlieben(umgebung).sprache(), f.gelesen);
+    }
 }
 
 // With nothing stored the language is the desktop's, and reading writes nothing.
 TEST_F(VorliebenTest, FehlendOderUnverstandenGiltDieVorgabe)
 {
-    ASSERT_EQ(SpracheDesDesktops(QLocale::system().uiLanguages()), Sprache::Deutsch);
+    ASSERT_EQ(SpracheDesDesktops(Sprachwahl::AusUmgebung()), Sprache::Deutsch);
     for (const Fall& f : Faelle()) {
         SCOPED_TRACE(f.name);
         QFile::remove(datei);

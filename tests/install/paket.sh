@@ -50,7 +50,7 @@ felder() { dpkg-deb -f "$deb" "$1"; }
 [ "$(felder Section)" = games ] || falsch "section $(felder Section), not games"
 grep -q "tavelor-data (= $(felder Version))" <<<"$(felder Depends)" || falsch "no dependency on tavelor-data: $(felder Depends)"
 [ "$(dpkg-deb -f "$daten" Architecture)" = all ] || falsch "tavelor-data is not Architecture: all"
-for empfohlen in qt6-wayland qt6-image-formats-plugins libpulse0 fonts-dejavu-core; do
+for empfohlen in qt6-wayland qt6-image-formats-plugins qt6-translations-l10n libpulse0 fonts-dejavu-core; do
     grep -qw "$empfohlen" <<<"$(felder Recommends)" || falsch "Recommends lacks $empfohlen"
 done
 grep -Eq '^[^<]+ <[^@ ]+@[^ >]+\.[a-z]+>$' <<<"$(felder Maintainer)" || falsch "maintainer $(felder Maintainer)"

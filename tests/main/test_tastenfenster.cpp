@@ -18,14 +18,15 @@ using haupt::Kuerzel;
 
 TEST_F(Hauptfenster, TastenkuerzelAusDenEintraegenDesMenues)
 {
+    // The keys' names are Qt's, in the game's language (qt6-translations-l10n).
     QList<Kuerzel> kuerzel = haupt::AlleKuerzel(*frm.menuBar(), texte);
     const QList<Kuerzel> menue{{"Spiel", "Neues Spiel wie zuvor", "F2"},
-                               {"Spiel", "Dasselbe Brett noch einmal", "Ctrl+R"},
-                               {"Spiel", "Spielcode kopieren", "Ctrl+Shift+C"},
-                               {"Spiel", "Spielcode eingeben …", "Ctrl+Shift+V"},
-                               {"Spiel", "Statistik …", "Ctrl+I"},
-                               {"Spiel", "Rückgängig", "Ctrl+Z"},
-                               {"Spiel", "Wiederholen", "Ctrl+Y; Ctrl+Shift+Z"},
+                               {"Spiel", "Dasselbe Brett noch einmal", "Strg+R"},
+                               {"Spiel", "Spielcode kopieren", "Strg+Umschalt+C"},
+                               {"Spiel", "Spielcode eingeben …", "Strg+Umschalt+V"},
+                               {"Spiel", "Statistik …", "Strg+I"},
+                               {"Spiel", "Rückgängig", "Strg+Z"},
+                               {"Spiel", "Wiederholen", "Strg+Y; Strg+Umschalt+Z"},
                                {"Optionen", "Tipp", "H"},
                                {"?", "Hilfe", "F1"}};
     EXPECT_EQ(kuerzel.mid(0, menue.size()), menue);
@@ -37,6 +38,7 @@ TEST_F(Hauptfenster, TastenkuerzelAusDenEintraegenDesMenues)
     vorlieben.SpracheSetzen(daten::Sprache::Englisch);
     kuerzel = haupt::AlleKuerzel(*frm.menuBar(), texte);
     EXPECT_TRUE(kuerzel.contains(Kuerzel{"Options", "Pause", "P"}));
+    EXPECT_TRUE(kuerzel.contains(Kuerzel{"Game", "Undo", "Ctrl+Z"}));
     EXPECT_TRUE(kuerzel.contains(Kuerzel{"Board", "Variant 3: turn counter-clockwise", "Shift+Space or Backspace"}));
 
     Eintrag("mnuTastenkuerzel")->trigger();
