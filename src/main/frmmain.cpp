@@ -142,7 +142,7 @@ void TfrmMain::FormActivate()
 {
     SprachhakenSetzen();
     bild_.HintergrundZeichnen();
-    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeSchrift(daten::SprachCode(texte_.sprache()));
     bild_.ZeigeZugNr(sitzung_.spiel().ZugAnzahl);
     bild_.ZeigeZeit(sitzung_.spiel().Sekunden);
     ptbSpielfeldPaint();

@@ -23,7 +23,7 @@ void TfrmMain::InitSpielfeld()
     ClientBreiteSetzen(sitzung_.einstellungen().vorschau);
     bild_.BildVorbereiten(leitung_.bild());
     bild_.HintergrundZeichnen();
-    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeSchrift(daten::SprachCode(texte_.sprache()));
     bild_.ZeigeZugNr(s.ZugAnzahl);
     bild_.ZeigeZeit(s.Sekunden);
     if (sitzung_.einstellungen().swBild) {

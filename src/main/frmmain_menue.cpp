@@ -163,7 +163,7 @@ void TfrmMain::mnuSprachAuswahlClick(daten::Sprache sprache)
         return;
     }
     SprachhakenSetzen();
-    bild_.ZeigeSchrift(texte_.englisch());
+    bild_.ZeigeSchrift(daten::SprachCode(texte_.sprache()));
     ptbSpielfeldPaint();
 }
 
