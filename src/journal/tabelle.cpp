@@ -113,10 +113,15 @@ const char* const EintraegeAlle = TAVELOR_SPIELSPALTEN " FROM spiel s ORDER BY s
 
 Zustand Pruefe(Verbindung& db)
 {
+    // Empty is decided in one statement, so on one snapshot: read apart, another copy creating
+    // the journal in between showed its tables without its numbers, and it was set aside.
+    if (db.Zahl("SELECT (SELECT count(*) FROM sqlite_master) = 0"
+                " AND (SELECT application_id FROM pragma_application_id()) = 0"
+                " AND (SELECT user_version FROM pragma_user_version()) = 0"))
+        return Zustand::Leer;
+    // The tables and both numbers are written in one transaction: once there, they stay.
     const std::int64_t kennung = db.Zahl("PRAGMA application_id");
     const std::int64_t version = db.Zahl("PRAGMA user_version");
-    if (kennung == 0 && version == 0 && db.Zahl("SELECT count(*) FROM sqlite_master") == 0)
-        return Zustand::Leer;
     // A later version's journal would be migrated here once there is an earlier one to migrate.
     return kennung == Anwendungskennung && version == Schemaversion ? Zustand::Eigen : Zustand::Fremd;
 }
