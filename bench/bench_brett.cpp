@@ -32,7 +32,7 @@ static void NeuesSpielMitBild(benchmark::State& state)
     for (auto _ : state) {
         bild.BildVorbereiten(GrossesBild);
         bild.HintergrundZeichnen();
-        bild.ZeigeSchrift(false);
+        bild.ZeigeSchrift(QStringLiteral("de"));
         bild.ZeigeZugNr(0);
         bild.ZeigeZeit(0);
         if (grau)
@@ -107,7 +107,7 @@ static void ZoomWechsel(benchmark::State& state)
         state.ResumeTiming();
         bild.ZoomSetzen(2.0);
         bild.HintergrundZeichnen();
-        bild.ZeigeSchrift(false);
+        bild.ZeigeSchrift(QStringLiteral("de"));
         bild.ZeigeZugNr(0);
         bild.ZeigeZeit(0);
         bild.VorschauZeichnen();

@@ -92,7 +92,6 @@ public:
 
     // The counters' lettering and the pause sign in the language of that code ("de", "en", "fr", …).
     void ZeigeSchrift(const QString& sprache);
-    void ZeigeSchrift(bool englisch) { ZeigeSchrift(QString::fromLatin1(englisch ? "en" : "de")); }
     // The counters; only the digits that change are painted again.
     void ZeigeZugNr(int zuege);
     void ZeigeZeit(int sekunden);

@@ -157,7 +157,7 @@ TEST(BrettbildDichte, WechselZurueckAufEinsZeichnetWieZuvor)
     const Spielstand s = GeordnetesBrett(3, 5);
     const auto zeichne = [&](Brettbild& bild) {
         bild.HintergrundZeichnen();
-        bild.ZeigeSchrift(false);
+        bild.ZeigeSchrift(QStringLiteral("de"));
         bild.ZeigeZugNr(1234);
         bild.ZeigeZeit(754);
         bild.VorschauZeichnen();

@@ -70,10 +70,10 @@ TEST(Zaehler, BeschriftungNachSprache)
 {
     const QImage schrift = Kunst("imgSchrift");
     Brettbild bild;
-    bild.ZeigeSchrift(false);
+    bild.ZeigeSchrift(QStringLiteral("de"));
     EXPECT_EQ(bild.kopie().copy(518, 280, 180, 25), schrift.copy(0, 0, 180, 25));
     EXPECT_EQ(bild.kopie().copy(518, 350, 180, 25), schrift.copy(0, 25, 180, 25));
-    bild.ZeigeSchrift(true);
+    bild.ZeigeSchrift(QStringLiteral("en"));
     EXPECT_EQ(bild.kopie().copy(518, 280, 180, 25), schrift.copy(0, 50, 180, 25));
     EXPECT_EQ(bild.kopie().copy(518, 350, 180, 25), schrift.copy(0, 75, 180, 25));
 }

@@ -171,7 +171,7 @@ TEST(Zoom, ZurueckAufHundertProzentZeichnetWieZuvor)
     const engine::Spielstand s = GeordnetesBrett(3, 5);
     const auto zeichne = [&](Brettbild& bild) {
         bild.HintergrundZeichnen();
-        bild.ZeigeSchrift(true);
+        bild.ZeigeSchrift(QStringLiteral("en"));
         bild.ZeigeZugNr(42);
         bild.ZeigeZeit(61);
         bild.VorschauZeichnen();
